@@ -1,0 +1,248 @@
+#include "puzzle/Board.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/FileSystem.h"
+#include "puzzle/LevelFile.h"
+#include "puzzle/ProgressFile.h"
+#include "services/Settings.h"
+#include "shell/ProcessState.h"
+#include "shell/Trace.h"
+
+namespace {
+
+std::string SettingsPath() {
+    return exeDir + "set.ini";
+}
+
+bool IsPieceNumber(int value) {
+    return value >= 1 && value <= kMaxPieceNumber;
+}
+
+bool IsTrackedLevel(int value) {
+    return value >= 1 && value <= kLevelCount;
+}
+
+// The direction toward the target cell for a piece spanning `columns` x `rows` cells anchored at
+// (col, row): along the piece's columns or rows, none when the cell is in line with neither or
+// is level with the anchor.
+std::optional<Direction> DirectionToward(int targetCol, int targetRow, int col, int row,
+                                         int columns, int rows) {
+    if (targetCol >= col && targetCol <= col + columns - 1) {
+        if (targetRow > row) {
+            return Direction::Down;
+        }
+        if (targetRow < row) {
+            return Direction::Up;
+        }
+        return std::nullopt;
+    }
+    if (targetRow >= row && targetRow <= row + rows - 1) {
+        return targetCol > col ? Direction::Right : Direction::Left;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+Board::Board() {
+    LoadProgress();
+}
+
+void Board::LoadLevel(int n) {
+    level = n;
+    steps = 0;
+    state = PlayState::Playing;
+    selected = 0;
+    Trace("当前是第:   %d 关\n", n);
+    if (n != startLevel) {
+        Settings::WriteNumber(SettingsPath(), "board", "nboard", n);
+    }
+
+    LevelFile file;
+    if (file.Read(LevelFile::PathFor(n)) != LevelFile::Status::Ok) {
+        return;
+    }
+    for (int col = 0; col < kColumns; ++col) {
+        for (int row = 0; row < kRows; ++row) {
+            const int cell = CellIndex(col, row);
+            grid[cell] = 0;
+            // Bytes that are no piece number are skipped: no record outside 1..31 is written.
+            const int number = file.GetGrid()[cell];
+            if (!IsPieceNumber(number)) {
+                continue;
+            }
+            grid[cell] = static_cast<std::int8_t>(number);
+            Trace("st~~~~~~~~~~~~~:  %d  \n", number);
+            pieces[number].SetType(number);
+            pieces[number].col = col;
+            pieces[number].row = row;
+        }
+    }
+}
+
+void Board::RestartLevel() {
+    LoadLevel(level);
+}
+
+int Board::PieceAt(int x, int y) {
+    for (int col = 0; col < kColumns; ++col) {
+        for (int row = 0; row < kRows; ++row) {
+            const int number = grid[CellIndex(col, row)];
+            if (!IsPieceNumber(number)) {
+                continue;
+            }
+            const Piece& piece = pieces[number];
+            const int left = kCellWidth * piece.col;
+            const int top = kCellHeight * piece.row;
+            if (left < x && x < left + piece.width && top < y && y < top + piece.height) {
+                selected = static_cast<std::int8_t>(number);
+                return number;
+            }
+        }
+    }
+    return 0;
+}
+
+bool Board::HasSelection() const {
+    return IsPieceNumber(selected);
+}
+
+int Board::MoveToward(int x, int y) {
+    if (state != PlayState::Playing || x < 0 || y < 0 || !HasSelection()) {
+        return 0;
+    }
+    const int targetCol = x / kCellWidth;
+    const int targetRow = y / kCellHeight;
+    if (targetCol >= kColumns || targetRow >= kRows) {
+        return 0;
+    }
+    const Piece& piece = pieces[selected];
+    std::optional<Direction> direction =
+        DirectionToward(targetCol, targetRow, piece.col, piece.row, piece.Columns(), piece.Rows());
+    if (piece.shape == Shape::Big) {
+        // The big piece is steered by its anchor cell alone where that gives a direction.
+        if (const auto asSmall =
+                DirectionToward(targetCol, targetRow, piece.col, piece.row, 1, 1)) {
+            direction = asSmall;
+        }
+    }
+    // A press that gives no direction moves nothing and costs no step.
+    if (!direction) {
+        return 0;
+    }
+    return Move(*direction);
+}
+
+int Board::Move(Direction direction) {
+    if (!HasSelection()) {
+        return 0;
+    }
+    Piece& piece = pieces[selected];
+    const int oldCol = piece.col;
+    const int oldRow = piece.row;
+    const int newCol = oldCol + ColumnDelta(direction);
+    const int newRow = oldRow + RowDelta(direction);
+    // Also guards directions outside the four: they change nothing and are refused.
+    if ((newCol == oldCol && newRow == oldRow) || newCol < 0 || newRow < 0 ||
+        newCol + piece.Columns() > kColumns || newRow + piece.Rows() > kRows) {
+        return 0;
+    }
+    piece.col = newCol;
+    piece.row = newRow;
+    if (CollidesWithOthers()) {
+        piece.col = oldCol;
+        piece.row = oldRow;
+        return 0;
+    }
+    grid[CellIndex(newCol, newRow)] = selected;
+    grid[CellIndex(oldCol, oldRow)] = 0;
+    ++steps;
+    return 1;
+}
+
+bool Board::CollidesWithOthers() const {
+    const Piece& moving = pieces[selected];
+    for (const std::int8_t number : grid) {
+        if (number != 0 && number != selected && IsPieceNumber(number) &&
+            moving.Overlaps(pieces[number])) {
+            return true;
+        }
+    }
+    return false;
+}
+
+int Board::CheckWin() {
+    const Piece& big = pieces[kBigPiece];
+    if (big.col != kGoalColumn || big.row != kGoalRow) {
+        return 0;
+    }
+    if (IsTrackedLevel(level)) {
+        cleared[level] = 1;
+        RecordClear();
+    }
+    state = PlayState::Finished;
+    return 1;
+}
+
+std::pair<int, int> Board::PiecePosition(int number) const {
+    if (!IsPieceNumber(number)) {
+        return {0, 0};
+    }
+    return {pieces[number].col, pieces[number].row};
+}
+
+void Board::LoadProgress() {
+    maxLevel = Settings::ReadNumber(SettingsPath(), "board", "maxboard", "1");
+
+    const std::string path = ProgressFile::Path();
+    const ProgressFile::Status status = ProgressFile::Read(path, [this](std::int32_t entry) {
+        // Entries outside the table flag nothing.
+        if (IsTrackedLevel(entry)) {
+            cleared[entry] = 1;
+        }
+        return true;
+    });
+    if (status == ProgressFile::Status::Missing) {
+        // Only a file that does not exist is created: one that exists but cannot be read may
+        // still hold the player's progress.
+        ProgressFile::Write(path, {});
+        return;
+    }
+    if (status != ProgressFile::Status::Ok) {
+        return;
+    }
+    for (int n = 1; n <= kLevelCount; ++n) {
+        if (cleared[n] == 0) {
+            level = n;
+            return;
+        }
+    }
+}
+
+void Board::RecordClear() {
+    const int won = level;
+    bool listed = false;
+    const std::string path = ProgressFile::Path();
+    const ProgressFile::Status status = ProgressFile::Read(path, [&](std::int32_t entry) {
+        listed = entry == won;
+        return !listed;
+    });
+    if (status != ProgressFile::Status::Ok) {
+        return;
+    }
+    if (listed) {
+        Trace("已经过关了: %d  \n", won);
+        return;
+    }
+    // The count written is the number of entries written, so it always matches the file.
+    std::vector<std::int32_t> levels;
+    for (int n = 1; n <= kLevelCount; ++n) {
+        if (cleared[n] != 0) {
+            levels.push_back(n);
+        }
+    }
+    ProgressFile::Write(path, levels);
+}

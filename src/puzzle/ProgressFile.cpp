@@ -1,0 +1,67 @@
+#include "puzzle/ProgressFile.h"
+
+#include <cerrno>
+
+#include "platform/FileSystem.h"
+#include "shell/ProcessState.h"
+
+namespace {
+
+bool ReadInt32(std::FILE* file, std::int32_t& value) {
+    unsigned char bytes[4];
+    if (std::fread(bytes, 1, sizeof bytes, file) != sizeof bytes) {
+        return false;
+    }
+    value = static_cast<std::int32_t>(bytes[0] | (bytes[1] << 8) | (bytes[2] << 16) |
+                                      (static_cast<std::uint32_t>(bytes[3]) << 24));
+    return true;
+}
+
+void AppendInt32(std::string& bytes, std::int32_t value) {
+    const auto bits = static_cast<std::uint32_t>(value);
+    for (int shift = 0; shift < 32; shift += 8) {
+        bytes.push_back(static_cast<char>((bits >> shift) & 0xFF));
+    }
+}
+
+} // namespace
+
+ProgressFile::Status ProgressFile::Read(std::string_view path, const Visitor& visit) {
+    const platform::FilePtr file = platform::OpenFile(path, "rb");
+    if (!file) {
+        return errno == ENOENT ? Status::Missing : Status::CannotOpen;
+    }
+    Read(file.get(), visit);
+    return Status::Ok;
+}
+
+void ProgressFile::Read(std::FILE* file, const Visitor& visit) {
+    std::int32_t count = 0;
+    if (!ReadInt32(file, count)) {
+        return;
+    }
+    std::int32_t entry = 0;
+    for (std::int32_t i = 0; i < count && ReadInt32(file, entry); ++i) {
+        if (!visit(entry)) {
+            return;
+        }
+    }
+}
+
+std::string ProgressFile::Encode(const std::vector<std::int32_t>& levels) {
+    std::string bytes;
+    bytes.reserve(4 * (levels.size() + 1));
+    AppendInt32(bytes, static_cast<std::int32_t>(levels.size()));
+    for (const std::int32_t level : levels) {
+        AppendInt32(bytes, level);
+    }
+    return bytes;
+}
+
+bool ProgressFile::Write(std::string_view path, const std::vector<std::int32_t>& levels) {
+    return platform::WriteFileAtomically(path, Encode(levels));
+}
+
+std::string ProgressFile::Path() {
+    return exeDir + "Rest.pa";
+}

@@ -1,0 +1,127 @@
+#include <filesystem>
+#include <vector>
+
+#include "puzzle/BoardFixture.h"
+#include "puzzle/LevelBuilder.h"
+#include "puzzle/ProgressFile.h"
+
+namespace {
+
+class ProgressTest : public BoardFixture {
+protected:
+    void WriteProgress(std::int32_t count, const std::vector<std::int32_t>& entries) const {
+        std::string bytes = ProgressFile::Encode(entries);
+        const std::string counted = ProgressFile::Encode({count});
+        bytes.replace(0, 4, counted.substr(4, 4));
+        Dir().Write("Rest.pa", bytes);
+    }
+
+    std::string Progress() const { return Dir().Read("Rest.pa"); }
+
+    // Wins level `n` on a one-move layout.
+    void Win(Board& board, int n) const {
+        WriteLevel(n, MakeGrid({{2, 1, 2}}));
+        board.LoadLevel(n);
+        ASSERT_EQ(board.PieceAt(CenterX(1), CenterY(2)), 2);
+        ASSERT_EQ(board.MoveToward(CenterX(1), CenterY(4)), 1);
+        ASSERT_EQ(board.CheckWin(), 1);
+    }
+};
+
+TEST_F(ProgressTest, MissingFileIsCreatedEmptyAndPlayStartsAtLevelOne) {
+    const auto board = NewBoard();
+    EXPECT_EQ(Progress(), std::string(4, '\0'));
+    EXPECT_EQ(board->level, 1);
+    EXPECT_EQ(board->maxLevel, 1) << "maxboard absent gives 1";
+}
+
+TEST_F(ProgressTest, StartsAtTheFirstLevelNotCleared) {
+    WriteProgress(2, {1, 2});
+    EXPECT_EQ(NewBoard()->level, 3);
+
+    WriteProgress(1, {3});
+    const auto board = NewBoard();
+    EXPECT_EQ(board->level, 1);
+    EXPECT_EQ(board->cleared[3], 1);
+    EXPECT_EQ(board->cleared[1], 0);
+
+    std::vector<std::int32_t> all;
+    for (int n = 1; n <= 267; ++n) {
+        all.push_back(n);
+    }
+    WriteProgress(267, all);
+    EXPECT_EQ(NewBoard()->level, 1) << "everything cleared: level stays 1";
+}
+
+TEST_F(ProgressTest, WinAddsTheLevelInAscendingOrder) {
+    WriteProgress(1, {3});
+    const auto board = NewBoard();
+    Win(*board, 1);
+    EXPECT_EQ(Progress(), ProgressFile::Encode({1, 3}));
+}
+
+TEST_F(ProgressTest, WinningAListedLevelLeavesTheFileUntouched) {
+    // A file the program would not write: the same level twice, out of order.
+    WriteProgress(3, {3, 1, 3});
+    const std::string before = Progress();
+    const auto board = NewBoard();
+    Win(*board, 1);
+    EXPECT_EQ(Progress(), before);
+}
+
+TEST_F(ProgressTest, DamagedCountsAndEntriesFlagOnlyWhatTheFileHolds) {
+    WriteProgress(2000000000, {2, 0, -7, 268, 100000, 5});
+    const auto board = NewBoard();
+    EXPECT_EQ(board->cleared[2], 1);
+    EXPECT_EQ(board->cleared[5], 1);
+    int flagged = 0;
+    for (const auto flag : board->cleared) {
+        flagged += flag != 0;
+    }
+    EXPECT_EQ(flagged, 2);
+    EXPECT_EQ(board->level, 1);
+
+    WriteProgress(-3, {4});
+    EXPECT_EQ(NewBoard()->cleared[4], 0) << "a negative count lists nothing";
+
+    Dir().Write("Rest.pa", std::string("\x01\x00", 2));
+    EXPECT_EQ(NewBoard()->level, 1) << "a short file reads as count 0";
+    EXPECT_EQ(Progress(), std::string("\x01\x00", 2)) << "and is not rewritten at start";
+}
+
+TEST_F(ProgressTest, CountAlwaysMatchesTheEntriesWritten) {
+    // A count larger than the entries: a win rewrites the file with a true count.
+    WriteProgress(5, {2});
+    const auto board = NewBoard();
+    Win(*board, 1);
+    EXPECT_EQ(Progress(), ProgressFile::Encode({1, 2}));
+
+    // A win that could not be saved is written with the next one, and counted.
+    Dir().Write("Rest.pa", "");
+    std::filesystem::remove(Dir().File("Rest.pa"));
+    Win(*board, 3);
+    EXPECT_FALSE(Dir().Exists("Rest.pa")) << "no file to open: nothing is written";
+    EXPECT_EQ(board->cleared[3], 1) << "the win still counts in memory";
+    Dir().Write("Rest.pa", ProgressFile::Encode({}));
+    Win(*board, 4);
+    EXPECT_EQ(Progress(), ProgressFile::Encode({1, 2, 3, 4}));
+    EXPECT_EQ(NewBoard()->level, 5);
+}
+
+TEST_F(ProgressTest, AnUnreadableProgressFileIsNeverReplaced) {
+    // A folder where the file should be cannot be read as progress; it must survive.
+    Dir().Write("Rest.pa/keep", "player data");
+    const auto board = NewBoard();
+    EXPECT_EQ(board->level, 1);
+    Win(*board, 1);
+    EXPECT_EQ(Dir().Read("Rest.pa/keep"), "player data");
+}
+
+TEST_F(ProgressTest, MaxLevelReadsTheFirstFourCharacters) {
+    Dir().Write("set.ini", "[Board]\nMaxBoard = 12345\n");
+    EXPECT_EQ(NewBoard()->maxLevel, 1234);
+    Dir().Write("set.ini", "[board]\nmaxboard=many\n");
+    EXPECT_EQ(NewBoard()->maxLevel, 0);
+}
+
+} // namespace
