@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -29,6 +30,15 @@ ReadResult ReadWholeFile(std::string_view path, std::string& contents, std::size
     FilePtr file = OpenFile(path, "rb");
     if (!file) {
         return errno == ENOENT ? ReadResult::Missing : ReadResult::Failed;
+    }
+    // Read in one go at the size the file has now, then go on in chunks in case it grew.
+    struct stat info {};
+    if (::fstat(::fileno(file.get()), &info) == 0 && S_ISREG(info.st_mode)) {
+        if (static_cast<std::uint64_t>(info.st_size) > maxBytes) {
+            return ReadResult::Failed;
+        }
+        contents.resize(static_cast<std::size_t>(info.st_size));
+        contents.resize(std::fread(contents.data(), 1, contents.size(), file.get()));
     }
     char chunk[4096];
     std::size_t got = 0;

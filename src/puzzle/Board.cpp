@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "platform/FileSystem.h"
+#include "platform/Settings.h"
 #include "puzzle/LevelFile.h"
 #include "puzzle/ProgressFile.h"
-#include "services/Settings.h"
 #include "shell/ProcessState.h"
 #include "shell/Trace.h"
 

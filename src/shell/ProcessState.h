@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+class Display;
+
 // Process-wide values shared by every part of the game. Only the main thread writes them.
 
 // Directory of the executable with exactly one trailing separator; every resource path starts
@@ -12,6 +14,9 @@ extern std::string exeDir;
 extern std::string exePath;
 // exeDir followed by the window icon's file name.
 extern std::string iconPath;
+
+// The display of the moment, replaced at every display set-up; null before the first.
+extern Display* currentDisplay;
 
 extern int screenWidth;
 extern int screenHeight;

@@ -2,27 +2,17 @@
 
 #include <array>
 #include <cstdio>
-#include <sstream>
 #include <sys/wait.h>
 
 #include "LevelTool.h"
 #include "TempDir.h"
+#include "ToolRun.h"
 #include "puzzle/LevelBuilder.h"
 
 namespace {
 
-struct Outcome {
-    int exitCode;
-    std::string out;
-    std::string err;
-};
-
-Outcome RunTool(const std::vector<std::string>& arguments) {
-    std::ostringstream out;
-    std::ostringstream err;
-    LevelTool tool(out, err);
-    const int code = tool.Run(arguments);
-    return {code, out.str(), err.str()};
+ToolOutcome RunCommand(const std::vector<std::string>& arguments) {
+    return RunTool<LevelTool>(arguments);
 }
 
 // 267 different levels, each won by one step of the big piece: two soldiers in the free cells.
@@ -54,12 +44,12 @@ void WriteEasyLevels(const TempDir& dir) {
 TEST(LevelToolTest, SolveReportsStepsUnsolvableAndBadFiles) {
     TempDir dir;
     dir.Write("classic.dat", LevelFile::Encode(ClassicGrid()));
-    Outcome outcome = RunTool({"solve", dir.File("classic.dat")});
+    ToolOutcome outcome = RunCommand({"solve", dir.File("classic.dat")});
     EXPECT_EQ(outcome.exitCode, 0);
     EXPECT_EQ(outcome.out, "116\n");
 
     dir.Write("stuck.dat", LevelFile::Encode(MakeGrid({{4, 0, 0}})));
-    outcome = RunTool({"solve", dir.File("stuck.dat")});
+    outcome = RunCommand({"solve", dir.File("stuck.dat")});
     EXPECT_EQ(outcome.exitCode, 1);
     EXPECT_EQ(outcome.out, "unsolvable\n");
 
@@ -69,20 +59,20 @@ TEST(LevelToolTest, SolveReportsStepsUnsolvableAndBadFiles) {
         } else if (std::string(name) == "overlap.dat") {
             dir.Write(name, LevelFile::Encode(MakeGrid({{2, 0, 0}, {1, 1, 1}})));
         }
-        outcome = RunTool({"solve", dir.File(name)});
+        outcome = RunCommand({"solve", dir.File(name)});
         EXPECT_EQ(outcome.exitCode, 2) << name;
         EXPECT_TRUE(outcome.out.empty()) << name;
         EXPECT_NE(outcome.err.find(dir.File(name)), std::string::npos) << outcome.err;
     }
-    EXPECT_NE(RunTool({"solve", dir.File("overlap.dat")}).err.find("pieces 1 and 2 overlap"),
+    EXPECT_NE(RunCommand({"solve", dir.File("overlap.dat")}).err.find("pieces 1 and 2 overlap"),
               std::string::npos);
-    EXPECT_EQ(RunTool({"frobnicate"}).exitCode, 2);
+    EXPECT_EQ(RunCommand({"frobnicate"}).exitCode, 2);
 }
 
 TEST(LevelToolTest, VerifyPassesAFullSetAndNamesEveryFault) {
     TempDir dir;
     WriteEasyLevels(dir);
-    Outcome outcome = RunTool({"verify", dir.Path()});
+    ToolOutcome outcome = RunCommand({"verify", dir.Path()});
     EXPECT_EQ(outcome.exitCode, 0) << outcome.out;
     EXPECT_NE(outcome.out.find("level 267: 1 steps\n"), std::string::npos);
     EXPECT_NE(outcome.out.find("267 passed, 0 failed\n"), std::string::npos);
@@ -95,7 +85,7 @@ TEST(LevelToolTest, VerifyPassesAFullSetAndNamesEveryFault) {
     dir.Write("60.dat", dir.Read("1.dat"));
     dir.Write("70.dat", LevelFile::Encode(MakeGrid({{2, 0, 0}, {19, 2, 0}, {19, 3, 0}})));
     dir.Write("80.dat", LevelFile::Encode(JammedGrid()));
-    outcome = RunTool({"verify", dir.Path()});
+    outcome = RunCommand({"verify", dir.Path()});
     EXPECT_EQ(outcome.exitCode, 1);
     const std::pair<int, const char*> expected[] = {
         {10, "cannot open"},   {20, "bad magic"},  {30, "already stands on the goal"},

@@ -1,0 +1,107 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/HResult.h"
+#include "platform/Messages.h"
+#include "scene/Element.h"
+#include "shell/MouseEvent.h"
+
+namespace platform {
+class Platform;
+}
+class CharListener;
+class Display;
+class KeyboardInput;
+class TimerRegistry;
+
+// The root of the scene tree and owner of the window, the display, the timers and the keyboard:
+// one per process. It runs the main loop, turns window messages into the game's input and draws
+// a frame whenever nothing else waits. The game derives from it.
+class Application : public Element {
+public:
+    explicit Application(platform::Platform& platform);
+    ~Application() override;
+
+    // Start-up before the loop; 1 on success, 0 when the program is to end ("/REGSERVER", bad
+    // arguments, no window).
+    int Init(const std::string& commandLine, int width, int height, const std::string& gamePath,
+             const std::string& version, const std::string& gameId, const std::string& gameIcon,
+             const std::string& installKey, const std::string& title, int iconId,
+             int acceleratorId);
+    // Runs the main loop; returns the exit code.
+    int Run();
+    // What Run does before its loop: the keyboard, its poll timer and the display. False when
+    // the display cannot be set up (the player has been told).
+    bool StartRunning();
+
+    // Called at the end of every successful display set-up: (re)load every image.
+    virtual void OnDisplayReady() = 0;
+    // A named timer fired (on the main thread).
+    virtual void OnTimerEvent(std::string name) = 0;
+    virtual void OnInput(MouseEvent* event) = 0;
+    virtual void BroadcastChar(int code);
+    // Appends a listener; null is ignored.
+    virtual void AddCharListener(CharListener* listener);
+    virtual void OnDeactivate() = 0;
+
+    bool AddTimer(int delayMs, const std::string& name, int repeatCount);
+    void KillTimer(const std::string& name);
+    void KillAllTimers();
+
+    // One frame: clear, draw the tree, present.
+    HRESULT RenderFrame();
+    // One frame, and one more after restoring lost surfaces.
+    int RenderOnce();
+    // One frame with the recovery of lost surfaces and changed display modes.
+    HRESULT FrameStep();
+    // Sets the display up again for the current windowed flag; 0 or the failure.
+    HRESULT SetUpDisplay();
+
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    void PostMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT SendMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // Handles every message waiting now. False once WM_QUIT was taken; its code is kept.
+    bool DispatchMessages();
+    int ExitCode() const { return exitCode; }
+
+    static Application* Instance();
+
+    Display* GetDisplay() const { return display.get(); }
+    KeyboardInput* Keyboard() const { return keyboard.get(); }
+    TimerRegistry* Timers() const { return timerRegistry.get(); }
+    platform::Platform& GetPlatform() const { return platform; }
+    const std::vector<CharListener*>& CharListeners() const { return charListeners; }
+
+    MouseEvent lastInput{};
+    std::string commandLine;
+
+protected:
+    // The sound manager lives in the game; it is rebuilt at every display set-up and destroyed
+    // with the window.
+    virtual void ResetSoundManager() {}
+    virtual void DestroySoundManager() {}
+    // The music player's notification arrived.
+    virtual void OnGraphNotify() {}
+
+private:
+    LRESULT DefaultWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnDestroy();
+    void OnActivate(WPARAM wParam);
+    void OnCommand(WPARAM id);
+    LRESULT OnSysCommand(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnMouse(std::uint32_t code, LPARAM lParam);
+    void SetUpDisplayForCommand();
+    void LoadCursorAndIcon();
+    void TearDownDisplay();
+
+    platform::Platform& platform;
+    std::unique_ptr<Display> display;
+    std::unique_ptr<KeyboardInput> keyboard;
+    std::unique_ptr<TimerRegistry> timerRegistry;
+    std::vector<CharListener*> charListeners;
+    int exitCode = 0;
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/HeadlessWindow.h"
+#include "platform/KeyBuffer.h"
+#include "platform/ManualTimerService.h"
+#include "platform/Platform.h"
+#include "platform/RecordingDocumentOpener.h"
+
+namespace platform {
+
+// Every service in memory, for tests: the test posts messages and key changes, moves the timer
+// clock by hand, and reads back frames, message boxes and opened documents.
+class HeadlessPlatform : public Platform {
+public:
+    HeadlessPlatform() : window(Queue()) {}
+
+    Window& GetWindow() override { return window; }
+    TimerService& Timers() override { return timers; }
+    KeyBuffer& Keys() override { return keys; }
+    DocumentOpener& Opener() override { return opener; }
+
+    HeadlessWindow window;
+    ManualTimerService timers;
+    KeyBuffer keys;
+    RecordingDocumentOpener opener;
+};
+
+} // namespace platform

@@ -1,0 +1,30 @@
+#include "platform/HeadlessWindow.h"
+
+#include <cstdio>
+
+namespace platform {
+
+bool HeadlessWindow::Create(const std::string& newTitle, int, int) {
+    if (refuseCreate) {
+        return false;
+    }
+    title = newTitle;
+    exists = true;
+    return true;
+}
+
+void HeadlessWindow::WaitForEvent() {
+    // Nothing but the test posts; never block a test for long.
+    queue.WaitFor(std::chrono::milliseconds(10));
+}
+
+void HeadlessWindow::SetCursorImage(const DecodedImage& image, int, int) {
+    cursor = image;
+}
+
+void HeadlessWindow::ShowMessageBox(const std::string& text, const std::string& caption) {
+    messageBoxes.push_back({text, caption});
+    std::fprintf(stderr, "message box [%s]: %s\n", caption.c_str(), text.c_str());
+}
+
+} // namespace platform

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/MemoryPresenter.h"
+#include "platform/Window.h"
+
+namespace platform {
+
+// A window that exists only in memory, for tests: messages are posted by the test and pumped by
+// the application; the presenter keeps the last frame; message boxes and move loops are recorded
+// (and message boxes printed to standard error, so a failing run says why).
+class HeadlessWindow : public Window {
+public:
+    explicit HeadlessWindow(MessageQueue& queue) : queue(queue) {}
+
+    bool Create(const std::string& title, int width, int height) override;
+    void Destroy() override { exists = false; }
+    bool Exists() const override { return exists; }
+    void PumpEvents() override {}
+    void WaitForEvent() override;
+    void StartTimer(std::uint32_t periodMs) override { timerPeriod = periodMs; }
+    void StopTimer() override { timerPeriod = 0; }
+    void SetCursorImage(const DecodedImage& image, int hotspotX, int hotspotY) override;
+    void SetIconImage(const DecodedImage& image) override { icon = image; }
+    void ShowMessageBox(const std::string& text, const std::string& caption) override;
+    void RunMoveLoop() override { ++moveLoops; }
+    void Minimize() override { ++minimizeCount; }
+    Presenter& GetPresenter() override { return presenter; }
+
+    MemoryPresenter presenter;
+    bool refuseCreate = false;
+    bool exists = false;
+    std::string title;
+    std::uint32_t timerPeriod = 0;
+    DecodedImage cursor;
+    DecodedImage icon;
+    struct Box {
+        std::string text;
+        std::string caption;
+    };
+    std::vector<Box> messageBoxes;
+    int moveLoops = 0;
+    int minimizeCount = 0;
+
+private:
+    MessageQueue& queue;
+};
+
+} // namespace platform

@@ -1,0 +1,73 @@
+#include "platform/KeyBuffer.h"
+
+namespace platform {
+
+void KeyBuffer::OnKeyChange(std::uint32_t dik, bool pressed) {
+    std::lock_guard lock(mutex);
+    if (!acquired) {
+        return;
+    }
+    if (size == kCapacity) {
+        overflowed = true;
+        return;
+    }
+    records[(first + size) % kCapacity] = {dik, pressed ? kKeyPressedBit : 0u};
+    ++size;
+}
+
+HRESULT KeyBuffer::Acquire() {
+    std::lock_guard lock(mutex);
+    if (acquired) {
+        return DI_NOEFFECT;
+    }
+    acquired = true;
+    lostUnread = false;
+    return S_OK;
+}
+
+void KeyBuffer::Unacquire() {
+    Release(false);
+}
+
+void KeyBuffer::LoseAcquisition() {
+    Release(true);
+}
+
+// Records waiting when the device is given up describe keys the game no longer owns; keeping
+// them would replay stale changes after the next acquisition.
+void KeyBuffer::Release(bool lost) {
+    std::lock_guard lock(mutex);
+    if (acquired && lost) {
+        lostUnread = true;
+    }
+    acquired = false;
+    first = 0;
+    size = 0;
+    overflowed = false;
+}
+
+HRESULT KeyBuffer::GetDeviceData(KeyRecord* out, std::uint32_t& count) {
+    std::lock_guard lock(mutex);
+    if (!acquired) {
+        count = 0;
+        const HRESULT result = lostUnread ? DIERR_INPUTLOST : DIERR_NOTACQUIRED;
+        lostUnread = false;
+        return result;
+    }
+    if (out == nullptr && count > 0) {
+        count = 0;
+        return E_POINTER;
+    }
+    std::uint32_t taken = 0;
+    while (taken < count && size > 0) {
+        out[taken++] = records[first];
+        first = (first + 1) % kCapacity;
+        --size;
+    }
+    count = taken;
+    const HRESULT result = overflowed ? DI_BUFFEROVERFLOW : DI_OK;
+    overflowed = false;
+    return result;
+}
+
+} // namespace platform

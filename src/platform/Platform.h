@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/MessageQueue.h"
+
+namespace platform {
+
+class DocumentOpener;
+class KeyBuffer;
+class TimerService;
+class Window;
+
+// The operating-system services the game runs on, chosen once at start-up: the desktop through
+// SDL for play, or everything in memory for tests.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    MessageQueue& Queue() { return queue; }
+    virtual Window& GetWindow() = 0;
+    virtual TimerService& Timers() = 0;
+    virtual KeyBuffer& Keys() = 0;
+    virtual DocumentOpener& Opener() = 0;
+
+private:
+    MessageQueue queue;
+};
+
+} // namespace platform

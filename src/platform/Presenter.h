@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdint>
+
+#include "platform/HResult.h"
+#include "platform/Rect.h"
+
+namespace platform {
+
+// Puts finished RGB565 frames on the screen, in a window or full screen.
+class Presenter {
+public:
+    virtual ~Presenter() = default;
+
+    // Prepares presentation at width x height; false when the mode cannot be had.
+    virtual bool Open(bool fullScreen, int width, int height) = 0;
+    virtual void Close() = 0;
+
+    // Shows one frame. Returns 0, DDERR_WASSTILLDRAWING while an earlier frame is still on its
+    // way (the caller tries again), DDERR_SURFACELOST when the device lost its contents, or
+    // DDERR_WRONGMODE when the desktop's display mode changed under it.
+    virtual HRESULT Present(const std::uint16_t* pixels, int width, int height, int pitch) = 0;
+    // Makes the device usable again after DDERR_SURFACELOST.
+    virtual HRESULT Restore() = 0;
+
+    // Free memory on the graphics device, in bytes; read afresh each time.
+    virtual std::uint64_t FreeVideoMemory() const = 0;
+    // The window's client area in screen coordinates.
+    virtual Rect ClientBounds() const = 0;
+    // The size of the whole screen.
+    virtual int ScreenWidth() const = 0;
+    virtual int ScreenHeight() const = 0;
+};
+
+} // namespace platform

@@ -1,0 +1,156 @@
+#include "platform/SdlPresenter.h"
+
+#include <SDL.h>
+#include <cstring>
+#include <thread>
+
+namespace platform {
+
+namespace {
+
+constexpr auto kFramePeriod = std::chrono::microseconds(16667);
+
+} // namespace
+
+SdlPresenter::~SdlPresenter() {
+    Close();
+}
+
+bool SdlPresenter::Open(bool fullScreen, int width, int height) {
+    Close();
+    if (window == nullptr) {
+        return false;
+    }
+    if (fullScreen) {
+        if (SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
+            return false;
+        }
+    } else {
+        SDL_SetWindowFullscreen(window, 0);
+        SDL_SetWindowSize(window, width, height);
+        SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    }
+    renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_PRESENTVSYNC);
+    if (renderer == nullptr) {
+        renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
+    }
+    if (renderer == nullptr) {
+        return false;
+    }
+    SDL_RenderSetLogicalSize(renderer, width, height);
+    textureWidth = width;
+    textureHeight = height;
+    lost = false;
+    modeChanged = false;
+    exposed = true;
+    return CreateTexture();
+}
+
+bool SdlPresenter::CreateTexture() {
+    if (texture != nullptr) {
+        SDL_DestroyTexture(texture);
+    }
+    texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING,
+                                textureWidth, textureHeight);
+    return texture != nullptr;
+}
+
+void SdlPresenter::Close() {
+    if (texture != nullptr) {
+        SDL_DestroyTexture(texture);
+        texture = nullptr;
+    }
+    if (renderer != nullptr) {
+        SDL_DestroyRenderer(renderer);
+        renderer = nullptr;
+    }
+}
+
+HRESULT SdlPresenter::Present(const std::uint16_t* pixels, int width, int height, int pitch) {
+    if (renderer == nullptr || texture == nullptr) {
+        return DDERR_SURFACELOST;
+    }
+    if (lost) {
+        return DDERR_SURFACELOST;
+    }
+    if (modeChanged) {
+        modeChanged = false;
+        return DDERR_WRONGMODE;
+    }
+    if (!exposed && SameAsShown(pixels, width, height, pitch)) {
+        Pace();
+        return S_OK;
+    }
+    const SDL_Rect area{0, 0, width, height};
+    if (SDL_UpdateTexture(texture, &area, pixels, pitch) != 0) {
+        return DDERR_SURFACELOST;
+    }
+    SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+    SDL_RenderClear(renderer);
+    SDL_RenderCopy(renderer, texture, &area, nullptr);
+    SDL_RenderPresent(renderer);
+    Remember(pixels, width, height, pitch);
+    exposed = false;
+    Pace();
+    return S_OK;
+}
+
+void SdlPresenter::Pace() {
+    const auto now = std::chrono::steady_clock::now();
+    if (now - lastPresent < kFramePeriod) {
+        std::this_thread::sleep_for(kFramePeriod - (now - lastPresent));
+    }
+    lastPresent = std::chrono::steady_clock::now();
+}
+
+bool SdlPresenter::SameAsShown(const std::uint16_t* pixels, int width, int height,
+                               int pitch) const {
+    if (shown.size() != static_cast<std::size_t>(width) * height) {
+        return false;
+    }
+    const auto* row = reinterpret_cast<const std::uint8_t*>(pixels);
+    for (int y = 0; y < height; ++y, row += pitch) {
+        if (std::memcmp(row, &shown[static_cast<std::size_t>(y) * width], width * 2) != 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void SdlPresenter::Remember(const std::uint16_t* pixels, int width, int height, int pitch) {
+    shown.resize(static_cast<std::size_t>(width) * height);
+    const auto* row = reinterpret_cast<const std::uint8_t*>(pixels);
+    for (int y = 0; y < height; ++y, row += pitch) {
+        std::memcpy(&shown[static_cast<std::size_t>(y) * width], row, width * 2);
+    }
+}
+
+HRESULT SdlPresenter::Restore() {
+    if (renderer == nullptr) {
+        return E_FAIL;
+    }
+    lost = false;
+    exposed = true;
+    return CreateTexture() ? S_OK : E_FAIL;
+}
+
+Rect SdlPresenter::ClientBounds() const {
+    int x = 0, y = 0, width = 0, height = 0;
+    SDL_GetWindowPosition(window, &x, &y);
+    SDL_GetWindowSize(window, &width, &height);
+    return {x, y, x + width, y + height};
+}
+
+int SdlPresenter::ScreenWidth() const {
+    SDL_Rect bounds{};
+    SDL_GetDisplayBounds(SDL_GetWindowDisplayIndex(window), &bounds);
+    return bounds.w;
+}
+
+int SdlPresenter::ScreenHeight() const {
+    SDL_Rect bounds{};
+    SDL_GetDisplayBounds(SDL_GetWindowDisplayIndex(window), &bounds);
+    return bounds.h;
+}
+
+} // namespace platform

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <vector>
+
+#include "platform/Presenter.h"
+
+struct SDL_Window;
+struct SDL_Renderer;
+struct SDL_Texture;
+
+namespace platform {
+
+// Puts RGB565 frames on an SDL window: the frame is uploaded to a streaming texture and shown
+// with vsync, scaled to the window with a fixed logical size so full screen is letterboxed and
+// mouse positions come back in frame coordinates. Where nothing paces the presentation (a
+// virtual display reports vsync but does not wait), it waits out the rest of 1/60 s itself.
+class SdlPresenter : public Presenter {
+public:
+    SdlPresenter() = default;
+    void SetWindow(SDL_Window* newWindow) { window = newWindow; }
+    ~SdlPresenter() override;
+
+    bool Open(bool fullScreen, int width, int height) override;
+    void Close() override;
+    HRESULT Present(const std::uint16_t* pixels, int width, int height, int pitch) override;
+    HRESULT Restore() override;
+    std::uint64_t FreeVideoMemory() const override { return 256u << 20; }
+    Rect ClientBounds() const override;
+    int ScreenWidth() const override;
+    int ScreenHeight() const override;
+
+    // The render device lost its contents; the next Present reports it.
+    void MarkLost() { lost = true; }
+    // The desktop's display changed; the next Present reports it.
+    void MarkModeChanged() { modeChanged = true; }
+    // The window's contents were damaged; the next frame is shown even if unchanged.
+    void MarkExposed() { exposed = true; }
+
+private:
+    bool CreateTexture();
+
+    bool SameAsShown(const std::uint16_t* pixels, int width, int height, int pitch) const;
+    void Remember(const std::uint16_t* pixels, int width, int height, int pitch);
+    void Pace();
+
+    SDL_Window* window = nullptr;
+    // The frame last shown, to skip showing an unchanged one again: an idle screen then costs
+    // a comparison per frame instead of an upload and a copy to the desktop.
+    std::vector<std::uint16_t> shown;
+    bool exposed = true;
+    SDL_Renderer* renderer = nullptr;
+    SDL_Texture* texture = nullptr;
+    int textureWidth = 0;
+    int textureHeight = 0;
+    bool lost = false;
+    bool modeChanged = false;
+    std::chrono::steady_clock::time_point lastPresent{};
+};
+
+} // namespace platform

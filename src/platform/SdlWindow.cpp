@@ -1,0 +1,285 @@
+#include "platform/SdlWindow.h"
+
+#include <SDL.h>
+#include <cstdio>
+
+#include "platform/GbkText.h"
+#include "platform/KeyBuffer.h"
+#include "platform/SdlKeyMap.h"
+
+namespace platform {
+
+namespace {
+
+LPARAM MousePosition(int x, int y) {
+    // Positions outside the window wrap to large unsigned values, as client coordinates do.
+    return MakeLParam(static_cast<unsigned>(x), static_cast<unsigned>(y));
+}
+
+SDL_Surface* SurfaceOf(const DecodedImage& image) {
+    return SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint32_t*>(image.pixels.data()),
+                                              image.width, image.height, 32, image.width * 4,
+                                              SDL_PIXELFORMAT_ARGB8888);
+}
+
+} // namespace
+
+SdlWindow::SdlWindow(MessageQueue& queue, KeyBuffer& keys)
+    : queue(queue), keys(keys), presenter(std::make_unique<SdlPresenter>()) {}
+
+SdlWindow::~SdlWindow() {
+    queue.SetWaker(nullptr);
+    Destroy();
+    if (sdlStarted) {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
+    }
+}
+
+bool SdlWindow::Create(const std::string& title, int width, int height) {
+    if (!sdlStarted) {
+        if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
+            std::fprintf(stderr, "cannot open the display: %s\n", SDL_GetError());
+            return false;
+        }
+        sdlStarted = true;
+        wakeEvent = SDL_RegisterEvents(1);
+    }
+    window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width,
+                              height, SDL_WINDOW_BORDERLESS);
+    if (window == nullptr) {
+        return false;
+    }
+    presenter->SetWindow(window);
+    // A message posted from another thread wakes a wait for desktop events.
+    const std::uint32_t wake = wakeEvent;
+    queue.SetWaker([wake] {
+        SDL_Event event{};
+        event.type = wake;
+        SDL_PushEvent(&event);
+    });
+    SDL_StartTextInput();
+    return true;
+}
+
+void SdlWindow::Destroy() {
+    if (window == nullptr) {
+        return;
+    }
+    // The presenter object lives as long as this window does: the display holds on to it.
+    presenter->Close();
+    if (cursor != nullptr) {
+        SDL_FreeCursor(cursor);
+        cursor = nullptr;
+    }
+    SDL_DestroyWindow(window);
+    window = nullptr;
+}
+
+void SdlWindow::StartTimer(std::uint32_t periodMs) {
+    timerPeriod = periodMs;
+    nextTick = SDL_GetTicks() + periodMs;
+}
+
+void SdlWindow::PostTimerTick() {
+    if (timerPeriod == 0) {
+        return;
+    }
+    const std::uint32_t now = SDL_GetTicks();
+    if (static_cast<std::int32_t>(now - nextTick) >= 0) {
+        nextTick = now + timerPeriod;
+        Post(WM_TIMER, 0, 0);
+    }
+}
+
+void SdlWindow::PumpEvents() {
+    SDL_Event event;
+    while (SDL_PollEvent(&event) != 0) {
+        Translate(event);
+    }
+    PostTimerTick();
+}
+
+void SdlWindow::WaitForEvent() {
+    int timeout = 100;
+    if (timerPeriod != 0) {
+        const auto left = static_cast<std::int32_t>(nextTick - SDL_GetTicks());
+        timeout = left > 0 ? left : 0;
+    }
+    SDL_Event event;
+    if (SDL_WaitEventTimeout(&event, timeout) != 0) {
+        Translate(event);
+    }
+    PumpEvents();
+}
+
+void SdlWindow::Post(UINT message, WPARAM wParam, LPARAM lParam) {
+    queue.Post({message, wParam, lParam});
+}
+
+void SdlWindow::Translate(const SDL_Event& event) {
+    switch (event.type) {
+    case SDL_QUIT:
+        Post(WM_CLOSE);
+        break;
+    case SDL_WINDOWEVENT:
+        TranslateWindowEvent(event);
+        break;
+    case SDL_MOUSEMOTION:
+        Post(WM_MOUSEMOVE, 0, MousePosition(event.motion.x, event.motion.y));
+        break;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP: {
+        const bool down = event.type == SDL_MOUSEBUTTONDOWN;
+        const LPARAM where = MousePosition(event.button.x, event.button.y);
+        if (event.button.button == SDL_BUTTON_LEFT) {
+            Post(down ? WM_LBUTTONDOWN : WM_LBUTTONUP, 0, where);
+        } else if (event.button.button == SDL_BUTTON_RIGHT) {
+            Post(down ? WM_RBUTTONDOWN : WM_RBUTTONUP, 0, where);
+        }
+        break;
+    }
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+        TranslateKey(event);
+        break;
+    case SDL_TEXTINPUT:
+        TranslateText(event.text.text);
+        break;
+    case SDL_RENDER_TARGETS_RESET:
+    case SDL_RENDER_DEVICE_RESET:
+        presenter->MarkLost();
+        break;
+    case SDL_DISPLAYEVENT:
+        presenter->MarkModeChanged();
+        break;
+    default:
+        break;
+    }
+}
+
+void SdlWindow::TranslateWindowEvent(const SDL_Event& event) {
+    switch (event.window.event) {
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+        keys.Acquire();
+        Post(WM_ACTIVATE, WA_ACTIVE);
+        break;
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+        keys.LoseAcquisition();
+        Post(WM_ACTIVATE, WA_INACTIVE);
+        break;
+    case SDL_WINDOWEVENT_MINIMIZED:
+        Post(WM_SIZE, SIZE_MINIMIZED);
+        break;
+    case SDL_WINDOWEVENT_RESTORED:
+    case SDL_WINDOWEVENT_SHOWN:
+        Post(WM_SIZE, SIZE_RESTORED);
+        break;
+    case SDL_WINDOWEVENT_MOVED:
+        Post(WM_MOVE);
+        break;
+    case SDL_WINDOWEVENT_EXPOSED:
+        presenter->MarkExposed();
+        Post(WM_PAINT);
+        break;
+    case SDL_WINDOWEVENT_CLOSE:
+        Post(WM_CLOSE);
+        break;
+    default:
+        break;
+    }
+}
+
+void SdlWindow::TranslateKey(const SDL_Event& event) {
+    const bool down = event.type == SDL_KEYDOWN;
+    const SDL_Keycode key = event.key.keysym.sym;
+    const bool alt = (event.key.keysym.mod & KMOD_ALT) != 0;
+    if (event.key.repeat == 0) {
+        if (const std::uint32_t dik = DikFromScancode(event.key.keysym.scancode)) {
+            keys.OnKeyChange(dik, down);
+        }
+    }
+    if (!down) {
+        return;
+    }
+    if ((key == SDLK_RETURN || key == SDLK_KP_ENTER) && alt) {
+        if (event.key.repeat == 0) {
+            Post(WM_COMMAND, 1002); // the Alt+Enter accelerator
+        }
+        return;
+    }
+    // Control keys that type a character; text input brings the printable ones.
+    if (key == SDLK_BACKSPACE) {
+        Post(WM_CHAR, 8);
+    } else if (key == SDLK_RETURN || key == SDLK_KP_ENTER) {
+        Post(WM_CHAR, 13);
+    } else if (key == SDLK_ESCAPE) {
+        Post(WM_CHAR, 27);
+    }
+}
+
+void SdlWindow::TranslateText(const char* utf8) {
+    // One WM_CHAR per GBK byte: a double-byte character arrives as two.
+    for (const char byte : GbkText::FromUtf8(utf8)) {
+        Post(WM_CHAR, static_cast<unsigned char>(byte));
+    }
+}
+
+void SdlWindow::SetCursorImage(const DecodedImage& image, int hotspotX, int hotspotY) {
+    SDL_Surface* surface = SurfaceOf(image);
+    if (surface == nullptr) {
+        return;
+    }
+    if (SDL_Cursor* made = SDL_CreateColorCursor(surface, hotspotX, hotspotY)) {
+        SDL_SetCursor(made);
+        if (cursor != nullptr) {
+            SDL_FreeCursor(cursor);
+        }
+        cursor = made;
+    }
+    SDL_FreeSurface(surface);
+}
+
+void SdlWindow::SetIconImage(const DecodedImage& image) {
+    if (SDL_Surface* surface = SurfaceOf(image)) {
+        SDL_SetWindowIcon(window, surface);
+        SDL_FreeSurface(surface);
+    }
+}
+
+void SdlWindow::ShowMessageBox(const std::string& text, const std::string& caption) {
+    std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption.c_str(), text.c_str(), window);
+}
+
+void SdlWindow::RunMoveLoop() {
+    if (window == nullptr) {
+        return;
+    }
+    int startMouseX = 0, startMouseY = 0, startX = 0, startY = 0;
+    SDL_GetGlobalMouseState(&startMouseX, &startMouseY);
+    SDL_GetWindowPosition(window, &startX, &startY);
+    SDL_CaptureMouse(SDL_TRUE);
+    for (;;) {
+        SDL_PumpEvents();
+        int mouseX = 0, mouseY = 0;
+        if ((SDL_GetGlobalMouseState(&mouseX, &mouseY) & SDL_BUTTON_LMASK) == 0) {
+            break;
+        }
+        SDL_SetWindowPosition(window, startX + mouseX - startMouseX, startY + mouseY - startMouseY);
+        SDL_Delay(8);
+    }
+    SDL_CaptureMouse(SDL_FALSE);
+    // The button went up inside the loop; the game still sees the release.
+    int x = 0, y = 0;
+    SDL_GetMouseState(&x, &y);
+    Post(WM_LBUTTONUP, 0, MousePosition(x, y));
+    Post(WM_MOVE);
+}
+
+void SdlWindow::Minimize() {
+    if (window != nullptr) {
+        SDL_MinimizeWindow(window);
+    }
+}
+
+} // namespace platform

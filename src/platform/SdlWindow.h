@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "platform/SdlPresenter.h"
+#include "platform/Window.h"
+
+union SDL_Event;
+struct SDL_Cursor;
+
+namespace platform {
+
+class KeyBuffer;
+
+// The game's window on the desktop through SDL. Mouse, window, key and text events become
+// window messages; key changes also go to the key buffer; Alt+Enter becomes WM_COMMAND 1002; the
+// keyboard poll timer is a WM_TIMER every period, made while pumping so ticks never pile up.
+class SdlWindow : public Window {
+public:
+    SdlWindow(MessageQueue& queue, KeyBuffer& keys);
+    ~SdlWindow() override;
+
+    bool Create(const std::string& title, int width, int height) override;
+    void Destroy() override;
+    bool Exists() const override { return window != nullptr; }
+    void PumpEvents() override;
+    void WaitForEvent() override;
+    void StartTimer(std::uint32_t periodMs) override;
+    void StopTimer() override { timerPeriod = 0; }
+    void SetCursorImage(const DecodedImage& image, int hotspotX, int hotspotY) override;
+    void SetIconImage(const DecodedImage& image) override;
+    void ShowMessageBox(const std::string& text, const std::string& caption) override;
+    void RunMoveLoop() override;
+    void Minimize() override;
+    Presenter& GetPresenter() override { return *presenter; }
+
+private:
+    void Translate(const SDL_Event& event);
+    void TranslateWindowEvent(const SDL_Event& event);
+    void TranslateKey(const SDL_Event& event);
+    void TranslateText(const char* utf8);
+    void Post(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    void PostTimerTick();
+
+    MessageQueue& queue;
+    KeyBuffer& keys;
+    struct SDL_Window* window = nullptr;
+    std::unique_ptr<SdlPresenter> presenter;
+    SDL_Cursor* cursor = nullptr;
+    std::uint32_t wakeEvent = 0;
+    std::uint32_t timerPeriod = 0;
+    std::uint32_t nextTick = 0;
+    bool sdlStarted = false;
+};
+
+} // namespace platform

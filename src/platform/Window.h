@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/DecodedImage.h"
+#include "platform/MessageQueue.h"
+#include "platform/Presenter.h"
+
+namespace platform {
+
+class KeyBuffer;
+
+// The game's one top-level window on the desktop: a borderless window of a fixed size, centred
+// on the screen. Desktop events become window messages on the queue given at construction.
+class Window {
+public:
+    virtual ~Window() = default;
+
+    virtual bool Create(const std::string& title, int width, int height) = 0;
+    virtual void Destroy() = 0;
+    virtual bool Exists() const = 0;
+
+    // Turns every waiting desktop event into messages on the queue; never blocks.
+    virtual void PumpEvents() = 0;
+    // Blocks until a desktop event arrives or a message is posted.
+    virtual void WaitForEvent() = 0;
+
+    // Posts WM_TIMER every periodMs until stopped.
+    virtual void StartTimer(std::uint32_t periodMs) = 0;
+    virtual void StopTimer() = 0;
+
+    virtual void SetCursorImage(const DecodedImage& image, int hotspotX, int hotspotY) = 0;
+    virtual void SetIconImage(const DecodedImage& image) = 0;
+    // An error message box: the text, a caption and an OK button.
+    virtual void ShowMessageBox(const std::string& text, const std::string& caption) = 0;
+    // The window follows the pointer until the left button is released.
+    virtual void RunMoveLoop() = 0;
+    virtual void Minimize() = 0;
+
+    virtual Presenter& GetPresenter() = 0;
+};
+
+} // namespace platform

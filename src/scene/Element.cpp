@@ -1,0 +1,152 @@
+#include "scene/Element.h"
+
+#include <algorithm>
+
+#include "shell/ProcessState.h"
+
+namespace {
+
+// One axis of the clip: the element's position and size against its parent's placement (or,
+// for a root, against the limit), giving where on the back buffer the visible part starts and
+// which part of the element's own area is visible.
+struct Axis {
+    int position;
+    int size;
+    int& screen;
+    int& sourceStart;
+    int& sourceEnd;
+};
+
+struct ParentAxis {
+    int position;
+    int screen;
+    int visibleExtent;
+};
+
+void ClipAxis(const Axis& axis, const ParentAxis* parent, int limit) {
+    axis.sourceEnd = axis.sourceStart + axis.size;
+    if (parent == nullptr) {
+        if (axis.position < 0) {
+            axis.screen = 0;
+            axis.sourceStart -= axis.position;
+        } else {
+            axis.screen = axis.position;
+            if (axis.position + axis.size > limit) {
+                axis.sourceEnd = axis.sourceStart + (limit - axis.position);
+            }
+        }
+        return;
+    }
+    if (axis.position < 0) {
+        axis.sourceStart -= axis.position;
+        axis.screen = parent->screen;
+    } else if (parent->position < 0) {
+        const int start = parent->position + axis.position;
+        if (start < 0) {
+            axis.screen = 0;
+            axis.sourceStart -= start;
+        } else {
+            axis.screen = start;
+        }
+    } else if (axis.position > parent->visibleExtent) {
+        axis.screen = parent->screen + parent->visibleExtent;
+        axis.sourceEnd = axis.sourceStart;
+    } else {
+        axis.screen = parent->screen + axis.position;
+        if (axis.position + axis.size > parent->visibleExtent) {
+            axis.sourceEnd = axis.sourceStart + (parent->visibleExtent - axis.position);
+        }
+    }
+}
+
+} // namespace
+
+Element::Element() : limitWidth(screenWidth), limitHeight(screenHeight) {}
+
+Element::~Element() = default;
+
+void Element::SetPosition(int newX, int newY) {
+    x = newX;
+    y = newY;
+    SetSize(width, height);
+    ForEachChild([](Element& child) { child.SetPosition(child.x, child.y); });
+}
+
+void Element::SetSize(int newWidth, int newHeight) {
+    if (newWidth == 0 || newHeight == 0) {
+        return;
+    }
+    width = newWidth;
+    height = newHeight;
+    ParentAxis horizontal{};
+    ParentAxis vertical{};
+    if (parent != nullptr) {
+        horizontal = {parent->x, parent->screenX, parent->sourceRect.Width()};
+        vertical = {parent->y, parent->screenY, parent->sourceRect.Height()};
+    }
+    ClipAxis({x, width, screenX, sourceRect.left, sourceRect.right},
+             parent != nullptr ? &horizontal : nullptr, limitWidth);
+    ClipAxis({y, height, screenY, sourceRect.top, sourceRect.bottom},
+             parent != nullptr ? &vertical : nullptr, limitHeight);
+}
+
+void Element::SetAlpha(int newAlpha) {
+    alpha = newAlpha;
+    ForEachChild([newAlpha](Element& child) { child.SetAlpha(newAlpha); });
+}
+
+void Element::SetZOrder(std::uint32_t newZ) {
+    z = newZ;
+    if (parent != nullptr) {
+        parent->SortChildren();
+    }
+}
+
+void Element::AddChild(Element* child) {
+    if (child == nullptr) {
+        return;
+    }
+    children.push_back(child);
+    child->parent = this;
+    child->SetPosition(child->x, child->y);
+    SortChildren();
+}
+
+void Element::SortChildren() {
+    // Stable: equal keys keep the order in which they were added, however long the list.
+    std::stable_sort(children.begin(), children.end(),
+                     [](const Element* a, const Element* b) { return a->z < b->z; });
+}
+
+HRESULT Element::RestoreSurfaces() {
+    ForEachChild([](Element& child) { child.RestoreSurfaces(); });
+    return S_OK;
+}
+
+void Element::Draw() {
+    ForEachChild([](Element& child) {
+        if (child.visible != 0) {
+            child.Draw();
+        }
+    });
+}
+
+void Element::ReleaseSurfaces() {
+    ForEachChild([](Element& child) { child.ReleaseSurfaces(); });
+}
+
+void Element::SetVisible(int newVisible) {
+    visible = newVisible;
+}
+
+void Element::RemoveChild(Element* child) {
+    std::size_t i = 0;
+    while (i < children.size()) {
+        if (children[i] == child) {
+            children.erase(children.begin() + static_cast<std::ptrdiff_t>(i));
+            continue;
+        }
+        children[i]->RemoveChild(child);
+        ++i;
+    }
+}

@@ -1,0 +1,154 @@
+#include "scene/Picture.h"
+
+#include "shell/Display.h"
+#include "shell/ImageCache.h"
+#include "shell/PngImage.h"
+#include "shell/ProcessState.h"
+#include "shell/Trace.h"
+
+namespace {
+
+constexpr std::uint32_t kMagenta = 0xFF00FF;
+
+// The characters after the last '.', compared exactly: "BMP" is not "bmp".
+std::string_view Extension(std::string_view path) {
+    const std::size_t dot = path.rfind('.');
+    return dot == std::string_view::npos ? std::string_view() : path.substr(dot + 1);
+}
+
+} // namespace
+
+Picture::Picture() = default;
+
+Picture::~Picture() = default;
+
+void Picture::SetFrame(int n) {
+    if (currentFrame == 0 || currentFrame > frameCount || n < 1 || n > frameCount) {
+        return;
+    }
+    currentFrame = n;
+    sourceRect.left = (n - 1) * width;
+    sourceRect.top = 0;
+    SetSize(width, height);
+}
+
+void Picture::SetPosition(int newX, int newY) {
+    x = newX;
+    y = newY;
+    SetFrame(currentFrame);
+    ForEachChild([](Element& child) { child.SetPosition(child.x, child.y); });
+}
+
+void Picture::SetSize(int newWidth, int newHeight) {
+    if (newWidth == 0 || newHeight == 0) {
+        return;
+    }
+    Element::SetSize(newWidth, newHeight);
+    if (pngImage) {
+        pngDestRect = {screenX, screenY, screenX + sourceRect.Width(),
+                       screenY + sourceRect.Height()};
+    }
+}
+
+int Picture::LoadBitmap(std::string_view path, int stripWidth, int stripHeight) {
+    Palette palette;
+    if (FAILED(display->LoadBitmapPalette(palette, path))) {
+        return 0;
+    }
+    display->SetPrimaryPalette(palette);
+    std::unique_ptr<Surface> made;
+    if (FAILED(display->CreateSurfaceFromBitmap(made, path, stripWidth, stripHeight))) {
+        Trace("创建失败!!!:  %s  \n", std::string(path).c_str());
+        return 0;
+    }
+    surface = std::move(made);
+    if (const HRESULT keyed = surface->SetColorKey(kMagenta); FAILED(keyed)) {
+        return keyed;
+    }
+    ImageCache::Instance().CacheSurface(path, surface);
+    return 1;
+}
+
+int Picture::LoadImage(std::string_view path, int newX, int newY, int stripWidth, int stripHeight,
+                       int frames) {
+    display = nullptr;
+    surface.reset();
+    display = currentDisplay;
+    const auto count = static_cast<std::uint16_t>(frames);
+    // Every kind of file needs a frame to divide the strip by.
+    if (count == 0) {
+        return 0;
+    }
+    if (std::shared_ptr<Surface> cached = ImageCache::Instance().FindCachedSurface(path)) {
+        // Shared, never this picture's own to redraw.
+        surface = std::move(cached);
+        fileName.clear();
+    } else if (Extension(path) == "bmp") {
+        ReleaseSurfaces();
+        display = currentDisplay;
+        fileName = std::string(path);
+        if (display == nullptr) {
+            return 0;
+        }
+        if (const int loaded = LoadBitmap(path, stripWidth, stripHeight); loaded != 1) {
+            return loaded;
+        }
+    } else if (Extension(path) == "png") {
+        pngImage = std::make_unique<PngImage>(path);
+    }
+    imageWidth = stripWidth;
+    frameCount = count;
+    sourceRect.top = 0;
+    currentFrame = 1;
+    width = static_cast<int>(static_cast<unsigned>(stripWidth) / count);
+    imageHeight = stripHeight;
+    height = stripHeight;
+    sourceRect.bottom = stripHeight;
+    SetPosition(newX, newY);
+    return 1;
+}
+
+bool Picture::BlitTo(int destX, int destY, const Rect& rect) {
+    if (visible == 0 || !surface || display == nullptr) {
+        return false;
+    }
+    if (alpha == 255) {
+        display->BlitKeyed(destX, destY, surface.get(), &rect);
+    } else {
+        display->BlendSurface(surface.get(), destX, destY, rect.left, rect.top, rect.right,
+                              rect.bottom, alpha);
+    }
+    return true;
+}
+
+void Picture::Draw() {
+    if (!BlitTo(screenX, screenY, sourceRect) && pngImage && display != nullptr) {
+        if (Surface* target = display->BackBuffer()) {
+            pngImage->Draw(*target, screenX - sourceRect.left, screenY - sourceRect.top,
+                           pngDestRect);
+        }
+    }
+    Element::Draw();
+}
+
+void Picture::ReleaseSurfaces() {
+    surface.reset();
+    // The display goes away with its surfaces; a new one comes with the next load.
+    display = nullptr;
+    Element::ReleaseSurfaces();
+}
+
+HRESULT Picture::RestoreSurfaces() {
+    if (!fileName.empty() && surface && display != nullptr) {
+        Palette palette;
+        if (const HRESULT loaded = display->LoadBitmapPalette(palette, fileName); FAILED(loaded)) {
+            return loaded;
+        }
+        display->SetPrimaryPalette(palette);
+        if (const HRESULT drawn = surface->ReloadBitmap(fileName, imageWidth, imageHeight);
+            FAILED(drawn)) {
+            return drawn;
+        }
+    }
+    return Element::RestoreSurfaces();
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "platform/Rect.h"
+#include "scene/Element.h"
+
+class Display;
+class PngImage;
+class Surface;
+
+// An element that shows one frame of a horizontal strip of equal frames, numbered from 1. A
+// ".bmp" file becomes a surface copied with magenta transparent (blended while alpha is below
+// 255); a ".png" file is drawn with its own per-pixel alpha, whatever the element's alpha.
+//
+// Bitmap surfaces are shared through the image cache: every picture showing one holds it, so it
+// lives while any of them does. `fileName` marks the picture that loaded the file itself and
+// redraws it after the display lost its surfaces.
+class Picture : public Element {
+public:
+    Picture();
+    ~Picture() override;
+
+    void SetPosition(int x, int y) override;
+    void SetSize(int width, int height) override;
+    HRESULT RestoreSurfaces() override;
+    void Draw() override;
+    void ReleaseSurfaces() override;
+
+    // Shows frame n (1..frameCount); nothing while no image is loaded.
+    virtual void SetFrame(int n);
+    // Loads a strip of stripWidth x height with frameCount frames and places the picture at
+    // (x, y). Non-zero on success; 0 when the bitmap cannot be loaded or frameCount is 0; a
+    // negative code when the colour key is refused. A ".png" that does not decode, or another
+    // extension, still succeeds and draws nothing.
+    virtual int LoadImage(std::string_view path, int x, int y, int stripWidth, int height,
+                          int frameCount);
+    // Copies `rect` of the surface to (x, y) of the back buffer; false when the picture is
+    // hidden or has no surface or display.
+    virtual bool BlitTo(int x, int y, const Rect& rect);
+
+    std::shared_ptr<Surface> surface;
+    Display* display = nullptr;
+    std::string fileName;
+    int frameCount = 0;
+    int currentFrame = 0;
+    int imageWidth = 0;
+    int imageHeight = 0;
+    Rect pngDestRect;
+    std::unique_ptr<PngImage> pngImage;
+
+private:
+    int LoadBitmap(std::string_view path, int stripWidth, int height);
+};

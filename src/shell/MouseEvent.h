@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+
+// One pointer or key event for the game's input handler: what happened, and where the pointer
+// was at the time (key events carry the last known position).
+struct MouseEvent {
+    std::uint32_t code;
+    std::uint32_t x;
+    std::uint32_t y;
+};
+
+constexpr std::uint32_t kMouseMove = 0x7FFF;
+constexpr std::uint32_t kMouseLeftDown = 0x1FFF;
+constexpr std::uint32_t kMouseLeftUp = 0x2FFF;
+constexpr std::uint32_t kMouseRightDown = 0x3FFF;
+constexpr std::uint32_t kMouseRightUp = 0x4FFF;
+
+// Each key's released code is its pressed code + 1.
+constexpr std::uint32_t kKeyLeftPressed = 0xFF01;
+constexpr std::uint32_t kKeyLeftReleased = 0xFF02;
+constexpr std::uint32_t kKeyRightPressed = 0xFF03;
+constexpr std::uint32_t kKeyRightReleased = 0xFF04;
+constexpr std::uint32_t kKeyUpPressed = 0xFF05;
+constexpr std::uint32_t kKeyUpReleased = 0xFF06;
+constexpr std::uint32_t kKeyDownPressed = 0xFF07;
+constexpr std::uint32_t kKeyDownReleased = 0xFF08;
+constexpr std::uint32_t kKeyEscapePressed = 0xFF09;
+constexpr std::uint32_t kKeyEscapeReleased = 0xFF0A;
+constexpr std::uint32_t kKeyEnterPressed = 0xFF11;
+constexpr std::uint32_t kKeyEnterReleased = 0xFF12;

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+
+// Result codes of the registry calls under their published names and values.
+constexpr long ERROR_SUCCESS = 0;
+constexpr long ERROR_FILE_NOT_FOUND = 2;
+constexpr long ERROR_ACCESS_DENIED = 5;
+constexpr long ERROR_INVALID_HANDLE = 6;
+constexpr long ERROR_INVALID_PARAMETER = 87;
+
+// A key of the current user's registry store, opened by its path below the user's root.
+class RegistryKey {
+public:
+    virtual ~RegistryKey();
+
+    // ERROR_SUCCESS once open. With openOnly the key must exist (ERROR_FILE_NOT_FOUND);
+    // otherwise it is created when missing (ERROR_ACCESS_DENIED when that fails). An open key
+    // is closed first.
+    long Open(const std::string& subKey, bool openOnly);
+    // Stores a string value under the open key (ERROR_INVALID_HANDLE when none is open).
+    long SetString(const std::string& name, const std::string& text);
+    void Close();
+
+private:
+    std::string subKey;
+    bool open = false;
+};

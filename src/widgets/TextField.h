@@ -1,0 +1,61 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "scene/Element.h"
+
+namespace platform {
+class Clock;
+}
+
+// Collects typed characters (GBK bytes) and draws them with a blinking caret while focused.
+class TextField : public Element {
+public:
+    // Bits of modeFlags.
+    static constexpr std::uint32_t kAcceptsText = 1;
+    static constexpr std::uint32_t kMakesBuffer = 2;
+
+    TextField();
+    ~TextField() override;
+
+    // Places and sizes the field and sets its mode and colour (a GDI colour, 0x00BBGGRR); with
+    // either mode bit set it also replaces the text buffer with an empty one of `capacity`
+    // bytes. Does nothing at all when capacity <= 0.
+    void Configure(int x, int y, int width, int height, int capacity, int modeFlags,
+                   std::uint32_t color);
+    void SetFocused(int on) { focused = on; }
+    // The buffer (null without one) and, in `outLength`, how many bytes of text it holds.
+    const char* GetText(int& outLength) const;
+    // Empties the text and zeroes the whole buffer.
+    void Clear();
+    // Takes a typed character when focused, accepting text and holding a buffer: 8 (Backspace)
+    // removes the last GBK character, any other low byte is appended while there is room.
+    void OnChar(int code);
+
+    HRESULT RestoreSurfaces() override;
+    void ReleaseSurfaces() override;
+    // Draws the text and, while focused, the caret after it, onto the current back buffer.
+    void Draw() override;
+
+    // The clock the caret blinks by, shared by every field; null goes back to the steady clock.
+    static void SetClock(const platform::Clock* clock);
+    // Forgets the blink phase: the next caret draw starts a new one.
+    static void ResetBlink();
+
+    int focused = 0;
+    std::unique_ptr<char[]> buffer;
+    std::uint32_t color = 0xFFFFFF;
+    int capacity = 0;
+    int configured = 0;
+    std::uint32_t modeFlags = 0;
+    int length = 0;
+
+private:
+    void Backspace();
+    static bool CaretShown();
+
+    // The size of `buffer`. It differs from `capacity` after a Configure that kept the old
+    // buffer while changing the capacity.
+    int bufferSize = 0;
+};

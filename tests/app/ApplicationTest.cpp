@@ -1,0 +1,269 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "TempDir.h"
+#include "app/Application.h"
+#include "platform/HeadlessPlatform.h"
+#include "platform/Settings.h"
+#include "shell/CharListener.h"
+#include "shell/Display.h"
+#include "shell/KeyboardInput.h"
+#include "shell/ProcessState.h"
+
+namespace {
+
+// An application that records what reaches the game.
+class RecordingApplication : public Application {
+public:
+    using Application::Application;
+
+    void OnDisplayReady() override { ++displayReady; }
+    void OnTimerEvent(std::string name) override { timerEvents.push_back(name); }
+    void OnInput(MouseEvent* event) override { inputs.push_back(*event); }
+    void OnDeactivate() override { ++deactivations; }
+
+    int displayReady = 0;
+    int deactivations = 0;
+    std::vector<std::string> timerEvents;
+    std::vector<MouseEvent> inputs;
+};
+
+class Listener : public CharListener {
+public:
+    void OnChar(int code) override { codes.push_back(code); }
+    std::vector<int> codes;
+};
+
+// A game folder of its own, a per-user store of its own, and an application started headless.
+class ApplicationTest : public ::testing::Test {
+protected:
+    ApplicationTest() {
+        const char* old = std::getenv("XDG_CONFIG_HOME");
+        savedConfig = old != nullptr ? old : "";
+        setenv("XDG_CONFIG_HOME", config.Path().c_str(), 1);
+        app = std::make_unique<RecordingApplication>(platform);
+        savedExeDir = exeDir;
+        exeDir = game.Path();
+        windowed = 1;
+        active = 0;
+    }
+    ~ApplicationTest() override {
+        app.reset();
+        exeDir = savedExeDir;
+        windowed = 1;
+        active = 0;
+        setenv("XDG_CONFIG_HOME", savedConfig.c_str(), 1);
+    }
+
+    int Init(const std::string& commandLine) {
+        return app->Init(commandLine, 800, 600, exePath, "1", "227", game.File("tpz.bmp"),
+                         "Software\\qelvo\\InstalledGame\\227", "Tovak Marudo", 108, 102);
+    }
+
+    // Init and what Run does before its loop.
+    void Start() {
+        ASSERT_EQ(Init(""), 1);
+        ASSERT_TRUE(app->StartRunning());
+        EXPECT_EQ(platform.window.timerPeriod, 8u) << "the keyboard is polled every 8 ms";
+    }
+
+    void Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+        app->PostMessage(message, wParam, lParam);
+        app->DispatchMessages();
+    }
+
+    std::string Setting(const char* section, const char* key) {
+        return Settings::ReadString(game.File("set.ini"), section, key, "absent");
+    }
+
+    TempDir game;
+    TempDir config;
+    std::string savedConfig;
+    std::string savedExeDir;
+    platform::HeadlessPlatform platform;
+    std::unique_ptr<RecordingApplication> app;
+};
+
+TEST_F(ApplicationTest, RegServerOpensTheFirstAddressAndEndsWithoutAWindow) {
+    EXPECT_EQ(Init("/REGSERVER"), 0);
+    EXPECT_EQ(platform.opener.opened, (std::vector<std::string>{"1"}));
+    EXPECT_FALSE(platform.window.Exists());
+    EXPECT_EQ(app->Timers(), nullptr);
+
+    game.Write("set.ini", "[website]\nweb1=http://example.test/start\n");
+    EXPECT_EQ(Init("/REGSERVER"), 0);
+    EXPECT_EQ(platform.opener.opened.back(), "http://example.test/start");
+
+    for (const char* line : {"/regserver", " /REGSERVER", "/REGSERVER x", ""}) {
+        EXPECT_EQ(Init(line), 1) << '"' << line << '"';
+        EXPECT_TRUE(platform.window.Exists());
+    }
+    EXPECT_EQ(platform.opener.opened.size(), 2u);
+}
+
+TEST_F(ApplicationTest, MissingArgumentsOrWindowEndTheStart) {
+    EXPECT_EQ(app->Init("", 800, 600, "", "1", "227", "icon", "key", "title", 108, 102), 0);
+    EXPECT_EQ(app->Init("", 800, 600, "path", "1", "227", "icon", "key", "title", 0, 102), 0);
+    platform.window.refuseCreate = true;
+    EXPECT_EQ(Init(""), 0);
+}
+
+TEST_F(ApplicationTest, FullScreenWishIsForgottenAtStart) {
+    game.Write("set.ini", "[set]\nfullscreen=1\n");
+    ASSERT_EQ(Init(""), 1);
+    EXPECT_EQ(windowed, 1);
+    EXPECT_EQ(Setting("set", "fullscreen"), "0");
+}
+
+TEST_F(ApplicationTest, ActivationAndMinimisingDecideWhetherFramesAreDrawn) {
+    Start();
+    Send(WM_SIZE, SIZE_RESTORED);
+    EXPECT_EQ(active, 1);
+    Send(WM_SIZE, SIZE_MINIMIZED);
+    EXPECT_EQ(active, 0);
+    Send(WM_ACTIVATE, WA_CLICKACTIVE);
+    EXPECT_EQ(active, 1);
+
+    const int frames = platform.window.presenter.presentCount;
+    Send(WM_ACTIVATE, WA_INACTIVE);
+    EXPECT_EQ(active, 0);
+    EXPECT_EQ(app->deactivations, 1);
+    EXPECT_EQ(platform.window.presenter.presentCount, frames + 1) << "one frame on deactivation";
+
+    platform.window.presenter.loseSurfaces = true;
+    Send(WM_ACTIVATE, WA_INACTIVE);
+    EXPECT_EQ(app->deactivations, 2);
+    EXPECT_GE(platform.window.presenter.restoreCount, 1);
+    EXPECT_EQ(platform.window.presenter.presentCount, frames + 2)
+        << "the lost frame is drawn again after restoring";
+}
+
+TEST_F(ApplicationTest, AltEnterTogglesFullScreenAndRemembersIt) {
+    Start();
+    EXPECT_EQ(app->displayReady, 1);
+    Send(WM_COMMAND, kCommandToggleFullScreen);
+    EXPECT_EQ(windowed, 0);
+    EXPECT_TRUE(platform.window.presenter.fullScreen);
+    EXPECT_EQ(Setting("set", "fullscreen"), "1");
+    EXPECT_EQ(app->displayReady, 2);
+    Send(WM_COMMAND, kCommandToggleFullScreen);
+    EXPECT_EQ(windowed, 1);
+    EXPECT_EQ(Setting("set", "fullscreen"), "0");
+    EXPECT_EQ(app->displayReady, 3);
+}
+
+TEST_F(ApplicationTest, FullScreenSwallowsMovingAndSizing) {
+    Start();
+    EXPECT_EQ(app->SendMessage(WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0), 0);
+    EXPECT_EQ(platform.window.moveLoops, 1) << "in a window the title bar drags it";
+    windowed = 0;
+    EXPECT_EQ(app->SendMessage(WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0), 1);
+    EXPECT_EQ(app->SendMessage(WM_SYSCOMMAND, SC_SIZE, 0), 1);
+    EXPECT_EQ(platform.window.moveLoops, 1);
+    EXPECT_EQ(app->SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0), 0);
+    EXPECT_EQ(platform.window.minimizeCount, 1);
+    EXPECT_EQ(app->SendMessage(WM_SETCURSOR, 0, 0), 1);
+}
+
+TEST_F(ApplicationTest, CharactersReachEveryListenerUnchanged) {
+    Start();
+    Listener first;
+    Listener second;
+    app->AddCharListener(&first);
+    app->AddCharListener(nullptr);
+    app->AddCharListener(&second);
+    Send(WM_CHAR, 8);
+    Send(WM_CHAR, 0xC3);
+    EXPECT_EQ(first.codes, (std::vector<int>{8, 0xC3}));
+    EXPECT_EQ(second.codes, (std::vector<int>{8, 0xC3}));
+    app->SetUpDisplay();
+    EXPECT_TRUE(app->CharListeners().empty()) << "every display set-up empties the list";
+}
+
+TEST_F(ApplicationTest, MouseAndKeyEventsCarryTheirCodesAndPositions) {
+    Start();
+    Send(WM_MOUSEMOVE, 0, MakeLParam(static_cast<unsigned>(-5), 10));
+    Send(WM_LBUTTONDOWN, 0, MakeLParam(100, 200));
+    Send(WM_RBUTTONUP, 0, MakeLParam(101, 201));
+    platform.keys.Acquire();
+    platform.keys.OnKeyChange(platform::DIK_LEFT, true);
+    platform.keys.OnKeyChange(platform::DIK_LEFT, false);
+    platform.keys.OnKeyChange(0x1E, true); // A: no key event
+    Send(WM_TIMER);
+    ASSERT_EQ(app->inputs.size(), 5u);
+    EXPECT_EQ(app->inputs[0].code, kMouseMove);
+    EXPECT_EQ(app->inputs[0].x, 65531u) << "left of the window: a large unsigned number";
+    EXPECT_EQ(app->inputs[1].code, kMouseLeftDown);
+    EXPECT_EQ(app->inputs[2].code, kMouseRightUp);
+    EXPECT_EQ(app->inputs[3].code, 0xFF01u);
+    EXPECT_EQ(app->inputs[4].code, 0xFF02u);
+    EXPECT_EQ(app->inputs[4].x, 101u) << "key events keep the last mouse position";
+    EXPECT_EQ(app->inputs[4].y, 201u);
+}
+
+TEST_F(ApplicationTest, NamedTimersFireOnTheMainThreadUntilTheirLimit) {
+    Start();
+    EXPECT_FALSE(app->AddTimer(0, "never", 1));
+    EXPECT_TRUE(app->AddTimer(100, "twice", 2));
+    EXPECT_TRUE(app->AddTimer(50, "ticks", 0));
+    platform.timers.Advance(250);
+    EXPECT_TRUE(app->timerEvents.empty()) << "firings wait for the message loop";
+    app->DispatchMessages();
+    // Due together at 100 and 200 ms: the timer made first fires first.
+    EXPECT_EQ(app->timerEvents, (std::vector<std::string>{"ticks", "twice", "ticks", "ticks",
+                                                          "twice", "ticks", "ticks"}));
+    app->KillTimer("ticks");
+    platform.timers.Advance(500);
+    app->DispatchMessages();
+    EXPECT_EQ(app->timerEvents.size(), 7u);
+}
+
+TEST_F(ApplicationTest, ClosingTearsDownInOrderAndQuits) {
+    Start();
+    app->AddTimer(10, "t", 0);
+    app->PostMessage(WM_CLOSE, 0, 0);
+    EXPECT_FALSE(app->DispatchMessages()) << "WM_QUIT ends the loop";
+    EXPECT_FALSE(platform.window.Exists());
+    EXPECT_EQ(app->GetDisplay(), nullptr);
+    EXPECT_EQ(app->Timers(), nullptr);
+    EXPECT_EQ(app->Keyboard(), nullptr);
+    EXPECT_EQ(app->ExitCode(), 0);
+}
+
+TEST_F(ApplicationTest, RunEndsWithTheQuitCodeAndReportsDisplayFailures) {
+    ASSERT_EQ(Init(""), 1);
+    app->PostMessage(WM_SIZE, SIZE_RESTORED, 0);
+    app->PostMessage(WM_CLOSE, 0, 0);
+    EXPECT_EQ(app->Run(), 0);
+    EXPECT_GE(platform.window.presenter.presentCount, 0);
+    EXPECT_TRUE(platform.window.messageBoxes.empty());
+
+    ASSERT_EQ(Init(""), 1);
+    platform.window.presenter.refuseOpen = true;
+    EXPECT_EQ(app->Run(), 0);
+    ASSERT_EQ(platform.window.messageBoxes.size(), 1u);
+    EXPECT_EQ(platform.window.messageBoxes[0].text,
+              "DirectDraw init failed. The sample will now exit. ");
+    EXPECT_EQ(platform.window.messageBoxes[0].caption, "DirectDraw Sample");
+}
+
+TEST_F(ApplicationTest, FailedSwitchClosesTheWindowAndModeChangesRebuildTheDisplay) {
+    Start();
+    Send(WM_SIZE, SIZE_RESTORED);
+    platform.window.presenter.modeChanged = true;
+    EXPECT_EQ(app->FrameStep(), S_OK);
+    EXPECT_EQ(app->displayReady, 2) << "rebuilt in the same mode";
+    platform.window.presenter.modeChanged = false;
+
+    platform.window.presenter.refuseOpen = true;
+    Send(WM_COMMAND, kCommandWindowed);
+    ASSERT_FALSE(platform.window.messageBoxes.empty());
+    EXPECT_EQ(platform.window.messageBoxes.back().text,
+              "InitDirectDraw() failed. The sample will now exit. ");
+    EXPECT_FALSE(platform.window.Exists()) << "WM_CLOSE was posted and handled";
+}
+
+} // namespace

@@ -1,0 +1,74 @@
+// A small program on the application shell for end-to-end tests: it opens the window, shows
+// one picture and prints every input event it receives, one line each, so a test can drive it
+// with real clicks and key presses and compare.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "ImageFiles.h"
+#include "app/Application.h"
+#include "platform/FileSystem.h"
+#include "platform/SdlPlatform.h"
+#include "scene/Picture.h"
+#include "shell/ProcessState.h"
+
+namespace {
+
+class ShellDemo : public Application {
+public:
+    explicit ShellDemo(platform::Platform& platform) : Application(platform) {
+        SetSize(800, 600);
+        AddChild(&picture);
+    }
+    ~ShellDemo() override { RemoveChild(&picture); }
+
+    void OnDisplayReady() override {
+        picture.LoadImage(exeDir + "demo.bmp", 100, 50, 64, 48, 1);
+        std::printf("ready %s\n", windowed ? "window" : "fullscreen");
+        std::fflush(stdout);
+    }
+    void OnTimerEvent(std::string name) override {
+        std::printf("timer %s\n", name.c_str());
+        std::fflush(stdout);
+    }
+    void OnInput(MouseEvent* event) override {
+        if (event->code == kMouseMove) {
+            return;
+        }
+        std::printf("input %x %u %u\n", event->code, event->x, event->y);
+        std::fflush(stdout);
+    }
+    void OnDeactivate() override {}
+
+private:
+    Picture picture;
+};
+
+// A 64 x 48 picture: green with a magenta (transparent) top-left quarter.
+void WritePicture(const std::string& path) {
+    std::vector<std::uint32_t> pixels(64 * 48, 0x00C000);
+    for (int y = 0; y < 24; ++y) {
+        for (int x = 0; x < 32; ++x) {
+            pixels[y * 64 + x] = 0xFF00FF;
+        }
+    }
+    platform::WriteFileAtomically(path, EncodeBmp8(64, 48, pixels));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    platform::SdlPlatform platform;
+    ShellDemo demo(platform);
+    if (argc > 1) {
+        exeDir = std::string(argv[1]) + "/";
+    }
+    WritePicture(exeDir + "demo.bmp");
+    if (!demo.Init("", 800, 600, exePath, "1", "227", exeDir + "tpz.bmp",
+                   "Software\\qelvo\\InstalledGame\\227-test", "Tovak Marudo Shell Test", 108,
+                   102)) {
+        return 1;
+    }
+    demo.AddTimer(500, "half-second", 2);
+    return demo.Run();
+}

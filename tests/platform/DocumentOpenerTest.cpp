@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include "platform/RecordingDocumentOpener.h"
+#include "platform/XdgDocumentOpener.h"
+
+#include "ScopedEnv.h"
+#include "TempDir.h"
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <thread>
+
+namespace {
+
+namespace fs = std::filesystem;
+using platform::RecordingDocumentOpener;
+using platform::XdgDocumentOpener;
+
+// Waits up to ten seconds for `ready`; the opened program runs on its own.
+template <typename Condition>
+bool WaitFor(Condition ready) {
+    for (int i = 0; i < 1000; ++i) {
+        if (ready()) {
+            return true;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return false;
+}
+
+// A PATH holding only a fake `xdg-open` that reports, in files beside itself, how it was run.
+class XdgDocumentOpenerTest : public testing::Test {
+protected:
+    void SetUp() override {
+        // Its own PATH for the tools it uses: the test's PATH holds only the fake.
+        const std::string script = R"sh(#!/bin/sh
+PATH=/usr/bin:/bin
+out="$(dirname "$0")/.."
+echo call >> "$out/calls"
+printf '%s' "$#" > "$out/count"
+printf '%s' "$1" > "$out/argument"
+fd=/proc/$$/fd
+printf '%s %s %s' "$(readlink $fd/0)" "$(readlink $fd/1)" "$(readlink $fd/2)" > "$out/streams"
+ls -l $fd/ | grep -c held-open > "$out/inherited"
+echo noise; echo noise >&2
+printf '%s' "$$" > "$out/pid" && mv "$out/pid" "$out/done"
+)sh";
+        dir.Write("bin/xdg-open", script);
+        fs::permissions(dir.File("bin/xdg-open"), fs::perms::owner_all);
+    }
+
+    bool WaitForRun() const {
+        return WaitFor([this] { return dir.Exists("done"); });
+    }
+
+    TempDir dir;
+    ScopedEnv path{"PATH", dir.File("bin")};
+    XdgDocumentOpener opener;
+};
+
+TEST_F(XdgDocumentOpenerTest, TextArrivesAsOneUnchangedArgumentWithoutAShell) {
+    const std::string text = "https://example.org/a b?q=\"x\" 'y';touch $HOME/x `id` $(id) & | > *";
+    // A descriptor the game holds open without close-on-exec must not reach the program.
+    std::FILE* held = std::fopen(dir.File("held-open").c_str(), "w");
+    ASSERT_NE(held, nullptr);
+    const bool opened = opener.Open(text);
+    std::fclose(held);
+    ASSERT_TRUE(opened);
+    ASSERT_TRUE(WaitForRun());
+    EXPECT_EQ(dir.Read("count"), "1");
+    EXPECT_EQ(dir.Read("argument"), text);
+    EXPECT_EQ(dir.Read("streams"), "/dev/null /dev/null /dev/null");
+    EXPECT_EQ(dir.Read("inherited"), "0\n");
+    EXPECT_EQ(dir.Read("calls"), "call\n");
+}
+
+TEST_F(XdgDocumentOpenerTest, FinishedProgramIsReaped) {
+    ASSERT_TRUE(opener.Open("/tmp/some file.txt"));
+    ASSERT_TRUE(WaitForRun());
+    const std::string proc = "/proc/" + dir.Read("done");
+    // A child nobody waits for stays listed as a zombie.
+    EXPECT_TRUE(WaitFor([&proc] { return !fs::exists(proc); })) << proc << " was not reaped";
+}
+
+TEST_F(XdgDocumentOpenerTest, RefusedTextStartsNothing) {
+    EXPECT_FALSE(opener.Open(""));
+    EXPECT_FALSE(opener.Open("--version"));
+    EXPECT_FALSE(opener.Open(std::string("a\0b", 3)));
+    ASSERT_TRUE(opener.Open("ok"));
+    ASSERT_TRUE(WaitForRun());
+    EXPECT_EQ(dir.Read("argument"), "ok");
+    EXPECT_EQ(dir.Read("calls"), "call\n");
+}
+
+TEST(XdgDocumentOpenerMissingTest, MissingOrUnusableProgramIsAQuietFailure) {
+    TempDir dir;
+    ScopedEnv path("PATH", dir.File("bin"));
+    XdgDocumentOpener opener;
+    EXPECT_FALSE(opener.Open("https://example.org/"));
+    dir.Write("bin/xdg-open", "#!/bin/sh\ntouch ran\n");
+    fs::permissions(dir.File("bin/xdg-open"), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_FALSE(opener.Open("https://example.org/"));
+}
+
+TEST(RecordingDocumentOpenerTest, RemembersEveryTextAndAnswersLikeTheDesktop) {
+    RecordingDocumentOpener opener;
+    EXPECT_TRUE(opener.Open("https://example.org/"));
+    EXPECT_FALSE(opener.Open(""));
+    EXPECT_FALSE(opener.Open("-x"));
+    EXPECT_TRUE(opener.Open("a b"));
+    EXPECT_EQ(opener.opened, (std::vector<std::string>{"https://example.org/", "", "-x", "a b"}));
+}
+
+} // namespace

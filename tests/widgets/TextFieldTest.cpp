@@ -1,0 +1,182 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/Clock.h"
+#include "shell/DisplayFixture.h"
+#include "widgets/TextField.h"
+
+namespace {
+
+constexpr int kBackspace = 8;
+// GDI red (0x00BBGGRR) and its RGB565 pixel.
+constexpr std::uint32_t kRed = 0x0000FF;
+constexpr std::uint16_t kRedPixel = 0xF800;
+// "名" in GBK.
+const std::string kWide = "\xC3\xFB";
+
+void Type(TextField& field, std::string_view bytes) {
+    for (const char byte : bytes) {
+        field.OnChar(static_cast<unsigned char>(byte));
+    }
+}
+
+std::string Text(const TextField& field) {
+    int length = 0;
+    const char* text = field.GetText(length);
+    return std::string(text, static_cast<std::size_t>(length));
+}
+
+// A focused field of 8 bytes accepting text, drawn on a 101-pixel-wide back buffer whose rows
+// are padded to 104 pixels, with a hand-moved blink clock.
+class TextFieldTest : public DisplayFixture {
+protected:
+    TextFieldTest() : DisplayFixture(101, 40) {
+        TextField::SetClock(&clock);
+        TextField::ResetBlink();
+        field.Configure(10, 5, 80, 16, 8, TextField::kAcceptsText, kRed);
+        field.SetFocused(1);
+    }
+    ~TextFieldTest() override {
+        TextField::SetClock(nullptr);
+        TextField::ResetBlink();
+    }
+
+    // Every pixel of the padded rows that is not 0, as (x, y) pairs.
+    std::vector<std::pair<int, int>> Ink() {
+        std::vector<std::pair<int, int>> ink;
+        const int stride = Back().Description().pitch / 2;
+        for (int y = 0; y < Back().Height(); ++y) {
+            for (int x = 0; x < stride; ++x) {
+                if (Back().Row(y)[x] != 0) {
+                    ink.emplace_back(x, y);
+                }
+            }
+        }
+        return ink;
+    }
+    std::string Bytes() { return std::string(field.buffer.get(), 8); }
+    bool CaretAt(int x, int y) {
+        return BackPixel(x, y) == kRedPixel && BackPixel(x + 1, y + 15) == kRedPixel;
+    }
+
+    platform::ManualClock clock;
+    TextField field;
+};
+
+TEST_F(TextFieldTest, StoresLowBytesUpToCapacityMinusOne) {
+    field.OnChar(0x100 | 'A');
+    Type(field, "\r\033BCDEFGH");
+    EXPECT_EQ(Bytes(), std::string("A\r\033BCDE\0", 8));
+    field.Clear();
+    EXPECT_EQ(Text(field), "");
+    EXPECT_EQ(Bytes(), std::string(8, '\0'));
+}
+
+TEST_F(TextFieldTest, BackspaceRemovesWholeGbkCharacters) {
+    const std::string onlyA("A\0\0\0\0\0\0\0", 8);
+    Type(field, "A" + kWide);
+    field.OnChar(kBackspace);
+    EXPECT_EQ(Bytes(), onlyA);
+    Type(field, kWide + "B");
+    field.OnChar(kBackspace);
+    EXPECT_EQ(Text(field), "A" + kWide);
+
+    // The trail byte 0x40 looks like ASCII; the pair still goes as a whole.
+    field.Clear();
+    Type(field, "A\x81\x40");
+    field.OnChar(kBackspace);
+    EXPECT_EQ(Bytes(), onlyA);
+
+    field.OnChar(kBackspace);
+    field.OnChar(kBackspace);
+    EXPECT_EQ(Text(field), "");
+    EXPECT_EQ(Bytes(), std::string(8, '\0'));
+}
+
+TEST_F(TextFieldTest, IgnoresTypingUnlessFocusedAndAcceptingText) {
+    field.SetFocused(0);
+    Type(field, "AB");
+    EXPECT_EQ(Text(field), "");
+    field.Draw();
+    EXPECT_TRUE(Ink().empty());
+
+    for (const std::uint32_t flags : {TextField::kMakesBuffer, 0u}) {
+        TextField other;
+        other.Configure(0, 0, 10, 16, 8, static_cast<int>(flags), kRed);
+        other.SetFocused(1);
+        Type(other, "AB");
+        int length = -1;
+        const char* text = other.GetText(length);
+        EXPECT_EQ(length, 0);
+        EXPECT_EQ(text == nullptr, flags == 0);
+    }
+}
+
+TEST_F(TextFieldTest, ConfigureWithoutCapacityChangesNothing) {
+    Type(field, "AB");
+    field.Configure(50, 20, 30, 16, 0, 3, 0x123456);
+    field.Configure(50, 20, 30, 16, -1, 3, 0x123456);
+    EXPECT_EQ(field.x, 10);
+    EXPECT_EQ(field.y, 5);
+    EXPECT_EQ(field.width, 80);
+    EXPECT_EQ(field.color, kRed);
+    EXPECT_EQ(field.capacity, 8);
+    EXPECT_EQ(Text(field), "AB");
+}
+
+TEST_F(TextFieldTest, NewBufferKeepsTheLengthWithinIt) {
+    Type(field, "ABCDEFG");
+    field.Configure(10, 5, 80, 16, 4, TextField::kAcceptsText, kRed);
+    EXPECT_EQ(field.length, 3);
+    EXPECT_EQ(std::string(field.buffer.get(), 4), std::string(4, '\0'));
+    Type(field, "X");
+    EXPECT_EQ(field.length, 3);
+    field.Clear();
+    Type(field, "XYZW");
+    EXPECT_EQ(Text(field), "XYZ");
+}
+
+TEST_F(TextFieldTest, CaretBlinksByTheClock) {
+    // Draws every 300 ms: a phase is judged by the time of the draw before.
+    const bool expected[] = {true, true,  true,  false, false, false,
+                             true, false, false, false, true,  false};
+    for (const bool shown : expected) {
+        ASSERT_EQ(display->ClearBackBuffer(0), S_OK);
+        field.Draw();
+        // The field is empty: the only ink is the 2 x 16 caret.
+        EXPECT_EQ(CaretAt(10, 5), shown) << "at " << clock.now << " ms";
+        EXPECT_EQ(Ink().size(), shown ? 32u : 0u) << "at " << clock.now << " ms";
+        clock.Advance(300);
+    }
+}
+
+TEST_F(TextFieldTest, CaretFollowsTheTextInTheFieldColour) {
+    Type(field, "A" + kWide);
+    field.Draw();
+    EXPECT_TRUE(CaretAt(34, 5));
+    EXPECT_EQ(BackPixel(36, 5), 0);
+    for (const auto& [x, y] : Ink()) {
+        EXPECT_EQ(BackPixel(x, y), kRedPixel) << x << "," << y;
+        EXPECT_TRUE(x >= 10 && x < 36 && y >= 5 && y < 21) << x << "," << y;
+    }
+}
+
+TEST_F(TextFieldTest, DrawsNothingOutsideTheBackBuffer) {
+    field.Configure(95, 30, 80, 16, 8, TextField::kAcceptsText, kRed);
+    Type(field, kWide + "AgW");
+    field.Draw();
+    TextField caretOnEdge;
+    caretOnEdge.Configure(100, 0, 8, 16, 8, TextField::kAcceptsText, kRed);
+    caretOnEdge.SetFocused(1);
+    caretOnEdge.Draw();
+    EXPECT_EQ(BackPixel(100, 0), kRedPixel);
+    // The padding columns 101..103 stay 0, and nothing wraps round to the next row's start.
+    for (const auto& [x, y] : Ink()) {
+        EXPECT_TRUE(x >= 95 && x < 101) << x << "," << y;
+    }
+}
+
+} // namespace
