@@ -47,6 +47,10 @@ import -window "$id" "$work/shot.png"
 ticks() { awk '{ print $14 + $15 }' "/proc/$pid/stat"; }
 before=$(ticks); sleep 3; after=$(ticks)
 echo "idle cpu: $(( (after - before) * 100 / $(getconf CLK_TCK) / 3 ))%" > "$work/cpu.txt"
+xdotool windowminimize "$id" 2>/dev/null || true
+sleep 0.5
+before=$(ticks); sleep 3; after=$(ticks)
+echo "minimised cpu: $(( (after - before) * 100 / $(getconf CLK_TCK) / 3 ))%" >> "$work/cpu.txt"
 kill "$pid"; wait "$pid" || true
 SESSION
 
