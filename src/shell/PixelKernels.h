@@ -21,6 +21,11 @@ public:
         return ((r << 3 | r >> 2) << 16) | ((g << 2 | g >> 4) << 8) | (b << 3 | b >> 2);
     }
 
+    // A GDI colour (0x00BBGGRR, red in the low byte) as 0x00RRGGBB; the swap is its own inverse.
+    static std::uint32_t SwapRedBlue(std::uint32_t color) {
+        return (color >> 16 & 0xFF) | (color & 0xFF00) | (color & 0xFF) << 16;
+    }
+
     // Plain copy of `width` x `rows` pixels.
     static void Copy(std::uint16_t* dest, std::ptrdiff_t destPitch, const std::uint16_t* source,
                      std::ptrdiff_t sourcePitch, int width, int rows);

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 // A random integer in [low, high) from the C runtime's generator, seeded from the clock when
-// made. With high <= low it holds no range and Next() gives low.
+// made. With high <= low it holds no range and Next() gives 0.
 class RandomRange {
 public:
     RandomRange(int low, int high);

@@ -17,15 +17,11 @@ int PitchFor(int width) {
 constexpr int kMaxSide = 16384;
 
 std::uint16_t FromColorRef(std::uint32_t color) {
-    const std::uint32_t r = color & 0xFF;
-    const std::uint32_t g = (color >> 8) & 0xFF;
-    const std::uint32_t b = (color >> 16) & 0xFF;
-    return PixelKernels::ToRgb565(r << 16 | g << 8 | b);
+    return PixelKernels::ToRgb565(PixelKernels::SwapRedBlue(color & 0xFFFFFF));
 }
 
 std::uint32_t ToColorRef(std::uint16_t pixel) {
-    const std::uint32_t rgb = PixelKernels::ToRgb888(pixel);
-    return (rgb >> 16 & 0xFF) | (rgb & 0xFF00) | (rgb & 0xFF) << 16;
+    return PixelKernels::SwapRedBlue(PixelKernels::ToRgb888(pixel));
 }
 
 } // namespace

@@ -34,11 +34,6 @@ struct BlinkState {
 };
 BlinkState blink;
 
-// GDI colour 0x00BBGGRR to 0x00RRGGBB.
-std::uint32_t ToRgb(std::uint32_t colorRef) {
-    return (colorRef & 0xFF) << 16 | (colorRef & 0xFF00) | (colorRef >> 16 & 0xFF);
-}
-
 // Fills the part of the rectangle at (left, top) that lies inside the surface.
 void FillClipped(Surface& surface, std::int64_t left, std::int64_t top, int width, int height,
                  std::uint16_t pixel) {
@@ -134,7 +129,7 @@ void TextField::Draw() {
     if (back == nullptr) {
         return;
     }
-    const std::uint32_t rgb = ToRgb(color);
+    const std::uint32_t rgb = PixelKernels::SwapRedBlue(color);
     const Rect bounds{0, 0, back->Width(), back->Height()};
     const std::string_view text(buffer.get(),
                                 static_cast<std::size_t>(std::clamp(length, 0, bufferSize)));

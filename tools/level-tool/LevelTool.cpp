@@ -1,5 +1,7 @@
 #include "LevelTool.h"
 
+#include <chrono>
+#include <cstdio>
 #include <map>
 
 #include "puzzle/LevelFile.h"
@@ -62,6 +64,7 @@ int LevelTool::Solve(const std::string& path) {
 }
 
 int LevelTool::Verify(const std::string& directory) {
+    const auto start = std::chrono::steady_clock::now();
     int passed = 0;
     int failed = 0;
     std::map<LevelFile::Grid, int> seen;
@@ -94,5 +97,10 @@ int LevelTool::Verify(const std::string& directory) {
         }
     }
     out << "levels checked: " << passed << " passed, " << failed << " failed\n";
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    char elapsed[32];
+    std::snprintf(elapsed, sizeof elapsed, "%.2f", seconds);
+    out << "verified in " << elapsed << " s\n";
     return failed == 0 ? 0 : 1;
 }

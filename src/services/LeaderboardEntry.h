@@ -1,0 +1,34 @@
+#pragma once
+
+#include "scene/Picture.h"
+#include "shell/CharListener.h"
+#include "shell/MouseEvent.h"
+#include "widgets/Button.h"
+#include "widgets/TextField.h"
+
+// The panel where a winner types a name for the table of best results: a name field of 14
+// bytes, an OK and a cancel button. It receives typed characters as a char listener while it is
+// visible. Making it creates the results file when there is none.
+class LeaderboardEntry : public Picture, public CharListener {
+public:
+    static constexpr int kNameCapacity = 14;
+
+    LeaderboardEntry();
+    ~LeaderboardEntry() override;
+
+    void OnChar(int code) override;
+    // Mouse and key events from the board screen; nothing happens while hidden. OK submits and
+    // keeps the typed name for next time; Enter submits and clears it; cancel only closes.
+    void HandleMouse(const MouseEvent& event);
+    // Enters `score` with the typed name (or the default name) into the table when it is good
+    // enough; the file is left untouched otherwise.
+    void SubmitScore();
+
+    Button okButton;
+    Button cancelButton;
+    int score = 0;
+    TextField nameField;
+
+private:
+    static void PlayClick();
+};

@@ -1,0 +1,89 @@
+#include "widgets/AnimatedPicture.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+#include "app/Application.h"
+
+AnimatedPicture::AnimatedPicture() {
+    visible = 0;
+}
+
+AnimatedPicture::~AnimatedPicture() {
+    StopTimer();
+}
+
+void AnimatedPicture::StopTimer() const {
+    // Without an application, or before its timer registry exists, there is nothing to stop.
+    if (Application* app = Application::Instance()) {
+        app->KillTimer(animation.eventName);
+    }
+}
+
+int AnimatedPicture::Load(std::string_view path, int newX, int newY, int stripWidth,
+                          int stripHeight, const AnimationSpec& timing) {
+    if (stripWidth == 0 || stripHeight == 0 || timing.frameCount == 0) {
+        return 0;
+    }
+    const int loaded = LoadImage(path, newX, newY, stripWidth, stripHeight, timing.frameCount);
+    // A negative result is a refused colour key: a failure like 0.
+    if (loaded > 0) {
+        animation = timing;
+        restFrame = timing.animFrame;
+    }
+    return loaded;
+}
+
+void AnimatedPicture::Reset() {
+    StopTimer();
+    SetFrame(restFrame);
+    finished = 0;
+    animation.animFrame = static_cast<std::uint16_t>(restFrame);
+}
+
+void AnimatedPicture::SetPeriod(int ms) {
+    animation.period = ms;
+    Application* app = Application::Instance();
+    if (ms == 0 || app == nullptr) {
+        return;
+    }
+    // Widened and capped so that a huge repeat count cannot overflow; 0 stays endless.
+    const std::int64_t firings = std::int64_t{animation.frameCount} * animation.repeatCount;
+    const auto limit = static_cast<int>(std::clamp<std::int64_t>(
+        firings, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+    app->AddTimer(ms, animation.eventName, limit);
+}
+
+void AnimatedPicture::Start() {
+    Reset();
+    SetFrame(animation.animFrame);
+    SetPeriod(animation.period);
+    SetVisible(1);
+    animation.cycles = 0;
+    finished = 0;
+}
+
+void AnimatedPicture::OnTimerEvent(const std::string& name) {
+    if (name == animation.eventName && finished == 0) {
+        Advance();
+    }
+}
+
+void AnimatedPicture::Advance() {
+    if (finished != 0) {
+        return;
+    }
+    animation.animFrame = animation.animFrame < animation.frameCount
+                              ? static_cast<std::uint16_t>(animation.animFrame + 1)
+                              : std::uint16_t{1};
+    SetFrame(animation.animFrame);
+    if (animation.frameCount == 0 || animation.animFrame != 1) {
+        return;
+    }
+    ++animation.cycles;
+    if (animation.cycles == animation.repeatCount) {
+        finished = 1;
+        SetVisible(0);
+    }
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "scene/Picture.h"
+#include "widgets/AnimationSpec.h"
+#include "widgets/TimerReceiver.h"
+
+// A picture that steps through the frames of its strip on a named timed event, for a number of
+// cycles or without end, and hides itself when its cycles are done. It is made hidden; Start
+// shows it. Timed events reach it on the main thread, so it takes no lock.
+class AnimatedPicture : public Picture, public TimerReceiver {
+public:
+    AnimatedPicture();
+    // Stops the picture's timer, if the application has a timer registry.
+    ~AnimatedPicture() override;
+
+    // Loads the strip with timing.frameCount frames and takes the timing, whose animFrame becomes
+    // the rest frame. Nothing unless stripWidth, height and timing.frameCount are all non-zero.
+    // Returns LoadImage's result, or 0 when nothing was loaded.
+    int Load(std::string_view path, int x, int y, int stripWidth, int height,
+             const AnimationSpec& timing);
+    // Stops the timer and goes back to the rest frame, ready to run again; visibility stays.
+    void Reset();
+    // Stores the period and, when it is not 0, registers the event: one firing per frame of
+    // every cycle, or without end for endless animations.
+    void SetPeriod(int ms);
+    // Runs from the rest frame, visible, with the cycle count at 0.
+    void Start();
+    // Advances when `name` is this picture's event name, letter case included.
+    void OnTimerEvent(const std::string& name) override;
+    // Shows the next frame; arriving at frame 1 ends a cycle, and the last cycle hides the
+    // picture and makes it ignore further events.
+    void Advance();
+
+    int finished = 0;
+    AnimationSpec animation;
+    int restFrame = 0;
+
+private:
+    void StopTimer() const;
+};

@@ -1,0 +1,50 @@
+#include "widgets/NumberDisplay.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kDigitFrames = 10;
+
+} // namespace
+
+NumberDisplay::NumberDisplay() = default;
+
+NumberDisplay::~NumberDisplay() = default;
+
+int NumberDisplay::Load(std::string_view path, int newX, int newY, int stripWidth, int stripHeight,
+                        int newMinDigits) {
+    const int loaded = digits.LoadImage(path, newX, newY, stripWidth, stripHeight, kDigitFrames);
+    // Every display set-up loads again: the strip is listed once, not once per load.
+    if (std::find(Children().begin(), Children().end(), &digits) == Children().end()) {
+        AddChild(&digits);
+    }
+    minDigits = newMinDigits;
+    return loaded;
+}
+
+void NumberDisplay::SetValue(int v) {
+    if (v >= 0) {
+        value = v;
+    }
+}
+
+void NumberDisplay::StampAt(int left) {
+    digits.SetPosition(left, digits.y);
+    digits.Draw();
+}
+
+void NumberDisplay::Draw() {
+    const int digitWidth = digits.width;
+    const int visibleWidth = sourceRect.Width();
+    int shown = 0;
+    for (int v = value; v != 0; v /= 10) {
+        ++shown;
+        digits.SetFrame(v % 10 + 1);
+        StampAt(visibleWidth - shown * digitWidth);
+    }
+    digits.SetFrame(1);
+    for (int j = minDigits; j > shown; --j) {
+        StampAt(visibleWidth - j * digitWidth);
+    }
+}

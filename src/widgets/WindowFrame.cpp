@@ -1,0 +1,275 @@
+#include "widgets/WindowFrame.h"
+
+#include <cstddef>
+#include <initializer_list>
+
+#include "app/Application.h"
+#include "platform/Platform.h"
+#include "platform/Window.h"
+#include "scene/Picture.h"
+#include "shell/Display.h"
+#include "shell/ProcessState.h"
+#include "shell/Surface.h"
+#include "widgets/Button.h"
+
+namespace {
+
+// The title bar moved the window and no release has reached a frame since.
+bool windowMoving = false;
+
+// Left edge of a title-bar button standing `buttons` button widths (a fifth of the strip each)
+// and `gap` pixels left of the frame's right edge; the fifths are unsigned divisions.
+int ButtonLeft(const Element& frame, int stripWidth, unsigned buttons, int gap) {
+    const unsigned widths = static_cast<unsigned>(stripWidth) * buttons / 5;
+    return frame.screenX + frame.width - static_cast<int>(widths) - gap;
+}
+
+void Post(UINT message, WPARAM wParam) {
+    if (Application* application = Application::Instance()) {
+        application->PostMessage(message, wParam, 0);
+    }
+}
+
+} // namespace
+
+WindowFrame::WindowFrame() = default;
+
+WindowFrame::~WindowFrame() = default;
+
+bool WindowFrame::WindowMoving() {
+    return windowMoving;
+}
+
+void WindowFrame::SetAlpha(int newAlpha) {
+    // The gamma fade would run here; the display has no gamma control, so it ends at once.
+    alpha = newAlpha;
+}
+
+// Each setter destroys the old part before loading the new one, so a new part loading the
+// same file owns its surface instead of sharing the one that goes away.
+
+void WindowFrame::SetIcon(const std::string& path, int stripWidth, int height) {
+    icon.reset();
+    icon = std::make_unique<Picture>();
+    icon->LoadImage(path, 10, 0, stripWidth, height, 1);
+}
+
+void WindowFrame::SetBackground(const std::string& path, int stripWidth, int height) {
+    background.reset();
+    background = std::make_unique<Picture>();
+    background->LoadImage(path, 0, 0, stripWidth, height, 1);
+}
+
+void WindowFrame::SetTitleBar(const std::string& path, int stripWidth, int height) {
+    titleBar.reset();
+    titleBar = std::make_unique<Picture>();
+    titleBar->LoadImage(path, screenX, screenY, stripWidth, height, 1);
+}
+
+void WindowFrame::SetMinimizeButton(const std::string& path, int stripWidth, int height) {
+    minimizeButton.reset();
+    minimizeButton =
+        std::make_unique<Button>(path, ButtonLeft(*this, stripWidth, 3, 36), 0, stripWidth, height);
+}
+
+void WindowFrame::SetCommandButton(const std::string& path, int stripWidth, int height) {
+    commandButton.reset();
+    commandButton =
+        std::make_unique<Button>(path, ButtonLeft(*this, stripWidth, 2, 31), 0, stripWidth, height);
+}
+
+void WindowFrame::SetCloseButton(const std::string& path, int stripWidth, int height) {
+    closeButton.reset();
+    closeButton =
+        std::make_unique<Button>(path, ButtonLeft(*this, stripWidth, 1, 26), 0, stripWidth, height);
+}
+
+void WindowFrame::AddOverlay(Element* overlay) {
+    if (overlay == nullptr) {
+        return;
+    }
+    overlays.push_back(overlay);
+    // The tree sets a parent link only through AddChild: listing the overlay and taking it out at
+    // once leaves the link (a dragged dialog reads its parent's position) without making it a
+    // child. Its placement against a full-screen frame comes out as it was.
+    Element::AddChild(overlay);
+    Element::RemoveChild(overlay);
+}
+
+void WindowFrame::RestoreOverlays() {
+    for (std::size_t i = 0; i < overlays.size(); ++i) {
+        overlays[i]->RestoreSurfaces();
+    }
+}
+
+void WindowFrame::ReleaseOverlays() {
+    for (std::size_t i = 0; i < overlays.size(); ++i) {
+        overlays[i]->ReleaseSurfaces();
+    }
+}
+
+void WindowFrame::SetVisibleAll(int newVisible) {
+    // The frame keeps the flag as a byte.
+    visible = static_cast<std::uint8_t>(newVisible);
+    Element* const parts[] = {minimizeButton.get(), background.get(), commandButton.get(),
+                              closeButton.get(),    titleBar.get(),   icon.get()};
+    for (Element* part : parts) {
+        if (part != nullptr) {
+            part->SetVisible(newVisible);
+        }
+    }
+}
+
+HRESULT WindowFrame::RestoreSurfaces() {
+    Element* const parts[] = {background.get(),  minimizeButton.get(), commandButton.get(),
+                              closeButton.get(), titleBar.get(),       icon.get()};
+    for (Element* part : parts) {
+        if (part != nullptr) {
+            part->RestoreSurfaces();
+        }
+    }
+    RestoreOverlays();
+    return Element::RestoreSurfaces();
+}
+
+void WindowFrame::ReleaseSurfaces() {
+    Element* const parts[] = {background.get(), minimizeButton.get(), commandButton.get(),
+                              closeButton.get(), titleBar.get()};
+    for (Element* part : parts) {
+        if (part != nullptr) {
+            part->ReleaseSurfaces();
+        }
+    }
+    page.reset();
+    // The icon goes with the display; the next display set-up makes it anew.
+    icon.reset();
+    ReleaseOverlays();
+    Element::ReleaseSurfaces();
+}
+
+void WindowFrame::Draw() {
+    if (visible == 0 || width == 0 || height == 0) {
+        return;
+    }
+    if (page && Dimmed()) {
+        if (currentDisplay != nullptr) {
+            currentDisplay->BlitKeyed(0, 0, page.get(), &sourceRect);
+        }
+    } else if (page && alpha == 255) {
+        // Undimmed again: this one frame shows neither the background nor the children.
+        page.reset();
+    } else {
+        DrawScreen();
+    }
+    for (std::size_t i = 0; i < overlays.size(); ++i) {
+        if (overlays[i]->visible != 0) {
+            overlays[i]->Draw();
+        }
+    }
+    if (windowed != 0) {
+        DrawTitleBar();
+    }
+}
+
+void WindowFrame::DrawScreen() {
+    if (background) {
+        background->Draw();
+    }
+    Element::Draw();
+    if (Dimmed() && !page) {
+        CapturePage();
+    }
+}
+
+void WindowFrame::CapturePage() {
+    Display* const display = currentDisplay;
+    if (display != nullptr) {
+        display->DarkenBackBuffer(alpha);
+    }
+    if (display == nullptr || FAILED(display->CreateScreenCopySurface(page))) {
+        page.reset();
+        if (Application* application = Application::Instance()) {
+            application->GetPlatform().GetWindow().ShowMessageBox("创建透明页面失败!", "ERROR");
+        }
+        return;
+    }
+    display->CopyBackBufferTo(page.get());
+}
+
+void WindowFrame::DrawTitleBar() {
+    Element* const parts[] = {titleBar.get(), minimizeButton.get(), commandButton.get(),
+                              closeButton.get(), icon.get()};
+    for (Element* part : parts) {
+        if (part != nullptr) {
+            part->Draw();
+        }
+    }
+}
+
+void WindowFrame::OnMouseEvent(MouseEvent* event) {
+    if (visible == 0) {
+        return;
+    }
+    buttonPressed = 0;
+    if (windowed == 0) {
+        return;
+    }
+    const int x = static_cast<int>(event->x);
+    const int y = static_cast<int>(event->y);
+    switch (event->code) {
+    case kMouseLeftDown:
+        OnLeftDown(x, y);
+        break;
+    case kMouseLeftUp:
+        OnLeftUp(x, y);
+        break;
+    case kMouseMove:
+        OnMove(x, y);
+        break;
+    default:
+        break;
+    }
+}
+
+void WindowFrame::OnLeftDown(int x, int y) {
+    bool taken = false;
+    for (Button* button : {minimizeButton.get(), commandButton.get(), closeButton.get()}) {
+        // Every button is asked, even after one took the press.
+        if (button != nullptr && button->OnMouseDown(x, y)) {
+            taken = true;
+        }
+    }
+    if (taken) {
+        buttonPressed = 1;
+        return;
+    }
+    if (titleBar && x > 0 && y < titleBar->imageHeight) {
+        // The window follows the pointer until the button is released; the platform's move loop
+        // holds the pointer meanwhile, so there is no capture to give up and nothing to keep on
+        // top.
+        windowMoving = true;
+        if (Application* application = Application::Instance()) {
+            application->SendMessage(WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
+        }
+    }
+}
+
+void WindowFrame::OnLeftUp(int x, int y) {
+    if (minimizeButton && minimizeButton->OnMouseUp(x, y)) {
+        Post(WM_SYSCOMMAND, SC_MINIMIZE);
+    } else if (commandButton && commandButton->OnMouseUp(x, y)) {
+        Post(WM_COMMAND, kCommandToggleFullScreen);
+    } else if (closeButton && closeButton->OnMouseUp(x, y)) {
+        Post(WM_CLOSE, 0);
+    } else if (titleBar && windowMoving) {
+        windowMoving = false;
+    }
+}
+
+void WindowFrame::OnMove(int x, int y) {
+    for (Button* button : {minimizeButton.get(), commandButton.get(), closeButton.get()}) {
+        if (button != nullptr) {
+            button->OnMouseMove(x, y);
+        }
+    }
+}

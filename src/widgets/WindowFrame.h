@@ -1,0 +1,80 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "scene/Element.h"
+#include "widgets/MouseReceiver.h"
+
+class Button;
+class Picture;
+class Surface;
+
+// A whole screen of the game: an optional background, the screen's own children, overlays
+// (dialogs) drawn above them, and, in a window only, the game's own title bar with an icon and
+// minimise, full-screen and close buttons. While alpha lies between 1 and 254 the frame freezes a
+// darkened copy of the screen and draws only that copy, the overlays and the title bar, so a
+// dialog stands over a dimmed, motionless screen.
+//
+// The title-bar parts and the background are owned and placed as roots (back-buffer
+// coordinates); the frame alone draws, shows and hides them. Overlays are not owned.
+class WindowFrame : public Element, public MouseReceiver {
+public:
+    WindowFrame();
+    ~WindowFrame() override;
+
+    // Stores alpha for the frame alone; children and overlays keep theirs.
+    void SetAlpha(int alpha) override;
+    HRESULT RestoreSurfaces() override;
+    void Draw() override;
+    // Releases every surface; the dimmed copy and the icon are destroyed.
+    void ReleaseSurfaces() override;
+
+    virtual void RestoreOverlays();
+    virtual void ReleaseOverlays();
+    // Shows or hides the frame with its background and title-bar parts.
+    virtual void SetVisibleAll(int visible);
+
+    // The title-bar buttons act on a left release: minimise, toggle full screen, close. A press
+    // on the rest of the title bar lets the window follow the pointer.
+    void OnMouseEvent(MouseEvent* event) override;
+
+    // Each setter replaces its part. The frame must be sized and placed first: the buttons stand
+    // against its right edge, one, two and three button widths from it.
+    void SetIcon(const std::string& path, int stripWidth, int height);
+    void SetBackground(const std::string& path, int stripWidth, int height);
+    void SetMinimizeButton(const std::string& path, int stripWidth, int height);
+    void SetCommandButton(const std::string& path, int stripWidth, int height);
+    void SetCloseButton(const std::string& path, int stripWidth, int height);
+    void SetTitleBar(const std::string& path, int stripWidth, int height);
+
+    // Appends an overlay, drawn in order of addition whatever its z; null is ignored. The
+    // overlay's parent becomes the frame, without it being placed again.
+    void AddOverlay(Element* overlay);
+    const std::vector<Element*>& Overlays() const { return overlays; }
+
+    // Set while the title bar moves the window, until the next release reaches the frame.
+    static bool WindowMoving();
+
+    std::unique_ptr<Surface> page;
+    std::unique_ptr<Button> minimizeButton;
+    std::unique_ptr<Button> commandButton;
+    std::unique_ptr<Button> closeButton;
+    std::unique_ptr<Picture> background;
+    std::unique_ptr<Picture> icon;
+    std::unique_ptr<Picture> titleBar;
+    std::uint8_t buttonPressed = 0;
+
+private:
+    bool Dimmed() const { return 0 < alpha && alpha < 255; }
+    void DrawScreen();
+    void CapturePage();
+    void DrawTitleBar();
+    void OnLeftDown(int x, int y);
+    void OnLeftUp(int x, int y);
+    void OnMove(int x, int y);
+
+    std::vector<Element*> overlays;
+};

@@ -1,0 +1,211 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "ScopedEnv.h"
+#include "TempDir.h"
+#include "platform/MessageQueue.h"
+#include "platform/SdlMixerAudioBackend.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+using platform::SdlMixerAudioBackend;
+
+constexpr int kRate = 44100;
+constexpr int kAmplitude = 16000;
+
+void Put(std::string& out, std::uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) {
+        out.push_back(static_cast<char>(value >> (8 * i) & 0xFF));
+    }
+}
+
+// A mono 16-bit PCM WAV file of a 440 Hz tone.
+std::string ToneWav(int milliseconds) {
+    const std::uint32_t frames = kRate * static_cast<std::uint32_t>(milliseconds) / 1000;
+    std::string wav = "RIFF";
+    Put(wav, 36 + frames * 2, 4);
+    wav += "WAVEfmt ";
+    Put(wav, 16, 4);
+    Put(wav, 1, 2); // PCM
+    Put(wav, 1, 2); // mono
+    Put(wav, kRate, 4);
+    Put(wav, kRate * 2, 4);
+    Put(wav, 2, 2);
+    Put(wav, 16, 2);
+    wav += "data";
+    Put(wav, frames * 2, 4);
+    for (std::uint32_t i = 0; i < frames; ++i) {
+        const double sample = kAmplitude * std::sin(2 * 3.14159265358979 * 440 * i / kRate);
+        Put(wav, static_cast<std::uint16_t>(static_cast<std::int16_t>(std::lround(sample))), 2);
+    }
+    return wav;
+}
+
+// The largest magnitude among little-endian 16-bit samples.
+int Peak(const std::string& raw) {
+    int peak = 0;
+    for (std::size_t i = 0; i + 1 < raw.size(); i += 2) {
+        const auto sample = static_cast<std::int16_t>(static_cast<std::uint8_t>(raw[i]) |
+                                                      static_cast<std::uint8_t>(raw[i + 1]) << 8);
+        peak = std::max(peak, std::abs(static_cast<int>(sample)));
+    }
+    return peak;
+}
+
+// The mixer on SDL's disk driver: what would reach the sound card lands in a file.
+class SdlMixerAudioBackendTest : public ::testing::Test {
+protected:
+    SdlMixerAudioBackendTest() {
+        dir.Write("tone.wav", ToneWav(100));
+        dir.Write("long.wav", ToneWav(2000));
+    }
+
+    std::function<void()> PostingNotice() {
+        return [this] { queue.Post({WM_GRAPHNOTIFY, 0, 0}); };
+    }
+
+    // The next posted message; false when none came within seconds (the test then fails).
+    bool NextMessage(Message& message) {
+        const auto giveUp = std::chrono::steady_clock::now() + 5s;
+        while (!queue.TryTake(message)) {
+            if (std::chrono::steady_clock::now() > giveUp) {
+                return false;
+            }
+            queue.WaitFor(100ms);
+        }
+        return true;
+    }
+
+    // Plays the short tone once on a device of its own; the peak of the disk output.
+    int PlaybackPeak(int hundredths) {
+        {
+            SdlMixerAudioBackend backend(PostingNotice());
+            EXPECT_TRUE(backend.DeviceOpen());
+            const auto tone = backend.Open(dir.File("tone.wav"));
+            EXPECT_TRUE(backend.NotifyOnEnd(tone));
+            EXPECT_TRUE(backend.SetVolume(tone, hundredths));
+            backend.PlayFromStart(tone);
+            Message message;
+            EXPECT_TRUE(NextMessage(message));
+            EXPECT_EQ(message.message, WM_GRAPHNOTIFY);
+            EXPECT_TRUE(backend.TakeEnded(tone));
+            EXPECT_FALSE(backend.TakeEnded(tone));
+        }
+        return Peak(dir.Read("out.raw"));
+    }
+
+    TempDir dir;
+    ScopedEnv driver{"SDL_AUDIODRIVER", "disk"};
+    ScopedEnv output{"SDL_DISKAUDIOFILE", dir.File("out.raw")};
+    platform::MessageQueue queue;
+};
+
+TEST_F(SdlMixerAudioBackendTest, ToneReachesTheDeviceAtTheLevelOfItsVolume) {
+    const int full = PlaybackPeak(0);
+    EXPECT_GT(full, kAmplitude * 9 / 10);
+    const int quieter = PlaybackPeak(-1000); // linear 40 of 128
+    EXPECT_GT(quieter, 0);
+    EXPECT_NEAR(quieter, full * 40 / 128, full / 50);
+}
+
+TEST_F(SdlMixerAudioBackendTest, FileIsDecodedOnceAndSharedByItsPlayers) {
+    SdlMixerAudioBackend backend(PostingNotice());
+    std::string backslashed = dir.File("long.wav");
+    std::replace(backslashed.begin(), backslashed.end(), '/', '\\');
+    backend.Release(backend.Open(dir.File("long.wav")));
+    backend.WaitForDecoding();
+    // More players than the mixer has channels at first, all sounding at once.
+    std::vector<platform::AudioHandle> players;
+    for (int i = 0; i < 12; ++i) {
+        players.push_back(backend.Open(i % 2 == 0 ? dir.File("long.wav") : backslashed));
+    }
+    EXPECT_EQ(std::set(players.begin(), players.end()).size(), players.size());
+    backend.WaitForDecoding();
+    EXPECT_EQ(backend.DecodeCount(), 1);
+
+    for (const auto player : players) {
+        ASSERT_TRUE(backend.NotifyOnEnd(player));
+        backend.PlayFromStart(player);
+    }
+    for (const auto player : players) {
+        EXPECT_TRUE(backend.IsPlaying(player));
+        backend.Stop(player); // not an end
+        EXPECT_FALSE(backend.IsPlaying(player));
+        EXPECT_FALSE(backend.TakeEnded(player));
+    }
+    EXPECT_TRUE(queue.Empty());
+}
+
+TEST_F(SdlMixerAudioBackendTest, TrackAskedForWhileDecodingStartsWhenReadyUnlessStopped) {
+    SdlMixerAudioBackend backend(PostingNotice());
+    const auto tone = backend.Open(dir.File("tone.wav"));
+    const auto stopped = backend.Open(dir.File("long.wav"));
+    ASSERT_TRUE(backend.NotifyOnEnd(tone));
+    backend.PlayFromStart(tone);
+    backend.PlayFromStart(stopped);
+    backend.Stop(stopped);
+
+    Message message;
+    ASSERT_TRUE(NextMessage(message));
+    EXPECT_TRUE(backend.TakeEnded(tone));
+    backend.WaitForDecoding();
+    EXPECT_FALSE(backend.IsPlaying(stopped));
+}
+
+TEST_F(SdlMixerAudioBackendTest, MissingOrUndecodableFilesGiveSilentPlayers) {
+    dir.Write("noise.mp3", std::string(4000, '\x55'));
+    SdlMixerAudioBackend backend(PostingNotice());
+    SdlMixerAudioBackend second;
+    EXPECT_FALSE(second.DeviceOpen()); // the first one owns the mixer
+
+    for (const char* name : {"missing.wav", "noise.mp3"}) {
+        const auto player = backend.Open(dir.File(name));
+        ASSERT_NE(player, platform::kNoAudio);
+        EXPECT_TRUE(backend.NotifyOnEnd(player));
+        EXPECT_TRUE(backend.SetVolume(player, -100));
+        EXPECT_FALSE(backend.SetVolume(player, 1));
+        backend.PlayFromStart(player);
+        backend.WaitForDecoding();
+        EXPECT_FALSE(backend.IsPlaying(player)) << name;
+        EXPECT_FALSE(backend.TakeEnded(player)) << name;
+    }
+    EXPECT_EQ(backend.DecodeCount(), 2);
+}
+
+TEST_F(SdlMixerAudioBackendTest, WithoutADeviceEveryPlayerIsSilent) {
+    ScopedEnv unknown("SDL_AUDIODRIVER", "no-such-driver");
+    SdlMixerAudioBackend backend(PostingNotice());
+    EXPECT_FALSE(backend.DeviceOpen());
+
+    const auto tone = backend.Open(dir.File("tone.wav"));
+    ASSERT_NE(tone, platform::kNoAudio);
+    EXPECT_TRUE(backend.NotifyOnEnd(tone));
+    EXPECT_TRUE(backend.SetVolume(tone, -100));
+    EXPECT_FALSE(backend.SetVolume(tone, 100));
+    backend.PlayFromStart(tone);
+    backend.WaitForDecoding();
+    EXPECT_FALSE(backend.IsPlaying(tone));
+    EXPECT_EQ(backend.DecodeCount(), 0);
+    backend.Stop(tone);
+    backend.Release(tone);
+    EXPECT_TRUE(queue.Empty());
+}
+
+TEST_F(SdlMixerAudioBackendTest, EndNoticeIsRefusedWhenNothingCanBePosted) {
+    SdlMixerAudioBackend backend;
+    const auto tone = backend.Open(dir.File("tone.wav"));
+    EXPECT_FALSE(backend.NotifyOnEnd(tone));
+    backend.SetEndNotice(PostingNotice());
+    EXPECT_TRUE(backend.NotifyOnEnd(tone));
+}
+
+} // namespace

@@ -1,0 +1,175 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "ScopedEnv.h"
+#include "WidgetFixture.h"
+#include "app/Application.h"
+#include "platform/HeadlessPlatform.h"
+#include "shell/TimerRegistry.h"
+#include "widgets/AnimatedPicture.h"
+
+namespace {
+
+// An application that hands every timed event to one receiver.
+class TimerApplication : public Application {
+public:
+    using Application::Application;
+
+    void OnDisplayReady() override {}
+    void OnTimerEvent(std::string name) override {
+        if (receiver != nullptr) {
+            receiver->OnTimerEvent(name);
+        }
+    }
+    void OnInput(MouseEvent*) override {}
+    void OnDeactivate() override {}
+
+    TimerReceiver* receiver = nullptr;
+};
+
+constexpr int kPeriod = 100;
+
+// A four-frame strip of 2 x 2 frames, shown at (3, 4) of a 20 x 10 back buffer.
+class AnimatedPictureTest : public WidgetFixture {
+protected:
+    AnimatedPictureTest() : WidgetFixture(20, 10) { path = WriteStrip("logo.bmp", 4, 2, 2); }
+    ~AnimatedPictureTest() override { app.reset(); }
+
+    void Load(AnimatedPicture& target, int startFrame, int repeatCount) {
+        const AnimationSpec timing{"logo", 4, static_cast<std::uint16_t>(startFrame), kPeriod,
+                                   repeatCount};
+        ASSERT_EQ(target.Load(path, 3, 4, 8, 2, timing), 1);
+    }
+    // A headless application with a timer registry whose events go to `picture`.
+    void StartApplication() {
+        app = std::make_unique<TimerApplication>(platform);
+        ASSERT_EQ(app->Init("", 800, 600, exePath, "1", "227", "tpz.bmp",
+                            "Software\\qelvo\\InstalledGame\\227", "Tovak Marudo", 108, 102),
+                  1);
+        app->receiver = &picture;
+    }
+    // Moves the timers on and delivers their firings.
+    void Tick(int ms = kPeriod) {
+        platform.timers.Advance(static_cast<std::uint32_t>(ms));
+        app->DispatchMessages();
+    }
+    bool Registered() { return app->Timers()->IsRegistered("logo"); }
+    // The pixel the picture shows at its top-left corner, 0 when nothing is drawn.
+    std::uint16_t Shown() {
+        display->ClearBackBuffer(0);
+        picture.Draw();
+        return BackPixel(3, 4);
+    }
+
+    std::string path;
+    TempDir config;
+    ScopedEnv configHome{"XDG_CONFIG_HOME", config.Path()};
+    ScopedExeDir game;
+    platform::HeadlessPlatform platform;
+    std::unique_ptr<TimerApplication> app;
+    AnimatedPicture picture;
+};
+
+TEST_F(AnimatedPictureTest, FramesCycleUntilTheLastCycleHidesThePicture) {
+    StartApplication();
+    for (const int repeatCount : {2, 0}) {
+        Load(picture, 1, repeatCount);
+        EXPECT_EQ(picture.visible, 0) << "loading does not show it";
+        picture.Start();
+        EXPECT_EQ(Shown(), FramePixel(1));
+        // 2, 3, 4, 1, 2, 3, 4, 1 and then, with two cycles, hidden and still.
+        for (int tick = 1; tick <= 12; ++tick) {
+            Tick();
+            const bool over = repeatCount != 0 && tick >= 8;
+            const int frame = over ? 1 : tick % 4 + 1;
+            EXPECT_EQ(picture.currentFrame, frame) << repeatCount << " cycles, tick " << tick;
+            EXPECT_EQ(Shown(), over ? 0 : FramePixel(frame)) << "tick " << tick;
+        }
+        EXPECT_EQ(picture.finished, repeatCount != 0 ? 1 : 0);
+        EXPECT_EQ(Registered(), repeatCount == 0) << "a finite timer runs out";
+        picture.Reset();
+    }
+}
+
+TEST_F(AnimatedPictureTest, OnlyItsOwnNameAdvancesEvenWithoutAnApplication) {
+    AnimationSpec timing{"logo", 4, 1, kPeriod, 0};
+    EXPECT_EQ(picture.Load(path, 3, 4, 0, 2, timing), 0);
+    timing.frameCount = 0;
+    EXPECT_EQ(picture.Load(path, 3, 4, 8, 2, timing), 0);
+    EXPECT_EQ(picture.animation.eventName, "") << "nothing taken from a refused load";
+
+    Load(picture, 1, 0);
+    picture.Start();
+    for (const char* other : {"Logo", "LOGO", "logo ", "", "other"}) {
+        picture.OnTimerEvent(other);
+        EXPECT_EQ(picture.currentFrame, 1) << '"' << other << '"';
+    }
+    picture.OnTimerEvent("logo");
+    EXPECT_EQ(picture.currentFrame, 2);
+}
+
+TEST_F(AnimatedPictureTest, StartBeginsAgainFromTheRestFrameWithNoCyclesCounted) {
+    StartApplication();
+    Load(picture, 2, 2);
+    picture.Start();
+    EXPECT_EQ(picture.currentFrame, 2);
+    Tick(3 * kPeriod); // 3, 4, 1: one cycle done
+    EXPECT_EQ(picture.animation.cycles, 1);
+
+    picture.Start();
+    EXPECT_EQ(picture.currentFrame, 2);
+    EXPECT_EQ(picture.animation.cycles, 0);
+    Tick(6 * kPeriod); // 3, 4, 1, 2, 3, 4
+    EXPECT_EQ(picture.visible, 1);
+    Tick();
+    EXPECT_EQ(picture.visible, 0) << "the second arrival at frame 1 since the restart";
+    EXPECT_TRUE(Registered()) << "one firing of the eight is left to run out";
+    Tick();
+    EXPECT_FALSE(Registered());
+    EXPECT_EQ(picture.currentFrame, 1);
+}
+
+TEST_F(AnimatedPictureTest, ResetStopsTheTimerAndGoesBackToTheRestFrame) {
+    StartApplication();
+    Load(picture, 3, 1);
+    picture.Start();
+    Tick(2 * kPeriod); // 4, 1: finished
+    ASSERT_EQ(picture.finished, 1);
+    picture.Reset();
+    EXPECT_FALSE(Registered());
+    EXPECT_EQ(picture.currentFrame, 3);
+    EXPECT_EQ(picture.animation.animFrame, 3);
+    EXPECT_EQ(picture.finished, 0);
+    EXPECT_EQ(picture.visible, 0) << "Reset does not show the picture";
+    picture.OnTimerEvent("logo");
+    EXPECT_EQ(picture.currentFrame, 4);
+}
+
+TEST_F(AnimatedPictureTest, SetPeriodRegistersOneFiringPerFrameOfEveryCycle) {
+    StartApplication();
+    Load(picture, 1, 1);
+    picture.SetPeriod(0);
+    EXPECT_FALSE(Registered());
+    picture.SetPeriod(50);
+    EXPECT_EQ(picture.animation.period, 50);
+    Tick(3 * 50);
+    EXPECT_TRUE(Registered());
+    EXPECT_EQ(picture.currentFrame, 4);
+    Tick(50);
+    EXPECT_FALSE(Registered());
+}
+
+TEST_F(AnimatedPictureTest, DestructorKillsItsTimer) {
+    StartApplication();
+    {
+        AnimatedPicture other;
+        Load(other, 1, 0);
+        other.Start();
+        EXPECT_TRUE(Registered());
+    }
+    EXPECT_FALSE(Registered());
+}
+
+} // namespace
