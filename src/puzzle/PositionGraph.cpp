@@ -113,6 +113,12 @@ void ForEachNeighbour(Code code, Emit&& emit) {
 
 } // namespace
 
+int PositionGraph::Neighbours(Code code, Code (&out)[kMaxNeighbours]) {
+    int count = 0;
+    ForEachNeighbour(code, [&](Code next) { out[count++] = next; });
+    return count;
+}
+
 bool PositionGraph::CodeOf(const LevelFile::Grid& grid, Code& code) {
     code = 0;
     std::uint32_t occupied = 0;

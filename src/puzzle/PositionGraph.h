@@ -41,6 +41,11 @@ public:
     // The largest distance in the graph; kNoWay when no position is won.
     int MaxDistance() const { return maxDistance; }
 
+    // At most four steps for each of at most twenty anchors.
+    static constexpr int kMaxNeighbours = 4 * kCellCount;
+    // The positions one legal step away from `code`, into `out`; returns how many.
+    static int Neighbours(Code code, Code (&out)[kMaxNeighbours]);
+
     // The code of a grid; false when the grid is no position (see Explore).
     static bool CodeOf(const LevelFile::Grid& grid, Code& code);
     // True when a piece of some shape is anchored at `cell`, which it then stores in `shape`.
