@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "QuietApplication.h"
+
 #include <memory>
 
 #include "AudioFixture.h"
@@ -60,16 +62,6 @@ TEST_F(SoundManagerTest, PostedNoticeLoopsTheMusicThatEnded) {
     EXPECT_EQ(backend.Record(Path("Music\\begin.mp3")).plays, 2);
     EXPECT_EQ(backend.Record(Path("Sound\\btn.wav")).plays, 1);
 }
-
-// An application in memory, to receive the failures' message boxes.
-class QuietApplication : public Application {
-public:
-    using Application::Application;
-    void OnDisplayReady() override {}
-    void OnTimerEvent(std::string) override {}
-    void OnInput(MouseEvent*) override {}
-    void OnDeactivate() override {}
-};
 
 TEST_F(SoundManagerTest, FailuresAreToldInTheApplicationWindowsMessageBox) {
     platform::HeadlessPlatform platform;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "QuietApplication.h"
+
 #include <string>
 #include <vector>
 
@@ -19,15 +21,6 @@ constexpr std::uint16_t kRed = 0xF800;
 constexpr std::uint16_t kGreen = 0x07E0;
 constexpr std::uint16_t kBlue = 0x001F;
 constexpr std::uint16_t kYellow = 0xFFE0;
-
-class FrameApplication : public Application {
-public:
-    using Application::Application;
-    void OnDisplayReady() override {}
-    void OnTimerEvent(std::string) override {}
-    void OnInput(MouseEvent*) override {}
-    void OnDeactivate() override {}
-};
 
 // The executable paths that constructing an application recomputes, put back afterwards.
 struct SavedPaths {
@@ -95,7 +88,7 @@ protected:
 
     SavedPaths savedPaths;
     platform::HeadlessPlatform platform;
-    FrameApplication app{platform};
+    QuietApplication app{platform};
     TempDir dir;
     WindowFrame frame;
     Picture piece;

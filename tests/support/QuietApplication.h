@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+#include "app/Application.h"
+
+// An application that ignores everything the game would handle: for tests that need one to
+// exist (message boxes, posted messages, timers) but not to react.
+class QuietApplication : public Application {
+public:
+    using Application::Application;
+    void OnDisplayReady() override {}
+    void OnTimerEvent(std::string) override {}
+    void OnInput(MouseEvent*) override {}
+    void OnDeactivate() override {}
+};
