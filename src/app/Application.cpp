@@ -1,5 +1,6 @@
 #include "app/Application.h"
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -36,7 +37,8 @@ std::string SettingsPath() {
 Application::Application(platform::Platform& platform) : platform(platform) {
     ImageCache::Instance().ClearImageCache();
     theApplication = this;
-    ComputeExecutablePaths();
+    exePath = platform.ExecutablePath();
+    exeDir = DirectoryWithSeparator(exePath);
 }
 
 Application::~Application() {
@@ -248,7 +250,10 @@ void Application::BroadcastChar(int code) {
 }
 
 void Application::AddCharListener(CharListener* listener) {
-    if (listener != nullptr) {
+    // Screens register again at every rebuild of the display; one registration is enough, or a
+    // typed character would arrive several times.
+    if (listener != nullptr &&
+        std::find(charListeners.begin(), charListeners.end(), listener) == charListeners.end()) {
         charListeners.push_back(listener);
     }
 }

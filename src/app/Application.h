@@ -44,7 +44,7 @@ public:
     virtual void OnTimerEvent(std::string name) = 0;
     virtual void OnInput(MouseEvent* event) = 0;
     virtual void BroadcastChar(int code);
-    // Appends a listener; null is ignored.
+    // Appends a listener; null and one already registered are ignored.
     virtual void AddCharListener(CharListener* listener);
     virtual void OnDeactivate() = 0;
 

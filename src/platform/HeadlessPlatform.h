@@ -18,11 +18,17 @@ public:
     TimerService& Timers() override { return timers; }
     KeyBuffer& Keys() override { return keys; }
     DocumentOpener& Opener() override { return opener; }
+    // The real program's path unless a test gives one, so that a game made in a test finds
+    // its files in a folder of the test's own.
+    std::string ExecutablePath() const override {
+        return executablePath.empty() ? Platform::ExecutablePath() : executablePath;
+    }
 
     HeadlessWindow window;
     ManualTimerService timers;
     KeyBuffer keys;
     RecordingDocumentOpener opener;
+    std::string executablePath;
 };
 
 } // namespace platform

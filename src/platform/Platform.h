@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "platform/MessageQueue.h"
 
 namespace platform {
@@ -20,6 +22,8 @@ public:
     virtual TimerService& Timers() = 0;
     virtual KeyBuffer& Keys() = 0;
     virtual DocumentOpener& Opener() = 0;
+    // Full path of the running program; resources are found beside it.
+    virtual std::string ExecutablePath() const;
 
 private:
     MessageQueue queue;

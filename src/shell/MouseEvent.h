@@ -29,3 +29,21 @@ constexpr std::uint32_t kKeyEscapePressed = 0xFF09;
 constexpr std::uint32_t kKeyEscapeReleased = 0xFF0A;
 constexpr std::uint32_t kKeyEnterPressed = 0xFF11;
 constexpr std::uint32_t kKeyEnterReleased = 0xFF12;
+
+// Hands a left press, a left release or a move, with the event's position, to its handler and
+// returns what the handler returns; any other code reaches none and gives a default result.
+template <class Press, class Release, class Move>
+auto RouteMouse(const MouseEvent& event, Press&& press, Release&& release, Move&& move) {
+    const int x = static_cast<int>(event.x);
+    const int y = static_cast<int>(event.y);
+    switch (event.code) {
+    case kMouseLeftDown:
+        return press(x, y);
+    case kMouseLeftUp:
+        return release(x, y);
+    case kMouseMove:
+        return move(x, y);
+    default:
+        return decltype(press(x, y))();
+    }
+}

@@ -214,21 +214,9 @@ void WindowFrame::OnMouseEvent(MouseEvent* event) {
     if (windowed == 0) {
         return;
     }
-    const int x = static_cast<int>(event->x);
-    const int y = static_cast<int>(event->y);
-    switch (event->code) {
-    case kMouseLeftDown:
-        OnLeftDown(x, y);
-        break;
-    case kMouseLeftUp:
-        OnLeftUp(x, y);
-        break;
-    case kMouseMove:
-        OnMove(x, y);
-        break;
-    default:
-        break;
-    }
+    RouteMouse(
+        *event, [this](int x, int y) { OnLeftDown(x, y); },
+        [this](int x, int y) { OnLeftUp(x, y); }, [this](int x, int y) { OnMove(x, y); });
 }
 
 void WindowFrame::OnLeftDown(int x, int y) {

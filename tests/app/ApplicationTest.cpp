@@ -175,6 +175,7 @@ TEST_F(ApplicationTest, CharactersReachEveryListenerUnchanged) {
     app->AddCharListener(&first);
     app->AddCharListener(nullptr);
     app->AddCharListener(&second);
+    app->AddCharListener(&first); // a second registration must not double the characters
     Send(WM_CHAR, 8);
     Send(WM_CHAR, 0xC3);
     EXPECT_EQ(first.codes, (std::vector<int>{8, 0xC3}));

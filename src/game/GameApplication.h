@@ -1,0 +1,103 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "app/Application.h"
+#include "game/SettingsDialog.h"
+#include "puzzle/BoardScreen.h"
+#include "scene/Picture.h"
+#include "widgets/AnimatedPicture.h"
+#include "widgets/Button.h"
+#include "widgets/DragPanel.h"
+#include "widgets/TextTable.h"
+#include "widgets/WindowFrame.h"
+
+class Board;
+class MusicPlayer;
+class SoundManager;
+
+// The game: the main menu and the board screen, each in its own window frame, the loading
+// picture, the dialogs, the music, and the dispatch of input and timed events between them.
+class GameApplication : public Application {
+public:
+    enum State : std::int32_t { kMainMenu = 0, kPlaying = 1, kLeaveDialogOpen = 3 };
+
+    explicit GameApplication(platform::Platform& platform);
+    ~GameApplication() override;
+
+    void OnDisplayReady() override;
+    void OnTimerEvent(std::string name) override;
+    void OnInput(MouseEvent* event) override;
+    void OnDeactivate() override;
+
+    // Main menu to board screen with the current level.
+    void StartGame();
+    // Board screen to main menu.
+    void ReturnToMenu();
+
+    // The process-wide music player of the moment, or null.
+    static MusicPlayer* CurrentMusic();
+
+    // What the tests look at.
+    std::int32_t screenState = kMainMenu;
+    std::int32_t savedState = kMainMenu;
+    Board& GetBoard() { return *board; }
+    MusicPlayer* Music() { return musicPlayer.get(); }
+    int LevelsWonSinceStart() const { return levelsWon; }
+
+    AnimatedPicture logo;
+    WindowFrame mainFrame;
+    Button settingsButton;
+    Button leaveButton;
+    Button startButton;
+    SettingsDialog settingsDialog;
+    BoardScreen boardScreen;
+    WindowFrame boardFrame;
+    Button returnButton;
+    DragPanel leaveDialog;
+    Button leaveYesButton;
+    Button leaveNoButton;
+    TextTable leaderboardTable;
+    Button leaderboardButton;
+    Picture loadingPicture;
+    Picture loadingBar;
+
+protected:
+    void ResetSoundManager() override;
+    void DestroySoundManager() override;
+    void OnGraphNotify() override;
+
+private:
+    void BuildSceneTree();
+    void LoadScreens();
+    void ReplaceMusicPlayer();
+    void GrowLoadingBar(int width);
+    void RestoreScreen();
+    void BuildMainMenu();
+    void BuildBoardChrome();
+    void BuildSettingsDialog();
+    void BuildLeaveDialog();
+    void ShowLeaderboard();
+
+    void OnMenuInput(MouseEvent& event);
+    void OnBoardInput(MouseEvent& event);
+    void OnBoardScreenMouse(MouseEvent& event);
+    void OpenWebBand(const MouseEvent& event);
+    void OnMouseDown(int x, int y);
+    void OnMouseUp(int x, int y);
+    void OnMouseMove(int x, int y);
+    void ToggleLeaveDialog();
+    void CloseLeaveDialog();
+    void ShowMenuScreen();
+    void PlayMenuMusic();
+    void ReturnFromNameEntry();
+    void OfferNameEntry();
+
+    std::unique_ptr<Board> board;
+    std::unique_ptr<MusicPlayer> musicPlayer;
+    std::unique_ptr<SoundManager> soundManager;
+    // Levels won since the last StartGame: the score a name entry records.
+    int levelsWon = 0;
+    bool entryAttached = false;
+};

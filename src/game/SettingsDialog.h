@@ -1,0 +1,83 @@
+#pragma once
+
+#include <string>
+
+#include "scene/Picture.h"
+#include "widgets/Button.h"
+#include "widgets/DragPanel.h"
+
+// The main menu's settings dialog, dragged by its page: two volume sliders (sound effects and
+// music, levels 0 to 15), a full-screen tick, and OK and cancel. Opening it shows what set.ini
+// holds; the volumes follow the knobs while it is open, and OK writes the knobs and the tick
+// back. Main thread only.
+class SettingsDialog : public DragPanel {
+public:
+    // The rectangle a knob may be dragged in; a horizontal track has y0 equal to y1.
+    struct Track {
+        int x0 = 0;
+        int y0 = 0;
+        int x1 = 0;
+        int y1 = 0;
+    };
+
+    // Reads the stored volume levels from set.ini in exeDir; loads no image.
+    SettingsDialog();
+    ~SettingsDialog() override;
+
+    // While visible, every event drags the knobs or the page, drives the buttons and the tick,
+    // and then sets the volume mixer from the knobs.
+    void OnMouseEvent(MouseEvent* event) override;
+    // Opening reads the tick and both levels from set.ini afresh and places the knobs on them.
+    virtual void ShowSettings(bool show);
+
+    // Levels 0 to 15 span the track; the knob is held to the track's rectangle.
+    void SetSoundTrack(int x0, int y0, int x1, int y1);
+    void SetMusicTrack(int x0, int y0, int x1, int y1);
+
+    // Loads the dialog's images from gameDir's "Graphic" folder, lays it out hidden and gives
+    // the volume mixer the stored levels. False when an image did not load; the dialog is laid
+    // out all the same.
+    bool Build(const std::string& gameDir);
+
+    // The level a knob stands for: (x - track x0) / sliderStep, not clamped.
+    int SoundKnobLevel() const;
+    int MusicKnobLevel() const;
+
+    DragPanel& SoundKnob() { return soundKnob; }
+    DragPanel& MusicKnob() { return musicKnob; }
+    Picture& FullscreenTick() { return fullscreenTick; }
+    Button& OkButton() { return okButton; }
+    Button& CancelButton() { return cancelButton; }
+
+    const std::string& SettingsPath() const { return settingsPath; }
+    // The levels the volume mixer gets at every Build: read at construction, replaced by OK.
+    int StoredSoundLevel() const { return soundLevel; }
+    int StoredMusicLevel() const { return musicLevel; }
+    int SliderStep() const { return sliderStep; }
+    const Track& SoundTrack() const { return soundTrack; }
+    const Track& MusicTrack() const { return musicTrack; }
+
+private:
+    void SetTrack(DragPanel& knob, Track& track, int x0, int y0, int x1, int y1);
+    int LevelOf(const DragPanel& knob, const Track& track) const;
+    void PlaceKnob(DragPanel& knob, const Track& track, int level);
+    int ReadLevel(const char* key) const;
+
+    void OnMouseDown(int x, int y);
+    void OnMouseUp(int x, int y);
+    void Accept();
+    void ApplyFullscreenChoice();
+
+    std::string settingsPath;
+    DragPanel soundKnob;
+    DragPanel musicKnob;
+    Picture fullscreenTick;
+    Button okButton;
+    Button cancelButton;
+    int musicLevel = 1;
+    int soundLevel = 1;
+    // At least 1, so a knob's level is always defined.
+    int sliderStep = 1;
+    Track soundTrack;
+    Track musicTrack;
+};

@@ -1,0 +1,35 @@
+// The game's entry: one GameApplication on the desktop, its exit code the program's.
+#include "game/GameApplication.h"
+#include "platform/Messages.h"
+#include "platform/SdlMixerAudioBackend.h"
+#include "platform/SdlPlatform.h"
+#include "services/MediaPlayer.h"
+#include "shell/ProcessState.h"
+
+int main(int argc, char** argv) {
+    std::string commandLine;
+    for (int i = 1; i < argc; ++i) {
+        commandLine += (i > 1 ? " " : "") + std::string(argv[i]);
+    }
+    screenWidth = 800;
+    screenHeight = 600;
+
+    platform::SdlPlatform platform;
+    // The end of a track is noticed on the audio thread and handled on the main thread.
+    platform::SdlMixerAudioBackend audio([&platform] {
+        platform.Queue().Post({WM_GRAPHNOTIFY, 0, 0});
+    });
+    MediaPlayer::SetBackend(&audio);
+
+    int exitCode = 0;
+    {
+        GameApplication game(platform);
+        iconPath = exeDir + "tpz.bmp";
+        if (game.Init(commandLine, 800, 600, exePath, "1", "227", iconPath,
+                      "Software\\qelvo\\InstalledGame\\227", "Tovak Marudo", 108, 102)) {
+            exitCode = game.Run();
+        }
+    }
+    MediaPlayer::SetBackend(nullptr);
+    return exitCode;
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "scene/Element.h"
+#include "scene/Picture.h"
+#include "widgets/Button.h"
+
+// The three help pages beside the board and the two small arrows that turn them. The page
+// number is the picture's current frame, so it lasts until the next Load, which goes back to
+// page 1. Only arrows that can turn a page are enabled.
+class HelpPanel {
+public:
+    static constexpr int kPageCount = 3;
+
+    HelpPanel();
+
+    // Appends the pages and then the two arrows to `parent`.
+    void AddTo(Element& parent);
+    void RemoveFrom(Element& parent);
+    // Loads the images and starts on page 1 with only the back arrow disabled.
+    void Load();
+
+    // True when an arrow takes the press.
+    bool OnPress(int x, int y);
+    // True when an arrow reports a click; the page is turned when there is one to turn to.
+    bool OnRelease(int x, int y);
+    // True while the pointer is over an arrow.
+    bool OnMove(int x, int y);
+
+    // 1..kPageCount; 0 while the pages have no image.
+    int Page() const { return pages.currentFrame; }
+
+    Picture pages;
+    Button prevPageButton;
+    Button nextPageButton;
+
+private:
+    void Turn(int delta);
+};

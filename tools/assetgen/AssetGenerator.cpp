@@ -1,0 +1,96 @@
+#include "AssetGenerator.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <future>
+#include <utility>
+
+#include "BmpWriter.h"
+#include "audio/AudioAssets.h"
+#include "platform/PngEncoder.h"
+
+namespace assetgen {
+
+AssetGenerator::AssetGenerator(std::string distDir, std::string previewDir)
+    : distDir(std::filesystem::absolute(distDir).lexically_normal().string()), dist(distDir),
+      preview(std::move(previewDir)) {}
+
+bool AssetGenerator::LoadLevels(const std::string& path) {
+    LevelSetFile::Result result = LevelSetFile::Load(path);
+    if (!result.Ok()) {
+        std::fprintf(stderr, "assetgen: %s: %s\n", path.c_str(), result.error.c_str());
+        return false;
+    }
+    levels = std::move(result.levels);
+    return true;
+}
+
+bool AssetGenerator::Run() {
+    // Music takes longest; it is made on a second thread while the images are drawn.
+    auto audio = std::async(std::launch::async, MakeAudioFiles);
+    PaintImages();
+    bool ok = WriteImages();
+    ok = WriteTextFiles() && ok;
+    for (const AudioFile& file : audio.get()) {
+        ok =
+            dist.Write(file.path, std::string_view(reinterpret_cast<const char*>(file.bytes.data()),
+                                                   file.bytes.size())) &&
+            ok;
+    }
+    WritePreviews(images, levels, preview);
+    return ok;
+}
+
+void AssetGenerator::PaintImages() {
+    PaintScreens(images);
+    PaintPieces(images);
+    PaintButtons(images);
+    PaintLevelLabels(images, levels);
+    PaintMarks(images);
+    // The desktop's icon is the window icon as a PNG.
+    if (const Canvas* icon = images.Find("tpz.bmp")) {
+        if (Canvas* copy = images.Add("tovak-marudo.png")) {
+            copy->Draw(*icon, 0, 0);
+        }
+    }
+}
+
+bool AssetGenerator::WriteImages() {
+    bool ok = true;
+    for (const AssetSpec& spec : AssetManifest()) {
+        if (spec.kind != AssetKind::KeyedBmp && spec.kind != AssetKind::OpaqueBmp &&
+            spec.kind != AssetKind::Png) {
+            continue;
+        }
+        const Canvas* canvas = images.Find(spec.path);
+        if (canvas == nullptr) {
+            std::fprintf(stderr, "assetgen: nothing painted %s\n", spec.path.c_str());
+            ok = false;
+            continue;
+        }
+        const std::vector<std::uint32_t> pixels = canvas->Pixels();
+        const std::string bytes =
+            spec.kind == AssetKind::Png
+                ? platform::PngEncoder::Encode(spec.width, spec.height, pixels)
+                : BmpWriter::Encode(spec.width, spec.height, pixels,
+                                    spec.kind == AssetKind::KeyedBmp ? Transparency::Keyed
+                                                                     : Transparency::Opaque);
+        if (bytes.empty() || !dist.Write(spec.path, bytes)) {
+            std::fprintf(stderr, "assetgen: cannot write %s\n", spec.path.c_str());
+            ok = false;
+        }
+    }
+    return ok;
+}
+
+bool AssetGenerator::WriteTextFiles() {
+    const std::string help = "file://" + distDir + "/Help/index.html";
+    bool ok = dist.Write("Help/index.html", MakeHelpPage(levels));
+    ok = dist.Write("Cursor.cur", MakeCursorFile()) && ok;
+    ok = dist.Write("tovak-marudo.desktop", MakeDesktopEntry(distDir)) && ok;
+    // The player's own settings are never overwritten.
+    ok = dist.WriteIfMissing("set.ini", MakeDefaultSettings(help)) && ok;
+    return ok;
+}
+
+} // namespace assetgen

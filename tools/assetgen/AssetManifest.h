@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace assetgen {
+
+enum class AssetKind {
+    KeyedBmp,  // colour-keyed BMP: magenta is transparent
+    OpaqueBmp, // BMP drawn whole
+    Png,       // PNG with alpha
+    Mp3,
+    Wav,
+    Cursor,
+    Text, // html, ini, desktop entry
+};
+
+struct AssetSpec {
+    // Relative to the game folder, with '/' separators.
+    std::string path;
+    AssetKind kind;
+    int width = 0;
+    int height = 0;
+    // Frames side by side in the strip (1 for a single picture).
+    int frames = 1;
+};
+
+// Every file the generator writes into the game folder, with the size the game loads it with.
+const std::vector<AssetSpec>& AssetManifest();
+// The entry for a path, or null.
+const AssetSpec* FindAsset(const std::string& path);
+
+} // namespace assetgen

@@ -1,0 +1,20 @@
+#include <string>
+#include <vector>
+
+#include "Painters.h"
+#include "PreviewContactSheet.h"
+#include "PreviewScreens.h"
+
+namespace assetgen {
+
+void WritePreviews(const ImageSet& images, const Levels& levels, OutputTree& preview) {
+    const std::vector<std::string> sheets = ContactSheets(images);
+    for (std::size_t i = 0; i < sheets.size(); ++i) {
+        const std::string name =
+            i == 0 ? "contact-sheet.png" : "contact-sheet-" + std::to_string(i + 1) + ".png";
+        preview.Write(name, sheets[i]);
+    }
+    WriteScreenPreviews(images, levels, preview);
+}
+
+} // namespace assetgen
