@@ -45,7 +45,9 @@ GameApplication::~GameApplication() {
     currentMusic = nullptr;
     DestroySoundManager();
     // The screens are members and die before the Application part, which still walks its
-    // children when it releases the display.
+    // children when it releases the display; the return button dies before the board screen
+    // it belongs to.
+    boardScreen.RemoveChild(&returnButton);
     RemoveChild(&loadingPicture);
     RemoveChild(&mainFrame);
     RemoveChild(&boardFrame);
@@ -258,6 +260,8 @@ void GameApplication::StartGame() {
     boardScreen.ShowBoard();
     boardScreen.Entry().SetVisible(0);
     boardScreen.Overlay().SetVisible(0);
+    // A win panel left from an earlier attempt would offer a next level not won in this one.
+    boardScreen.WinPanel().SetVisible(0);
     levelsWon = 0;
 }
 

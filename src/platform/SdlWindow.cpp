@@ -193,16 +193,25 @@ void SdlWindow::TranslateKey(const SDL_Event& event) {
     const bool down = event.type == SDL_KEYDOWN;
     const SDL_Keycode key = event.key.keysym.sym;
     const bool alt = (event.key.keysym.mod & KMOD_ALT) != 0;
-    if (event.key.repeat == 0) {
+    const bool enter = key == SDLK_RETURN || key == SDLK_KP_ENTER;
+    // The Enter of Alt+Enter belongs to the accelerator: the game's keyboard never sees it, or
+    // its release would also act as Enter (and start a game on the menu).
+    const int scancode = static_cast<int>(event.key.keysym.scancode);
+    const bool accelerator = down ? enter && alt : scancode == acceleratorScancode;
+    if (event.key.repeat == 0 && !accelerator) {
         if (const std::uint32_t dik = DikFromScancode(event.key.keysym.scancode)) {
             keys.OnKeyChange(dik, down);
         }
     }
     if (!down) {
+        if (accelerator) {
+            acceleratorScancode = -1;
+        }
         return;
     }
-    if ((key == SDLK_RETURN || key == SDLK_KP_ENTER) && alt) {
+    if (accelerator) {
         if (event.key.repeat == 0) {
+            acceleratorScancode = scancode;
             Post(WM_COMMAND, 1002); // the Alt+Enter accelerator
         }
         return;

@@ -52,6 +52,8 @@ private:
     std::uint32_t timerPeriod = 0;
     std::uint32_t nextTick = 0;
     bool sdlStarted = false;
+    // The key whose press made the Alt+Enter accelerator, until it is released; -1 for none.
+    int acceleratorScancode = -1;
 };
 
 } // namespace platform

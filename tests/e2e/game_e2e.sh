@@ -1,0 +1,367 @@
+#!/usr/bin/env bash
+# Plays the real game from a fresh copy of its folder on a virtual X display with a window
+# manager: menu, music, start, level 1 solved by clicks, win panel and Rest.pa, next level,
+# leave dialog, settings, full screen and back, and the close button. Every step says what it
+# checks; the screenshots of failed checks are kept in ./game_e2e_failures (or $E2E_FAILURES).
+#
+#   game_e2e.sh GAME_FOLDER SOLUTION_PATH_PROGRAM
+set -uo pipefail
+
+if [ "${1:-}" != "--session" ]; then
+    dist=${1:?game folder}
+    solver=${2:?solution_path program}
+    work=$(mktemp -d)
+    trap 'rm -rf "$work"' EXIT
+    # A fresh copy without a player's progress: the game starts on level 1.
+    cp -a "$dist" "$work/game"
+    rm -f "$work/game/Rest.pa" "$work/game/st.data"
+    mkdir -p "$work/home" "$work/config" "$work/shots"
+    export HOME="$work/home" XDG_CONFIG_HOME="$work/config"
+    export SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/audio.raw"
+    # Screenshots of an earlier run would be taken for this one's.
+    failures=${E2E_FAILURES:-$PWD/game_e2e_failures}
+    rm -f "$failures"/failed-*.png "$failures/game.log"
+    xvfb-run -a -s "-screen 0 1024x768x24" "$0" --session "$work" "$solver"
+    status=$?
+    if [ "$status" -ne 0 ]; then
+        mkdir -p "$failures"
+        for shot in "$work"/shots/failed-*.ppm; do
+            [ -e "$shot" ] || continue
+            convert "$shot" "$failures/$(basename "${shot%.ppm}").png"
+        done
+        cp "$work/game.log" "$failures/" 2>/dev/null
+        echo "screenshots of the failed checks: $failures"
+    fi
+    exit "$status"
+fi
+
+work=$2
+solver=$3
+game=$work/game
+failed=0
+mkdir -p "$work/cache"
+# The system's interpreter: it starts at once, where a version manager's wrapper may not.
+python=/usr/bin/python3
+[ -x "$python" ] || python=python3
+
+# ---------------------------------------------------------------------------------------------
+# Pixel checks. The game draws RGB565; the expected colour of an image pixel is that colour
+# after the 565 round trip, within 2 per channel. Magenta (colour-key) pixels are not compared.
+cat > "$work/pixels.py" <<'PY'
+import os, subprocess, sys
+
+images = {}
+
+# Screenshots are PPM already; each game image is converted once and kept beside them.
+def ppm_bytes(path):
+    if path.endswith(".ppm"):
+        return open(path, "rb").read()
+    cached = os.path.join(os.environ["PIXEL_CACHE"], path.replace("/", "_") + ".ppm")
+    if not os.path.exists(cached):
+        subprocess.run(["convert", path, "-depth", "8", "ppm:" + cached], check=True)
+    return open(cached, "rb").read()
+
+def load(path):
+    if path not in images:
+        data = ppm_bytes(path)
+        fields, pos = [], 0
+        while len(fields) < 4:
+            while data[pos:pos + 1].isspace():
+                pos += 1
+            end = pos
+            while not data[end:end + 1].isspace():
+                end += 1
+            fields.append(data[pos:end])
+            pos = end
+        if fields[0] != b"P6" or fields[3] != b"255":
+            sys.exit("%s: not an 8-bit PPM" % path)
+        images[path] = (int(fields[1]), int(fields[2]), data[pos + 1:])
+    return images[path]
+
+def pixel(image, x, y):
+    w, h, rgb = image
+    if not (0 <= x < w and 0 <= y < h):
+        return None
+    i = 3 * (y * w + x)
+    return tuple(rgb[i:i + 3])
+
+def rgb565(c):
+    def q(v, bits):
+        k = v >> (8 - bits)
+        return (k << (8 - bits)) | (k >> (2 * bits - 8))
+    return (q(c[0], 5), q(c[1], 6), q(c[2], 5))
+
+def near(a, b):
+    return a is not None and all(abs(p - q) <= 2 for p, q in zip(a, b))
+
+def match(shot, x, y, w, h, source, sx, sy):
+    image, compared, bad, first = load(source), 0, 0, None
+    for j in range(h):
+        for i in range(w):
+            want = pixel(image, sx + i, sy + j)
+            if want is None or want == (255, 0, 255):
+                continue
+            compared += 1
+            got = pixel(shot, x + i, y + j)
+            if not near(got, rgb565(want)):
+                bad += 1
+                first = first or (x + i, y + j, got, rgb565(want))
+    if compared and not bad:
+        return True
+    where = "%d,%d %dx%d" % (x, y, w, h)
+    if not compared:
+        print("    %s: nothing to compare in %s at %d,%d" % (where, source, sx, sy))
+    else:
+        print("    %s vs %s at %d,%d: %d of %d pixels differ; first at %d,%d: got %s, want %s"
+              % ((where, source, sx, sy, bad, compared) + first))
+    return False
+
+def differ(shot, x, y, w, h, other):
+    before = load(other)
+    for j in range(h):
+        for i in range(w):
+            if not near(pixel(shot, x + i, y + j), pixel(before, x + i, y + j)):
+                return True
+    print("    %d,%d %dx%d is the same as in %s" % (x, y, w, h, other))
+    return False
+
+shot, ok = load(sys.argv[1]), len(sys.argv) > 2
+for check in sys.argv[2:]:
+    words = check.split()
+    numbers = [int(v) for v in words[1:5]]
+    if words[0] == "match":
+        ok &= match(shot, *numbers, words[5], int(words[6]), int(words[7]))
+    elif words[0] == "differ":
+        ok &= differ(shot, *numbers, words[5])
+sys.exit(0 if ok else 1)
+PY
+
+note() { echo "$(date +%T.%N | cut -c1-12) $*"; }
+
+# Saves the window's picture as shots/NAME.ppm and sets $shot.
+snap() {
+    shot=$work/shots/$1.ppm
+    rm -f "$shot"
+    import -window "$id" -depth 8 "$shot" 2>/dev/null
+}
+
+# wait_for WHAT SECONDS COMMAND...: repeats COMMAND, which may use a fresh screenshot in
+# $shot, until it succeeds. A failure is counted and its last screenshot kept.
+wait_for() {
+    local what=$1 output deadline=$((${EPOCHREALTIME/./} + $2 * 1000000))
+    shift 2
+    note "check: $what"
+    while true; do
+        snap current
+        if output=$("$@" 2>&1); then
+            return 0
+        fi
+        (( ${EPOCHREALTIME/./} < deadline )) || break
+        sleep 0.1
+    done
+    failed=$((failed + 1))
+    cp "$shot" "$work/shots/failed-$failed.ppm"
+    note "FAILED: $what (screenshot failed-$failed)"
+    [ -n "$output" ] && echo "$output"
+    return 1
+}
+
+# The game must still be running for any later step to mean something.
+alive() {
+    if ! kill -0 "$pid" 2>/dev/null; then
+        wait "$pid"
+        note "FAILED: the game ended early with exit code $?"
+        cat "$work/game.log"
+        exit 1
+    fi
+}
+
+# pixels CHECK...: each check "match X Y W H IMAGE SX SY" (the window's rectangle shows the
+# image's) or "differ X Y W H SHOT" (it differs from an earlier screenshot).
+pixels() { PIXEL_CACHE="$work/cache" "$python" "$work/pixels.py" "$shot" "$@"; }
+
+click() {
+    alive
+    xdotool mousemove --window "$id" "$1" "$2" click 1
+    sleep 0.1
+}
+
+ui=$game/Graphic/UI
+menu=$ui/youxijiemian.bmp
+# Patches of the menu background that no button, logo or dialog covers.
+menu_patches() {
+    pixels "match 100 250 100 80 $menu 100 250" "match 560 280 150 80 $menu 560 280" \
+        "match 250 70 240 80 $menu 250 70" "match 20 400 120 80 $menu 20 400" \
+        "match 240 180 320 40 $menu 240 180"
+}
+
+# The four digit cells of the step counter, right edge at x 579; digit n is frame n + 1 of the
+# 8x15 digit strip.
+counter_checks() {
+    local digits
+    printf -v digits '%04d' "$1"
+    for slot in 0 1 2 3; do
+        echo "match $((547 + 8 * slot)) 72 8 15 $ui/sfx_zi.bmp $((8 * ${digits:slot:1})) 0"
+    done
+}
+
+# The board shows a level as the solver's listing describes it: portraits at the pieces' anchor
+# cells, the desk at the empty cells; and the step counter shows a number.
+board_shows() {
+    local checks
+    mapfile -t checks < <(
+        awk -v ui="$ui" '
+            $1 == "piece" { printf "match %d %d 30 30 %s/%s 34 32\n", $2 - 15, $3 - 15, ui, $4 }
+            $1 == "empty" { printf "match %d %d 30 30 %s/desk.bmp %d %d\n", $2 - 15, $3 - 15, ui, $2 - 15, $3 - 15 }
+        ' "$1"
+        counter_checks "$2")
+    pixels "${checks[@]}"
+}
+
+counter_shows() {
+    local checks
+    mapfile -t checks < <(counter_checks "$1")
+    pixels "${checks[@]}"
+}
+
+setting() { sed -n "s/^$1=//p" "$game/set.ini" | tr -d '\r'; }
+has_setting() { [ "$(setting "$1")" = "$2" ]; }
+
+audible() {
+    "$python" -c 'import sys; d = open(sys.argv[1], "rb").read(); sys.exit(0 if d.strip(b"\0") else 1)' \
+        "$SDL_DISKAUDIOFILE"
+}
+
+window_size() { xwininfo -id "$id" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }'; }
+fullscreen_state() { xprop -id "$id" _NET_WM_STATE 2>/dev/null | grep -c _NET_WM_STATE_FULLSCREEN; }
+# window_is SIZE [full|window]: the window's size and, when given, its full-screen state.
+window_is() {
+    local size state
+    size=$(window_size)
+    state=$( (( $(fullscreen_state) )) && echo full || echo window)
+    [ "$size" = "$1" ] && [ "${2:-$state}" = "$state" ] && return 0
+    echo "    the window is $size, state: $state"
+    return 1
+}
+# Full screen: the manager's full-screen state, or a window covering the screen.
+is_fullscreen() { (( $(fullscreen_state) )) || window_is 1024x768; }
+
+# ---------------------------------------------------------------------------------------------
+openbox >/dev/null 2>&1 &
+# A window mapped while the window manager is still starting can be lost.
+for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+    sleep 0.1
+done
+
+"$solver" "$game/Board/1.dat" > "$work/level1.txt" || exit 1
+"$solver" "$game/Board/2.dat" > "$work/level2.txt" || exit 1
+steps1=$(awk '$1 == "steps" { print $2 }' "$work/level1.txt")
+
+note "start: $game/tovak-marudo"
+"$game/tovak-marudo" > "$work/game.log" 2>&1 &
+pid=$!
+id=
+for _ in $(seq 200); do
+    id=$(xdotool search --onlyvisible --name '^Tovak Marudo$' 2>/dev/null | head -n 1)
+    [ -n "$id" ] && break
+    alive
+    sleep 0.05
+done
+if [ -z "$id" ]; then
+    note "FAILED: no window named Tovak Marudo"
+    cat "$work/game.log"
+    exit 1
+fi
+xdotool windowactivate --sync "$id" >/dev/null 2>&1 || true
+
+wait_for "the window is 800x600" 1 window_is 800x600 window
+wait_for "the main menu shows its background" 10 menu_patches
+sleep 3
+wait_for "music plays on the menu: $SDL_DISKAUDIOFILE holds non-zero samples" 3 audible
+
+note "start the game"
+click 426 470
+wait_for "level 1 is on the board with 0 steps" 5 board_shows "$work/level1.txt" 0
+cp "$shot" "$work/shots/level1.ppm"
+
+note "solve level 1 in $steps1 steps"
+while read -r _ x y; do
+    click "$x" "$y"
+done < <(grep '^click' "$work/level1.txt")
+wait_for "the win panel shows" 5 pixels "match 255 150 304 175 $ui/guog.bmp 0 0"
+wait_for "the step counter shows $steps1" 2 counter_shows "$steps1"
+wait_for "Rest.pa lists level 1 alone" 2 \
+    test "$(od -An -t d4 "$game/Rest.pa" 2>/dev/null | xargs)" = "1 1"
+
+note "next level"
+click 340 349
+wait_for "level 2 is on the board with 0 steps" 5 board_shows "$work/level2.txt" 0
+wait_for "the board differs from level 1's" 1 pixels "differ 14 36 392 470 $work/shots/level1.ppm"
+cp "$shot" "$work/shots/level2.ppm"
+
+note "Escape, then Enter"
+alive
+xdotool key Escape
+wait_for "the leave dialog opens" 5 pixels "match 248 178 304 140 $game/Graphic/setting/leave_lable.bmp 0 0"
+wait_for "the board behind the dialog is dimmed" 1 pixels "differ 14 36 200 100 $work/shots/level2.ppm"
+xdotool key Return
+wait_for "Enter returns to the main menu" 5 menu_patches
+
+note "settings"
+music=$(setting music)
+if [ "${music:-1}" -eq 0 ]; then
+    failed=$((failed + 1))
+    note "FAILED: set.ini holds music=0 already, so the drag to 0 would prove nothing"
+fi
+click 415 557
+wait_for "the settings dialog opens" 5 pixels "match 223 158 354 125 $game/Graphic/setting/m_set_node.bmp 0 0"
+knob_x=$((223 + 95 + ${music:-1} * 14 + 12))
+knob_y=$((158 + 180 + 12))
+alive
+# A knob stops following once the pointer leaves it, so the pointer moves in small steps.
+drag=(mousemove --window "$id" "$knob_x" "$knob_y" mousedown 1)
+for x in $(seq "$knob_x" -4 $((223 + 95 + 4))); do
+    drag+=(sleep 0.01 mousemove --window "$id" "$x" "$knob_y")
+done
+xdotool "${drag[@]}" sleep 0.05 mouseup 1
+wait_for "the music knob stands at the left end of its track" 3 \
+    pixels "match 318 338 24 24 $ui/drag.bmp 0 0"
+click 343 412
+wait_for "set.ini holds music=0 (was ${music:-unset})" 3 has_setting music 0
+wait_for "OK closes the dialog" 3 menu_patches
+
+note "Alt+Enter"
+alive
+xdotool key alt+Return
+wait_for "the window goes full screen" 5 is_fullscreen
+wait_for "set.ini holds fullscreen=1" 2 has_setting fullscreen 1
+alive
+xdotool key alt+Return
+wait_for "the window comes back at 800x600" 5 window_is 800x600 window
+wait_for "set.ini holds fullscreen=0" 2 has_setting fullscreen 0
+wait_for "the main menu shows again" 10 menu_patches
+
+note "close button"
+click 762 12
+for _ in $(seq 100); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+done
+note "check: the close button ends the game with exit code 0"
+if kill -0 "$pid" 2>/dev/null; then
+    note "FAILED: still running 10 s after the close button"
+    kill "$pid"
+    failed=$((failed + 1))
+else
+    wait "$pid"
+    code=$?
+    [ "$code" -eq 0 ] || { note "FAILED: exit code $code"; failed=$((failed + 1)); }
+fi
+
+if [ "$failed" -ne 0 ]; then
+    note "$failed check(s) failed; the game's output:"
+    cat "$work/game.log"
+    exit 1
+fi
+note "all checks passed"

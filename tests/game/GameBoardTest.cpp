@@ -1,0 +1,179 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "GameFixture.h"
+#include "puzzle/Board.h"
+#include "services/LeaderboardFile.h"
+#include "shell/ProcessState.h"
+
+namespace gametest {
+namespace {
+
+class WinFlowTest : public GameFixture {
+protected:
+    LeaderboardEntry& Entry() { return Game().boardScreen.Entry(); }
+
+    // Starts on level 1 and plays it to the win panel.
+    void WinLevelOne() {
+        ASSERT_NO_FATAL_FAILURE(Launch());
+        ASSERT_NO_FATAL_FAILURE(StartFromMenu());
+        ASSERT_EQ(Game().GetBoard().level, 1);
+        ASSERT_NO_FATAL_FAILURE(PlayShortestSolution());
+    }
+
+    LeaderboardFile::Table Results() const {
+        LeaderboardFile::Table table{};
+        EXPECT_TRUE(LeaderboardFile::Read(folder.File("st.data"), table));
+        return table;
+    }
+};
+
+TEST_F(WinFlowTest, WinningLevelOneShowsThePanelAndRecordsTheLevel) {
+    ASSERT_NO_FATAL_FAILURE(WinLevelOne());
+    const Board& board = Game().GetBoard();
+    EXPECT_EQ(board.steps, 5) << "level 1 takes five steps";
+    EXPECT_EQ(Game().boardScreen.StepCounter().value, 5);
+    EXPECT_TRUE(Game().boardScreen.WinPanel().visible);
+    EXPECT_EQ(ReadProgress(), std::vector<std::int32_t>{1});
+    ASSERT_NO_FATAL_FAILURE(Render());
+    const Picture& panel = Game().boardScreen.WinPanel();
+    EXPECT_EQ(Pixel(panel.screenX + 5, panel.screenY + 5), ColourOf("Graphic/UI/guog.bmp"));
+    EXPECT_EQ(Game().screenState, GameApplication::kPlaying);
+}
+
+TEST_F(WinFlowTest, NextLevelShowsLevelTwoFromItsStart) {
+    ASSERT_NO_FATAL_FAILURE(WinLevelOne());
+    Click(Game().boardScreen.NextLevelButton());
+    const Board& board = Game().GetBoard();
+    EXPECT_EQ(board.level, 2);
+    EXPECT_EQ(board.steps, 0);
+    EXPECT_EQ(Game().boardScreen.StepCounter().value, 0);
+    EXPECT_EQ(board.grid, LevelGrid(2));
+    ExpectSpritesMatchBoard();
+    EXPECT_FALSE(Game().boardScreen.WinPanel().visible);
+    EXPECT_FALSE(Entry().visible) << "moving on offers no name entry";
+    EXPECT_EQ(ReadProgress(), std::vector<std::int32_t>{1});
+}
+
+TEST_F(WinFlowTest, NameEnteredAfterAWinReachesTheTableOnTheMenu) {
+    ASSERT_NO_FATAL_FAILURE(WinLevelOne());
+    Click(Game().boardScreen.CloseWinButton());
+    EXPECT_FALSE(Game().boardScreen.WinPanel().visible);
+    ASSERT_TRUE(Entry().visible) << "one level won beats the lowest score, 0";
+    EXPECT_EQ(Entry().score, 1);
+    int length = -1;
+    Entry().nameField.GetText(length);
+    EXPECT_EQ(length, 0) << "the field starts empty";
+    EXPECT_TRUE(Entry().nameField.focused);
+    ASSERT_NO_FATAL_FAILURE(Render());
+    EXPECT_EQ(Pixel(Entry().screenX + 3, Entry().screenY + 3), ColourOf("Graphic/UI/pinput.bmp"))
+        << "the entry is drawn over the board";
+
+    Type("Ann");
+    Click(Entry().okButton);
+    EXPECT_FALSE(Entry().visible);
+    const LeaderboardFile::Table results = Results();
+    EXPECT_EQ(LeaderboardFile::NameText(results[0]), "Ann");
+    EXPECT_EQ(results[0].score, 1);
+    EXPECT_EQ(Game().screenState, GameApplication::kPlaying) << "the menu comes a little later";
+
+    Advance(100);
+    EXPECT_EQ(Game().screenState, GameApplication::kMainMenu);
+    EXPECT_TRUE(Game().mainFrame.visible);
+    EXPECT_FALSE(Game().boardFrame.visible);
+    EXPECT_TRUE(audio.IsPlaying(Track("begin.mp3")));
+    EXPECT_EQ(BoardTracksPlaying(), 0);
+    const TextTable& table = Game().leaderboardTable;
+    ASSERT_TRUE(table.visible) << "the updated table greets the player";
+    EXPECT_EQ(table.cells[0][0], "Ann");
+    EXPECT_EQ(table.cells[0][1], "1");
+
+    const int plays = BoardTrackPlays();
+    ASSERT_NO_FATAL_FAILURE(StartFromMenu());
+    EXPECT_EQ(BoardTrackPlays(), plays + 1);
+    EXPECT_EQ(BoardTracksPlaying(), 1);
+    EXPECT_FALSE(Entry().visible);
+
+    // The next qualifying result finds the field empty again, though OK kept the name.
+    ASSERT_NO_FATAL_FAILURE(PlayShortestSolution());
+    Click(Game().boardScreen.CloseWinButton());
+    ASSERT_TRUE(Entry().visible);
+    Entry().nameField.GetText(length);
+    EXPECT_EQ(length, 0);
+    EXPECT_EQ(Entry().score, 1) << "counted from the new start";
+}
+
+TEST_F(WinFlowTest, CancelledEntryLeavesTheTableAndStillReturnsToTheMenu) {
+    ASSERT_NO_FATAL_FAILURE(WinLevelOne());
+    const std::string before = folder.Read("st.data");
+    Click(Game().boardScreen.CloseWinButton());
+    ASSERT_TRUE(Entry().visible);
+    Type("Zed");
+    Click(Entry().cancelButton);
+    EXPECT_FALSE(Entry().visible);
+    EXPECT_EQ(folder.Read("st.data"), before);
+    Advance(100);
+    EXPECT_EQ(Game().screenState, GameApplication::kMainMenu);
+}
+
+TEST_F(WinFlowTest, NewStartAfterLeavingAWonBoardShowsNoWinPanel) {
+    ASSERT_NO_FATAL_FAILURE(WinLevelOne());
+    Tap(platform::DIK_ESCAPE);
+    Tap(platform::DIK_RETURN);
+    ASSERT_EQ(Game().screenState, GameApplication::kMainMenu);
+    ASSERT_NO_FATAL_FAILURE(StartFromMenu());
+    const Board& board = Game().GetBoard();
+    EXPECT_EQ(board.steps, 0);
+    EXPECT_EQ(board.state, PlayState::Playing);
+    EXPECT_FALSE(Game().boardScreen.WinPanel().visible)
+        << "a level started afresh is not shown as won";
+    ASSERT_NO_FATAL_FAILURE(Render());
+    const Picture& panel = Game().boardScreen.WinPanel();
+    EXPECT_NE(Pixel(panel.screenX + 5, panel.screenY + 5), ColourOf("Graphic/UI/guog.bmp"));
+}
+
+TEST_F(WinFlowTest, ResultNoBetterThanTheLowestScoreOffersNoEntry) {
+    WriteResults(4, "Top", 1); // the lowest score is 1, and one level is won
+    ASSERT_NO_FATAL_FAILURE(WinLevelOne());
+    Click(Game().boardScreen.CloseWinButton());
+    EXPECT_FALSE(Game().boardScreen.WinPanel().visible);
+    EXPECT_FALSE(Entry().visible);
+    EXPECT_EQ(Game().screenState, GameApplication::kPlaying);
+}
+
+TEST_F(WinFlowTest, LevelsWonAddUpUntilTheNextStart) {
+    WriteResults(4, "Top", 1);
+    ASSERT_NO_FATAL_FAILURE(WinLevelOne());
+    Click(Game().boardScreen.NextLevelButton());
+    ASSERT_NO_FATAL_FAILURE(PlayShortestSolution());
+    ASSERT_TRUE(Game().boardScreen.WinPanel().visible);
+    Click(Game().boardScreen.CloseWinButton());
+    ASSERT_TRUE(Entry().visible) << "two levels beat the lowest score, 1";
+    EXPECT_EQ(Entry().score, 2);
+}
+
+using GameLifetimeTest = GameFixture;
+
+// A display that cannot be set up ends the program without its window being closed: the game
+// must then go without touching screens that are already gone.
+TEST_F(GameLifetimeTest, GameWhoseDisplayFailedEndsCleanly) {
+    EXPECT_EXIT(
+        {
+            Screen().recorder.refuseOpen = true;
+            game = std::make_unique<GameApplication>(platform);
+            iconPath = exeDir + "tpz.bmp";
+            const int started =
+                game->Init("", 800, 600, exePath, "1", "227", iconPath,
+                           "Software\\qelvo\\InstalledGame\\227", "Tovak Marudo", 108, 102);
+            const bool running = game->StartRunning();
+            game.reset();
+            std::exit(started == 1 && !running ? 0 : 2);
+        },
+        ::testing::ExitedWithCode(0), "");
+}
+
+} // namespace
+} // namespace gametest
