@@ -8,6 +8,7 @@
 #include "services/LeaderboardView.h"
 #include "services/MusicPlayer.h"
 #include "services/SoundManager.h"
+#include "shell/Display.h"
 #include "shell/ProcessState.h"
 
 namespace {
@@ -135,6 +136,10 @@ void GameApplication::GrowLoadingBar(int width) {
 }
 
 void GameApplication::LoadScreens() {
+    // The loading frames show progress only; they go out as soon as they are drawn.
+    if (Display* display = GetDisplay()) {
+        display->SetPacing(false);
+    }
     loadingPicture.LoadImage(GraphicPath("UI\\lodingtiao.bmp"), 0, 0, 800, 600, 1);
     loadingBar.LoadImage(GraphicPath("UI\\lodingtiao_1.png"), 225, 542, 354, 30, 1);
     loadingBar.SetSize(1, 30);
@@ -163,6 +168,9 @@ void GameApplication::LoadScreens() {
     RenderOnce();
 
     RestoreScreen();
+    if (Display* display = GetDisplay()) {
+        display->SetPacing(true);
+    }
     RenderOnce();
 }
 

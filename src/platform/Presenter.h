@@ -22,6 +22,9 @@ public:
     virtual HRESULT Present(const std::uint16_t* pixels, int width, int height, int pitch) = 0;
     // Makes the device usable again after DDERR_SURFACELOST.
     virtual HRESULT Restore() = 0;
+    // While off, presents do not wait for the frame period: frames that only show progress
+    // (loading) go out as fast as they are drawn. On by default.
+    virtual void SetPacing(bool on) { (void)on; }
 
     // Free memory on the graphics device, in bytes; read afresh each time.
     virtual std::uint64_t FreeVideoMemory() const = 0;

@@ -131,6 +131,7 @@ void SdlMixerAudioBackend::Stop(AudioHandle handle) {
     if (player != nullptr && player->channel >= 0) {
         player->waiting = false;
         Halt(player->channel);
+        ReleaseIfUnused(*player->sound);
     }
 }
 
@@ -156,10 +157,31 @@ void SdlMixerAudioBackend::Release(AudioHandle handle) {
     if (found == players.end()) {
         return;
     }
+    Sound* sound = found->second.sound;
     if (found->second.channel >= 0) {
         FreeChannel(found->second.channel);
     }
     players.erase(found);
+    if (sound != nullptr) {
+        ReleaseIfUnused(*sound);
+    }
+}
+
+void SdlMixerAudioBackend::ReleaseIfUnused(Sound& sound) {
+    // Clicks and other short sounds stay: they play often and cost little.
+    constexpr Uint32 kLongSoundBytes = 1u << 20;
+    if (sound.decoding || !sound.chunk || sound.chunk->alen < kLongSoundBytes) {
+        return;
+    }
+    for (const auto& entry : players) {
+        const Player& player = entry.second;
+        if (player.sound == &sound &&
+            (player.waiting || (player.channel >= 0 && Mix_Playing(player.channel) != 0))) {
+            return;
+        }
+    }
+    sound.chunk.reset();
+    sound.decoding = true;
 }
 
 void SdlMixerAudioBackend::SetEndNotice(std::function<void()> newNotice) {
@@ -222,8 +244,7 @@ SdlMixerAudioBackend::Sound* SdlMixerAudioBackend::SoundFor(const std::string& p
     std::unique_ptr<Sound>& sound = sounds[path];
     if (!sound) {
         sound = std::make_unique<Sound>();
-        jobs.push_back(path);
-        jobAdded.notify_one();
+        sound->path = path;
     }
     return sound.get();
 }
@@ -262,7 +283,13 @@ void SdlMixerAudioBackend::FreeChannel(int channel) {
 }
 
 void SdlMixerAudioBackend::Start(Player& player) {
-    if (player.sound->decoding) {
+    Sound& sound = *player.sound;
+    if (sound.decoding) {
+        if (!sound.queued) {
+            sound.queued = true;
+            jobs.push_back(sound.path);
+            jobAdded.notify_one();
+        }
         player.waiting = true;
         return;
     }
@@ -312,6 +339,7 @@ void SdlMixerAudioBackend::DecodeLoop() {
         Sound& sound = *sounds[path];
         sound.chunk = std::move(chunk);
         sound.decoding = false;
+        sound.queued = false;
         for (auto& entry : players) {
             if (entry.second.sound == &sound && entry.second.waiting) {
                 Start(entry.second);

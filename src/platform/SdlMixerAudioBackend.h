@@ -58,9 +58,13 @@ private:
     struct ChunkFree {
         void operator()(Mix_Chunk* chunk) const noexcept;
     };
-    // One file's decoded sound, shared by all its players.
+    // One file's decoded sound, shared by all its players. It is decoded when first played; a
+    // long one (music) is let go again once none of its players sounds or waits, so only the
+    // tracks that play take memory.
     struct Sound {
-        bool decoding = true;
+        std::string path;
+        bool decoding = true;                        // not decoded (yet)
+        bool queued = false;                         // waiting for or in the decoding thread
         std::unique_ptr<Mix_Chunk, ChunkFree> chunk; // null: missing or not decodable
     };
     struct Player {
@@ -83,6 +87,8 @@ private:
     int TakeChannel(AudioHandle owner);
     void FreeChannel(int channel);
     void Start(Player& player);
+    // Drops a long sound's samples when no player of it sounds or waits any more.
+    void ReleaseIfUnused(Sound& sound);
     void Halt(int channel);
     Player* Find(AudioHandle handle);
     void DecodeLoop();

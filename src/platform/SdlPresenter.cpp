@@ -97,7 +97,7 @@ HRESULT SdlPresenter::Present(const std::uint16_t* pixels, int width, int height
 
 void SdlPresenter::Pace() {
     const auto now = std::chrono::steady_clock::now();
-    if (now - lastPresent < kFramePeriod) {
+    if (pacing && now - lastPresent < kFramePeriod) {
         std::this_thread::sleep_for(kFramePeriod - (now - lastPresent));
     }
     lastPresent = std::chrono::steady_clock::now();

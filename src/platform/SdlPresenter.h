@@ -26,6 +26,7 @@ public:
     void Close() override;
     HRESULT Present(const std::uint16_t* pixels, int width, int height, int pitch) override;
     HRESULT Restore() override;
+    void SetPacing(bool on) override { pacing = on; }
     std::uint64_t FreeVideoMemory() const override { return 256u << 20; }
     Rect ClientBounds() const override;
     int ScreenWidth() const override;
@@ -57,6 +58,7 @@ private:
     bool lost = false;
     bool modeChanged = false;
     std::chrono::steady_clock::time_point lastPresent{};
+    bool pacing = true;
 };
 
 } // namespace platform

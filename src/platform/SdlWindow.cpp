@@ -1,6 +1,7 @@
 #include "platform/SdlWindow.h"
 
 #include <SDL.h>
+#include <algorithm>
 #include <cstdio>
 
 #include "platform/GbkText.h"
@@ -86,7 +87,11 @@ void SdlWindow::PostTimerTick() {
     }
     const std::uint32_t now = SDL_GetTicks();
     if (static_cast<std::int32_t>(now - nextTick) >= 0) {
-        nextTick = now + timerPeriod;
+        // A minimised window takes no keys; its timer slows down so the game sleeps.
+        constexpr std::uint32_t kMinimizedPeriod = 100;
+        const bool minimized =
+            window != nullptr && (SDL_GetWindowFlags(window) & SDL_WINDOW_MINIMIZED) != 0;
+        nextTick = now + (minimized ? std::max(timerPeriod, kMinimizedPeriod) : timerPeriod);
         Post(WM_TIMER, 0, 0);
     }
 }

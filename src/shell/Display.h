@@ -31,6 +31,8 @@ public:
     HRESULT ClearBackBuffer(std::uint32_t pixel);
     // Shows the back buffer; on DDERR_SURFACELOST restores the device and returns that code.
     HRESULT Present();
+    // Off while frames only show progress, so they are not held back to the frame rate.
+    void SetPacing(bool on) { presenter.SetPacing(on); }
     // Copies `rect` of `source` (null: all of it) to (x, y) of the back buffer, leaving out
     // key-coloured pixels when the source is colour-keyed.
     HRESULT BlitKeyed(int x, int y, Surface* source, const Rect* rect);

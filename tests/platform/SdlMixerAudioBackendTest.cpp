@@ -67,6 +67,7 @@ protected:
     SdlMixerAudioBackendTest() {
         dir.Write("tone.wav", ToneWav(100));
         dir.Write("long.wav", ToneWav(2000));
+        dir.Write("music.wav", ToneWav(8000)); // over a megabyte once decoded
     }
 
     std::function<void()> PostingNotice() {
@@ -130,6 +131,9 @@ TEST_F(SdlMixerAudioBackendTest, FileIsDecodedOnceAndSharedByItsPlayers) {
     }
     EXPECT_EQ(std::set(players.begin(), players.end()).size(), players.size());
     backend.WaitForDecoding();
+    EXPECT_EQ(backend.DecodeCount(), 0) << "opening decodes nothing";
+    backend.PlayFromStart(players[0]);
+    backend.WaitForDecoding();
     EXPECT_EQ(backend.DecodeCount(), 1);
 
     for (const auto player : players) {
@@ -159,6 +163,38 @@ TEST_F(SdlMixerAudioBackendTest, TrackAskedForWhileDecodingStartsWhenReadyUnless
     EXPECT_TRUE(backend.TakeEnded(tone));
     backend.WaitForDecoding();
     EXPECT_FALSE(backend.IsPlaying(stopped));
+}
+
+TEST_F(SdlMixerAudioBackendTest, LongSoundIsLetGoWhenNothingPlaysItAndDecodedAgainWhenPlayed) {
+    SdlMixerAudioBackend backend(PostingNotice());
+    const auto first = backend.Open(dir.File("music.wav"));
+    const auto second = backend.Open(dir.File("music.wav"));
+    backend.PlayFromStart(first);
+    backend.PlayFromStart(second);
+    backend.WaitForDecoding();
+    EXPECT_EQ(backend.DecodeCount(), 1);
+    backend.Stop(first);
+    EXPECT_TRUE(backend.IsPlaying(second)) << "kept while another player sounds";
+    backend.PlayFromStart(first);
+    EXPECT_TRUE(backend.IsPlaying(first)) << "still decoded: starts at once";
+    backend.Stop(first);
+    backend.Release(second);
+    backend.WaitForDecoding();
+    EXPECT_EQ(backend.DecodeCount(), 1);
+
+    backend.PlayFromStart(first);
+    backend.WaitForDecoding();
+    EXPECT_EQ(backend.DecodeCount(), 2) << "let go once silent, decoded again to play";
+    EXPECT_TRUE(backend.IsPlaying(first));
+
+    // A short sound stays decoded.
+    const auto click = backend.Open(dir.File("tone.wav"));
+    backend.PlayFromStart(click);
+    backend.WaitForDecoding();
+    backend.Stop(click);
+    backend.PlayFromStart(click);
+    EXPECT_TRUE(backend.IsPlaying(click));
+    EXPECT_EQ(backend.DecodeCount(), 3);
 }
 
 TEST_F(SdlMixerAudioBackendTest, MissingOrUndecodableFilesGiveSilentPlayers) {
