@@ -74,7 +74,8 @@ bool AssetGenerator::WriteImages() {
                 ? platform::PngEncoder::Encode(spec.width, spec.height, pixels)
                 : BmpWriter::Encode(spec.width, spec.height, pixels,
                                     spec.kind == AssetKind::KeyedBmp ? Transparency::Keyed
-                                                                     : Transparency::Opaque);
+                                                                     : Transparency::Opaque,
+                                    spec.paletted);
         if (bytes.empty() || !dist.Write(spec.path, bytes)) {
             std::fprintf(stderr, "assetgen: cannot write %s\n", spec.path.c_str());
             ok = false;

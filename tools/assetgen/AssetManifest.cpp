@@ -83,7 +83,9 @@ void AddImages(std::vector<AssetSpec>& list) {
                         strip.width, strip.height, 5});
     }
     for (int n = 1; n <= kLevelCount; ++n) {
-        list.push_back({"Graphic/Board/" + std::to_string(n) + ".bmp", K::KeyedBmp, 645, 30, 5});
+        // 267 strips loaded together at every display set-up.
+        list.push_back(
+            {"Graphic/Board/" + std::to_string(n) + ".bmp", K::KeyedBmp, 645, 30, 5, true});
     }
     for (int n = 1; n <= kLevelCount; ++n) {
         list.push_back({"Graphic/Board/s" + std::to_string(n) + ".bmp", K::KeyedBmp, 62, 17});

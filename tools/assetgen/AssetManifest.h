@@ -23,6 +23,8 @@ struct AssetSpec {
     int height = 0;
     // Frames side by side in the strip (1 for a single picture).
     int frames = 1;
+    // Stored with a 256-colour palette: a third of the bytes to read and decode.
+    bool paletted = false;
 };
 
 // Every file the generator writes into the game folder, with the size the game loads it with.

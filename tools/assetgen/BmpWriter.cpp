@@ -66,12 +66,12 @@ std::vector<std::uint32_t> BmpWriter::Flatten(const std::vector<std::uint32_t>& 
 }
 
 std::string BmpWriter::Encode(int width, int height, const std::vector<std::uint32_t>& pixels,
-                              Transparency transparency) {
+                              Transparency transparency, bool paletted) {
     if (width <= 0 || height <= 0 || pixels.size() != static_cast<std::size_t>(width) * height) {
         return {};
     }
     const std::vector<std::uint32_t> rgb = Flatten(pixels, transparency);
-    if (54 + Stride(width, 24) * height < kMinimumFileSize) {
+    if (paletted || 54 + Stride(width, 24) * height < kMinimumFileSize) {
         return Encode8(width, height, rgb);
     }
     return Encode24(width, height, rgb);

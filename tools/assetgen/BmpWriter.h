@@ -22,8 +22,10 @@ public:
     static constexpr std::size_t kMinimumFileSize = 1078;
 
     // Top-down 0xAARRGGBB pixels to the bytes of a BMP file.
+    // `paletted` asks for 8 bits a pixel whatever the size (colours reduced to 256), for the
+    // many small strips the game loads at once.
     static std::string Encode(int width, int height, const std::vector<std::uint32_t>& pixels,
-                              Transparency transparency);
+                              Transparency transparency, bool paletted = false);
     // The pixels as they will be stored: keyed or flattened, and nudged so no opaque colour
     // becomes the key after truncation to 5-6-5.
     static std::vector<std::uint32_t> Flatten(const std::vector<std::uint32_t>& pixels,
