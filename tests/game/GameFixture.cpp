@@ -5,6 +5,7 @@
 
 #include "AssetManifest.h"
 #include "ImageFiles.h"
+#include "SolutionClicks.h"
 #include "platform/Settings.h"
 #include "puzzle/Board.h"
 #include "puzzle/ProgressFile.h"
@@ -165,31 +166,14 @@ void GameFixture::StartFromMenu() {
 }
 
 void GameFixture::PlayShortestSolution(std::size_t count) {
-    Board& board = game->GetBoard();
+    const Board& board = game->GetBoard();
     const Solver::Result solution = Solver::Solve(board.grid);
     ASSERT_EQ(solution.status, Solver::Status::Solved);
+    const std::vector<WindowPoint> presses = SolutionClicks::For(board.grid, solution.path);
+    // Two presses a step: on the piece, then on the cell it moves into.
     count = std::min(count, solution.path.size());
-    for (std::size_t i = 0; i < count; ++i) {
-        const Solver::Step& step = solution.path[i];
-        const Piece& piece = board.pieces[static_cast<std::size_t>(step.piece)];
-        int col = piece.col;
-        int row = piece.row;
-        Click(CellX(col), CellY(row));
-        switch (step.direction) {
-        case Direction::Left:
-            --col;
-            break;
-        case Direction::Up:
-            --row;
-            break;
-        case Direction::Right:
-            col += piece.Columns();
-            break;
-        case Direction::Down:
-            row += piece.Rows();
-            break;
-        }
-        Click(CellX(col), CellY(row));
+    for (std::size_t i = 0; i < 2 * count; ++i) {
+        Click(presses[i].x, presses[i].y);
     }
 }
 
