@@ -1,7 +1,11 @@
 #include "GameFixture.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <functional>
 
 #include "AssetManifest.h"
 #include "ImageFiles.h"
@@ -60,26 +64,85 @@ GameFixture::~GameFixture() {
     active = savedActive;
 }
 
-// Flat images of the manifest's sizes, each in a colour of its own that survives the RGB565
-// truncation unchanged and is neither black nor the colour key.
-void GameFixture::WriteImages() {
+namespace {
+
+bool IsImage(const assetgen::AssetSpec& asset) {
+    return asset.kind == assetgen::AssetKind::KeyedBmp ||
+           asset.kind == assetgen::AssetKind::OpaqueBmp || asset.kind == assetgen::AssetKind::Png;
+}
+
+// The colour of each stand-in image: its own, surviving the RGB565 truncation unchanged, and
+// neither black nor the colour key.
+std::map<std::string, std::uint16_t, std::less<>> StandInColours() {
+    std::map<std::string, std::uint16_t, std::less<>> colours;
     std::uint16_t next = 0x1041;
     for (const assetgen::AssetSpec& asset : assetgen::AssetManifest()) {
-        const bool bmp = asset.kind == assetgen::AssetKind::KeyedBmp ||
-                         asset.kind == assetgen::AssetKind::OpaqueBmp;
-        if (!bmp && asset.kind != assetgen::AssetKind::Png) {
+        if (IsImage(asset)) {
+            colours.emplace(asset.path, next);
+            next = static_cast<std::uint16_t>(next + 97);
+        }
+    }
+    return colours;
+}
+
+std::string StandInBytes(const assetgen::AssetSpec& asset, std::uint16_t colour) {
+    const std::uint32_t rgb = PixelKernels::ToRgb888(colour);
+    const std::size_t count = static_cast<std::size_t>(asset.width) * asset.height;
+    return asset.kind == assetgen::AssetKind::Png
+               ? EncodePngRgba(asset.width, asset.height,
+                               std::vector<std::uint32_t>(count, 0xFF000000 | rgb))
+               : EncodeBmp8(asset.width, asset.height, std::vector<std::uint32_t>(count, rgb));
+}
+
+// The stand-in images are the same for every test, so they are encoded once per build into a
+// folder beside the game folder, named after the manifest's contents, and copied from there.
+// A process that loses the race to create it uses the winner's.
+fs::path StandInFolder(const std::map<std::string, std::uint16_t, std::less<>>& colours) {
+    std::size_t key = 1;
+    for (const assetgen::AssetSpec& asset : assetgen::AssetManifest()) {
+        key = key * 31 + std::hash<std::string>()(asset.path) + asset.width * 7 + asset.height +
+              static_cast<std::size_t>(asset.kind);
+    }
+    const fs::path folder =
+        fs::path(TM_DIST_DIR).parent_path() / ("test-stand-in-images-" + std::to_string(key));
+    if (fs::exists(folder / "complete")) {
+        return folder;
+    }
+    fs::path building = folder;
+    building += "." + std::to_string(::getpid());
+    for (const assetgen::AssetSpec& asset : assetgen::AssetManifest()) {
+        if (IsImage(asset)) {
+            fs::create_directories((building / asset.path).parent_path());
+            std::ofstream(building / asset.path, std::ios::binary)
+                << StandInBytes(asset, colours.at(asset.path));
+        }
+    }
+    std::ofstream(building / "complete") << "ok";
+    std::error_code error;
+    fs::rename(building, folder, error);
+    if (error) {
+        fs::remove_all(building, error);
+    }
+    return folder;
+}
+
+} // namespace
+
+void GameFixture::WriteImages() {
+    colours = StandInColours();
+    const fs::path source = StandInFolder(colours);
+    for (const assetgen::AssetSpec& asset : assetgen::AssetManifest()) {
+        if (!IsImage(asset)) {
             continue;
         }
-        const std::uint16_t colour = next;
-        next = static_cast<std::uint16_t>(next + 97);
-        colours.emplace(asset.path, colour);
-        const std::uint32_t rgb = PixelKernels::ToRgb888(colour);
-        const std::size_t count = static_cast<std::size_t>(asset.width) * asset.height;
-        folder.Write(
-            asset.path,
-            bmp ? EncodeBmp8(asset.width, asset.height, std::vector<std::uint32_t>(count, rgb))
-                : EncodePngRgba(asset.width, asset.height,
-                                std::vector<std::uint32_t>(count, 0xFF000000 | rgb)));
+        const fs::path target = folder.File(asset.path);
+        std::error_code error;
+        fs::create_directories(target.parent_path(), error);
+        fs::copy_file(source / asset.path, target, fs::copy_options::overwrite_existing, error);
+        if (error) {
+            // No shared folder (read-only build tree): encode here.
+            folder.Write(asset.path, StandInBytes(asset, colours.at(asset.path)));
+        }
     }
 }
 
