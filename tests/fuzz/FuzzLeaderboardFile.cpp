@@ -1,0 +1,46 @@
+// Any bytes as the results file: reading gives ten records whose names stay within their 14
+// bytes, and a submission afterwards leaves a well-formed 180-byte table.
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "platform/FileSystem.h"
+#include "services/LeaderboardFile.h"
+
+namespace {
+
+std::string path;
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    char pattern[] = "/tmp/fuzz-results-XXXXXX";
+    path = std::string(mkdtemp(pattern) != nullptr ? pattern : "/tmp") + "/st.data";
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    if (!platform::WriteFileAtomically(path, bytes)) {
+        return 0;
+    }
+    LeaderboardFile::Table table;
+    if (!LeaderboardFile::Read(path, table)) {
+        return 0;
+    }
+    for (const LeaderboardFile::Record& record : table) {
+        if (LeaderboardFile::NameText(record).size() > LeaderboardFile::kNameBytes) {
+            __builtin_trap();
+        }
+    }
+    const std::array<char, LeaderboardFile::kNameBytes> name{'f', 'u', 'z', 'z'};
+    LeaderboardFile::Submit(path, size > 0 ? data[0] : 0, name);
+    std::string after;
+    if (platform::ReadWholeFile(path, after, 1 << 20) == platform::ReadResult::Ok &&
+        after != bytes && after.size() != LeaderboardFile::kFileBytes) {
+        __builtin_trap(); // a rewritten table is always whole
+    }
+    return 0;
+}
