@@ -8,7 +8,7 @@
 // --only times the frames of the screens whose name holds TEXT (the others are still passed
 // through), for a profile of one screen.
 // --tsv prints one line per figure: name, median ms, p99 ms (or the slowest for the rebuilds),
-// target ms; bench/game_metrics.sh reads it.
+// target ms; bench/game-metrics reads it.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
