@@ -30,9 +30,15 @@ bool SdlPresenter::Open(bool fullScreen, int width, int height) {
         SDL_SetWindowSize(window, width, height);
         SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
     }
-    renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_PRESENTVSYNC);
+    // The frame is already drawn in memory, so SDL's software renderer only converts, scales
+    // and hands it to the desktop (shared memory on X11). A GL renderer adds nothing visible
+    // but costs start-up time and, without a GPU, a software GL stack of about 90 MB; the
+    // window surface must not be GL-backed either. SDL_RENDER_DRIVER and
+    // SDL_FRAMEBUFFER_ACCELERATION in the environment still choose otherwise.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
     if (renderer == nullptr) {
-        renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
+        renderer = SDL_CreateRenderer(window, -1, 0);
     }
     if (renderer == nullptr) {
         return false;

@@ -12,10 +12,10 @@ struct SDL_Texture;
 
 namespace platform {
 
-// Puts RGB565 frames on an SDL window: the frame is uploaded to a streaming texture and shown
-// with vsync, scaled to the window with a fixed logical size so full screen is letterboxed and
-// mouse positions come back in frame coordinates. Where nothing paces the presentation (a
-// virtual display reports vsync but does not wait), it waits out the rest of 1/60 s itself.
+// Puts RGB565 frames on an SDL window: the frame is uploaded to a streaming texture of SDL's
+// software renderer and shown, scaled to the window with a fixed logical size so full screen is
+// letterboxed and mouse positions come back in frame coordinates. Nothing waits for the
+// display, so it waits out the rest of 1/60 s itself after each frame.
 class SdlPresenter : public Presenter {
 public:
     SdlPresenter() = default;

@@ -245,6 +245,15 @@ window_is() {
 }
 # Full screen: the manager's full-screen state, or a window covering the screen.
 is_fullscreen() { (( $(fullscreen_state) )) || window_is 1024x768; }
+# The 800x600 picture is scaled up to the 1024x768 screen: strips at its left and right edges,
+# which stay black when it is shown unscaled in the middle, show the menu's background.
+fills_screen() {
+    local strip mean
+    for strip in 40x200+0+300 40x200+984+300; do
+        mean=$(convert "$shot" -crop "$strip" +repage -format '%[fx:int(255*mean)]' info:)
+        (( mean > 40 )) || { echo "    strip $strip has mean $mean: black border"; return 1; }
+    done
+}
 
 # ---------------------------------------------------------------------------------------------
 openbox >/dev/null 2>&1 &
@@ -336,6 +345,7 @@ alive
 xdotool key alt+Return
 wait_for "the window goes full screen" 5 is_fullscreen
 wait_for "set.ini holds fullscreen=1" 2 has_setting fullscreen 1
+wait_for "the picture fills the screen" 5 fills_screen
 alive
 xdotool key alt+Return
 wait_for "the window comes back at 800x600" 5 window_is 800x600 window
