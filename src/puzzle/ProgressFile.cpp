@@ -1,5 +1,6 @@
 #include "puzzle/ProgressFile.h"
 
+#include <algorithm>
 #include <cerrno>
 
 #include "platform/FileSystem.h"
@@ -40,6 +41,9 @@ void ProgressFile::Read(std::FILE* file, const Visitor& visit) {
     if (!ReadInt32(file, count)) {
         return;
     }
+    // The game writes each level at most once; a count beyond any real file's is damage, and
+    // reading a huge damaged file to its end would stall the start.
+    count = std::min(count, kMaxEntries);
     std::int32_t entry = 0;
     for (std::int32_t i = 0; i < count && ReadInt32(file, entry); ++i) {
         if (!visit(entry)) {

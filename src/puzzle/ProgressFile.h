@@ -16,8 +16,11 @@ public:
     // Called with each entry; returning false stops the scan.
     using Visitor = std::function<bool(std::int32_t)>;
 
-    // Visits the entries the count announces, stopping at the end of the file: a damaged count
-    // never reads past what the file holds.
+    // Entries read at most, whatever the count says.
+    static constexpr std::int32_t kMaxEntries = 65536;
+
+    // Visits the entries the count announces, stopping at the end of the file or after
+    // kMaxEntries: a damaged count never reads past what the file holds.
     static Status Read(std::string_view path, const Visitor& visit);
     static void Read(std::FILE* file, const Visitor& visit);
 

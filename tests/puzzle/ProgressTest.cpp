@@ -81,6 +81,11 @@ TEST_F(ProgressTest, DamagedCountsAndEntriesFlagOnlyWhatTheFileHolds) {
     EXPECT_EQ(flagged, 2);
     EXPECT_EQ(board->level, 1);
 
+    std::vector<std::int32_t> padded(ProgressFile::kMaxEntries, 0);
+    padded.push_back(7);
+    WriteProgress(2000000000, padded);
+    EXPECT_EQ(NewBoard()->cleared[7], 0) << "entries past the cap are not read";
+
     WriteProgress(-3, {4});
     EXPECT_EQ(NewBoard()->cleared[4], 0) << "a negative count lists nothing";
 
