@@ -244,11 +244,19 @@ window_is() {
     return 1
 }
 # Full screen: the manager's full-screen state, or a window covering the screen.
-is_fullscreen() { (( $(fullscreen_state) )) || window_is 1024x768; }
+is_fullscreen() {
+    (( $(fullscreen_state) )) && return 0
+    window_is 1024x768 && return 0
+    # What the window manager was given, for a failure that does not repeat.
+    echo "    window manager: $(pgrep -x openbox >/dev/null && echo running || echo gone)"
+    xprop -id "$id" WM_NORMAL_HINTS _NET_WM_ALLOWED_ACTIONS 2>&1 | sed 's/^/    /'
+    return 1
+}
 # The 800x600 picture is scaled up to the 1024x768 screen: strips at its left and right edges,
 # which stay black when it is shown unscaled in the middle, show the menu's background.
 fills_screen() {
     local strip mean
+    window_is 1024x768 || return 1
     for strip in 40x200+0+300 40x200+984+300; do
         mean=$(convert "$shot" -crop "$strip" +repage -format '%[fx:int(255*mean)]' info:)
         (( mean > 40 )) || { echo "    strip $strip has mean $mean: black border"; return 1; }
