@@ -243,12 +243,14 @@ window_is() {
     echo "    the window is $size, state: $state"
     return 1
 }
+# Whether a window manager has announced itself on this display.
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; }
 # Full screen: the manager's full-screen state, or a window covering the screen.
 is_fullscreen() {
     (( $(fullscreen_state) )) && return 0
     window_is 1024x768 && return 0
     # What the window manager was given, for a failure that does not repeat.
-    echo "    window manager: $(pgrep -x openbox >/dev/null && echo running || echo gone)"
+    echo "    window manager: $(wm_running && echo running || echo gone)"
     xprop -id "$id" WM_NORMAL_HINTS _NET_WM_ALLOWED_ACTIONS 2>&1 | sed 's/^/    /'
     return 1
 }
@@ -267,7 +269,7 @@ fills_screen() {
 openbox >/dev/null 2>&1 &
 # A window mapped while the window manager is still starting can be lost.
 for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+    wm_running && break
     sleep 0.1
 done
 
