@@ -77,7 +77,9 @@ void GameApplication::BuildSceneTree() {
     boardFrame.SetVisibleAll(0);
 
     boardFrame.AddChild(&boardScreen);
-    // The dim picture lies under the leave dialog, so opening the dialog dims the board.
+    // Overlays are drawn in this order: the name entry over the board, the dim picture over
+    // both, the leave dialog on top of everything it pauses.
+    boardFrame.AddOverlay(&boardScreen.Entry());
     boardFrame.AddOverlay(&boardScreen.Overlay());
     boardFrame.AddOverlay(&leaveDialog);
     boardScreen.AddChild(&returnButton);
@@ -193,6 +195,12 @@ void GameApplication::RestoreScreen() {
     }
     boardFrame.SetAlpha(boardFrame.alpha);
     leaveDialog.SetVisible(leaveDialog.visible);
+    FocusNameEntry();
+}
+
+void GameApplication::FocusNameEntry() {
+    // Under the leave dialog the entry takes no characters and shows no caret.
+    boardScreen.Entry().nameField.SetFocused(leaveDialog.visible ? 0 : 1);
 }
 
 void GameApplication::BuildMainMenu() {
@@ -271,6 +279,7 @@ void GameApplication::StartGame() {
     // A win panel left from an earlier attempt would offer a next level not won in this one.
     boardScreen.WinPanel().SetVisible(0);
     levelsWon = 0;
+    boardScreen.Entry().StartSitting();
 }
 
 void GameApplication::ShowMenuScreen() {
@@ -281,6 +290,8 @@ void GameApplication::ShowMenuScreen() {
 void GameApplication::ReturnToMenu() {
     ShowMenuScreen();
     leaveDialog.SetVisible(0);
+    // Leaving abandons a name entry, as its cancel button would.
+    boardScreen.Entry().SetVisible(0);
     boardFrame.SetAlpha(255);
     PlayMenuMusic();
     screenState = kMainMenu;
@@ -337,7 +348,9 @@ void GameApplication::OnInput(MouseEvent* event) {
         }
     }
     leaveDialog.OnMouseEvent(event);
-    if (boardFrame.visible) {
+    // The open leave dialog is modal: the board, the win panel and the name entry under it
+    // must not take the presses meant for its buttons, which lie over theirs.
+    if (boardFrame.visible && !leaveDialog.visible) {
         OnBoardScreenMouse(*event);
     }
     OpenWebBand(*event);
@@ -380,10 +393,6 @@ void GameApplication::OfferNameEntry() {
         return;
     }
     LeaderboardEntry& entry = boardScreen.Entry();
-    if (!entryAttached) {
-        boardFrame.AddOverlay(&entry);
-        entryAttached = true;
-    }
     entry.score = levelsWon;
     entry.nameField.Clear();
     entry.nameField.SetFocused(1);
@@ -408,6 +417,7 @@ void GameApplication::ToggleLeaveDialog() {
         savedState = screenState;
         screenState = kLeaveDialogOpen;
         boardScreen.Overlay().SetVisible(1);
+        FocusNameEntry();
         return;
     }
     CloseLeaveDialog();
@@ -418,6 +428,7 @@ void GameApplication::CloseLeaveDialog() {
     leaveDialog.SetVisible(0);
     screenState = savedState;
     boardScreen.Overlay().SetVisible(0);
+    FocusNameEntry();
 }
 
 void GameApplication::OnMouseDown(int x, int y) {

@@ -93,11 +93,11 @@ private:
     void PlayMenuMusic();
     void ReturnFromNameEntry();
     void OfferNameEntry();
+    void FocusNameEntry();
 
     std::unique_ptr<Board> board;
     std::unique_ptr<MusicPlayer> musicPlayer;
     std::unique_ptr<SoundManager> soundManager;
     // Levels won since the last StartGame: the score a name entry records.
     int levelsWon = 0;
-    bool entryAttached = false;
 };

@@ -119,7 +119,6 @@ void BoardScreen::LoadEntry() {
     if (Application* application = Application::Instance()) {
         application->AddCharListener(&entry);
     }
-    entry.SetVisible(0);
 }
 
 void BoardScreen::LoadSprites() {
@@ -156,7 +155,6 @@ void BoardScreen::LoadButtons() {
 
 void BoardScreen::LoadWinPanel() {
     winPanel.LoadImage(GameFile("Graphic\\UI\\guog.bmp"), 255, 150, 304, 244, 1);
-    winPanel.SetVisible(0);
     nextLevelButton.Load(GameFile("Graphic\\Button\\xyg.bmp"), 35, 180, 500, 38);
     closeWinButton.Load(GameFile("Graphic\\Button\\qx.bmp"), 175, 180, 500, 38);
 }

@@ -28,8 +28,9 @@ public:
     // A null board is ignored.
     void SetBoard(Board* newBoard);
     Board* GetBoard() const { return board; }
-    // Loads every image; after each display set-up. The help panel goes back to page 1, no
-    // selection frame and no win panel are shown, the board's selection is kept.
+    // Loads every image; after each display set-up. The help panel goes back to page 1 and no
+    // selection frame is shown; the board's selection is kept, and a win panel or name entry
+    // that was up stays up, so a display switch never loses a pending win.
     void BuildBoardScreen();
     // Shows the board's grid and step count; after every load of a level.
     void ShowBoard();
@@ -44,7 +45,8 @@ public:
 
     // Loaded here, shown by the game behind its dialogs; not in this screen's tree.
     Picture& Overlay() { return overlay; }
-    // Loaded and registered for typed characters here, never shown here; not in the tree.
+    // Loaded and registered for typed characters here, shown by the game over the board; not
+    // in this screen's tree.
     LeaderboardEntry& Entry() { return entry; }
     Picture& WinPanel() { return winPanel; }
     NumberDisplay& StepCounter() { return stepCounter; }

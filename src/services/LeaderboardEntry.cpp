@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "services/LeaderboardFile.h"
 #include "services/SoundManager.h"
 
 namespace {
@@ -72,15 +71,17 @@ void LeaderboardEntry::HandleMouse(const MouseEvent& event) {
 }
 
 void LeaderboardEntry::SubmitScore() {
-    std::array<char, LeaderboardFile::kNameBytes> name{};
+    LeaderboardFile::Record row{score, {}};
     int length = 0;
     const char* text = nameField.GetText(length);
     if (text != nullptr && length > 0) {
         // The field's buffer is zero beyond the text and never longer than a name.
-        std::memcpy(name.data(), text,
-                    std::min<std::size_t>(name.size(), static_cast<std::size_t>(length)));
+        std::memcpy(row.name.data(), text,
+                    std::min<std::size_t>(row.name.size(), static_cast<std::size_t>(length)));
     } else {
-        std::memcpy(name.data(), kDefaultName, sizeof kDefaultName - 1);
+        std::memcpy(row.name.data(), kDefaultName, sizeof kDefaultName - 1);
     }
-    LeaderboardFile::Submit(LeaderboardFile::Path(), score, name);
+    if (LeaderboardFile::Submit(LeaderboardFile::Path(), row.score, row.name, sittingRow) >= 0) {
+        sittingRow = row;
+    }
 }

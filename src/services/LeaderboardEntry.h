@@ -1,6 +1,9 @@
 #pragma once
 
+#include <optional>
+
 #include "scene/Picture.h"
+#include "services/LeaderboardFile.h"
 #include "shell/CharListener.h"
 #include "shell/MouseEvent.h"
 #include "widgets/Button.h"
@@ -21,8 +24,11 @@ public:
     // keeps the typed name for next time; Enter submits and clears it; cancel only closes.
     void HandleMouse(const MouseEvent& event);
     // Enters `score` with the typed name (or the default name) into the table when it is good
-    // enough; the file is left untouched otherwise.
+    // enough; the file is left untouched otherwise. A sitting keeps one row: a later
+    // submission replaces the row the sitting entered before.
     void SubmitScore();
+    // A new sitting: its first submission adds a row of its own.
+    void StartSitting() { sittingRow.reset(); }
 
     Button okButton;
     Button cancelButton;
@@ -31,4 +37,7 @@ public:
 
 private:
     static void PlayClick();
+
+    // The row this sitting put in the table, if any.
+    std::optional<LeaderboardFile::Record> sittingRow;
 };

@@ -63,24 +63,43 @@ bool LeaderboardFile::Read(std::string_view path, Table& table) {
     return true;
 }
 
-int LeaderboardFile::Submit(std::string_view path, std::int32_t score,
-                            const std::array<char, kNameBytes>& name) {
-    Table table{};
-    if (!Read(path, table)) {
-        return -1;
+int LeaderboardFile::Place(Table& table, const Record& record,
+                           const std::optional<Record>& replaces) {
+    auto end = table.end();
+    if (replaces) {
+        // Identical rows are interchangeable: the last one found goes.
+        const auto earlier = std::find(table.rbegin(), table.rend(), *replaces);
+        if (earlier != table.rend()) {
+            if (earlier->score >= record.score) {
+                return -1;
+            }
+            // Close the gap; the freed last place takes the new row if nothing else does.
+            std::move(earlier.base(), table.end(), earlier.base() - 1);
+            --end;
+        }
     }
-    const auto place = std::find_if(table.begin(), table.end(),
-                                    [score](const Record& record) { return record.score < score; });
+    const auto place = std::find_if(
+        table.begin(), end, [&record](const Record& row) { return row.score < record.score; });
     if (place == table.end()) {
         return -1;
     }
     std::move_backward(place, table.end() - 1, table.end());
-    place->score = score;
-    place->name = name;
-    if (!platform::WriteFileAtomically(path, Encode(table))) {
+    *place = record;
+    return static_cast<int>(place - table.begin());
+}
+
+int LeaderboardFile::Submit(std::string_view path, std::int32_t score,
+                            const std::array<char, kNameBytes>& name,
+                            const std::optional<Record>& replaces) {
+    Table table{};
+    if (!Read(path, table)) {
         return -1;
     }
-    return static_cast<int>(place - table.begin());
+    const int place = Place(table, Record{score, name}, replaces);
+    if (place < 0 || !platform::WriteFileAtomically(path, Encode(table))) {
+        return -1;
+    }
+    return place;
 }
 
 std::string LeaderboardFile::NameText(const Record& record) {

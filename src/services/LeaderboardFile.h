@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,7 @@ public:
     struct Record {
         std::int32_t score = 0;
         std::array<char, kNameBytes> name{};
+        bool operator==(const Record&) const = default;
     };
     using Table = std::array<Record, kRecords>;
 
@@ -31,11 +33,16 @@ public:
     // The records; a short file's missing records read as score 0 and an empty name. False when
     // the file cannot be read.
     static bool Read(std::string_view path, Table& table);
-    // Inserts a result below every record with at least its score; the last record drops out.
-    // The file is replaced atomically, and only when the result enters the table. Returns the
-    // place taken, or -1.
+    // Inserts `record` below every record with at least its score; the last record drops out.
+    // When `replaces` is given and still in the table, it leaves first: a sitting that enters
+    // again keeps one row, with the higher score (a lower one changes nothing). Returns the
+    // place taken, or -1 when the table is unchanged.
+    static int Place(Table& table, const Record& record, const std::optional<Record>& replaces);
+    // Place on the file's table. The file is replaced atomically, and only when the table
+    // changes. Returns the place taken, or -1.
     static int Submit(std::string_view path, std::int32_t score,
-                      const std::array<char, kNameBytes>& name);
+                      const std::array<char, kNameBytes>& name,
+                      const std::optional<Record>& replaces = std::nullopt);
     // The name as text: up to its first zero byte, at most 14 bytes.
     static std::string NameText(const Record& record);
 

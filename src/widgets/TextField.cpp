@@ -15,6 +15,8 @@
 namespace {
 
 constexpr int kBackspace = 8;
+constexpr int kDelete = 0x7F;
+constexpr int kFirstPrintable = 0x20;
 constexpr int kCaretWidth = 2;
 constexpr int kCaretHeight = 16;
 // The caret shows while a phase is at most this old, hides until kBlinkPeriod, then a new phase
@@ -50,6 +52,22 @@ void FillClipped(Surface& surface, std::int64_t left, std::int64_t top, int widt
     }
 }
 
+// How many bytes of `text` fit in `room` without cutting a two-byte character in half.
+int WholeCharactersWithin(std::string_view text, int room) {
+    if (room <= 0) {
+        return 0;
+    }
+    if (text.size() <= static_cast<std::size_t>(room)) {
+        return static_cast<int>(text.size());
+    }
+    const std::string_view kept = text.substr(0, static_cast<std::size_t>(room));
+    const std::size_t last = platform::GbkText::LastCharacterStart(kept);
+    // A lead byte at the very end had its trail byte cut off.
+    const auto lead = static_cast<unsigned char>(kept[last]);
+    const bool cut = last + 1 == kept.size() && lead >= 0x81 && lead <= 0xFE;
+    return static_cast<int>(cut ? last : kept.size());
+}
+
 } // namespace
 
 TextField::TextField() = default;
@@ -67,11 +85,17 @@ void TextField::Configure(int newX, int newY, int newWidth, int newHeight, int n
     configured = 1;
     color = newColor;
     if ((modeFlags & (kAcceptsText | kMakesBuffer)) != 0) {
-        buffer = std::make_unique<char[]>(static_cast<std::size_t>(newCapacity));
+        // The new buffer takes over the text, as much of it as fits with its terminator: the
+        // length is kept, so a buffer of zeros under it would lose what was typed (a display
+        // switch configures the field again while a name is being entered).
+        auto fresh = std::make_unique<char[]>(static_cast<std::size_t>(newCapacity));
+        const auto typed = static_cast<std::size_t>(buffer ? std::max(length, 0) : 0);
+        length = WholeCharactersWithin({buffer.get(), typed}, newCapacity - 1);
+        if (length > 0) {
+            std::memcpy(fresh.get(), buffer.get(), static_cast<std::size_t>(length));
+        }
+        buffer = std::move(fresh);
         bufferSize = newCapacity;
-        // The length is kept, but an old length beyond the new, smaller buffer would have the
-        // next typed byte written outside it: clamp it to the room the buffer has.
-        length = std::clamp(length, 0, newCapacity - 1);
     }
     capacity = newCapacity;
 }
@@ -92,11 +116,16 @@ void TextField::OnChar(int code) {
     if (focused == 0 || (modeFlags & kAcceptsText) == 0 || !buffer) {
         return;
     }
-    const auto byte = static_cast<char>(code & 0xFF);
-    if (byte == kBackspace) {
+    const int low = code & 0xFF;
+    if (low == kBackspace) {
         Backspace();
         return;
     }
+    // Enter and Escape arrive as characters too; a name holds only what can be shown.
+    if (low < kFirstPrintable || low == kDelete) {
+        return;
+    }
+    const auto byte = static_cast<char>(low);
     // The last byte of the buffer stays 0.
     if (length < std::min(capacity, bufferSize) - 1) {
         buffer[length++] = byte;

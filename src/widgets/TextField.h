@@ -20,8 +20,9 @@ public:
     ~TextField() override;
 
     // Places and sizes the field and sets its mode and colour (a GDI colour, 0x00BBGGRR); with
-    // either mode bit set it also replaces the text buffer with an empty one of `capacity`
-    // bytes. Does nothing at all when capacity <= 0.
+    // either mode bit set it also replaces the text buffer with one of `capacity` bytes that
+    // keeps as much of the text as fits in whole characters. Does nothing at all when
+    // capacity <= 0.
     void Configure(int x, int y, int width, int height, int capacity, int modeFlags,
                    std::uint32_t color);
     void SetFocused(int on) { focused = on; }
@@ -30,7 +31,8 @@ public:
     // Empties the text and zeroes the whole buffer.
     void Clear();
     // Takes a typed character when focused, accepting text and holding a buffer: 8 (Backspace)
-    // removes the last GBK character, any other low byte is appended while there is room.
+    // removes the last GBK character, other control characters (below 0x20, and 0x7F) are
+    // ignored, any other low byte is appended while there is room.
     void OnChar(int code);
 
     HRESULT RestoreSurfaces() override;

@@ -1,9 +1,11 @@
 // Any bytes as the results file: reading gives ten records whose names stay within their 14
-// bytes, and a submission afterwards leaves a well-formed 180-byte table.
+// bytes, and a submission afterwards, also one that replaces a row it read, leaves a
+// well-formed 180-byte table.
 #include <unistd.h>
 
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 #include "platform/FileSystem.h"
@@ -36,7 +38,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
     const std::array<char, LeaderboardFile::kNameBytes> name{'f', 'u', 'z', 'z'};
-    LeaderboardFile::Submit(path, size > 0 ? data[0] : 0, name);
+    // The second byte picks a row to replace, as a sitting that enters again does.
+    std::optional<LeaderboardFile::Record> replaces;
+    if (size > 1 && data[1] < LeaderboardFile::kRecords) {
+        replaces = table[data[1]];
+    }
+    LeaderboardFile::Submit(path, size > 0 ? data[0] : 0, name, replaces);
     std::string after;
     if (platform::ReadWholeFile(path, after, 1 << 20) == platform::ReadResult::Ok &&
         after != bytes && after.size() != LeaderboardFile::kFileBytes) {

@@ -211,6 +211,15 @@ void GameFixture::Tap(std::uint32_t dik) {
     Send(WM_TIMER);
 }
 
+void GameFixture::PressKey(std::uint32_t dik) {
+    const std::map<std::uint32_t, int> typed = {
+        {platform::DIK_RETURN, 13}, {platform::DIK_ESCAPE, 27}, {platform::DIK_BACK, 8}};
+    if (const auto found = typed.find(dik); found != typed.end()) {
+        Send(WM_CHAR, static_cast<WPARAM>(found->second));
+    }
+    Tap(dik);
+}
+
 void GameFixture::Type(std::string_view text) {
     for (const char c : text) {
         Send(WM_CHAR, static_cast<unsigned char>(c));

@@ -76,6 +76,9 @@ protected:
     void Drag(int fromX, int fromY, int toX, int toY);
     // Presses and releases a key; the keyboard is read at the next window timer tick.
     void Tap(std::uint32_t dik);
+    // A key as the desktop window delivers it: the character it types first (Enter 13, Escape
+    // 27, Backspace 8), then its press and release.
+    void PressKey(std::uint32_t dik);
     void Type(std::string_view text);
     // Moves the manual clock on and handles the timer firings.
     void Advance(std::uint32_t ms);

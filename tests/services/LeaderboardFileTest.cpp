@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "TempDir.h"
 #include "services/LeaderboardFile.h"
@@ -87,6 +89,42 @@ TEST(LeaderboardFileTest, ShortOrMissingFilesNeverCrashAndMissingOnesDropTheResu
     EXPECT_EQ(table[1].score, 0);
     EXPECT_EQ(LeaderboardFile::Submit(dir.File("short"), 3, MakeName("c")), 1);
     EXPECT_EQ(dir.Read("short").size(), 180u) << "rewritten whole";
+}
+
+// The scores of a table, best first.
+std::vector<int> ScoresOf(const LeaderboardFile::Table& table) {
+    std::vector<int> scores;
+    for (const LeaderboardFile::Record& record : table) {
+        scores.push_back(record.score);
+    }
+    return scores;
+}
+
+TEST(LeaderboardFileTest, ASittingThatEntersAgainKeepsOneRowWithItsHigherScore) {
+    using Record = LeaderboardFile::Record;
+    LeaderboardFile::Table table = Scores({90, 80, 70, 60, 50, 40, 30, 20, 10, 5});
+    const Record first{35, MakeName("me")};
+    ASSERT_EQ(LeaderboardFile::Place(table, first, std::nullopt), 6);
+    const Record again{75, MakeName("me too")};
+    EXPECT_EQ(LeaderboardFile::Place(table, again, first), 2);
+    EXPECT_EQ(ScoresOf(table), (std::vector<int>{90, 80, 75, 70, 60, 50, 40, 30, 20, 10}))
+        << "the earlier row left, so the 10 it pushed out is back in its place";
+    EXPECT_EQ(std::count(table.begin(), table.end(), first), 0);
+
+    const LeaderboardFile::Table before = table;
+    EXPECT_EQ(LeaderboardFile::Place(table, Record{60, MakeName("me too")}, again), -1)
+        << "a lower total never replaces a higher one";
+    EXPECT_EQ(LeaderboardFile::Place(table, Record{75, MakeName("me too")}, again), -1);
+    EXPECT_EQ(table, before);
+
+    // An earlier row that has left the table since: an ordinary entry.
+    EXPECT_EQ(LeaderboardFile::Place(table, Record{15, MakeName("late")}, first), 9);
+    EXPECT_EQ(table[9], (Record{15, MakeName("late")}));
+
+    // The last row itself, beating nothing above it: it stays last with its new score.
+    table = Scores({9, 8, 7, 6, 5, 4, 3, 2, 1, 0});
+    EXPECT_EQ(LeaderboardFile::Place(table, Record{1, MakeName("p9")}, table[9]), 9);
+    EXPECT_EQ(ScoresOf(table), (std::vector<int>{9, 8, 7, 6, 5, 4, 3, 2, 1, 1}));
 }
 
 } // namespace

@@ -66,10 +66,12 @@ protected:
     TextField field;
 };
 
-TEST_F(TextFieldTest, StoresLowBytesUpToCapacityMinusOne) {
+TEST_F(TextFieldTest, StoresPrintableBytesUpToCapacityMinusOne) {
     field.OnChar(0x100 | 'A');
-    Type(field, "\r\033BCDEFGH");
-    EXPECT_EQ(Bytes(), std::string("A\r\033BCDE\0", 8));
+    // Enter, Escape, Tab and Delete reach the field as characters; none of them is text.
+    Type(field, "\r\033\t\x7f"
+                "BCDEFGH");
+    EXPECT_EQ(Bytes(), std::string("ABCDEFG\0", 8));
     field.Clear();
     EXPECT_EQ(Text(field), "");
     EXPECT_EQ(Bytes(), std::string(8, '\0'));
@@ -127,16 +129,19 @@ TEST_F(TextFieldTest, ConfigureWithoutCapacityChangesNothing) {
     EXPECT_EQ(Text(field), "AB");
 }
 
-TEST_F(TextFieldTest, NewBufferKeepsTheLengthWithinIt) {
-    Type(field, "ABCDEFG");
+TEST_F(TextFieldTest, NewBufferKeepsTheTextInWholeCharacters) {
+    Type(field, "AB" + kWide);
+    field.Configure(10, 5, 80, 16, 8, TextField::kAcceptsText, kRed);
+    EXPECT_EQ(Text(field), "AB" + kWide) << "configured again, as after a display switch";
+    Type(field, "C");
+    EXPECT_EQ(Text(field), "AB" + kWide + "C");
+
+    // Room for three bytes would cut the two-byte character in half: it goes whole.
     field.Configure(10, 5, 80, 16, 4, TextField::kAcceptsText, kRed);
-    EXPECT_EQ(field.length, 3);
-    EXPECT_EQ(std::string(field.buffer.get(), 4), std::string(4, '\0'));
-    Type(field, "X");
-    EXPECT_EQ(field.length, 3);
-    field.Clear();
-    Type(field, "XYZW");
-    EXPECT_EQ(Text(field), "XYZ");
+    EXPECT_EQ(Text(field), "AB");
+    EXPECT_EQ(std::string(field.buffer.get(), 4), std::string("AB\0\0", 4));
+    Type(field, "XY");
+    EXPECT_EQ(Text(field), "ABX");
 }
 
 TEST_F(TextFieldTest, CaretBlinksByTheClock) {

@@ -1,0 +1,255 @@
+// A won level waiting for the player: the win panel, the name entry after it, and the leave
+// dialog or a display switch arriving while either is up.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "GameFixture.h"
+#include "puzzle/Board.h"
+#include "services/LeaderboardFile.h"
+#include "shell/ProcessState.h"
+
+namespace gametest {
+namespace {
+
+class PendingWinTest : public GameFixture {
+protected:
+    LeaderboardEntry& Entry() { return Game().boardScreen.Entry(); }
+    Picture& WinPanel() { return Game().boardScreen.WinPanel(); }
+    const Board& GameBoard() { return Game().GetBoard(); }
+
+    // Starts on level 1 and plays it to the win panel.
+    void WinLevelOne() {
+        ASSERT_NO_FATAL_FAILURE(Launch());
+        ASSERT_NO_FATAL_FAILURE(StartFromMenu());
+        ASSERT_EQ(GameBoard().level, 1);
+        ASSERT_NO_FATAL_FAILURE(PlayShortestSolution());
+        ASSERT_TRUE(WinPanel().visible);
+    }
+
+    // Closes the win panel, which offers the name entry (the default table's scores are 0).
+    void OpenEntry() {
+        Click(Game().boardScreen.CloseWinButton());
+        ASSERT_FALSE(WinPanel().visible);
+        ASSERT_TRUE(Entry().visible);
+    }
+
+    // Picks `level` from the first page of the level list and wins it.
+    void WinLevel(int level) {
+        Click(Game().boardScreen.LevelList().LevelButton(level));
+        ASSERT_EQ(GameBoard().level, level);
+        ASSERT_NO_FATAL_FAILURE(PlayShortestSolution());
+        ASSERT_TRUE(WinPanel().visible);
+    }
+
+    std::string Typed() {
+        int length = 0;
+        const char* text = Entry().nameField.GetText(length);
+        return text != nullptr ? std::string(text, static_cast<std::size_t>(length)) : "";
+    }
+
+    // Record r of st.data as stored: the score's four bytes, then the 14 name bytes.
+    std::string Row(int r) const { return folder.Read("st.data").substr(18 * r, 18); }
+    static std::string RowOf(char score, const std::string& name) {
+        std::string row{score, '\0', '\0', '\0'};
+        row += name;
+        row.resize(18, '\0');
+        return row;
+    }
+    int RowsNamed(const std::string& name) const {
+        LeaderboardFile::Table table{};
+        EXPECT_TRUE(LeaderboardFile::Read(folder.File("st.data"), table));
+        return static_cast<int>(
+            std::count_if(table.begin(), table.end(), [&name](const LeaderboardFile::Record& r) {
+                return LeaderboardFile::NameText(r) == name;
+            }));
+    }
+
+    void ExpectLeaveDialogOnTop() {
+        ASSERT_TRUE(Game().leaveDialog.visible);
+        ASSERT_NO_FATAL_FAILURE(Render());
+        // (260, 190) lies on the dialog's page and, when it is up, on the name entry's too.
+        EXPECT_EQ(Pixel(260, 190), ColourOf("Graphic/setting/leave_lable.bmp"));
+    }
+
+    void ExpectMenu() {
+        EXPECT_EQ(Game().screenState, GameApplication::kMainMenu);
+        EXPECT_TRUE(Game().mainFrame.visible);
+        EXPECT_FALSE(Game().boardFrame.visible);
+    }
+};
+
+TEST_F(PendingWinTest, EnterStoresTheTypedNameAndNothingMore) {
+    ASSERT_NO_FATAL_FAILURE(WinLevelOne());
+    ASSERT_NO_FATAL_FAILURE(OpenEntry());
+    Type("abc");
+    PressKey(platform::DIK_RETURN);
+    EXPECT_FALSE(Entry().visible);
+    EXPECT_EQ(Row(0), RowOf(1, "abc")) << "no carriage return after the name";
+
+    // Escape and Backspace while typing: Escape is no character, Backspace still erases.
+    ASSERT_NO_FATAL_FAILURE(WinLevel(2));
+    ASSERT_NO_FATAL_FAILURE(OpenEntry());
+    Type("xy");
+    PressKey(platform::DIK_BACK);
+    Send(WM_CHAR, 27);
+    Send(WM_CHAR, 0x7F);
+    EXPECT_EQ(Typed(), "x");
+}
+
+// Win panel and leave dialog: the dialog's buttons lie over the panel's and act alone.
+TEST_F(PendingWinTest, LeaveDialogOverTheWinPanelTakesItsOwnClicks) {
+    ASSERT_NO_FATAL_FAILURE(WinLevelOne());
+    Tap(platform::DIK_ESCAPE);
+    ASSERT_NO_FATAL_FAILURE(ExpectLeaveDialogOnTop());
+
+    Click(Game().leaveNoButton);
+    EXPECT_FALSE(Game().leaveDialog.visible);
+    EXPECT_TRUE(WinPanel().visible) << "the close button under leave-no stays untouched";
+    EXPECT_FALSE(Entry().visible);
+    EXPECT_EQ(Game().screenState, GameApplication::kPlaying);
+
+    Tap(platform::DIK_ESCAPE);
+    Click(Game().leaveYesButton);
+    ExpectMenu();
+    EXPECT_EQ(GameBoard().level, 1) << "the next-level button under leave-yes stays untouched";
+
+    // Escape twice: back to the panel, whose next-level button still leads on.
+    ASSERT_NO_FATAL_FAILURE(StartFromMenu());
+    ASSERT_NO_FATAL_FAILURE(PlayShortestSolution());
+    Tap(platform::DIK_ESCAPE);
+    Tap(platform::DIK_ESCAPE);
+    ASSERT_TRUE(WinPanel().visible);
+    Click(Game().boardScreen.NextLevelButton());
+    EXPECT_EQ(GameBoard().level, 2);
+}
+
+// Name entry and leave dialog: the dialog stands over the entry, which waits under it.
+TEST_F(PendingWinTest, LeaveDialogOverTheNameEntryPausesItUntilClosed) {
+    ASSERT_NO_FATAL_FAILURE(WinLevelOne());
+    ASSERT_NO_FATAL_FAILURE(OpenEntry());
+    const std::string results = folder.Read("st.data");
+    Type("ab");
+    Tap(platform::DIK_ESCAPE);
+    ASSERT_NO_FATAL_FAILURE(ExpectLeaveDialogOnTop());
+    EXPECT_FALSE(Entry().nameField.focused) << "no caret under the dialog";
+    Type("zz");
+    Click(Entry().okButton);
+    EXPECT_TRUE(Entry().visible);
+    EXPECT_TRUE(Game().leaveDialog.visible);
+    EXPECT_EQ(folder.Read("st.data"), results) << "the entry's OK lies under the dialog";
+
+    Click(Game().leaveNoButton);
+    EXPECT_FALSE(Game().leaveDialog.visible);
+    ASSERT_TRUE(Entry().visible);
+    EXPECT_TRUE(Entry().nameField.focused);
+    EXPECT_EQ(Typed(), "ab");
+    Type("c");
+    Click(Entry().okButton);
+    EXPECT_EQ(Row(0), RowOf(1, "abc"));
+    Advance(100);
+    ExpectMenu();
+}
+
+TEST_F(PendingWinTest, LeavingFromOverTheNameEntryAbandonsIt) {
+    ASSERT_NO_FATAL_FAILURE(WinLevelOne());
+    const std::string results = folder.Read("st.data");
+    for (const bool byEnter : {false, true}) {
+        SCOPED_TRACE(byEnter ? "Enter in the dialog" : "leave-yes");
+        ASSERT_NO_FATAL_FAILURE(OpenEntry());
+        Type("ab");
+        Tap(platform::DIK_ESCAPE);
+        if (byEnter) {
+            PressKey(platform::DIK_RETURN);
+        } else {
+            Click(Game().leaveYesButton);
+        }
+        ExpectMenu();
+        EXPECT_FALSE(Entry().visible);
+        EXPECT_EQ(folder.Read("st.data"), results);
+        Type("q");
+        PressKey(platform::DIK_RETURN);
+        ASSERT_EQ(Game().screenState, GameApplication::kPlaying) << "Enter starts a game";
+        EXPECT_FALSE(Entry().visible);
+        ASSERT_NO_FATAL_FAILURE(PlayShortestSolution());
+    }
+}
+
+TEST_F(PendingWinTest, SwitchingWindowsOverTheNameEntryOpensTheDialogAboveIt) {
+    ASSERT_NO_FATAL_FAILURE(WinLevelOne());
+    ASSERT_NO_FATAL_FAILURE(OpenEntry());
+    Send(WM_ACTIVATE, WA_INACTIVE);
+    EXPECT_EQ(Game().screenState, GameApplication::kLeaveDialogOpen);
+    EXPECT_EQ(Pixel(260, 190), ColourOf("Graphic/setting/leave_lable.bmp"))
+        << "the frame drawn on the way out";
+    Send(WM_ACTIVATE, WA_ACTIVE);
+    Tap(platform::DIK_ESCAPE);
+    EXPECT_TRUE(Entry().visible);
+    Type("w");
+    PressKey(platform::DIK_RETURN);
+    EXPECT_EQ(Row(0), RowOf(1, "w"));
+}
+
+TEST_F(PendingWinTest, OneSittingHoldsOneRowWithItsRunningTotal) {
+    ASSERT_NO_FATAL_FAILURE(WinLevelOne());
+    ASSERT_NO_FATAL_FAILURE(OpenEntry());
+    Type("Ann");
+    PressKey(platform::DIK_RETURN);
+    ASSERT_EQ(Game().screenState, GameApplication::kPlaying) << "Enter stays on the board";
+    ASSERT_EQ(Row(0), RowOf(1, "Ann"));
+
+    ASSERT_NO_FATAL_FAILURE(WinLevel(2));
+    ASSERT_NO_FATAL_FAILURE(OpenEntry());
+    EXPECT_EQ(Entry().score, 2);
+    Type("Ann");
+    PressKey(platform::DIK_RETURN);
+    EXPECT_EQ(Row(0), RowOf(2, "Ann"));
+    EXPECT_EQ(Row(1), RowOf(0, "TOvak")) << "the sitting's first row was replaced";
+    EXPECT_EQ(RowsNamed("Ann"), 1);
+
+    // A new sitting enters a row of its own.
+    Tap(platform::DIK_ESCAPE);
+    Tap(platform::DIK_RETURN);
+    ASSERT_NO_FATAL_FAILURE(StartFromMenu());
+    ASSERT_NO_FATAL_FAILURE(PlayShortestSolution());
+    ASSERT_NO_FATAL_FAILURE(OpenEntry());
+    Type("Bo");
+    PressKey(platform::DIK_RETURN);
+    EXPECT_EQ(Row(0), RowOf(2, "Ann"));
+    EXPECT_EQ(Row(1), RowOf(1, "Bo"));
+}
+
+TEST_F(PendingWinTest, DisplaySwitchKeepsTheWinPanel) {
+    ASSERT_NO_FATAL_FAILURE(WinLevelOne());
+    Send(WM_COMMAND, kCommandToggleFullScreen);
+    ASSERT_EQ(windowed, 0);
+    EXPECT_TRUE(WinPanel().visible);
+    ASSERT_NO_FATAL_FAILURE(Render());
+    EXPECT_EQ(Pixel(WinPanel().screenX + 5, WinPanel().screenY + 5),
+              ColourOf("Graphic/UI/guog.bmp"));
+    Send(WM_COMMAND, kCommandToggleFullScreen);
+    ASSERT_EQ(windowed, 1);
+    ASSERT_TRUE(WinPanel().visible);
+    Click(Game().boardScreen.NextLevelButton());
+    EXPECT_EQ(GameBoard().level, 2);
+    EXPECT_FALSE(WinPanel().visible);
+}
+
+TEST_F(PendingWinTest, DisplaySwitchKeepsTheNameEntryAndWhatWasTyped) {
+    ASSERT_NO_FATAL_FAILURE(WinLevelOne());
+    ASSERT_NO_FATAL_FAILURE(OpenEntry());
+    Type("ab");
+    Send(WM_COMMAND, kCommandToggleFullScreen);
+    ASSERT_TRUE(Entry().visible);
+    EXPECT_EQ(Typed(), "ab");
+    EXPECT_TRUE(Entry().nameField.focused);
+    ASSERT_NO_FATAL_FAILURE(Render());
+    EXPECT_EQ(Pixel(Entry().screenX + 3, Entry().screenY + 3), ColourOf("Graphic/UI/pinput.bmp"));
+    Type("c");
+    PressKey(platform::DIK_RETURN);
+    EXPECT_EQ(Row(0), RowOf(1, "abc"));
+}
+
+} // namespace
+} // namespace gametest
