@@ -1,6 +1,7 @@
 #include "game/GameApplication.h"
 
 #include "platform/DocumentOpener.h"
+#include "platform/FileSystem.h"
 #include "platform/Platform.h"
 #include "platform/Settings.h"
 #include "puzzle/Board.h"
@@ -33,6 +34,10 @@ constexpr int kLeaderboardColumns = 2;
 } // namespace
 
 GameApplication::GameApplication(platform::Platform& platform) : Application(platform) {
+    // A save killed half-way leaves its temporary file beside the real one; nothing reads it.
+    for (const char* saved : {"Rest.pa", "set.ini", "st.data"}) {
+        platform::RemoveStaleTemporaries(exeDir, saved);
+    }
     screenState = kMainMenu;
     board = std::make_unique<Board>();
     SetSize(800, 600);

@@ -28,7 +28,14 @@ ReadResult ReadWholeFile(std::string_view path, std::string& contents, std::size
 
 // Replaces `path` with `data` through a temporary file in the same folder and a rename, so a
 // crash leaves either the old or the new file, never a mix. The old file's permissions are kept.
+// The temporary file, `path` + ".saving-" + six letters or digits, is locked while it is
+// written.
 bool WriteFileAtomically(std::string_view path, std::string_view data);
+
+// Removes the temporary files that writes of `folder` + `name` left behind when their process
+// died: regular files named `name` + ".saving-" + six letters or digits that no live writer holds
+// locked. Returns how many went.
+int RemoveStaleTemporaries(std::string_view folder, std::string_view name);
 
 // Full path of the running executable (empty if it cannot be found).
 std::string ExecutablePath();

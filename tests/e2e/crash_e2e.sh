@@ -2,7 +2,8 @@
 # Kills the real game with SIGKILL at random moments while it writes its files, on a fresh copy
 # of its folder on a virtual X display, and checks after every kill that Rest.pa, set.ini and
 # st.data each hold the content from before the round or a later consistent one: never a mix,
-# a truncation or nothing. Each round starts the game, changes a volume in the settings dialog,
+# a truncation or nothing, and that the next start removes the temporary files a kill left
+# behind. Each round starts the game, changes a volume in the settings dialog,
 # switches to full screen and back with Alt+Enter, wins the first level not yet cleared, closes
 # the win panel and enters a name when the result qualifies for the table. The kill comes a
 # random 0-119 ms after one of those actions; the first round runs to the end, so every file is
@@ -309,6 +310,13 @@ start_game() {
         return 1
     fi
     xdotool windowactivate --sync "$id" >/dev/null 2>&1
+    # The temporary files of saves an earlier kill cut short are gone once the game is up.
+    local stale
+    stale=$(cd "$game" && ls -d Rest.pa.saving-* set.ini.saving-* st.data.saving-* 2>/dev/null | xargs)
+    if [ -n "$stale" ]; then
+        note "FAILED: the start left the temporary files of killed saves: $stale"
+        failed=$((failed + 1))
+    fi
 }
 
 # Kills the game if the round left it running and tells whether it died by the kill.
@@ -340,7 +348,7 @@ check_files() {
         failed=$((failed + 1))
     fi
     local leftovers
-    leftovers=$(cd "$game" && ls -d Rest.pa.* set.ini.* st.data.* ./*.tmp* 2>/dev/null | xargs)
+    leftovers=$(cd "$game" && ls -d Rest.pa.saving-* set.ini.saving-* st.data.saving-* 2>/dev/null | xargs)
     [ -z "$leftovers" ] || note "temporary files left by the kill: $leftovers"
 }
 
@@ -360,6 +368,13 @@ for _ in $(seq 100); do
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
     sleep 0.1
 done
+
+# What a kill between a save's temporary file and its rename leaves behind, and a player's own
+# copy that merely looks like it.
+for saved in Rest.pa set.ini st.data; do
+    echo half > "$game/$saved.saving-e2e000"
+done
+echo mine > "$game/Rest.pa.backup"
 
 : > "$work/won"
 progress_writes=0 settings_writes=0 leaderboard_writes=0
@@ -405,6 +420,10 @@ for round in $(seq "$rounds"); do
     [ "$failed" -eq 0 ] || break
 done
 
+if [ "$(cat "$game/Rest.pa.backup" 2>/dev/null)" != mine ]; then
+    note "FAILED: the player's Rest.pa.backup was touched"
+    failed=$((failed + 1))
+fi
 note "rounds whose writes reached the files: Rest.pa $progress_writes, set.ini $settings_writes, st.data $leaderboard_writes"
 if (( progress_writes == 0 || settings_writes == 0 || leaderboard_writes == 0 )); then
     note "FAILED: some file was never written, so its crash safety went untested"

@@ -25,6 +25,32 @@ protected:
     }
 };
 
+// A save killed between its temporary file and the rename leaves that file behind.
+TEST_F(GameMenuTest, StartRemovesTheTemporaryFilesOfKilledSavesAndNothingElse) {
+    WriteProgress({1, 2});
+    const std::string progress = folder.Read("Rest.pa");
+    for (const char* left :
+         {"Rest.pa.saving-a1B2c3", "set.ini.saving-Zz9Yy8", "st.data.saving-000000"}) {
+        folder.Write(left, "half");
+    }
+    for (const char* other :
+         {"Rest.pa.backup", "notes.txt.saving-a1B2c3", "Board/1.dat.saving-a1B2c3"}) {
+        folder.Write(other, "mine");
+    }
+    ASSERT_NO_FATAL_FAILURE(Launch());
+    for (const char* left :
+         {"Rest.pa.saving-a1B2c3", "set.ini.saving-Zz9Yy8", "st.data.saving-000000"}) {
+        EXPECT_FALSE(folder.Exists(left)) << left;
+    }
+    for (const char* other :
+         {"Rest.pa.backup", "notes.txt.saving-a1B2c3", "Board/1.dat.saving-a1B2c3"}) {
+        EXPECT_EQ(folder.Read(other), "mine") << other;
+    }
+    EXPECT_EQ(folder.Read("Rest.pa"), progress);
+    ASSERT_NO_FATAL_FAILURE(StartFromMenu());
+    EXPECT_EQ(Game().GetBoard().level, 3);
+}
+
 TEST_F(GameMenuTest, FirstStartShowsTheLoadingPictureThenTheMenuWithItsMusic) {
     ASSERT_NO_FATAL_FAILURE(Launch());
     const std::vector<FrameRecorder::Frame>& frames = Frames();

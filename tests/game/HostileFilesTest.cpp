@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "GameFixture.h"
+#include "Unprivileged.h"
 #include "platform/Settings.h"
 #include "puzzle/Board.h"
 #include "puzzle/ProgressFile.h"
@@ -69,6 +70,7 @@ struct FileState {
     bool exists = false;
     bool directory = false;
     std::uintmax_t size = 0;
+    fs::perms permissions = fs::perms::unknown;
     std::string bytes;
 };
 
@@ -124,6 +126,7 @@ protected:
             break;
         case Damage::Unreadable:
             ASSERT_EQ(::chmod(path.c_str(), 0), 0);
+            ASSERT_NE(::access(path.c_str(), R_OK), 0) << "still readable: the case proves nothing";
             break;
         }
     }
@@ -134,6 +137,7 @@ protected:
         std::error_code error;
         state.exists = fs::exists(path, error);
         state.directory = fs::is_directory(path, error);
+        state.permissions = fs::status(path, error).permissions();
         if (state.exists && !state.directory) {
             state.size = fs::file_size(path, error);
             if (state.size <= (1u << 20)) {
@@ -219,53 +223,62 @@ protected:
         ASSERT_EQ(Game().screenState, GameApplication::kMainMenu);
         ASSERT_NO_FATAL_FAILURE(Render());
     }
+
+    // Damages the case's file, plays, closes the game, and checks what the files hold.
+    void PlayDamaged() {
+        const HostileCase& c = GetParam();
+        const std::set<std::int32_t> progressBefore = ProgressLevels();
+        ASSERT_NO_FATAL_FAILURE(DamageFile(c.file, c.damage));
+        const std::string name = c.file;
+        const FileState damaged = StateOf(name);
+        const std::set<std::int32_t> readableProgress = ProgressLevels();
+        const std::vector<std::string> readableSettings = SettingValues();
+
+        ASSERT_NO_FATAL_FAILURE(PlayThrough());
+        game->PostMessage(WM_CLOSE, 0, 0);
+        EXPECT_FALSE(game->DispatchMessages()) << "the close ends the loop";
+        game.reset();
+
+        const FileState after = StateOf(name);
+        if (name == "Rest.pa") {
+            // A win adds to what could be read; it never drops a level the file still held.
+            const std::set<std::int32_t> now = ProgressLevels();
+            EXPECT_TRUE(std::includes(now.begin(), now.end(), readableProgress.begin(),
+                                      readableProgress.end()));
+        } else {
+            // The progress file itself was intact: the win joined the levels cleared before.
+            std::set<std::int32_t> expected = progressBefore;
+            if (LevelIntact()) {
+                expected.insert(playedLevel);
+            }
+            EXPECT_EQ(ProgressLevels(), expected);
+        }
+        if (name == "set.ini") {
+            // The game writes only the keys it changes; what it could read stays as it was.
+            EXPECT_EQ(SettingValues(), readableSettings);
+        }
+        // Rest.pa is read entry by entry, so a win may rewrite it from what it held; set.ini is
+        // read whole, so one too large to read must not be rewritten.
+        const bool rewritable =
+            name == "Rest.pa" || (name == "set.ini" && damaged.size <= (1u << 20));
+        if (!rewritable || damaged.directory || c.damage == Damage::Unreadable) {
+            // Neither written by play, or not readable: left exactly as it was.
+            EXPECT_EQ(after.exists, damaged.exists);
+            EXPECT_EQ(after.directory, damaged.directory);
+            EXPECT_EQ(after.permissions, damaged.permissions);
+            EXPECT_EQ(after.size, damaged.size);
+            EXPECT_EQ(after.bytes, damaged.bytes);
+        }
+    }
 };
 
 TEST_P(HostileFilesTest, GameStartsPlaysAndKeepsWhatItCouldRead) {
-    const HostileCase& c = GetParam();
-    if (c.damage == Damage::Unreadable && ::geteuid() == 0) {
-        GTEST_SKIP() << "running as root, where a file without permissions can still be read";
+    if (GetParam().damage == Damage::Unreadable && ::geteuid() == 0) {
+        // Root reads a file without permissions; the case runs as an ordinary player.
+        EXPECT_TRUE(RunUnprivileged({folder.Path(), config.Path()}, [this] { PlayDamaged(); }));
+        return;
     }
-    const std::set<std::int32_t> progressBefore = ProgressLevels();
-    ASSERT_NO_FATAL_FAILURE(DamageFile(c.file, c.damage));
-    const std::string name = c.file;
-    const FileState damaged = StateOf(name);
-    const std::set<std::int32_t> readableProgress = ProgressLevels();
-    const std::vector<std::string> readableSettings = SettingValues();
-
-    ASSERT_NO_FATAL_FAILURE(PlayThrough());
-    game->PostMessage(WM_CLOSE, 0, 0);
-    EXPECT_FALSE(game->DispatchMessages()) << "the close ends the loop";
-    game.reset();
-
-    const FileState after = StateOf(name);
-    if (name == "Rest.pa") {
-        // A win adds to what could be read; it never drops a level the file still held.
-        const std::set<std::int32_t> now = ProgressLevels();
-        EXPECT_TRUE(std::includes(now.begin(), now.end(), readableProgress.begin(),
-                                  readableProgress.end()));
-    } else {
-        // The progress file itself was intact: the win joined the levels cleared before.
-        std::set<std::int32_t> expected = progressBefore;
-        if (LevelIntact()) {
-            expected.insert(playedLevel);
-        }
-        EXPECT_EQ(ProgressLevels(), expected);
-    }
-    if (name == "set.ini") {
-        // The game writes only the keys it changes; what it could read stays as it was.
-        EXPECT_EQ(SettingValues(), readableSettings);
-    }
-    // Rest.pa is read entry by entry, so a win may rewrite it from what it held; set.ini is
-    // read whole, so one too large to read must not be rewritten.
-    const bool rewritable = name == "Rest.pa" || (name == "set.ini" && damaged.size <= (1u << 20));
-    if (!rewritable || damaged.directory) {
-        // Neither written by play, or not readable: left exactly as it was.
-        EXPECT_EQ(after.exists, damaged.exists);
-        EXPECT_EQ(after.directory, damaged.directory);
-        EXPECT_EQ(after.size, damaged.size);
-        EXPECT_EQ(after.bytes, damaged.bytes);
-    }
+    PlayDamaged();
 }
 
 std::vector<HostileCase> AllCases() {
