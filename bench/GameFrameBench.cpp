@@ -142,7 +142,8 @@ public:
     bool Init() {
         iconPath = exeDir + "tpz.bmp";
         return game->Init("", 800, 600, exePath, "1", "227", iconPath,
-                          "Software\\qelvo\\InstalledGame\\227", "Tovak Marudo", 108, 102) == 1;
+                          "Software\\qelvo\\InstalledGame\\227", "Tovak Marudo", 108,
+                          102) == Application::InitResult::Run;
     }
 
     void Click(int x, int y) {

@@ -60,21 +60,22 @@ Application* Application::Instance() {
     return theApplication;
 }
 
-int Application::Init(const std::string& line, int width, int height, const std::string& gamePath,
-                      const std::string& version, const std::string& gameId,
-                      const std::string& gameIcon, const std::string& installKey,
-                      const std::string& title, int iconId, int acceleratorId) {
+Application::InitResult Application::Init(const std::string& line, int width, int height,
+                                          const std::string& gamePath, const std::string& version,
+                                          const std::string& gameId, const std::string& gameIcon,
+                                          const std::string& installKey, const std::string& title,
+                                          int iconId, int acceleratorId) {
     if (gamePath.empty() || version.empty() || gameId.empty() || gameIcon.empty() ||
         installKey.empty() || title.empty() || iconId == 0 || acceleratorId == 0) {
         Trace("参数错误\n");
-        return 0;
+        return InitResult::Failed;
     }
     screenHeight = height;
     screenWidth = width;
     RegisterInstall(installKey, gamePath, version, gameId, gameIcon);
     if (line == "/REGSERVER") {
         platform.Opener().Open(Settings::ReadString(SettingsPath(), "website", "web1", "1"));
-        return 0;
+        return InitResult::Done;
     }
     timerRegistry = std::make_unique<TimerRegistry>(
         platform.Timers(),
@@ -89,11 +90,11 @@ int Application::Init(const std::string& line, int width, int height, const std:
     }
     if (!platform.GetWindow().Create(title, screenWidth, screenHeight)) {
         Trace("创建窗口失败！！\n");
-        return 0;
+        return InitResult::Failed;
     }
     LoadCursorAndIcon();
     commandLine = line;
-    return 1;
+    return InitResult::Run;
 }
 
 void Application::LoadCursorAndIcon() {
@@ -136,11 +137,11 @@ bool Application::StartRunning() {
 
 int Application::Run() {
     if (!StartRunning()) {
-        return 0;
+        return kExitFailure;
     }
     for (;;) {
         if (!DispatchMessages()) {
-            return exitCode;
+            return ExitCode();
         }
         if (active == 0) {
             platform.GetWindow().WaitForEvent();
@@ -150,7 +151,7 @@ int Application::Run() {
             TearDownDisplay();
             platform.GetWindow().ShowMessageBox(
                 "Displaying the next frame failed. The sample will now exit. ", kCaption);
-            return 0;
+            return kExitFailure;
         }
     }
 }
@@ -410,6 +411,7 @@ void Application::SetUpDisplayForCommand() {
         TearDownDisplay();
         platform.GetWindow().ShowMessageBox("InitDirectDraw() failed. The sample will now exit. ",
                                             kCaption);
+        displayFailed = true;
         PostMessage(WM_CLOSE, 0, 0);
     }
 }

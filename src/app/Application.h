@@ -26,13 +26,20 @@ public:
     explicit Application(platform::Platform& platform);
     ~Application() override;
 
-    // Start-up before the loop; 1 on success, 0 when the program is to end ("/REGSERVER", bad
-    // arguments, no window).
-    int Init(const std::string& commandLine, int width, int height, const std::string& gamePath,
-             const std::string& version, const std::string& gameId, const std::string& gameIcon,
-             const std::string& installKey, const std::string& title, int iconId,
-             int acceleratorId);
-    // Runs the main loop; returns the exit code.
+    // What start-up decided: run the loop, end successfully ("/REGSERVER" did its work), or end
+    // in failure (bad arguments, no window).
+    enum class InitResult { Run, Done, Failed };
+    // Exit status of a program that failed to start or to go on showing frames.
+    static constexpr int kExitFailure = 1;
+
+    // Start-up before the loop.
+    InitResult Init(const std::string& commandLine, int width, int height,
+                    const std::string& gamePath, const std::string& version,
+                    const std::string& gameId, const std::string& gameIcon,
+                    const std::string& installKey, const std::string& title, int iconId,
+                    int acceleratorId);
+    // Runs the main loop; returns the exit code: WM_QUIT's, or kExitFailure when the display
+    // could not be set up or stopped showing frames.
     int Run();
     // What Run does before its loop: the keyboard, its poll timer and the display. False when
     // the display cannot be set up (the player has been told).
@@ -66,7 +73,8 @@ public:
     LRESULT SendMessage(UINT message, WPARAM wParam, LPARAM lParam);
     // Handles every message waiting now. False once WM_QUIT was taken; its code is kept.
     bool DispatchMessages();
-    int ExitCode() const { return exitCode; }
+    // WM_QUIT's code, or kExitFailure once the display failed after a switch.
+    int ExitCode() const { return displayFailed ? kExitFailure : exitCode; }
 
     static Application* Instance();
 
@@ -104,4 +112,6 @@ private:
     std::unique_ptr<TimerRegistry> timerRegistry;
     std::vector<CharListener*> charListeners;
     int exitCode = 0;
+    // The display failed after a switch; the window closed, and the program ends in failure.
+    bool displayFailed = false;
 };

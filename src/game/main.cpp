@@ -25,9 +25,17 @@ int main(int argc, char** argv) {
     {
         GameApplication game(platform);
         iconPath = exeDir + "tpz.bmp";
-        if (game.Init(commandLine, 800, 600, exePath, "1", "227", iconPath,
-                      "Software\\qelvo\\InstalledGame\\227", "Tovak Marudo", 108, 102)) {
+        switch (game.Init(commandLine, 800, 600, exePath, "1", "227", iconPath,
+                          "Software\\qelvo\\InstalledGame\\227", "Tovak Marudo", 108, 102)) {
+        case Application::InitResult::Run:
             exitCode = game.Run();
+            break;
+        case Application::InitResult::Done:
+            break;
+        case Application::InitResult::Failed:
+            // The reason was printed where the start failed.
+            exitCode = Application::kExitFailure;
+            break;
         }
     }
     MediaPlayer::SetBackend(nullptr);

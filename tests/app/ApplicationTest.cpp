@@ -58,14 +58,14 @@ protected:
         setenv("XDG_CONFIG_HOME", savedConfig.c_str(), 1);
     }
 
-    int Init(const std::string& commandLine) {
+    Application::InitResult Init(const std::string& commandLine) {
         return app->Init(commandLine, 800, 600, exePath, "1", "227", game.File("tpz.bmp"),
                          "Software\\qelvo\\InstalledGame\\227", "Tovak Marudo", 108, 102);
     }
 
     // Init and what Run does before its loop.
     void Start() {
-        ASSERT_EQ(Init(""), 1);
+        ASSERT_EQ(Init(""), Application::InitResult::Run);
         ASSERT_TRUE(app->StartRunning());
         EXPECT_EQ(platform.window.timerPeriod, 8u) << "the keyboard is polled every 8 ms";
     }
@@ -88,32 +88,34 @@ protected:
 };
 
 TEST_F(ApplicationTest, RegServerOpensTheFirstAddressAndEndsWithoutAWindow) {
-    EXPECT_EQ(Init("/REGSERVER"), 0);
+    EXPECT_EQ(Init("/REGSERVER"), Application::InitResult::Done);
     EXPECT_EQ(platform.opener.opened, (std::vector<std::string>{"1"}));
     EXPECT_FALSE(platform.window.Exists());
     EXPECT_EQ(app->Timers(), nullptr);
 
     game.Write("set.ini", "[website]\nweb1=http://example.test/start\n");
-    EXPECT_EQ(Init("/REGSERVER"), 0);
+    EXPECT_EQ(Init("/REGSERVER"), Application::InitResult::Done);
     EXPECT_EQ(platform.opener.opened.back(), "http://example.test/start");
 
     for (const char* line : {"/regserver", " /REGSERVER", "/REGSERVER x", ""}) {
-        EXPECT_EQ(Init(line), 1) << '"' << line << '"';
+        EXPECT_EQ(Init(line), Application::InitResult::Run) << '"' << line << '"';
         EXPECT_TRUE(platform.window.Exists());
     }
     EXPECT_EQ(platform.opener.opened.size(), 2u);
 }
 
 TEST_F(ApplicationTest, MissingArgumentsOrWindowEndTheStart) {
-    EXPECT_EQ(app->Init("", 800, 600, "", "1", "227", "icon", "key", "title", 108, 102), 0);
-    EXPECT_EQ(app->Init("", 800, 600, "path", "1", "227", "icon", "key", "title", 0, 102), 0);
+    EXPECT_EQ(app->Init("", 800, 600, "", "1", "227", "icon", "key", "title", 108, 102),
+              Application::InitResult::Failed);
+    EXPECT_EQ(app->Init("", 800, 600, "path", "1", "227", "icon", "key", "title", 0, 102),
+              Application::InitResult::Failed);
     platform.window.refuseCreate = true;
-    EXPECT_EQ(Init(""), 0);
+    EXPECT_EQ(Init(""), Application::InitResult::Failed);
 }
 
 TEST_F(ApplicationTest, FullScreenWishIsForgottenAtStart) {
     game.Write("set.ini", "[set]\nfullscreen=1\n");
-    ASSERT_EQ(Init(""), 1);
+    ASSERT_EQ(Init(""), Application::InitResult::Run);
     EXPECT_EQ(windowed, 1);
     EXPECT_EQ(Setting("set", "fullscreen"), "0");
 }
@@ -235,16 +237,16 @@ TEST_F(ApplicationTest, ClosingTearsDownInOrderAndQuits) {
 }
 
 TEST_F(ApplicationTest, RunEndsWithTheQuitCodeAndReportsDisplayFailures) {
-    ASSERT_EQ(Init(""), 1);
+    ASSERT_EQ(Init(""), Application::InitResult::Run);
     app->PostMessage(WM_SIZE, SIZE_RESTORED, 0);
     app->PostMessage(WM_CLOSE, 0, 0);
     EXPECT_EQ(app->Run(), 0);
     EXPECT_GE(platform.window.presenter.presentCount, 0);
     EXPECT_TRUE(platform.window.messageBoxes.empty());
 
-    ASSERT_EQ(Init(""), 1);
+    ASSERT_EQ(Init(""), Application::InitResult::Run);
     platform.window.presenter.refuseOpen = true;
-    EXPECT_EQ(app->Run(), 0);
+    EXPECT_EQ(app->Run(), Application::kExitFailure) << "a start that failed";
     ASSERT_EQ(platform.window.messageBoxes.size(), 1u);
     EXPECT_EQ(platform.window.messageBoxes[0].text,
               "DirectDraw init failed. The sample will now exit. ");
@@ -265,6 +267,7 @@ TEST_F(ApplicationTest, FailedSwitchClosesTheWindowAndModeChangesRebuildTheDispl
     EXPECT_EQ(platform.window.messageBoxes.back().text,
               "InitDirectDraw() failed. The sample will now exit. ");
     EXPECT_FALSE(platform.window.Exists()) << "WM_CLOSE was posted and handled";
+    EXPECT_EQ(app->ExitCode(), Application::kExitFailure) << "the program ends in failure";
 }
 
 } // namespace

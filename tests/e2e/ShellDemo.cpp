@@ -64,9 +64,9 @@ int main(int argc, char** argv) {
         exeDir = std::string(argv[1]) + "/";
     }
     WritePicture(exeDir + "demo.bmp");
-    if (!demo.Init("", 800, 600, exePath, "1", "227", exeDir + "tpz.bmp",
-                   "Software\\qelvo\\InstalledGame\\227-test", "Tovak Marudo Shell Test", 108,
-                   102)) {
+    if (demo.Init("", 800, 600, exePath, "1", "227", exeDir + "tpz.bmp",
+                  "Software\\qelvo\\InstalledGame\\227-test", "Tovak Marudo Shell Test", 108,
+                  102) != Application::InitResult::Run) {
         return 1;
     }
     demo.AddTimer(500, "half-second", 2);

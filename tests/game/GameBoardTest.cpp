@@ -165,12 +165,12 @@ TEST_F(GameLifetimeTest, GameWhoseDisplayFailedEndsCleanly) {
             Screen().recorder.refuseOpen = true;
             game = std::make_unique<GameApplication>(platform);
             iconPath = exeDir + "tpz.bmp";
-            const int started =
+            const Application::InitResult started =
                 game->Init("", 800, 600, exePath, "1", "227", iconPath,
                            "Software\\qelvo\\InstalledGame\\227", "Tovak Marudo", 108, 102);
             const bool running = game->StartRunning();
             game.reset();
-            std::exit(started == 1 && !running ? 0 : 2);
+            std::exit(started == Application::InitResult::Run && !running ? 0 : 2);
         },
         ::testing::ExitedWithCode(0), "");
 }

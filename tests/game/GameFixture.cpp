@@ -162,7 +162,7 @@ void GameFixture::Launch() {
     iconPath = exeDir + "tpz.bmp";
     ASSERT_EQ(game->Init("", 800, 600, exePath, "1", "227", iconPath,
                          "Software\\qelvo\\InstalledGame\\227", "Tovak Marudo", 108, 102),
-              1);
+              Application::InitResult::Run);
     ASSERT_TRUE(game->StartRunning());
     platform.keys.Acquire();
 }

@@ -198,7 +198,7 @@ TEST_F(BoardScreenTest, NameEntryButtonsClickOnceAndStartTheReturnToTheMenu) {
     ScopedEnv xdg("XDG_CONFIG_HOME", config.Path());
     ASSERT_EQ(app.Init("", 800, 600, exePath, "1", "227", "icon",
                        "Software\\qelvo\\InstalledGame\\227", "Tovak Marudo", 108, 102),
-              1);
+              Application::InitResult::Run);
     WriteImages();
     WriteLevels();
     Start();

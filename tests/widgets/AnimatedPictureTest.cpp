@@ -47,7 +47,7 @@ protected:
         app = std::make_unique<TimerApplication>(platform);
         ASSERT_EQ(app->Init("", 800, 600, exePath, "1", "227", "tpz.bmp",
                             "Software\\qelvo\\InstalledGame\\227", "Tovak Marudo", 108, 102),
-                  1);
+                  Application::InitResult::Run);
         app->receiver = &picture;
     }
     // Moves the timers on and delivers their firings.
