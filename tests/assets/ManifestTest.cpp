@@ -4,6 +4,7 @@
 
 #include <mpg123.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -169,6 +170,51 @@ TEST(GeneratedFiles, HelpPageListsEveryLevel) {
     EXPECT_NE(html.find("第1关"), std::string::npos);
     EXPECT_NE(html.find("第267关"), std::string::npos);
     EXPECT_EQ(html.find("第268关"), std::string::npos);
+}
+
+// Whether a colour reads as blue: blue well above red and green.
+bool Bluish(std::uint32_t argb) {
+    const int r = (argb >> 16) & 0xFF, g = (argb >> 8) & 0xFF, b = argb & 0xFF;
+    return b > r + 40 && b > g + 20;
+}
+
+platform::DecodedImage DecodeBmp(const std::string& path) {
+    const std::string bytes = ReadAsset(path);
+    platform::DecodedImage image;
+    EXPECT_TRUE(platform::BmpDecoder::Decode(reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                                             bytes.size(), image))
+        << path;
+    return image;
+}
+
+// The 2x2 block's card is blue; the help page's words and drawings, and the first in-game help
+// page's diagram, must say and show the same.
+TEST(GeneratedFiles, HelpShowsAndNamesTheBigBlockInItsCardsColour) {
+    const platform::DecodedImage card = DecodeBmp("Graphic/UI/caocao.bmp");
+    const auto cardBlue = std::count_if(card.pixels.begin(), card.pixels.end(), Bluish);
+    EXPECT_GT(cardBlue * 3, static_cast<long>(card.pixels.size()))
+        << "the card itself is blue: " << cardBlue << " of " << card.pixels.size() << " pixels";
+
+    const std::string html = ReadAsset("Help/index.html");
+    EXPECT_NE(html.find("把蓝色的大方块"), std::string::npos);
+    EXPECT_EQ(html.find("红色的大方块"), std::string::npos);
+    EXPECT_NE(html.find("big blue 2×2 block"), std::string::npos);
+    // Every layout drawing's 2x2 block is a 22 x 22 rectangle.
+    const std::string big = "width=\"22\" height=\"22\" rx=\"2\" fill=\"#";
+    const std::size_t at = html.find(big);
+    ASSERT_NE(at, std::string::npos);
+    const std::uint32_t fill = std::stoul(html.substr(at + big.size(), 6), nullptr, 16);
+    EXPECT_TRUE(Bluish(fill)) << "the drawings fill it with " << std::hex << fill;
+
+    // Page 1 of the help strip (119 pixels wide) draws the goal with the 2x2 block in it.
+    const platform::DecodedImage pages = DecodeBmp("Graphic/UI/jies.bmp");
+    int blue = 0;
+    for (int y = 0; y < pages.height; ++y) {
+        for (int x = 0; x < 119; ++x) {
+            blue += Bluish(pages.pixels[static_cast<std::size_t>(y) * pages.width + x]) ? 1 : 0;
+        }
+    }
+    EXPECT_GE(blue, 25 * 25) << "page 1 shows no blue 2x2 block";
 }
 
 // Decodes a whole MP3 file: seconds of audio, channels, rate and the loudest sample.

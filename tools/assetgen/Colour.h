@@ -3,6 +3,8 @@
 #include <cairo.h>
 
 #include <cstdint>
+#include <cstdio>
+#include <string>
 
 namespace assetgen {
 
@@ -25,6 +27,15 @@ struct Colour {
     }
     constexpr Colour WithAlpha(double alpha) const { return {r, g, b, alpha}; }
     void Use(cairo_t* cr) const { cairo_set_source_rgba(cr, r, g, b, a); }
+    // "#rrggbb", for the help page's drawings.
+    std::string Css() const {
+        char text[8];
+        std::snprintf(text, sizeof text, "#%02x%02x%02x", Byte(r), Byte(g), Byte(b));
+        return text;
+    }
+
+private:
+    static unsigned Byte(double v) { return static_cast<unsigned>(v * 255 + 0.5) & 0xFF; }
 };
 
 } // namespace assetgen

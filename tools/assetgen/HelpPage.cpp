@@ -1,6 +1,7 @@
 #include <string>
 
 #include "Painters.h"
+#include "Theme.h"
 #include "puzzle/Geometry.h"
 #include "puzzle/Piece.h"
 
@@ -9,18 +10,18 @@ namespace {
 
 constexpr int kCell = 12;
 
-const char* FillOf(int number) {
+std::string FillOf(int number) {
     switch (Piece::ShapeOf(number)) {
     case Shape::Big:
-        return "#b8321f";
+        return theme::kBigBlock.Css();
     case Shape::Across:
-        return "#2f4f86";
+        return theme::kOther.Css();
     case Shape::Erect:
-        return "#2e6b3a";
+        return theme::kShu.Css();
     case Shape::Small:
         break;
     }
-    return "#8c7a5e";
+    return theme::kSoldier.Css();
 }
 
 // A small drawing of a layout: each piece a rounded block, the exit marked under the board.
@@ -76,9 +77,9 @@ tr:nth-child(even) td { background: #f5ebcf; }
 )";
 
 const char* kRules = R"(<h2 id="play">怎么玩 <span class="en">How to play</span></h2>
-<p>棋盘四格宽、五格高。把红色的大方块（曹操）移到棋盘底部中间的出口，即可过关。</p>
-<p class="en">The board is four cells wide and five high. Bring the big 2×2 block to the exit in the
-middle of the bottom edge to win the level.</p>
+<p>棋盘四格宽、五格高。把蓝色的大方块（曹操）移到棋盘底部中间的出口，即可过关。</p>
+<p class="en">The board is four cells wide and five high. Bring the big blue 2×2 block (Cao Cao) to
+the exit in the middle of the bottom edge to win the level.</p>
 <ul>
 <li>单击一块选中它，它周围会出现金色的框。<span class="en">Click a block to select it; a golden
 frame shows the selection.</span></li>

@@ -198,7 +198,7 @@ double GoalDiagram(cairo_t* cr, double left, double y) {
     MiniGrid(cr, x, y, 4, 5, cell);
     Block(cr, x, y, cell, 2 * cell, theme::kShu, nullptr);
     Block(cr, x + 3 * cell, y, cell, 2 * cell, theme::kWu, nullptr);
-    Block(cr, x + cell, y, 2 * cell, 2 * cell, theme::kCinnabar, "曹");
+    Block(cr, x + cell, y, 2 * cell, 2 * cell, theme::kBigBlock, "曹");
     Block(cr, x, y + 3 * cell, cell, cell, theme::kSoldier, nullptr);
     Block(cr, x + 3 * cell, y + 4 * cell, cell, cell, theme::kSoldier, nullptr);
     // The goal: dashed outline over the exit, and the gap in the frame.

@@ -27,5 +27,8 @@ inline constexpr Colour kShu = Colour::Hex(0x2E6B3A); // 关羽, 张飞, 赵云,
 inline constexpr Colour kWu = Colour::Hex(0x9E2B25);    // 孙坚, 黄盖, 陆逊, 太史慈
 inline constexpr Colour kOther = Colour::Hex(0x5B3A6E); // 董卓, 袁绍, 孟获, 章邯
 inline constexpr Colour kSoldier = Colour::Hex(0x6B5A45);
+// The 2x2 block is Cao Cao's card: every drawing of it, and the help's words, show it in his
+// faction's blue.
+inline constexpr Colour kBigBlock = kWei;
 
 } // namespace assetgen::theme
