@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Plays the real game from a fresh copy of its folder on a virtual X display with a window
-# manager: menu, music, start, level 1 solved by clicks, win panel and Rest.pa, next level,
+# manager: menu, music, start, level 1 solved by clicks, win panel and Rest.pa, full screen and
+# back with the panel up, next level, level 2 solved and a name typed into the table with Enter,
 # leave dialog, settings, full screen and back, and the close button. Every step says what it
 # checks; the screenshots of failed checks are kept in ./game_e2e_failures (or $E2E_FAILURES).
 #
@@ -224,6 +225,15 @@ counter_shows() {
     pixels "${checks[@]}"
 }
 
+first_row_is() {
+    local got
+    got=$(od -An -tx1 -N18 "$game/st.data" 2>/dev/null | xargs)
+    [ "$got" = "$1" ] && return 0
+    echo "    st.data begins with: $got"
+    return 1
+}
+entry_gone() { ! pixels "match 225 100 350 60 $ui/pinput.bmp 0 0" > /dev/null; }
+
 setting() { sed -n "s/^$1=//p" "$game/set.ini" | tr -d '\r'; }
 has_setting() { [ "$(setting "$1")" = "$2" ]; }
 
@@ -313,11 +323,35 @@ wait_for "the step counter shows $steps1" 2 counter_shows "$steps1"
 wait_for "Rest.pa lists level 1 alone" 2 \
     test "$(od -An -t d4 "$game/Rest.pa" 2>/dev/null | xargs)" = "1 1"
 
+note "Alt+Enter twice with the win panel up"
+alive
+xdotool key alt+Return
+wait_for "the window goes full screen" 5 is_fullscreen
+alive
+xdotool key alt+Return
+wait_for "the window comes back at 800x600" 5 window_is 800x600 window
+wait_for "the win panel is still up" 5 pixels "match 255 150 304 175 $ui/guog.bmp 0 0"
+
 note "next level"
 click 340 349
 wait_for "level 2 is on the board with 0 steps" 5 board_shows "$work/level2.txt" 0
 wait_for "the board differs from level 1's" 1 pixels "differ 14 36 392 470 $work/shots/level1.ppm"
 cp "$shot" "$work/shots/level2.ppm"
+
+note "solve level 2, close the win panel, enter a name with Enter"
+while read -r _ x y; do
+    click "$x" "$y"
+done < <(grep '^click' "$work/level2.txt")
+wait_for "the win panel shows" 5 pixels "match 255 150 304 175 $ui/guog.bmp 0 0"
+click 492 349
+wait_for "the name entry shows" 5 pixels "match 225 100 350 60 $ui/pinput.bmp 0 0"
+alive
+xdotool type --delay 50 abc
+xdotool key Return
+# Two levels won since the start, then "abc" and zero bytes: no carriage return in the name.
+row="02 00 00 00 61 62 63 00 00 00 00 00 00 00 00 00 00 00"
+wait_for "st.data's first row holds 2 and \"abc\"" 3 first_row_is "$row"
+wait_for "the name entry closed" 3 entry_gone
 
 note "Escape, then Enter"
 alive
