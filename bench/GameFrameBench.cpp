@@ -28,8 +28,8 @@
 #include "platform/Messages.h"
 #include "puzzle/Board.h"
 #include "puzzle/Solver.h"
-#include "services/MediaPlayer.h"
-#include "shell/ProcessState.h"
+#include "audio/MediaPlayer.h"
+#include "core/ProcessState.h"
 
 namespace {
 

@@ -13,8 +13,8 @@
 #include <random>
 
 #include "platform/MemoryPresenter.h"
-#include "shell/Display.h"
-#include "shell/PixelKernels.h"
+#include "gfx/Display.h"
+#include "gfx/PixelKernels.h"
 
 namespace {
 

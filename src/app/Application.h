@@ -8,7 +8,7 @@
 #include "platform/HResult.h"
 #include "platform/Messages.h"
 #include "scene/Element.h"
-#include "shell/MouseEvent.h"
+#include "core/MouseEvent.h"
 
 namespace platform {
 class Platform;

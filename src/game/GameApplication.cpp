@@ -5,12 +5,12 @@
 #include "platform/Platform.h"
 #include "platform/Settings.h"
 #include "puzzle/Board.h"
-#include "services/LeaderboardFile.h"
-#include "services/LeaderboardView.h"
-#include "services/MusicPlayer.h"
-#include "services/SoundManager.h"
-#include "shell/Display.h"
-#include "shell/ProcessState.h"
+#include "game/screens/LeaderboardFile.h"
+#include "game/screens/LeaderboardView.h"
+#include "audio/MusicPlayer.h"
+#include "audio/SoundManager.h"
+#include "gfx/Display.h"
+#include "core/ProcessState.h"
 
 namespace {
 

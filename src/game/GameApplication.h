@@ -4,8 +4,8 @@
 #include <string>
 
 #include "app/Application.h"
-#include "game/SettingsDialog.h"
-#include "puzzle/BoardScreen.h"
+#include "game/screens/SettingsDialog.h"
+#include "game/screens/BoardScreen.h"
 #include "scene/Picture.h"
 #include "widgets/AnimatedPicture.h"
 #include "widgets/Button.h"

@@ -3,8 +3,8 @@
 #include "platform/Messages.h"
 #include "platform/SdlMixerAudioBackend.h"
 #include "platform/SdlPlatform.h"
-#include "services/MediaPlayer.h"
-#include "shell/ProcessState.h"
+#include "audio/MediaPlayer.h"
+#include "core/ProcessState.h"
 
 int main(int argc, char** argv) {
     std::string commandLine;

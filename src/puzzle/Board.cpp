@@ -8,8 +8,8 @@
 #include "platform/Settings.h"
 #include "puzzle/LevelFile.h"
 #include "puzzle/ProgressFile.h"
-#include "shell/ProcessState.h"
-#include "shell/Trace.h"
+#include "core/ProcessState.h"
+#include "core/Trace.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "puzzle/LevelFile.h"
 
 #include "platform/FileSystem.h"
-#include "shell/ProcessState.h"
+#include "core/ProcessState.h"
 
 LevelFile::Status LevelFile::Read(std::string_view path) {
     const platform::FilePtr file = platform::OpenFile(path, "rb");

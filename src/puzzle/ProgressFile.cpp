@@ -4,7 +4,7 @@
 #include <cerrno>
 
 #include "platform/FileSystem.h"
-#include "shell/ProcessState.h"
+#include "core/ProcessState.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "scene/Picture.h"
 
-#include "shell/Display.h"
-#include "shell/ImageCache.h"
-#include "shell/PngImage.h"
-#include "shell/ProcessState.h"
-#include "shell/Trace.h"
+#include "gfx/Display.h"
+#include "gfx/ImageCache.h"
+#include "gfx/PngImage.h"
+#include "core/ProcessState.h"
+#include "core/Trace.h"
 
 namespace {
 

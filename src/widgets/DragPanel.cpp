@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "shell/ProcessState.h"
+#include "core/ProcessState.h"
 
 namespace {
 

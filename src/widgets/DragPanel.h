@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "scene/Picture.h"
-#include "shell/MouseEvent.h"
+#include "core/MouseEvent.h"
 
 // A picture the user drags with the left mouse button within a rectangle of allowed positions
 // (relative to its parent): a dialog dragged by its free background, or, with minY equal to

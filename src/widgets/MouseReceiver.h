@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/MouseEvent.h"
+#include "core/MouseEvent.h"
 
 // An element that takes mouse events handed to it by its screen or the application.
 class MouseReceiver {

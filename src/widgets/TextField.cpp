@@ -7,10 +7,10 @@
 #include "platform/Clock.h"
 #include "platform/GbkText.h"
 #include "platform/TextRenderer.h"
-#include "shell/Display.h"
-#include "shell/PixelKernels.h"
-#include "shell/ProcessState.h"
-#include "shell/Surface.h"
+#include "gfx/Display.h"
+#include "gfx/PixelKernels.h"
+#include "core/ProcessState.h"
+#include "gfx/Surface.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 #include "widgets/TextTable.h"
-#include "shell/PixelKernels.h"
+#include "gfx/PixelKernels.h"
 
 #include <algorithm>
 
 #include "platform/TextRenderer.h"
-#include "shell/Display.h"
-#include "shell/ProcessState.h"
-#include "shell/Surface.h"
+#include "gfx/Display.h"
+#include "core/ProcessState.h"
+#include "gfx/Surface.h"
 
 namespace {} // namespace
 

@@ -7,9 +7,9 @@
 #include "platform/Platform.h"
 #include "platform/Window.h"
 #include "scene/Picture.h"
-#include "shell/Display.h"
-#include "shell/ProcessState.h"
-#include "shell/Surface.h"
+#include "gfx/Display.h"
+#include "core/ProcessState.h"
+#include "gfx/Surface.h"
 #include "widgets/Button.h"
 
 namespace {

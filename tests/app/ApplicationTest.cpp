@@ -8,10 +8,10 @@
 #include "app/Application.h"
 #include "platform/HeadlessPlatform.h"
 #include "platform/Settings.h"
-#include "shell/CharListener.h"
-#include "shell/Display.h"
-#include "shell/KeyboardInput.h"
-#include "shell/ProcessState.h"
+#include "app/CharListener.h"
+#include "gfx/Display.h"
+#include "core/KeyboardInput.h"
+#include "core/ProcessState.h"
 
 namespace {
 

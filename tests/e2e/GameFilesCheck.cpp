@@ -19,7 +19,7 @@
 #include "platform/Settings.h"
 #include "puzzle/Geometry.h"
 #include "puzzle/ProgressFile.h"
-#include "services/LeaderboardFile.h"
+#include "game/screens/LeaderboardFile.h"
 
 namespace {
 

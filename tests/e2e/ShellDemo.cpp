@@ -10,7 +10,7 @@
 #include "platform/FileSystem.h"
 #include "platform/SdlPlatform.h"
 #include "scene/Picture.h"
-#include "shell/ProcessState.h"
+#include "core/ProcessState.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "platform/FileSystem.h"
-#include "services/LeaderboardFile.h"
+#include "game/screens/LeaderboardFile.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include "GameFixture.h"
 #include "puzzle/Board.h"
-#include "services/MediaPlayer.h"
-#include "shell/ProcessState.h"
+#include "audio/MediaPlayer.h"
+#include "core/ProcessState.h"
 
 namespace gametest {
 namespace {

@@ -14,10 +14,10 @@
 #include "puzzle/Board.h"
 #include "puzzle/ProgressFile.h"
 #include "puzzle/Solver.h"
-#include "services/LeaderboardFile.h"
-#include "services/MediaPlayer.h"
-#include "shell/PixelKernels.h"
-#include "shell/ProcessState.h"
+#include "game/screens/LeaderboardFile.h"
+#include "audio/MediaPlayer.h"
+#include "gfx/PixelKernels.h"
+#include "core/ProcessState.h"
 
 namespace gametest {
 

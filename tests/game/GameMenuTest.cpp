@@ -7,7 +7,7 @@
 #include "GameFixture.h"
 #include "puzzle/Board.h"
 #include "puzzle/Piece.h"
-#include "services/MusicPlayer.h"
+#include "audio/MusicPlayer.h"
 
 namespace gametest {
 namespace {

@@ -18,7 +18,7 @@
 #include "platform/Settings.h"
 #include "puzzle/Board.h"
 #include "puzzle/ProgressFile.h"
-#include "services/LeaderboardFile.h"
+#include "game/screens/LeaderboardFile.h"
 
 namespace gametest {
 namespace {

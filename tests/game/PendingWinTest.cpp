@@ -7,8 +7,8 @@
 
 #include "GameFixture.h"
 #include "puzzle/Board.h"
-#include "services/LeaderboardFile.h"
-#include "shell/ProcessState.h"
+#include "game/screens/LeaderboardFile.h"
+#include "core/ProcessState.h"
 
 namespace gametest {
 namespace {

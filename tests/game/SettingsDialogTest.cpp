@@ -9,14 +9,14 @@
 #include "ImageFiles.h"
 #include "QuietApplication.h"
 #include "TempDir.h"
-#include "game/SettingsDialog.h"
+#include "game/screens/SettingsDialog.h"
 #include "platform/HeadlessPlatform.h"
 #include "platform/MemoryAudioBackend.h"
 #include "platform/Settings.h"
-#include "services/MediaPlayer.h"
-#include "services/SoundManager.h"
-#include "shell/DisplayFixture.h"
-#include "shell/ImageCache.h"
+#include "audio/MediaPlayer.h"
+#include "audio/SoundManager.h"
+#include "gfx/DisplayFixture.h"
+#include "gfx/ImageCache.h"
 
 namespace {
 

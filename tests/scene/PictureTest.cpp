@@ -6,10 +6,10 @@
 #include "TempDir.h"
 #include "platform/MemoryPresenter.h"
 #include "scene/Picture.h"
-#include "shell/Display.h"
-#include "shell/ImageCache.h"
-#include "shell/PixelKernels.h"
-#include "shell/ProcessState.h"
+#include "gfx/Display.h"
+#include "gfx/ImageCache.h"
+#include "gfx/PixelKernels.h"
+#include "core/ProcessState.h"
 
 namespace {
 

@@ -19,8 +19,8 @@
 #include "platform/Settings.h"
 #include "puzzle/Board.h"
 #include "puzzle/ProgressFile.h"
-#include "services/LeaderboardFile.h"
-#include "services/MediaPlayer.h"
+#include "game/screens/LeaderboardFile.h"
+#include "audio/MediaPlayer.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 // A small quarantine, so that freed blocks held back by the address checker do not pass for a

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "shell/ProcessState.h"
+#include "core/ProcessState.h"
 
 namespace fs = std::filesystem;
 

@@ -7,7 +7,7 @@
 #include "WidgetFixture.h"
 #include "app/Application.h"
 #include "platform/HeadlessPlatform.h"
-#include "shell/TimerRegistry.h"
+#include "core/TimerRegistry.h"
 #include "widgets/AnimatedPicture.h"
 
 namespace {

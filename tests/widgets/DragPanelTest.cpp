@@ -5,8 +5,8 @@
 
 #include "ImageFiles.h"
 #include "TempDir.h"
-#include "shell/DisplayFixture.h"
-#include "shell/ImageCache.h"
+#include "gfx/DisplayFixture.h"
+#include "gfx/ImageCache.h"
 #include "widgets/DragPanel.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "platform/Clock.h"
-#include "shell/DisplayFixture.h"
+#include "gfx/DisplayFixture.h"
 #include "widgets/TextField.h"
 
 namespace {

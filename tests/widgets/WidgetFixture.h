@@ -9,9 +9,9 @@
 
 #include "ImageFiles.h"
 #include "TempDir.h"
-#include "shell/DisplayFixture.h"
-#include "shell/ImageCache.h"
-#include "shell/PixelKernels.h"
+#include "gfx/DisplayFixture.h"
+#include "gfx/ImageCache.h"
+#include "gfx/PixelKernels.h"
 
 // A back buffer of the given size, a folder for image files and an empty image cache.
 class WidgetFixture : public DisplayFixture {

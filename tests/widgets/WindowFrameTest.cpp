@@ -9,8 +9,8 @@
 #include "TempDir.h"
 #include "app/Application.h"
 #include "platform/HeadlessPlatform.h"
-#include "shell/DisplayFixture.h"
-#include "shell/ImageCache.h"
+#include "gfx/DisplayFixture.h"
+#include "gfx/ImageCache.h"
 #include "widgets/Button.h"
 #include "widgets/WindowFrame.h"
 

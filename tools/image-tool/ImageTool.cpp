@@ -5,8 +5,8 @@
 #include "platform/FileSystem.h"
 #include "platform/PngDecoder.h"
 #include "platform/PngEncoder.h"
-#include "shell/Bitmap.h"
-#include "shell/PixelKernels.h"
+#include "gfx/Bitmap.h"
+#include "gfx/PixelKernels.h"
 
 namespace {
 

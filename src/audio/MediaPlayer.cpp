@@ -1,0 +1,105 @@
+#include "audio/MediaPlayer.h"
+
+#include <algorithm>
+#include <atomic>
+#include <climits>
+#include <cstdint>
+
+#include "app/Application.h"
+#include "platform/Platform.h"
+#include "platform/Window.h"
+#include "core/Trace.h"
+
+namespace {
+
+std::atomic<platform::AudioBackend*> chosenBackend{nullptr};
+MediaPlayer::MessageBoxFunction messageBox;
+
+constexpr const char* kErrorCaption = "Error";
+
+void ShowError(const std::string& text) {
+    if (messageBox) {
+        messageBox(text, kErrorCaption);
+    } else if (Application* application = Application::Instance()) {
+        application->GetPlatform().GetWindow().ShowMessageBox(text, kErrorCaption);
+    } else {
+        Trace("%s\n", text.c_str());
+    }
+}
+
+} // namespace
+
+MediaPlayer::~MediaPlayer() {
+    Release();
+}
+
+void MediaPlayer::SetBackend(platform::AudioBackend* backend) {
+    chosenBackend = backend;
+}
+
+platform::AudioBackend* MediaPlayer::Backend() {
+    return chosenBackend;
+}
+
+void MediaPlayer::SetMessageBox(MessageBoxFunction show) {
+    messageBox = std::move(show);
+}
+
+void MediaPlayer::Open(const std::string& path) {
+    Release();
+    platform::AudioBackend* chosen = chosenBackend;
+    const platform::AudioHandle opened =
+        chosen != nullptr ? chosen->Open(path) : platform::kNoAudio;
+    if (opened == platform::kNoAudio) {
+        ShowError("Unable to create DirectShow Graph Builder object.");
+        return;
+    }
+    backend = chosen;
+    handle = opened;
+    if (!backend->NotifyOnEnd(handle)) {
+        ShowError("Unable to NotifyWindow DirectShow Graph Builder object.");
+    }
+}
+
+void MediaPlayer::Release() {
+    if (!IsOpen()) {
+        return;
+    }
+    backend->Stop(handle);
+    backend->Release(handle);
+    backend = nullptr;
+    handle = platform::kNoAudio;
+}
+
+void MediaPlayer::PlayFromStart() {
+    if (IsOpen()) {
+        backend->PlayFromStart(handle);
+    }
+}
+
+void MediaPlayer::Stop() {
+    if (IsOpen()) {
+        backend->Stop(handle);
+    }
+}
+
+void MediaPlayer::SetVolumeLevel(int level) {
+    if (IsOpen()) {
+        backend->SetVolume(handle, VolumeOfLevel(level));
+    }
+}
+
+void MediaPlayer::OnGraphEvent() {
+    if (loop == 0 || !IsOpen()) {
+        return;
+    }
+    while (backend->TakeEnded(handle)) {
+        backend->PlayFromStart(handle);
+    }
+}
+
+int MediaPlayer::VolumeOfLevel(int level) {
+    // In 64 bits so that a level read from a damaged settings file cannot overflow.
+    const std::int64_t volume = std::int64_t{level} * 350 - 5250;
+    return static_cast<int>(std::clamp<std::int64_t>(volume, INT_MIN, INT_MAX));
+}

@@ -1,0 +1,48 @@
+#include "audio/MusicPlayer.h"
+
+#include <algorithm>
+
+#include "audio/SoundManager.h"
+#include "core/ProcessState.h"
+#include "core/RandomRange.h"
+
+MusicPlayer::MusicPlayer() {
+    SoundManager* manager = SoundManager::Current();
+    if (manager == nullptr) {
+        return;
+    }
+    const char* const names[] = {"begin.mp3", "board1.mp3", "board2.mp3", "board3.mp3"};
+    MediaPlayer* const players[] = {&begin, &boards[0], &boards[1], &boards[2]};
+    for (int i = 0; i < 4; ++i) {
+        players[i]->Open(exeDir + "Music\\" + names[i]);
+        manager->Mixer().AddMusicPlayer(players[i]);
+        players[i]->SetLoop(true);
+    }
+}
+
+MusicPlayer::~MusicPlayer() {
+    // A sound manager that outlives this player must not keep pointers to its tracks.
+    if (SoundManager* manager = SoundManager::Current()) {
+        for (const MediaPlayer* player : {&begin, &boards[0], &boards[1], &boards[2]}) {
+            manager->Mixer().RemovePlayer(player);
+        }
+    }
+    boards[2].Release();
+    boards[1].Release();
+    boards[0].Release();
+    begin.Release();
+}
+
+void MusicPlayer::PlayRandomBoardTrack() {
+    // A new generator for every pick, seeded afresh from the clock.
+    currentIndex = std::clamp(RandomRange(1, 4).Next(), 1, 3);
+    current = &boards[static_cast<std::size_t>(currentIndex - 1)];
+    current->PlayFromStart();
+}
+
+void MusicPlayer::ResumeBoardTrack() {
+    if (currentIndex >= 1 && currentIndex <= 3) {
+        current = &boards[static_cast<std::size_t>(currentIndex - 1)];
+    }
+    current->PlayFromStart();
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <array>
+
+#include "audio/MediaPlayer.h"
+
+// The game's music: the menu track ("Music\begin.mp3") and three board tracks
+// ("Music\board1.mp3" to "board3.mp3"), all looping on the current sound manager's music channel,
+// and the choice of the current board track. Without a sound manager at construction it opens
+// nothing and stays silent. Main thread only.
+class MusicPlayer {
+public:
+    MusicPlayer();
+    // Releases board tracks 3, 2, 1 and then the menu track.
+    ~MusicPlayer();
+    MusicPlayer(const MusicPlayer&) = delete;
+    MusicPlayer& operator=(const MusicPlayer&) = delete;
+
+    void PlayMenuTrack() { begin.PlayFromStart(); }
+    void StopMenuTrack() { begin.Stop(); }
+    // Picks board track 1, 2 or 3 at random (the same may come twice), makes it current and
+    // plays it from its start. The previous board track is not stopped here.
+    void PlayRandomBoardTrack();
+    // Plays the current board track from its start: board track 1 when none was picked yet.
+    void ResumeBoardTrack();
+    void StopBoardTrack() { current->Stop(); }
+
+    // 0 before the first pick, then 1 to 3.
+    int CurrentBoardIndex() const { return currentIndex; }
+    MediaPlayer& MenuPlayer() { return begin; }
+    // Board player 1 to 3.
+    MediaPlayer& BoardPlayer(int number) { return boards[static_cast<std::size_t>(number - 1)]; }
+    MediaPlayer& CurrentBoardPlayer() { return *current; }
+
+private:
+    MediaPlayer begin;
+    std::array<MediaPlayer, 3> boards;
+    MediaPlayer* current = &boards[0];
+    int currentIndex = 0;
+};

@@ -1,0 +1,39 @@
+#include "audio/SoundManager.h"
+
+#include <atomic>
+
+#include "core/ProcessState.h"
+
+namespace {
+
+std::atomic<SoundManager*> current{nullptr};
+
+} // namespace
+
+SoundManager::SoundManager() {
+    click.Open(exeDir + "Sound\\btn.wav");
+    mixer.AddEffectsPlayer(&click);
+    current = this;
+}
+
+SoundManager::~SoundManager() {
+    click.Release();
+    SoundManager* self = this;
+    current.compare_exchange_strong(self, nullptr);
+}
+
+SoundManager* SoundManager::Current() {
+    return current;
+}
+
+void SoundManager::SetCurrent(SoundManager* manager) {
+    current = manager;
+}
+
+void SoundManager::PlayClick() {
+    click.PlayFromStart();
+}
+
+void SoundManager::OnGraphNotify() {
+    mixer.PumpMusicEvents();
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "audio/MediaPlayer.h"
+#include "audio/VolumeMixer.h"
+
+// Owns the volume mixer and the click sound ("Sound\btn.wav" beside the executable). One is made
+// at every display set-up; the newest one is the process-wide current sound manager until it is
+// destroyed. Main thread only.
+class SoundManager {
+public:
+    SoundManager();
+    virtual ~SoundManager();
+    SoundManager(const SoundManager&) = delete;
+    SoundManager& operator=(const SoundManager&) = delete;
+
+    // The current sound manager, or null.
+    static SoundManager* Current();
+    static void SetCurrent(SoundManager* manager);
+
+    // Plays the click from its start.
+    void PlayClick();
+    // A music notification arrived: loop the music tracks that ended.
+    void OnGraphNotify();
+
+    VolumeMixer& Mixer() { return mixer; }
+    MediaPlayer& ClickPlayer() { return click; }
+
+private:
+    VolumeMixer mixer;
+    MediaPlayer click;
+};

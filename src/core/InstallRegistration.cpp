@@ -1,0 +1,21 @@
+#include "core/InstallRegistration.h"
+
+#include "core/RegistryKey.h"
+#include "core/Trace.h"
+
+void RegisterInstall(const std::string& installKey, const std::string& gamePath,
+                     const std::string& version, const std::string& gameId,
+                     const std::string& gameIcon) {
+    RegistryKey key;
+    if (key.Open(installKey, true) == ERROR_SUCCESS) {
+        return;
+    }
+    if (key.Open(installKey, false) != ERROR_SUCCESS) {
+        return;
+    }
+    Trace("开始写注册表\n");
+    key.SetString("GamePath", gamePath);
+    key.SetString("Version", version);
+    key.SetString("GameID", gameId);
+    key.SetString("GameIcon", gameIcon);
+}

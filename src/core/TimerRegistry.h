@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <list>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "core/MultimediaTimer.h"
+
+// The game's named timers. The service's thread only reports a firing through postFiring; the
+// application posts it to the main thread, which hands it back to HandleFiring. Everything else
+// runs on the main thread.
+class TimerRegistry {
+public:
+    using PostFiring = std::function<void(std::uint32_t timerId)>;
+    using TimerEvent = std::function<void(const std::string& name)>;
+
+    TimerRegistry(platform::TimerService& service, PostFiring postFiring, TimerEvent onTimerEvent);
+    ~TimerRegistry();
+    TimerRegistry(const TimerRegistry&) = delete;
+    TimerRegistry& operator=(const TimerRegistry&) = delete;
+
+    // Starts a timer firing every `delay` ms; `repeatCount` events and it is gone, 0 for no end.
+    // False only for a delay that is not positive. A name already in use keeps its running
+    // timer untouched.
+    bool AddTimer(int delay, const std::string& name, int repeatCount);
+    void KillTimer(const std::string& name);
+    void KillAllTimers();
+    // Delivers one posted firing as an event; firings of timers gone since are dropped. The
+    // event handler may add and kill timers, its own included.
+    void HandleFiring(std::uint32_t timerId);
+
+    bool IsRegistered(const std::string& name) const { return byName.contains(name); }
+    std::size_t Count() const { return byName.size(); }
+
+private:
+    platform::TimerService& service;
+    const PostFiring postFiring;
+    TimerEvent onTimerEvent;
+    std::list<MultimediaTimer*> timers; // creation order
+    std::map<std::string, std::unique_ptr<MultimediaTimer>> byName;
+};

@@ -1,0 +1,108 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "puzzle/Geometry.h"
+#include "game/screens/HelpPanel.h"
+#include "game/screens/LevelSelect.h"
+#include "puzzle/Piece.h"
+#include "scene/Element.h"
+#include "scene/Picture.h"
+#include "game/screens/LeaderboardEntry.h"
+#include "core/MouseEvent.h"
+#include "widgets/Button.h"
+#include "widgets/NumberDisplay.h"
+
+class Board;
+
+// The screen on which the puzzle is played, 800 x 600 at the window's origin: the background,
+// the piece sprites and the selection frame, the step counter, the link and exit buttons, the
+// help pages, the level selection and the win panel. It turns presses into moves on the Board,
+// which it does not own. Board pixel (0, 0) lies at screen (14, 36).
+class BoardScreen : public Element {
+public:
+    BoardScreen();
+    ~BoardScreen() override;
+
+    // A null board is ignored.
+    void SetBoard(Board* newBoard);
+    Board* GetBoard() const { return board; }
+    // Loads every image; after each display set-up. The help panel goes back to page 1 and no
+    // selection frame is shown; the board's selection is kept, and a win panel or name entry
+    // that was up stays up, so a display switch never loses a pending win.
+    void BuildBoardScreen();
+    // Shows the board's grid and step count; after every load of a level.
+    void ShowBoard();
+    // Every input event while the board is shown; nothing happens while the screen is hidden.
+    // What the screen does not consume goes on to the level selection and the name entry.
+    void HandleMouse(MouseEvent* event);
+    // Timer events are offered here first; the screen uses none.
+    void HandleTimerEvent(const std::string& name);
+
+    // The click for an accepted press, when there is a sound manager.
+    static void PlayClick();
+
+    // Loaded here, shown by the game behind its dialogs; not in this screen's tree.
+    Picture& Overlay() { return overlay; }
+    // Loaded and registered for typed characters here, shown by the game over the board; not
+    // in this screen's tree.
+    LeaderboardEntry& Entry() { return entry; }
+    Picture& WinPanel() { return winPanel; }
+    NumberDisplay& StepCounter() { return stepCounter; }
+    LevelSelect& LevelList() { return levelSelect; }
+    Element& BoardPanel() { return boardPanel; }
+    HelpPanel& Help() { return help; }
+    // number is 1..kMaxPieceNumber.
+    Picture& Sprite(int number);
+    Picture& SelectionFrame(Shape shape) { return frames[static_cast<std::size_t>(shape)]; }
+    Button& NextLevelButton() { return nextLevelButton; }
+    Button& CloseWinButton() { return closeWinButton; }
+    Button& MoreGamesButton() { return moreGamesButton; }
+    Button& ClickMeButton() { return clickMeButton; }
+    Button& ExitButton() { return exitButton; }
+
+private:
+    // Each returns true when the event is consumed here.
+    void HandleEntryMouse(const MouseEvent& event, int x, int y);
+    bool OnRelease(int x, int y);
+    bool OnPress(int x, int y);
+    bool OnMove(int x, int y);
+    bool OnWinPanelRelease(int x, int y);
+    // Selects the piece under the board pixel, or moves the selected one toward it.
+    void PressOnBoard(int boardX, int boardY);
+    void MoveSelectedToward(int boardX, int boardY);
+    void GoToNextLevel();
+    void PlaceSprite(int number, int col, int row);
+    // Shows only the frame of the piece's shape, over its sprite and above the sprites.
+    void FrameSprite(int number);
+    void HideFrames();
+    void OpenWebLink(int n);
+
+    void AddChildren();
+    void LoadEntry();
+    void LoadSprites();
+    void LoadFrames();
+    void LoadStepCounter();
+    void LoadButtons();
+    void LoadWinPanel();
+    void PlaceSpritesOfGrid();
+
+    Board* board = nullptr;
+    Picture background;
+    Element boardPanel;
+    std::array<Picture, kMaxPieceNumber> sprites;
+    // Indexed by Shape.
+    std::array<Picture, 4> frames;
+    NumberDisplay stepCounter;
+    Button moreGamesButton;
+    Button clickMeButton;
+    Button exitButton;
+    Picture winPanel;
+    Button nextLevelButton;
+    Button closeWinButton;
+    HelpPanel help;
+    LevelSelect levelSelect;
+    LeaderboardEntry entry;
+    Picture overlay;
+};

@@ -1,0 +1,73 @@
+#include "game/screens/HelpPanel.h"
+
+#include <string>
+
+#include "core/ProcessState.h"
+
+HelpPanel::HelpPanel() {
+    prevPageButton.SetEnabled(false);
+}
+
+void HelpPanel::AddTo(Element& parent) {
+    parent.AddChild(&pages);
+    parent.AddChild(&prevPageButton);
+    parent.AddChild(&nextPageButton);
+}
+
+void HelpPanel::RemoveFrom(Element& parent) {
+    parent.RemoveChild(&pages);
+    parent.RemoveChild(&prevPageButton);
+    parent.RemoveChild(&nextPageButton);
+}
+
+void HelpPanel::Load() {
+    pages.LoadImage(exeDir + "Graphic\\UI\\jies.bmp", 660, 54, 357, 396, kPageCount);
+    prevPageButton.Load(exeDir + "Graphic\\Button\\syy.bmp", 670, 470, 65, 10);
+    prevPageButton.SetEnabled(false);
+    nextPageButton.SetEnabled(true);
+    nextPageButton.Load(exeDir + "Graphic\\Button\\xyy.bmp", 770, 470, 65, 10);
+}
+
+bool HelpPanel::OnPress(int x, int y) {
+    return prevPageButton.OnMouseDown(x, y) || nextPageButton.OnMouseDown(x, y);
+}
+
+bool HelpPanel::OnRelease(int x, int y) {
+    if (prevPageButton.OnMouseUp(x, y)) {
+        Turn(-1);
+        return true;
+    }
+    if (nextPageButton.OnMouseUp(x, y)) {
+        Turn(1);
+        return true;
+    }
+    return false;
+}
+
+bool HelpPanel::OnMove(int x, int y) {
+    return prevPageButton.OnMouseMove(x, y) || nextPageButton.OnMouseMove(x, y);
+}
+
+void HelpPanel::Turn(int delta) {
+    const int target = Page() + delta;
+    if (target >= 1 && target <= kPageCount) {
+        pages.SetFrame(target);
+    }
+    // Going back can only switch the back arrow off and the forward one on; going forward the
+    // reverse.
+    if (delta < 0) {
+        if (Page() == 1) {
+            prevPageButton.SetEnabled(false);
+        }
+        if (Page() != kPageCount) {
+            nextPageButton.SetEnabled(true);
+        }
+    } else {
+        if (Page() != 1) {
+            prevPageButton.SetEnabled(true);
+        }
+        if (Page() == kPageCount) {
+            nextPageButton.SetEnabled(false);
+        }
+    }
+}

@@ -1,0 +1,87 @@
+#include "game/screens/LeaderboardEntry.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "audio/SoundManager.h"
+
+namespace {
+
+constexpr char kDefaultName[] = "TOvak";
+
+} // namespace
+
+LeaderboardEntry::LeaderboardEntry() {
+    AddChild(&nameField);
+    AddChild(&okButton);
+    AddChild(&cancelButton);
+    LeaderboardFile::CreateIfMissing(LeaderboardFile::Path());
+}
+
+LeaderboardEntry::~LeaderboardEntry() {
+    RemoveChild(&nameField);
+    RemoveChild(&okButton);
+    RemoveChild(&cancelButton);
+}
+
+void LeaderboardEntry::PlayClick() {
+    if (SoundManager* sound = SoundManager::Current()) {
+        sound->PlayClick();
+    }
+}
+
+void LeaderboardEntry::OnChar(int code) {
+    if (visible != 0) {
+        nameField.OnChar(code);
+    }
+}
+
+void LeaderboardEntry::HandleMouse(const MouseEvent& event) {
+    if (visible == 0) {
+        return;
+    }
+    const int x = static_cast<int>(event.x);
+    const int y = static_cast<int>(event.y);
+    switch (event.code) {
+    case kMouseLeftUp:
+        if (okButton.OnMouseUp(x, y)) {
+            SubmitScore();
+            SetVisible(0);
+        } else if (cancelButton.OnMouseUp(x, y)) {
+            SetVisible(0);
+        }
+        break;
+    case kMouseLeftDown:
+        if (okButton.OnMouseDown(x, y) || cancelButton.OnMouseDown(x, y)) {
+            PlayClick();
+        }
+        break;
+    case kMouseMove:
+        okButton.OnMouseMove(x, y);
+        cancelButton.OnMouseMove(x, y);
+        break;
+    case kKeyEnterReleased:
+        SubmitScore();
+        nameField.Clear();
+        SetVisible(0);
+        break;
+    default:
+        break;
+    }
+}
+
+void LeaderboardEntry::SubmitScore() {
+    LeaderboardFile::Record row{score, {}};
+    int length = 0;
+    const char* text = nameField.GetText(length);
+    if (text != nullptr && length > 0) {
+        // The field's buffer is zero beyond the text and never longer than a name.
+        std::memcpy(row.name.data(), text,
+                    std::min<std::size_t>(row.name.size(), static_cast<std::size_t>(length)));
+    } else {
+        std::memcpy(row.name.data(), kDefaultName, sizeof kDefaultName - 1);
+    }
+    if (LeaderboardFile::Submit(LeaderboardFile::Path(), row.score, row.name, sittingRow) >= 0) {
+        sittingRow = row;
+    }
+}

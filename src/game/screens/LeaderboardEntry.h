@@ -1,0 +1,43 @@
+#pragma once
+
+#include <optional>
+
+#include "scene/Picture.h"
+#include "game/screens/LeaderboardFile.h"
+#include "app/CharListener.h"
+#include "core/MouseEvent.h"
+#include "widgets/Button.h"
+#include "widgets/TextField.h"
+
+// The panel where a winner types a name for the table of best results: a name field of 14
+// bytes, an OK and a cancel button. It receives typed characters as a char listener while it is
+// visible. Making it creates the results file when there is none.
+class LeaderboardEntry : public Picture, public CharListener {
+public:
+    static constexpr int kNameCapacity = 14;
+
+    LeaderboardEntry();
+    ~LeaderboardEntry() override;
+
+    void OnChar(int code) override;
+    // Mouse and key events from the board screen; nothing happens while hidden. OK submits and
+    // keeps the typed name for next time; Enter submits and clears it; cancel only closes.
+    void HandleMouse(const MouseEvent& event);
+    // Enters `score` with the typed name (or the default name) into the table when it is good
+    // enough; the file is left untouched otherwise. A sitting keeps one row: a later
+    // submission replaces the row the sitting entered before.
+    void SubmitScore();
+    // A new sitting: its first submission adds a row of its own.
+    void StartSitting() { sittingRow.reset(); }
+
+    Button okButton;
+    Button cancelButton;
+    int score = 0;
+    TextField nameField;
+
+private:
+    static void PlayClick();
+
+    // The row this sitting put in the table, if any.
+    std::optional<LeaderboardFile::Record> sittingRow;
+};

@@ -1,0 +1,199 @@
+#include "game/screens/SettingsDialog.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "app/Application.h"
+#include "platform/Messages.h"
+#include "platform/Settings.h"
+#include "audio/SoundManager.h"
+#include "audio/VolumeMixer.h"
+#include "core/ProcessState.h"
+
+namespace {
+
+// Levels 0 to this span a track.
+constexpr int kTopLevel = 15;
+
+std::string ImagePath(const std::string& gameDir, std::string_view folderAndFile) {
+    return gameDir + "Graphic\\" + std::string(folderAndFile);
+}
+
+// Strictly inside the element's full rectangle, whether it is shown or not: its first column
+// and row and the edge past its last do not count.
+bool StrictlyInside(const Element& element, int x, int y) {
+    return element.screenX < x && x < element.screenX + element.width && element.screenY < y &&
+           y < element.screenY + element.height;
+}
+
+// Without a sound manager there is nothing to set or play.
+void ApplyLevels(int soundLevel, int musicLevel) {
+    if (SoundManager* manager = SoundManager::Current()) {
+        manager->Mixer().SetEffectsLevel(soundLevel);
+        manager->Mixer().SetMusicLevel(musicLevel);
+    }
+}
+
+void PlayClick() {
+    if (SoundManager* manager = SoundManager::Current()) {
+        manager->PlayClick();
+    }
+}
+
+} // namespace
+
+SettingsDialog::SettingsDialog() : settingsPath(exeDir + "set.ini") {
+    AddWidget(&soundKnob);
+    AddWidget(&musicKnob);
+    AddChild(&fullscreenTick);
+    AddChild(&cancelButton);
+    AddChild(&okButton);
+    soundLevel = ReadLevel("sound");
+    musicLevel = ReadLevel("music");
+}
+
+SettingsDialog::~SettingsDialog() {
+    Element* const parts[] = {&soundKnob, &musicKnob, &fullscreenTick, &cancelButton, &okButton};
+    for (Element* part : parts) {
+        RemoveChild(part);
+    }
+}
+
+bool SettingsDialog::Build(const std::string& gameDir) {
+    ShowSettings(false);
+    bool loaded = true;
+    const auto note = [&loaded](int result) { loaded = loaded && result > 0; };
+    note(LoadImage(ImagePath(gameDir, "setting\\m_set_node.bmp"), 223, 158, 354, 284, 1));
+    note(fullscreenTick.LoadImage(ImagePath(gameDir, "setting\\ok.bmp"), 95, 208, 31, 25, 1));
+    note(okButton.Load(ImagePath(gameDir, "setting\\m_set_y.bmp"), 70, 235, 500, 38));
+    note(cancelButton.Load(ImagePath(gameDir, "setting\\m_set_n.bmp"), 190, 235, 500, 38));
+    note(soundKnob.LoadImage(ImagePath(gameDir, "UI\\drag.bmp"), 95, 130, 24, 24, 1));
+    SetSoundTrack(95, 130, 305, 130);
+    note(musicKnob.LoadImage(ImagePath(gameDir, "UI\\drag.bmp"), 95, 180, 24, 24, 1));
+    SetMusicTrack(95, 180, 305, 180);
+    // The stored levels, not the file: set.ini is read again only when the dialog opens.
+    ApplyLevels(soundLevel, musicLevel);
+    return loaded;
+}
+
+void SettingsDialog::SetSoundTrack(int x0, int y0, int x1, int y1) {
+    SetTrack(soundKnob, soundTrack, x0, y0, x1, y1);
+}
+
+void SettingsDialog::SetMusicTrack(int x0, int y0, int x1, int y1) {
+    SetTrack(musicKnob, musicTrack, x0, y0, x1, y1);
+}
+
+void SettingsDialog::SetTrack(DragPanel& knob, Track& track, int x0, int y0, int x1, int y1) {
+    // One step serves both tracks, so they are meant to be equally long.
+    sliderStep = std::max((x1 - x0) / kTopLevel, 1);
+    knob.SetDragBounds(x0, y0, x1, y1);
+    track = {x0, y0, x1, y1};
+}
+
+int SettingsDialog::SoundKnobLevel() const {
+    return LevelOf(soundKnob, soundTrack);
+}
+
+int SettingsDialog::MusicKnobLevel() const {
+    return LevelOf(musicKnob, musicTrack);
+}
+
+int SettingsDialog::LevelOf(const DragPanel& knob, const Track& track) const {
+    return (knob.x - track.x0) / sliderStep;
+}
+
+void SettingsDialog::PlaceKnob(DragPanel& knob, const Track& track, int level) {
+    // A stored level outside 0..15 leaves the knob off its track until it is dragged back.
+    knob.SetPosition(track.x0 + sliderStep * level, knob.y);
+}
+
+int SettingsDialog::ReadLevel(const char* key) const {
+    return Settings::ReadNumber(settingsPath, "volume", key, "1");
+}
+
+void SettingsDialog::ShowSettings(bool show) {
+    if (show) {
+        const bool fullscreen = Settings::ReadNumber(settingsPath, "set", "fullscreen", "0") == 1;
+        fullscreenTick.SetVisible(fullscreen ? 1 : 0);
+        PlaceKnob(soundKnob, soundTrack, ReadLevel("sound"));
+        PlaceKnob(musicKnob, musicTrack, ReadLevel("music"));
+    }
+    SetVisible(show ? 1 : 0);
+}
+
+void SettingsDialog::OnMouseEvent(MouseEvent* event) {
+    if (visible == 0) {
+        return;
+    }
+    DragPanel::OnMouseEvent(event);
+    const int x = static_cast<int>(event->x);
+    const int y = static_cast<int>(event->y);
+    switch (event->code) {
+    case kMouseMove:
+        cancelButton.OnMouseMove(x, y);
+        okButton.OnMouseMove(x, y);
+        break;
+    case kMouseLeftDown:
+        OnMouseDown(x, y);
+        break;
+    case kMouseLeftUp:
+        OnMouseUp(x, y);
+        break;
+    default:
+        break;
+    }
+    // The volumes follow the knobs, and stay as they were left when the dialog closes.
+    ApplyLevels(SoundKnobLevel(), MusicKnobLevel());
+}
+
+void SettingsDialog::OnMouseDown(int x, int y) {
+    for (Button* button : {&cancelButton, &okButton}) {
+        if (button->OnMouseDown(x, y)) {
+            PlayClick();
+        }
+    }
+    if (StrictlyInside(fullscreenTick, x, y)) {
+        fullscreenTick.SetVisible(fullscreenTick.visible == 0 ? 1 : 0);
+    }
+}
+
+void SettingsDialog::OnMouseUp(int x, int y) {
+    // Both buttons see the release, so neither is left pressed.
+    const bool accepted = okButton.OnMouseUp(x, y);
+    const bool cancelled = cancelButton.OnMouseUp(x, y);
+    if (accepted) {
+        Accept();
+    } else if (cancelled) {
+        SetVisible(0);
+    }
+}
+
+void SettingsDialog::Accept() {
+    ApplyFullscreenChoice();
+    // Kept as the stored levels too, so a display rebuild brings back what was saved rather
+    // than the levels of program start.
+    soundLevel = SoundKnobLevel();
+    musicLevel = MusicKnobLevel();
+    Settings::WriteNumber(settingsPath, "volume", "sound", soundLevel);
+    Settings::WriteNumber(settingsPath, "volume", "music", musicLevel);
+    SetVisible(0);
+}
+
+void SettingsDialog::ApplyFullscreenChoice() {
+    WPARAM command = 0;
+    if (fullscreenTick.visible != 0 && windowed == 1) {
+        windowed = 0;
+        command = kCommandFullScreen;
+    } else if (fullscreenTick.visible == 0 && windowed == 0) {
+        windowed = 1;
+        command = kCommandWindowed;
+    } else {
+        return;
+    }
+    Settings::WriteString(settingsPath, "set", "fullscreen", windowed == 0 ? "1" : "0");
+    // The switch itself happens when the window handles the command.
+    if (Application* application = Application::Instance()) {
+        application->PostMessage(WM_COMMAND, command, 0);
+    }
+}

@@ -1,0 +1,18 @@
+#include "game/screens/WebLinks.h"
+
+#include <cassert>
+
+#include "platform/Settings.h"
+#include "core/ProcessState.h"
+
+void WebLinks::Read() {
+    const std::string path = exeDir + "set.ini";
+    for (int n = 1; n <= kCount; ++n) {
+        addresses[n - 1] = Settings::ReadString(path, "website", "web" + std::to_string(n), "1");
+    }
+}
+
+const std::string& WebLinks::Address(int n) const {
+    assert(n >= 1 && n <= kCount);
+    return addresses[n - 1];
+}

@@ -1,0 +1,54 @@
+#include "gfx/Bitmap.h"
+
+#include "platform/BmpDecoder.h"
+#include "platform/FileSystem.h"
+
+namespace {
+
+// Bitmaps larger than this are not game images; refusing them bounds the read.
+constexpr std::size_t kMaxFileSize = 256u << 20;
+
+} // namespace
+
+std::vector<std::uint32_t> Bitmap::Scale(const std::vector<std::uint32_t>& source, int sourceWidth,
+                                         int sourceHeight, int width, int height) {
+    std::vector<std::uint32_t> scaled(static_cast<std::size_t>(width) * height);
+    std::vector<int> columns(width);
+    for (int x = 0; x < width; ++x) {
+        columns[x] = static_cast<int>(static_cast<long long>(x) * sourceWidth / width);
+    }
+    for (int y = 0; y < height; ++y) {
+        const int sourceRow = static_cast<int>(static_cast<long long>(y) * sourceHeight / height);
+        const std::uint32_t* in = source.data() + static_cast<std::size_t>(sourceRow) * sourceWidth;
+        std::uint32_t* out = scaled.data() + static_cast<std::size_t>(y) * width;
+        for (int x = 0; x < width; ++x) {
+            out[x] = in[columns[x]];
+        }
+    }
+    return scaled;
+}
+
+std::unique_ptr<Bitmap> Bitmap::Load(std::string_view path, int width, int height) {
+    std::string bytes;
+    if (platform::ReadWholeFile(path, bytes, kMaxFileSize) != platform::ReadResult::Ok) {
+        return nullptr;
+    }
+    platform::DecodedImage image;
+    if (!platform::BmpDecoder::Decode(reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                                      bytes.size(), image)) {
+        return nullptr;
+    }
+    auto bitmap = std::make_unique<Bitmap>();
+    bitmap->width = width > 0 ? width : image.width;
+    bitmap->height = height > 0 ? height : image.height;
+    if (bitmap->width == image.width && bitmap->height == image.height) {
+        bitmap->pixels = std::move(image.pixels);
+    } else {
+        bitmap->pixels =
+            Scale(image.pixels, image.width, image.height, bitmap->width, bitmap->height);
+    }
+    for (std::uint32_t& pixel : bitmap->pixels) {
+        pixel &= 0xFFFFFF;
+    }
+    return bitmap;
+}

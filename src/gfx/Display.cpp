@@ -1,0 +1,277 @@
+#include "gfx/Display.h"
+
+#include "platform/FileSystem.h"
+#include "gfx/Bitmap.h"
+#include "gfx/PixelKernels.h"
+#include "core/ProcessState.h"
+
+Display::Display(platform::Presenter& presenter) : presenter(presenter) {}
+
+Display::~Display() {
+    Release();
+}
+
+void Display::Release() {
+    backBuffer.Release();
+    if (created) {
+        presenter.Close();
+    }
+    hasPrimary = false;
+    created = false;
+}
+
+bool Display::UsesVideoMemory(int width, int height, std::uint64_t freeVideoMemory) {
+    // The bit count is multiplied in, not the byte count.
+    return static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height) * 16 <
+           freeVideoMemory;
+}
+
+std::uint32_t Display::MemoryCaps(int width, int height) const {
+    return UsesVideoMemory(width, height, presenter.FreeVideoMemory()) ? DDSCAPS_VIDEOMEMORY
+                                                                       : DDSCAPS_SYSTEMMEMORY;
+}
+
+HRESULT Display::CreateBackBuffer(int width, int height) {
+    if (FAILED(
+            backBuffer.Create(width, height, DDSCAPS_OFFSCREENPLAIN | MemoryCaps(width, height)))) {
+        return E_FAIL;
+    }
+    return S_OK;
+}
+
+HRESULT Display::SetUpWindowed(int width, int height) {
+    Release();
+    if (!presenter.Open(false, width, height)) {
+        return E_FAIL;
+    }
+    created = true;
+    hasPrimary = true;
+    if (FAILED(CreateBackBuffer(width, height))) {
+        return E_FAIL;
+    }
+    windowed = 1;
+    return UpdateBounds();
+}
+
+HRESULT Display::SetUpFullScreen(int width, int height, int bitDepth) {
+    Release();
+    // Every surface is RGB565; no other depth can be shown.
+    if (bitDepth != 16 || !presenter.Open(true, width, height)) {
+        return E_FAIL;
+    }
+    created = true;
+    hasPrimary = true;
+    if (FAILED(CreateBackBuffer(width, height))) {
+        return E_FAIL;
+    }
+    windowed = 0;
+    return UpdateBounds();
+}
+
+HRESULT Display::UpdateBounds() {
+    bounds = windowed ? presenter.ClientBounds()
+                      : Rect{0, 0, presenter.ScreenWidth(), presenter.ScreenHeight()};
+    return S_OK;
+}
+
+HRESULT Display::ClearBackBuffer(std::uint32_t pixel) {
+    if (!backBuffer.IsCreated()) {
+        return E_POINTER;
+    }
+    const auto value = static_cast<std::uint16_t>(pixel);
+    for (int y = 0; y < backBuffer.Height(); ++y) {
+        std::uint16_t* row = backBuffer.WritableRow(y);
+        std::fill(row, row + backBuffer.Width(), value);
+    }
+    return S_OK;
+}
+
+HRESULT Display::Present() {
+    if (!hasPrimary && !backBuffer.IsCreated()) {
+        return E_POINTER;
+    }
+    for (;;) {
+        const HRESULT result =
+            presenter.Present(backBuffer.Pixels(), backBuffer.Width(), backBuffer.Height(),
+                              backBuffer.Description().pitch);
+        if (result == DDERR_WASSTILLDRAWING) {
+            continue;
+        }
+        if (result == DDERR_SURFACELOST) {
+            presenter.Restore();
+            backBuffer.Restore();
+        }
+        return result;
+    }
+}
+
+HRESULT Display::BlitKeyed(int x, int y, Surface* source, const Rect* rect) {
+    if (source == nullptr) {
+        return E_INVALIDARG;
+    }
+    if (!backBuffer.IsCreated() || !source->IsCreated()) {
+        return E_POINTER;
+    }
+    Rect area = rect != nullptr ? *rect : Rect{0, 0, source->Width(), source->Height()};
+    if (!ClipBlit(area, x, y, source->Width(), source->Height(), backBuffer.Width(),
+                  backBuffer.Height())) {
+        return S_OK;
+    }
+    const std::ptrdiff_t destPitch = backBuffer.Description().pitch;
+    if (!source->colorKeyed) {
+        PixelKernels::Copy(backBuffer.WritableRow(y), destPitch, source->Row(area.top) + area.left,
+                           source->Description().pitch, area.Width(), area.Height());
+        return S_OK;
+    }
+    // Keyed: copy the opaque runs of each row, clipped to the rectangle.
+    for (int row = area.top; row < area.bottom; ++row) {
+        const std::uint16_t* in = source->Row(row);
+        std::uint16_t* out = backBuffer.WritableRow(y + row - area.top) + x - area.left;
+        const Surface::Runs runs = source->OpaqueRuns(row);
+        for (const std::uint16_t* run = runs.begin; run != runs.end; run += 2) {
+            const int begin = std::max<int>(run[0], area.left);
+            const int end = std::min<int>(run[1], area.right);
+            if (begin < end) {
+                std::copy(in + begin, in + end, out + begin);
+            }
+        }
+    }
+    return S_OK;
+}
+
+HRESULT Display::BlendSurface(Surface* source, int destX, int destY, int sourceLeft, int sourceTop,
+                              int sourceRight, int sourceBottom, int alpha) {
+    if (source == nullptr || !source->IsCreated() || !backBuffer.IsCreated()) {
+        return E_POINTER;
+    }
+    const PixelFormat& format = backBuffer.Description().pixelFormat;
+    Rect area{sourceLeft, sourceTop, sourceRight, sourceBottom};
+    if (format.bitCount != 16 || format.redMask != 0xF800 ||
+        !ClipBlit(area, destX, destY, source->Width(), source->Height(), backBuffer.Width(),
+                  backBuffer.Height())) {
+        return S_OK;
+    }
+    PixelKernels::BlendKeyed(backBuffer.WritableRow(destY) + destX, backBuffer.Description().pitch,
+                             source->Row(area.top) + area.left, source->Description().pitch,
+                             area.Width(), area.Height(), source->Key(), alpha & 0xFF);
+    return S_OK;
+}
+
+HRESULT Display::CreateSurfaceFromBitmap(std::unique_ptr<Surface>& out, std::string_view name,
+                                         int cx, int cy) {
+    if (!created || name.empty()) {
+        return E_INVALIDARG;
+    }
+    const std::unique_ptr<Bitmap> bitmap = Bitmap::Load(name, cx, cy);
+    if (!bitmap) {
+        return E_FAIL;
+    }
+    auto surface = std::make_unique<Surface>();
+    const int width = bitmap->Width();
+    const int height = bitmap->Height();
+    if (const HRESULT made =
+            surface->Create(width, height, DDSCAPS_OFFSCREENPLAIN | MemoryCaps(width, height));
+        FAILED(made)) {
+        return made;
+    }
+    const HRESULT drawn = surface->DrawBitmap(bitmap.get(), 0, 0, 0, 0);
+    out = std::move(surface);
+    return drawn;
+}
+
+HRESULT Display::CreateScreenCopySurface(std::unique_ptr<Surface>& out) {
+    out.reset();
+    if (!backBuffer.IsCreated()) {
+        return E_INVALIDARG;
+    }
+    auto surface = std::make_unique<Surface>();
+    const int width = backBuffer.Width();
+    const int height = backBuffer.Height();
+    if (const HRESULT made =
+            surface->Create(width, height, DDSCAPS_OFFSCREENPLAIN | MemoryCaps(width, height));
+        FAILED(made)) {
+        return made;
+    }
+    out = std::move(surface);
+    return S_OK;
+}
+
+HRESULT Display::CopyBackBufferTo(Surface* destination) {
+    if (destination == nullptr || !destination->IsCreated() || !backBuffer.IsCreated()) {
+        return E_POINTER;
+    }
+    const PixelFormat& format = backBuffer.Description().pixelFormat;
+    if (format.bitCount != 16 || format.redMask != 0xF800) {
+        return S_OK;
+    }
+    // A smaller destination takes the part that fits.
+    const int width = std::min(backBuffer.Width(), destination->Width());
+    const int rows = std::min(backBuffer.Height(), destination->Height());
+    PixelKernels::Copy(destination->WritableRow(0), destination->Description().pitch,
+                       backBuffer.Row(0), backBuffer.Description().pitch, width, rows);
+    return S_OK;
+}
+
+HRESULT Display::DarkenBackBuffer(int factor) {
+    if (!backBuffer.IsCreated()) {
+        return E_POINTER;
+    }
+    const PixelFormat& format = backBuffer.Description().pixelFormat;
+    if (format.bitCount == 16 && format.redMask == 0xF800) {
+        PixelKernels::Darken(backBuffer.WritableRow(0), backBuffer.Description().pitch,
+                             backBuffer.Width(), backBuffer.Height(), factor & 0xFF);
+    }
+    return S_OK;
+}
+
+HRESULT Display::LoadBitmapPalette(Palette& out, std::string_view name) const {
+    if (!created || name.empty()) {
+        return E_INVALIDARG;
+    }
+    const platform::FilePtr file = platform::OpenFile(name, "rb");
+    if (!file) {
+        return E_FAIL;
+    }
+    std::uint8_t fileHeader[14];
+    std::uint8_t infoHeader[40];
+    std::uint8_t table[1024];
+    if (std::fread(fileHeader, 1, sizeof fileHeader, file.get()) != sizeof fileHeader ||
+        std::fread(infoHeader, 1, sizeof infoHeader, file.get()) != sizeof infoHeader ||
+        std::fread(table, 1, sizeof table, file.get()) != sizeof table) {
+        return E_FAIL;
+    }
+    auto read32 = [&](int offset) {
+        return static_cast<std::uint32_t>(infoHeader[offset] | infoHeader[offset + 1] << 8 |
+                                          infoHeader[offset + 2] << 16 |
+                                          static_cast<std::uint32_t>(infoHeader[offset + 3]) << 24);
+    };
+    const std::uint32_t headerSize = read32(0);
+    const unsigned bitCount = infoHeader[14] | infoHeader[15] << 8;
+    std::uint32_t colors = 0;
+    if (headerSize == 40 && bitCount <= 8) {
+        colors = read32(32) != 0 ? read32(32) : 1u << bitCount;
+    }
+    // Never more entries than the table holds, whatever the header claims.
+    colors = std::min<std::uint32_t>(colors, 256);
+    out.fill(0);
+    for (std::uint32_t i = 0; i < colors; ++i) {
+        const std::uint8_t* entry = table + 4 * i;
+        out[i] = entry[2] | entry[1] << 8 | static_cast<std::uint32_t>(entry[0]) << 16;
+    }
+    return S_OK;
+}
+
+HRESULT Display::SetPrimaryPalette(const Palette& palette) {
+    if (!hasPrimary) {
+        return E_POINTER;
+    }
+    primaryPalette = palette;
+    return S_OK;
+}
+
+HRESULT Display::RestoreAllSurfaces() {
+    if (!created) {
+        return E_POINTER;
+    }
+    return presenter.Restore();
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string_view>
+
+#include "platform/HResult.h"
+#include "platform/Presenter.h"
+#include "platform/Rect.h"
+#include "gfx/Surface.h"
+
+// 256 palette entries, 0x00BBGGRR.
+using Palette = std::array<std::uint32_t, 256>;
+
+// The display everything is drawn through: an RGB565 back buffer that every frame is drawn into
+// and a presenter that puts it on the screen, in a window or full screen. Surfaces live in
+// memory; the pixel operations here are the exact ones every screen relies on.
+class Display {
+public:
+    explicit Display(platform::Presenter& presenter);
+    ~Display();
+    Display(const Display&) = delete;
+    Display& operator=(const Display&) = delete;
+
+    HRESULT SetUpWindowed(int width, int height);
+    HRESULT SetUpFullScreen(int width, int height, int bitDepth);
+    void Release();
+
+    HRESULT UpdateBounds();
+    HRESULT ClearBackBuffer(std::uint32_t pixel);
+    // Shows the back buffer; on DDERR_SURFACELOST restores the device and returns that code.
+    HRESULT Present();
+    // Off while frames only show progress, so they are not held back to the frame rate.
+    void SetPacing(bool on) { presenter.SetPacing(on); }
+    // Copies `rect` of `source` (null: all of it) to (x, y) of the back buffer, leaving out
+    // key-coloured pixels when the source is colour-keyed.
+    HRESULT BlitKeyed(int x, int y, Surface* source, const Rect* rect);
+    // Blends the source rectangle onto the back buffer at (destX, destY) with `alpha`.
+    HRESULT BlendSurface(Surface* source, int destX, int destY, int sourceLeft, int sourceTop,
+                         int sourceRight, int sourceBottom, int alpha);
+    // A surface holding the named bitmap file at cx x cy (0 for the file's own size).
+    HRESULT CreateSurfaceFromBitmap(std::unique_ptr<Surface>& out, std::string_view name, int cx,
+                                    int cy);
+    // A surface the size of the back buffer.
+    HRESULT CreateScreenCopySurface(std::unique_ptr<Surface>& out);
+    HRESULT CopyBackBufferTo(Surface* destination);
+    // Darkens every back-buffer pixel by factor / 256; only the factor's low 8 bits count.
+    HRESULT DarkenBackBuffer(int factor);
+    // Reads the colour table of a bitmap file; E_FAIL for files shorter than 1078 bytes.
+    HRESULT LoadBitmapPalette(Palette& out, std::string_view name) const;
+    HRESULT SetPrimaryPalette(const Palette& palette);
+    HRESULT RestoreAllSurfaces();
+
+    // Whether a surface of width x height pixels goes to video memory: when width x height x 16
+    // is less than the free video memory.
+    static bool UsesVideoMemory(int width, int height, std::uint64_t freeVideoMemory);
+
+    Surface* BackBuffer() { return backBuffer.IsCreated() ? &backBuffer : nullptr; }
+    const Rect& Bounds() const { return bounds; }
+    int Windowed() const { return windowed; }
+    const Palette& PrimaryPalette() const { return primaryPalette; }
+
+private:
+    std::uint32_t MemoryCaps(int width, int height) const;
+    HRESULT CreateBackBuffer(int width, int height);
+
+    platform::Presenter& presenter;
+    bool created = false;
+    bool hasPrimary = false;
+    Surface backBuffer;
+    Rect bounds;
+    int windowed = 1;
+    Palette primaryPalette{};
+};

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "TempDir.h"
+#include "platform/MemoryAudioBackend.h"
+#include "platform/MessageQueue.h"
+#include "audio/MediaPlayer.h"
+#include "audio/SoundManager.h"
+#include "core/ProcessState.h"
+
+// Music and sound on players in memory, in a game folder of its own (without set.ini). End
+// notices are posted to `queue` and message boxes are collected as "caption: text".
+class AudioFixture : public ::testing::Test {
+protected:
+    AudioFixture() {
+        backend.SetEndNotice([this] { queue.Post({WM_GRAPHNOTIFY, 0, 0}); });
+        MediaPlayer::SetBackend(&backend);
+        MediaPlayer::SetMessageBox([this](const std::string& text, const std::string& caption) {
+            boxes.push_back(caption + ": " + text);
+        });
+    }
+    ~AudioFixture() override {
+        MediaPlayer::SetBackend(nullptr);
+        MediaPlayer::SetMessageBox(nullptr);
+    }
+
+    // A resource path as the game spells it.
+    static std::string Path(std::string_view relative) { return exeDir + std::string(relative); }
+
+    // Hands every posted notice to the current sound manager, as the window procedure does.
+    void DeliverNotices() {
+        Message message;
+        while (queue.TryTake(message)) {
+            ASSERT_EQ(message.message, WM_GRAPHNOTIFY);
+            if (SoundManager* manager = SoundManager::Current()) {
+                manager->OnGraphNotify();
+            }
+        }
+    }
+
+    ScopedExeDir game;
+    platform::MemoryAudioBackend backend;
+    platform::MessageQueue queue;
+    std::vector<std::string> boxes;
+};

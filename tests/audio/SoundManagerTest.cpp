@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include "QuietApplication.h"
+
+#include <memory>
+
+#include "AudioFixture.h"
+#include "ScopedEnv.h"
+#include "app/Application.h"
+#include "platform/HeadlessPlatform.h"
+#include "platform/SdlMixerAudioBackend.h"
+#include "audio/MusicPlayer.h"
+#include "audio/SoundManager.h"
+
+namespace {
+
+using SoundManagerTest = AudioFixture;
+
+TEST_F(SoundManagerTest, WithoutSettingsClickAndMusicPlayAtLevelOne) {
+    SoundManager manager;
+    MusicPlayer music;
+    for (const char* file : {"Sound\\btn.wav", "Music\\begin.mp3", "Music\\board1.mp3",
+                             "Music\\board2.mp3", "Music\\board3.mp3"}) {
+        EXPECT_EQ(backend.Record(Path(file)).volume, -4900) << file;
+    }
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(SoundManagerTest, ClickIsAnEffectThatPlaysFromItsStartWithoutLooping) {
+    SoundManager manager;
+    EXPECT_EQ(manager.Mixer().EffectsPlayers(),
+              (std::vector<MediaPlayer*>{&manager.ClickPlayer()}));
+    EXPECT_FALSE(manager.ClickPlayer().Loops());
+    manager.PlayClick();
+    manager.PlayClick();
+    EXPECT_EQ(backend.Record(Path("Sound\\btn.wav")).plays, 2);
+}
+
+TEST_F(SoundManagerTest, RebuiltManagerIsCurrentWithANewClick) {
+    auto manager = std::make_unique<SoundManager>();
+    EXPECT_EQ(SoundManager::Current(), manager.get());
+    manager.reset();
+    EXPECT_EQ(SoundManager::Current(), nullptr);
+    EXPECT_EQ(backend.Record(Path("Sound\\btn.wav")).releases, 1);
+
+    manager = std::make_unique<SoundManager>();
+    EXPECT_EQ(SoundManager::Current(), manager.get());
+    EXPECT_EQ(backend.Record(Path("Sound\\btn.wav")).opens, 2);
+    manager->PlayClick();
+    EXPECT_TRUE(backend.IsPlaying(Path("Sound\\btn.wav")));
+}
+
+TEST_F(SoundManagerTest, PostedNoticeLoopsTheMusicThatEnded) {
+    SoundManager manager;
+    MusicPlayer music;
+    music.PlayMenuTrack();
+    manager.PlayClick();
+    backend.EndTrack(Path("Music\\begin.mp3"));
+    backend.EndTrack(Path("Sound\\btn.wav"));
+    EXPECT_FALSE(queue.Empty());
+    DeliverNotices();
+    EXPECT_EQ(backend.Record(Path("Music\\begin.mp3")).plays, 2);
+    EXPECT_EQ(backend.Record(Path("Sound\\btn.wav")).plays, 1);
+}
+
+TEST_F(SoundManagerTest, FailuresAreToldInTheApplicationWindowsMessageBox) {
+    platform::HeadlessPlatform platform;
+    QuietApplication application(platform);
+    MediaPlayer::SetMessageBox(nullptr);
+    MediaPlayer::SetBackend(nullptr);
+    SoundManager manager;
+    ASSERT_EQ(platform.window.messageBoxes.size(), 1u);
+    EXPECT_EQ(platform.window.messageBoxes[0].text,
+              "Unable to create DirectShow Graph Builder object.");
+    EXPECT_EQ(platform.window.messageBoxes[0].caption, "Error");
+}
+
+TEST_F(SoundManagerTest, WithoutAnAudioDeviceEverythingIsSilentAndNothingIsShown) {
+    ScopedEnv driver("SDL_AUDIODRIVER", "no-such-driver");
+    platform::SdlMixerAudioBackend sdl([this] { queue.Post({WM_GRAPHNOTIFY, 0, 0}); });
+    MediaPlayer::SetBackend(&sdl);
+    {
+        SoundManager manager;
+        MusicPlayer music;
+        manager.PlayClick();
+        music.PlayMenuTrack();
+        music.PlayRandomBoardTrack();
+        manager.Mixer().SetMusicLevel(15);
+        manager.OnGraphNotify();
+        EXPECT_TRUE(music.MenuPlayer().IsOpen());
+        EXPECT_FALSE(sdl.DeviceOpen());
+    }
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(queue.Empty());
+    MediaPlayer::SetBackend(&backend);
+}
+
+} // namespace

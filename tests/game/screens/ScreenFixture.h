@@ -1,0 +1,176 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ImageFiles.h"
+#include "puzzle/LevelBuilder.h"
+#include "QuietApplication.h"
+#include "TempDir.h"
+#include "platform/HeadlessPlatform.h"
+#include "platform/MemoryAudioBackend.h"
+#include "puzzle/Board.h"
+#include "game/screens/BoardScreen.h"
+#include "puzzle/LevelFile.h"
+#include "audio/MediaPlayer.h"
+#include "audio/SoundManager.h"
+#include "gfx/DisplayFixture.h"
+#include "gfx/ImageCache.h"
+#include "gfx/PixelKernels.h"
+
+// A headless application with an 800 x 600 back buffer, players in memory and a game folder
+// of its own, in which each test lays the images, levels and settings it wants before it
+// makes the board and its screen.
+class ScreenFixture : public DisplayFixture {
+protected:
+    // Solid colours that survive the 565 conversion unchanged.
+    static constexpr std::uint32_t kDesk = 0x204060;
+    static constexpr std::uint32_t kFrame = 0x00F800;
+    static constexpr std::uint32_t kPassed = 0xF8F800;
+    static constexpr std::uint32_t kNotPassed = 0x0000F8;
+    static constexpr std::uint32_t kLine = 0xF80000;
+    // Soldiers 19..31 share the portrait of number 1.
+    static constexpr int kPortraits = 18;
+    static std::uint32_t SpriteColour(int number) {
+        return static_cast<std::uint32_t>(number > kPortraits ? 1 : number) << 19 | 0x4008;
+    }
+    static std::uint16_t Pixel(std::uint32_t colour) { return PixelKernels::ToRgb565(colour); }
+
+    ScreenFixture() {
+        ImageCache::Instance().ClearImageCache();
+        MediaPlayer::SetBackend(&audio);
+        sound = std::make_unique<SoundManager>();
+    }
+    ~ScreenFixture() override {
+        screen.reset();
+        sound.reset();
+        MediaPlayer::SetBackend(nullptr);
+        ImageCache::Instance().ClearImageCache();
+    }
+
+    const TempDir& Dir() const { return exe.Dir(); }
+
+    void WriteImage(const std::string& relative, int width, int height, std::uint32_t colour) {
+        const auto count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+        Dir().Write(relative, EncodeBmp8(width, height, std::vector<std::uint32_t>(count, colour)));
+    }
+
+    // Every image of the board screen, with the buttons of levels first..last.
+    void WriteImages(int firstLevel = 1, int lastLevel = 5) {
+        WriteImage("Graphic/UI/desk.bmp", 800, 600, kDesk);
+        for (int n = 1; n <= kPortraits; ++n) {
+            Piece piece;
+            piece.SetType(n);
+            WriteImage(std::string("Graphic/UI/") + Piece::PortraitImage(n), piece.width,
+                       piece.height, SpriteColour(n));
+        }
+        for (const Shape shape : {Shape::Across, Shape::Erect, Shape::Big, Shape::Small}) {
+            const int width = Piece::ColumnsOf(shape) * 98;
+            const int height = Piece::RowsOf(shape) * 94;
+            Dir().Write(
+                std::string("Graphic/Effects/") + Piece::FrameImage(shape),
+                EncodePngRgba(width, height,
+                              std::vector<std::uint32_t>(width * height, 0xFF000000 | kFrame)));
+        }
+        struct Image {
+            const char* name;
+            int width, height;
+            std::uint32_t colour;
+        };
+        const Image images[] = {
+            {"UI/sfx_zi.bmp", 80, 15, 0x080808},
+            {"UI/guog.bmp", 304, 244, 0x101010},
+            {"UI/jies.bmp", 357, 396, 0x181818},
+            {"UI/pinput.bmp", 350, 230, 0x282828},
+            {"UI/ytg.bmp", 48, 17, kPassed},
+            {"UI/wtg.bmp", 48, 17, kNotPassed},
+            {"UI/xian.bmp", 51, 1, kLine},
+            {"Button/frameMoreGame.bmp", 650, 50, 0x303030},
+            {"Button/dianwo.bmp", 650, 50, 0x303030},
+            {"Button/tc.bmp", 650, 50, 0x303030},
+            {"Button/xyg.bmp", 500, 38, 0x383838},
+            {"Button/qx.bmp", 500, 38, 0x383838},
+            {"Button/syy.bmp", 65, 10, 0x404040},
+            {"Button/xyy.bmp", 65, 10, 0x404040},
+            {"Button/zsyy.bmp", 85, 42, 0x484848},
+            {"Button/zxyy.bmp", 85, 42, 0x484848},
+            {"Button/i_rightbtn.bmp", 560, 39, 0x505050},
+            {"Button/i_nobtn.bmp", 560, 39, 0x505050},
+        };
+        for (const Image& image : images) {
+            WriteImage(std::string("Graphic/") + image.name, image.width, image.height,
+                       image.colour);
+        }
+        for (int n = firstLevel; n <= lastLevel; ++n) {
+            WriteImage("Graphic/Board/" + std::to_string(n) + ".bmp", 645, 30, 0x585858);
+            WriteImage("Graphic/Board/s" + std::to_string(n) + ".bmp", 62, 17, 0x606060);
+        }
+    }
+
+    void WriteLevel(int n, const LevelFile::Grid& grid) const {
+        Dir().Write("Board/" + std::to_string(n) + ".dat", LevelFile::Encode(grid));
+    }
+
+    // Level 1: the big piece one step above the goal, soldiers 19 over 20 in column 0 and the
+    // upright 4 in column 3. Level 2: the big piece at the top and soldier 19 in the corner.
+    void WriteLevels() const {
+        WriteLevel(1, MakeGrid({{2, 1, 2}, {19, 0, 0}, {20, 0, 1}, {4, 3, 0}}));
+        WriteLevel(2, MakeGrid({{2, 1, 0}, {19, 0, 4}}));
+    }
+
+    // The board and its screen, built and showing `level`.
+    void Start(int level = 1) {
+        board = std::make_unique<Board>();
+        screen = std::make_unique<BoardScreen>();
+        screen->SetBoard(board.get());
+        screen->BuildBoardScreen();
+        board->LoadLevel(level);
+        screen->ShowBoard();
+    }
+
+    void Send(std::uint32_t code, int x, int y) {
+        MouseEvent event{code, static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y)};
+        screen->HandleMouse(&event);
+    }
+    void Press(int x, int y) { Send(kMouseLeftDown, x, y); }
+    void Click(int x, int y) {
+        Send(kMouseLeftDown, x, y);
+        Send(kMouseLeftUp, x, y);
+    }
+    // A press on the centre of a board cell.
+    void PressCell(int col, int row) { Press(14 + 98 * col + 49, 36 + 94 * row + 47); }
+
+    int Clicks() const { return audio.Record(exeDir + "Sound\\btn.wav").plays; }
+    // The frames shown, by shape.
+    std::vector<Shape> VisibleFrames() {
+        std::vector<Shape> shown;
+        for (const Shape shape : {Shape::Across, Shape::Erect, Shape::Big, Shape::Small}) {
+            if (screen->SelectionFrame(shape).visible != 0) {
+                shown.push_back(shape);
+            }
+        }
+        return shown;
+    }
+    // The next posted message, or 0 when none waits.
+    UINT TakeMessage() {
+        Message message;
+        return platform.Queue().TryTake(message) ? message.message : 0;
+    }
+    void Draw() {
+        display->ClearBackBuffer(0);
+        screen->Draw();
+    }
+
+    platform::HeadlessPlatform platform;
+    // Made before the game folder: making it points exeDir at the test program.
+    QuietApplication app{platform};
+    ScopedExeDir exe;
+    platform::MemoryAudioBackend audio;
+    std::unique_ptr<SoundManager> sound;
+    std::unique_ptr<Board> board;
+    std::unique_ptr<BoardScreen> screen;
+};

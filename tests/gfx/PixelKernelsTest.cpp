@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+
+#include <random>
+#include <vector>
+
+#include "gfx/PixelKernels.h"
+
+namespace {
+
+TEST(PixelKernelsTest, WideningAndNarrowingRoundTripEveryPixel) {
+    for (unsigned p = 0; p <= 0xFFFF; ++p) {
+        ASSERT_EQ(PixelKernels::ToRgb565(PixelKernels::ToRgb888(static_cast<std::uint16_t>(p))), p);
+    }
+    EXPECT_EQ(PixelKernels::ToRgb888(0xFFFF), 0xFFFFFFu);
+    EXPECT_EQ(PixelKernels::ToRgb888(0xF81F), 0xFF00FFu);
+    EXPECT_EQ(PixelKernels::ToRgb565(0xFF00FF), 0xF81F);
+    EXPECT_EQ(PixelKernels::ToRgb565(0x070307), 0x0000) << "low bits are truncated";
+}
+
+TEST(PixelKernelsTest, FastBlendMatchesTheReferenceOnEveryWidthAndPitch) {
+    std::mt19937 random(42);
+    std::uniform_int_distribution<int> pixel(0, 0xFFFF);
+    const std::uint16_t key = 0xF81F;
+    for (int width = 1; width <= 37; ++width) {
+        for (const int alpha : {0, 1, 77, 128, 200, 255}) {
+            const int rows = 3;
+            const int sourceStride = width + 3;
+            const int destStride = width + 5;
+            std::vector<std::uint16_t> source(static_cast<std::size_t>(sourceStride) * rows);
+            std::vector<std::uint16_t> dest(static_cast<std::size_t>(destStride) * rows);
+            for (auto& p : source) {
+                p = random() % 5 == 0 ? key : static_cast<std::uint16_t>(pixel(random));
+            }
+            for (auto& p : dest) {
+                p = static_cast<std::uint16_t>(pixel(random));
+            }
+            std::vector<std::uint16_t> expected = dest;
+            PixelKernels::BlendKeyedReference(expected.data(), destStride * 2, source.data(),
+                                              sourceStride * 2, width, rows, key, alpha);
+            PixelKernels::BlendKeyed(dest.data(), destStride * 2, source.data(), sourceStride * 2,
+                                     width, rows, key, alpha);
+            ASSERT_EQ(dest, expected) << "width " << width << " alpha " << alpha;
+        }
+    }
+}
+
+TEST(PixelKernelsTest, FastAlphaRowMatchesTheReferenceOnEveryWidthScaleAndPlane) {
+    std::mt19937 random(7);
+    for (int width = 1; width <= 37; ++width) {
+        for (const unsigned scale : {1u, 2u, 129u, 256u}) {
+            for (const bool withPlane : {true, false}) {
+                std::vector<std::uint32_t> colors(width);
+                std::vector<std::uint16_t> colors565(width);
+                std::vector<std::uint8_t> plane(width);
+                std::vector<std::uint16_t> dest(width);
+                for (int i = 0; i < width; ++i) {
+                    colors[i] = random() & 0xFFFFFF;
+                    colors565[i] = PixelKernels::ToRgb565(colors[i]);
+                    // Fully clear and fully solid pixels take their own paths.
+                    const unsigned pick = random() % 4;
+                    plane[i] = pick == 0   ? 0
+                               : pick == 1 ? 255
+                                           : static_cast<std::uint8_t>(random());
+                    dest[i] = static_cast<std::uint16_t>(random());
+                }
+                std::vector<std::uint16_t> expected = dest;
+                const std::uint8_t* alpha = withPlane ? plane.data() : nullptr;
+                PixelKernels::BlendAlphaRowReference(expected.data(), colors.data(),
+                                                     colors565.data(), alpha, scale, width);
+                PixelKernels::BlendAlphaRow(dest.data(), colors.data(), colors565.data(), alpha,
+                                            scale, width);
+                ASSERT_EQ(dest, expected) << "width " << width << " scale " << scale;
+            }
+        }
+    }
+    // A half-transparent white over black lands halfway, and solid pixels are copied exactly.
+    std::vector<std::uint32_t> white(8, 0xFFFFFF);
+    std::vector<std::uint16_t> white565(8, 0xFFFF);
+    std::vector<std::uint8_t> half(8, 128);
+    std::vector<std::uint16_t> black(8, 0);
+    PixelKernels::BlendAlphaRow(black.data(), white.data(), white565.data(), half.data(), 256, 8);
+    EXPECT_EQ(black[3], PixelKernels::ToRgb565(0x7F7F7F));
+    PixelKernels::BlendAlphaRow(black.data(), white.data(), white565.data(), nullptr, 256, 8);
+    EXPECT_EQ(black[7], 0xFFFF);
+}
+
+} // namespace
