@@ -22,14 +22,22 @@
 #include <vector>
 
 #include "SolutionClicks.h"
+#include "audio/MediaPlayer.h"
+#include "core/ProcessState.h"
 #include "game/GameApplication.h"
 #include "platform/HeadlessPlatform.h"
 #include "platform/MemoryAudioBackend.h"
 #include "platform/Messages.h"
 #include "puzzle/Board.h"
 #include "puzzle/Solver.h"
-#include "audio/MediaPlayer.h"
-#include "core/ProcessState.h"
+
+using namespace core;
+using namespace scene;
+using namespace app;
+using namespace widgets;
+using namespace audio;
+using namespace puzzle;
+using namespace game;
 
 namespace {
 

@@ -12,9 +12,11 @@
 #include <memory>
 #include <random>
 
-#include "platform/MemoryPresenter.h"
 #include "gfx/Display.h"
 #include "gfx/PixelKernels.h"
+#include "platform/MemoryPresenter.h"
+
+using namespace gfx;
 
 namespace {
 
@@ -63,7 +65,7 @@ struct Scene {
 
 void BM_BlitKeyed(benchmark::State& state) {
     Scene scene(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)), 0.1);
-    const Rect whole{0, 0, scene.source.Width(), scene.source.Height()};
+    const platform::Rect whole{0, 0, scene.source.Width(), scene.source.Height()};
     for (auto _ : state) {
         scene.display.BlitKeyed(0, 0, &scene.source, &whole);
         benchmark::ClobberMemory();

@@ -4,6 +4,8 @@
 #include "puzzle/LevelBuilder.h"
 #include "puzzle/Solver.h"
 
+using namespace puzzle;
+
 static void SolveClassic(benchmark::State& state) {
     const LevelFile::Grid grid = ClassicGrid();
     for (auto _ : state) {

@@ -4,6 +4,15 @@
 #include <chrono>
 #include <thread>
 
+#include "app/CharListener.h"
+#include "core/InstallRegistration.h"
+#include "core/KeyboardInput.h"
+#include "core/ProcessState.h"
+#include "core/TimerRegistry.h"
+#include "core/Trace.h"
+#include "gfx/Bitmap.h"
+#include "gfx/Display.h"
+#include "gfx/ImageCache.h"
 #include "platform/CursorFile.h"
 #include "platform/CursorImage.h"
 #include "platform/DocumentOpener.h"
@@ -11,15 +20,8 @@
 #include "platform/Platform.h"
 #include "platform/Settings.h"
 #include "platform/Window.h"
-#include "gfx/Bitmap.h"
-#include "app/CharListener.h"
-#include "gfx/Display.h"
-#include "gfx/ImageCache.h"
-#include "core/InstallRegistration.h"
-#include "core/KeyboardInput.h"
-#include "core/ProcessState.h"
-#include "core/TimerRegistry.h"
-#include "core/Trace.h"
+
+namespace app {
 
 namespace {
 
@@ -35,7 +37,7 @@ std::string SettingsPath() {
 } // namespace
 
 Application::Application(platform::Platform& platform) : platform(platform) {
-    ImageCache::Instance().ClearImageCache();
+    gfx::ImageCache::Instance().ClearImageCache();
     theApplication = this;
     exePath = platform.ExecutablePath();
     exeDir = DirectoryWithSeparator(exePath);
@@ -50,7 +52,7 @@ Application::~Application() {
         currentDisplay = nullptr;
     }
     charListeners.clear();
-    ImageCache::Instance().ClearImageCache();
+    gfx::ImageCache::Instance().ClearImageCache();
     if (theApplication == this) {
         theApplication = nullptr;
     }
@@ -67,29 +69,30 @@ Application::InitResult Application::Init(const std::string& line, int width, in
                                           int iconId, int acceleratorId) {
     if (gamePath.empty() || version.empty() || gameId.empty() || gameIcon.empty() ||
         installKey.empty() || title.empty() || iconId == 0 || acceleratorId == 0) {
-        Trace("参数错误\n");
+        core::Trace("参数错误\n");
         return InitResult::Failed;
     }
     screenHeight = height;
     screenWidth = width;
-    RegisterInstall(installKey, gamePath, version, gameId, gameIcon);
+    core::RegisterInstall(installKey, gamePath, version, gameId, gameIcon);
     if (line == "/REGSERVER") {
-        platform.Opener().Open(Settings::ReadString(SettingsPath(), "website", "web1", "1"));
+        platform.Opener().Open(
+            platform::Settings::ReadString(SettingsPath(), "website", "web1", "1"));
         return InitResult::Done;
     }
-    timerRegistry = std::make_unique<TimerRegistry>(
+    timerRegistry = std::make_unique<core::TimerRegistry>(
         platform.Timers(),
         [&queue = platform.Queue()](std::uint32_t id) {
             queue.Post({WM_TIMERFIRED, id, 0});
         },
         [this](const std::string& name) { OnTimerEvent(name); });
-    if (Settings::ReadNumber(SettingsPath(), "set", "fullscreen", "0") == 1) {
+    if (platform::Settings::ReadNumber(SettingsPath(), "set", "fullscreen", "0") == 1) {
         // The game always starts in a window; the settings switch to full screen later.
         windowed = 1;
-        Settings::WriteString(SettingsPath(), "set", "fullscreen", "0");
+        platform::Settings::WriteString(SettingsPath(), "set", "fullscreen", "0");
     }
     if (!platform.GetWindow().Create(title, screenWidth, screenHeight)) {
-        Trace("创建窗口失败！！\n");
+        core::Trace("创建窗口失败！！\n");
         return InitResult::Failed;
     }
     LoadCursorAndIcon();
@@ -108,7 +111,7 @@ void Application::LoadCursorAndIcon() {
         platform::DecodedImage image{cursor.width, cursor.height, cursor.pixels, true};
         window.SetCursorImage(image, cursor.hotspotX, cursor.hotspotY);
     }
-    if (const std::unique_ptr<Bitmap> icon = Bitmap::Load(iconPath, 0, 0)) {
+    if (const std::unique_ptr<gfx::Bitmap> icon = gfx::Bitmap::Load(iconPath, 0, 0)) {
         platform::DecodedImage image;
         image.width = icon->Width();
         image.height = icon->Height();
@@ -122,7 +125,7 @@ void Application::LoadCursorAndIcon() {
 }
 
 bool Application::StartRunning() {
-    keyboard = std::make_unique<KeyboardInput>(&platform.Keys(), [this](std::uint32_t code) {
+    keyboard = std::make_unique<core::KeyboardInput>(&platform.Keys(), [this](std::uint32_t code) {
         lastInput.code = code;
         OnInput(&lastInput);
     });
@@ -222,11 +225,11 @@ void Application::TearDownDisplay() {
 }
 
 HRESULT Application::SetUpDisplay() {
-    ImageCache::Instance().ClearImageCache();
+    gfx::ImageCache::Instance().ClearImageCache();
     ReleaseSurfaces();
     charListeners.clear();
     display.reset();
-    display = std::make_unique<Display>(platform.GetWindow().GetPresenter());
+    display = std::make_unique<gfx::Display>(platform.GetWindow().GetPresenter());
     currentDisplay = display.get();
     if (windowed) {
         if (const HRESULT result = display->SetUpWindowed(screenWidth, screenHeight);
@@ -320,19 +323,19 @@ LRESULT Application::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         break;
     case WM_MOUSEMOVE:
-        OnMouse(kMouseMove, lParam);
+        OnMouse(core::kMouseMove, lParam);
         break;
     case WM_LBUTTONDOWN:
-        OnMouse(kMouseLeftDown, lParam);
+        OnMouse(core::kMouseLeftDown, lParam);
         break;
     case WM_LBUTTONUP:
-        OnMouse(kMouseLeftUp, lParam);
+        OnMouse(core::kMouseLeftUp, lParam);
         break;
     case WM_RBUTTONDOWN:
-        OnMouse(kMouseRightDown, lParam);
+        OnMouse(core::kMouseRightDown, lParam);
         break;
     case WM_RBUTTONUP:
-        OnMouse(kMouseRightUp, lParam);
+        OnMouse(core::kMouseRightUp, lParam);
         break;
     case WM_QUERYNEWPALETTE:
         if (display) {
@@ -399,7 +402,7 @@ void Application::OnActivate(WPARAM wParam) {
 void Application::OnCommand(WPARAM id) {
     if (id == kCommandToggleFullScreen) {
         windowed = windowed ? 0 : 1;
-        Settings::WriteString(SettingsPath(), "set", "fullscreen", windowed ? "0" : "1");
+        platform::Settings::WriteString(SettingsPath(), "set", "fullscreen", windowed ? "0" : "1");
         SetUpDisplayForCommand();
     } else if (id == kCommandFullScreen || id == kCommandWindowed) {
         SetUpDisplayForCommand();
@@ -432,3 +435,5 @@ void Application::OnMouse(std::uint32_t code, LPARAM lParam) {
                  static_cast<std::uint32_t>((lParam >> 16) & 0xFFFF)};
     OnInput(&lastInput);
 }
+
+} // namespace app

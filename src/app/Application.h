@@ -5,23 +5,30 @@
 #include <string>
 #include <vector>
 
+#include "core/MouseEvent.h"
 #include "platform/HResult.h"
 #include "platform/Messages.h"
 #include "scene/Element.h"
-#include "core/MouseEvent.h"
 
 namespace platform {
 class Platform;
 }
-class CharListener;
+namespace gfx {
 class Display;
+}
+namespace core {
 class KeyboardInput;
 class TimerRegistry;
+}
+
+namespace app {
+
+class CharListener;
 
 // The root of the scene tree and owner of the window, the display, the timers and the keyboard:
 // one per process. It runs the main loop, turns window messages into the game's input and draws
 // a frame whenever nothing else waits. The game derives from it.
-class Application : public Element {
+class Application : public scene::Element {
 public:
     explicit Application(platform::Platform& platform);
     ~Application() override;
@@ -49,7 +56,7 @@ public:
     virtual void OnDisplayReady() = 0;
     // A named timer fired (on the main thread).
     virtual void OnTimerEvent(std::string name) = 0;
-    virtual void OnInput(MouseEvent* event) = 0;
+    virtual void OnInput(core::MouseEvent* event) = 0;
     virtual void BroadcastChar(int code);
     // Appends a listener; null and one already registered are ignored.
     virtual void AddCharListener(CharListener* listener);
@@ -78,13 +85,13 @@ public:
 
     static Application* Instance();
 
-    Display* GetDisplay() const { return display.get(); }
-    KeyboardInput* Keyboard() const { return keyboard.get(); }
-    TimerRegistry* Timers() const { return timerRegistry.get(); }
+    gfx::Display* GetDisplay() const { return display.get(); }
+    core::KeyboardInput* Keyboard() const { return keyboard.get(); }
+    core::TimerRegistry* Timers() const { return timerRegistry.get(); }
     platform::Platform& GetPlatform() const { return platform; }
     const std::vector<CharListener*>& CharListeners() const { return charListeners; }
 
-    MouseEvent lastInput{};
+    core::MouseEvent lastInput{};
     std::string commandLine;
 
 protected:
@@ -107,11 +114,13 @@ private:
     void TearDownDisplay();
 
     platform::Platform& platform;
-    std::unique_ptr<Display> display;
-    std::unique_ptr<KeyboardInput> keyboard;
-    std::unique_ptr<TimerRegistry> timerRegistry;
+    std::unique_ptr<gfx::Display> display;
+    std::unique_ptr<core::KeyboardInput> keyboard;
+    std::unique_ptr<core::TimerRegistry> timerRegistry;
     std::vector<CharListener*> charListeners;
     int exitCode = 0;
     // The display failed after a switch; the window closed, and the program ends in failure.
     bool displayFailed = false;
 };
+
+} // namespace app

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace app {
+
 // An element that takes typed characters: one WM_CHAR code at a time, a byte of GBK text or a
 // control code (8 Backspace, 13 Enter, 27 Escape).
 class CharListener {
@@ -7,3 +9,5 @@ public:
     virtual ~CharListener() = default;
     virtual void OnChar(int code) = 0;
 };
+
+} // namespace app

@@ -6,9 +6,11 @@
 #include <cstdint>
 
 #include "app/Application.h"
+#include "core/Trace.h"
 #include "platform/Platform.h"
 #include "platform/Window.h"
-#include "core/Trace.h"
+
+namespace audio {
 
 namespace {
 
@@ -20,10 +22,10 @@ constexpr const char* kErrorCaption = "Error";
 void ShowError(const std::string& text) {
     if (messageBox) {
         messageBox(text, kErrorCaption);
-    } else if (Application* application = Application::Instance()) {
+    } else if (app::Application* application = app::Application::Instance()) {
         application->GetPlatform().GetWindow().ShowMessageBox(text, kErrorCaption);
     } else {
-        Trace("%s\n", text.c_str());
+        core::Trace("%s\n", text.c_str());
     }
 }
 
@@ -103,3 +105,5 @@ int MediaPlayer::VolumeOfLevel(int level) {
     const std::int64_t volume = std::int64_t{level} * 350 - 5250;
     return static_cast<int>(std::clamp<std::int64_t>(volume, INT_MIN, INT_MAX));
 }
+
+} // namespace audio

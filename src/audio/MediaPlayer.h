@@ -5,6 +5,8 @@
 
 #include "platform/AudioBackend.h"
 
+namespace audio {
+
 // One audio file's player: plays the file from its start, stops it, sets its volume from a level
 // and, when looping, starts it again each time it plays to its end. A player that could not be
 // made stays silent and every operation on it does nothing. Main thread only.
@@ -50,3 +52,5 @@ private:
     platform::AudioBackend* backend = nullptr;
     platform::AudioHandle handle = platform::kNoAudio;
 };
+
+} // namespace audio

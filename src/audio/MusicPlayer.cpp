@@ -6,6 +6,8 @@
 #include "core/ProcessState.h"
 #include "core/RandomRange.h"
 
+namespace audio {
+
 MusicPlayer::MusicPlayer() {
     SoundManager* manager = SoundManager::Current();
     if (manager == nullptr) {
@@ -35,7 +37,7 @@ MusicPlayer::~MusicPlayer() {
 
 void MusicPlayer::PlayRandomBoardTrack() {
     // A new generator for every pick, seeded afresh from the clock.
-    currentIndex = std::clamp(RandomRange(1, 4).Next(), 1, 3);
+    currentIndex = std::clamp(core::RandomRange(1, 4).Next(), 1, 3);
     current = &boards[static_cast<std::size_t>(currentIndex - 1)];
     current->PlayFromStart();
 }
@@ -46,3 +48,5 @@ void MusicPlayer::ResumeBoardTrack() {
     }
     current->PlayFromStart();
 }
+
+} // namespace audio

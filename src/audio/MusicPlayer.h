@@ -4,6 +4,8 @@
 
 #include "audio/MediaPlayer.h"
 
+namespace audio {
+
 // The game's music: the menu track ("Music\begin.mp3") and three board tracks
 // ("Music\board1.mp3" to "board3.mp3"), all looping on the current sound manager's music channel,
 // and the choice of the current board track. Without a sound manager at construction it opens
@@ -38,3 +40,5 @@ private:
     MediaPlayer* current = &boards[0];
     int currentIndex = 0;
 };
+
+} // namespace audio

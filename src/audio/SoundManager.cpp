@@ -4,6 +4,8 @@
 
 #include "core/ProcessState.h"
 
+namespace audio {
+
 namespace {
 
 std::atomic<SoundManager*> current{nullptr};
@@ -37,3 +39,5 @@ void SoundManager::PlayClick() {
 void SoundManager::OnGraphNotify() {
     mixer.PumpMusicEvents();
 }
+
+} // namespace audio

@@ -3,6 +3,8 @@
 #include "audio/MediaPlayer.h"
 #include "audio/VolumeMixer.h"
 
+namespace audio {
+
 // Owns the volume mixer and the click sound ("Sound\btn.wav" beside the executable). One is made
 // at every display set-up; the newest one is the process-wide current sound manager until it is
 // destroyed. Main thread only.
@@ -29,3 +31,5 @@ private:
     VolumeMixer mixer;
     MediaPlayer click;
 };
+
+} // namespace audio

@@ -4,6 +4,8 @@
 
 #include "audio/MediaPlayer.h"
 
+namespace audio {
+
 void VolumeMixer::AddEffectsPlayer(MediaPlayer* player) {
     Add(effectsPlayers, player, effectsLevel);
 }
@@ -46,3 +48,5 @@ void VolumeMixer::Apply(const std::vector<MediaPlayer*>& players, int level) {
         player->SetVolumeLevel(level);
     }
 }
+
+} // namespace audio

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+namespace audio {
+
 class MediaPlayer;
 
 // The two volume channels, effects and music: each a level (0 to 15, 1 at first) and the ordered
@@ -35,3 +37,5 @@ private:
     int musicLevel = 1;
     std::vector<MediaPlayer*> musicPlayers;
 };
+
+} // namespace audio

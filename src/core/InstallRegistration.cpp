@@ -3,6 +3,8 @@
 #include "core/RegistryKey.h"
 #include "core/Trace.h"
 
+namespace core {
+
 void RegisterInstall(const std::string& installKey, const std::string& gamePath,
                      const std::string& version, const std::string& gameId,
                      const std::string& gameIcon) {
@@ -19,3 +21,5 @@ void RegisterInstall(const std::string& installKey, const std::string& gamePath,
     key.SetString("GameID", gameId);
     key.SetString("GameIcon", gameIcon);
 }
+
+} // namespace core

@@ -4,6 +4,8 @@
 
 #include "core/MouseEvent.h"
 
+namespace core {
+
 namespace {
 
 // Reads per poll: the first, and one more after re-acquiring a device that was still acquired
@@ -82,3 +84,5 @@ void KeyboardInput::Deliver(const platform::KeyRecord* records, std::uint32_t co
         onKey(down ? pressed : pressed + 1);
     }
 }
+
+} // namespace core

@@ -6,6 +6,8 @@
 #include "platform/HResult.h"
 #include "platform/KeyBuffer.h"
 
+namespace core {
+
 // Turns the buffered key device's records into the game's key event codes (MouseEvent.h). Only
 // the arrows, Escape and Enter produce events. A null device makes every call do nothing.
 class KeyboardInput {
@@ -30,3 +32,5 @@ private:
     platform::KeyBuffer* device;
     std::function<void(std::uint32_t code)> onKey;
 };
+
+} // namespace core

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace core {
+
 // One pointer or key event for the game's input handler: what happened, and where the pointer
 // was at the time (key events carry the last known position).
 struct MouseEvent {
@@ -47,3 +49,5 @@ auto RouteMouse(const MouseEvent& event, Press&& press, Release&& release, Move&
         return decltype(press(x, y))();
     }
 }
+
+} // namespace core

@@ -6,6 +6,8 @@
 
 #include "core/Trace.h"
 
+namespace core {
+
 namespace {
 
 std::atomic<unsigned> liveTimers{0};
@@ -61,3 +63,5 @@ bool MultimediaTimer::ReachedEnd() {
 unsigned MultimediaTimer::LiveCount() {
     return liveTimers.load();
 }
+
+} // namespace core

@@ -6,6 +6,8 @@
 
 #include "platform/TimerService.h"
 
+namespace core {
+
 // One named periodic timer, started when made and stopped when destroyed. It counts its firings
 // against a repeat limit; the process keeps a count of live started timers.
 class MultimediaTimer {
@@ -36,3 +38,5 @@ public:
 private:
     platform::TimerService& service;
 };
+
+} // namespace core

@@ -5,7 +5,7 @@
 std::string exeDir;
 std::string exePath;
 std::string iconPath;
-Display* currentDisplay = nullptr;
+gfx::Display* currentDisplay = nullptr;
 int screenWidth = 800;
 int screenHeight = 600;
 int active = 0;

@@ -3,7 +3,9 @@
 #include <string>
 #include <string_view>
 
+namespace gfx {
 class Display;
+}
 
 // Process-wide values shared by every part of the game. Only the main thread writes them.
 
@@ -16,7 +18,7 @@ extern std::string exePath;
 extern std::string iconPath;
 
 // The display of the moment, replaced at every display set-up; null before the first.
-extern Display* currentDisplay;
+extern gfx::Display* currentDisplay;
 
 extern int screenWidth;
 extern int screenHeight;

@@ -3,6 +3,8 @@
 #include <chrono>
 #include <cstdlib>
 
+namespace core {
+
 RandomRange::RandomRange(int newLow, int high) {
     if (high <= newLow) {
         return;
@@ -19,3 +21,5 @@ int RandomRange::Next() const {
     }
     return low + static_cast<int>(static_cast<unsigned>(std::rand()) % range);
 }
+
+} // namespace core

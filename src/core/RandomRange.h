@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace core {
+
 // A random integer in [low, high) from the C runtime's generator, seeded from the clock when
 // made. With high <= low it holds no range and Next() gives 0.
 class RandomRange {
@@ -13,3 +15,5 @@ private:
     int low = 0;
     unsigned range = 0;
 };
+
+} // namespace core

@@ -2,6 +2,8 @@
 
 #include "platform/RegistryStore.h"
 
+namespace core {
+
 namespace {
 
 platform::RegistryStore& Store() {
@@ -36,3 +38,5 @@ void RegistryKey::Close() {
     subKey.clear();
     open = false;
 }
+
+} // namespace core

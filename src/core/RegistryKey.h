@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace core {
+
 // Result codes of the registry calls under their published names and values.
 constexpr long ERROR_SUCCESS = 0;
 constexpr long ERROR_FILE_NOT_FOUND = 2;
@@ -26,3 +28,5 @@ private:
     std::string subKey;
     bool open = false;
 };
+
+} // namespace core

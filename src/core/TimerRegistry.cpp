@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace core {
+
 TimerRegistry::TimerRegistry(platform::TimerService& service, PostFiring postFiring,
                              TimerEvent onTimerEvent)
     : service(service), postFiring(std::move(postFiring)), onTimerEvent(std::move(onTimerEvent)) {}
@@ -72,3 +74,5 @@ void TimerRegistry::HandleFiring(std::uint32_t timerId) {
         KillTimer(name);
     }
 }
+
+} // namespace core

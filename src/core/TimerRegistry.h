@@ -9,6 +9,8 @@
 
 #include "core/MultimediaTimer.h"
 
+namespace core {
+
 // The game's named timers. The service's thread only reports a firing through postFiring; the
 // application posts it to the main thread, which hands it back to HandleFiring. Everything else
 // runs on the main thread.
@@ -42,3 +44,5 @@ private:
     std::list<MultimediaTimer*> timers; // creation order
     std::map<std::string, std::unique_ptr<MultimediaTimer>> byName;
 };
+
+} // namespace core

@@ -1,27 +1,29 @@
 #include "game/GameApplication.h"
 
+#include "audio/MusicPlayer.h"
+#include "audio/SoundManager.h"
+#include "core/ProcessState.h"
+#include "game/screens/LeaderboardFile.h"
+#include "game/screens/LeaderboardView.h"
+#include "gfx/Display.h"
 #include "platform/DocumentOpener.h"
 #include "platform/FileSystem.h"
 #include "platform/Platform.h"
 #include "platform/Settings.h"
 #include "puzzle/Board.h"
-#include "game/screens/LeaderboardFile.h"
-#include "game/screens/LeaderboardView.h"
-#include "audio/MusicPlayer.h"
-#include "audio/SoundManager.h"
-#include "gfx/Display.h"
-#include "core/ProcessState.h"
+
+namespace game {
 
 namespace {
 
-MusicPlayer* currentMusic = nullptr;
+audio::MusicPlayer* currentMusic = nullptr;
 
 std::string GraphicPath(const char* folderAndFile) {
     return exeDir + "Graphic\\" + folderAndFile;
 }
 
 // The title-bar parts both screens share, in the order the frames take them.
-void LoadTitleBarButtons(WindowFrame& frame) {
+void LoadTitleBarButtons(widgets::WindowFrame& frame) {
     frame.SetCommandButton(GraphicPath("Button\\zuidahua.bmp"), 120, 24);
     frame.SetIcon(GraphicPath("UI\\left_tile.png"), 105, 23);
     frame.SetMinimizeButton(GraphicPath("Button\\zuixiaohua.bmp"), 120, 24);
@@ -33,13 +35,13 @@ constexpr int kLeaderboardColumns = 2;
 
 } // namespace
 
-GameApplication::GameApplication(platform::Platform& platform) : Application(platform) {
+GameApplication::GameApplication(platform::Platform& platform) : app::Application(platform) {
     // A save killed half-way leaves its temporary file beside the real one; nothing reads it.
     for (const char* saved : {"Rest.pa", "set.ini", "st.data"}) {
         platform::RemoveStaleTemporaries(exeDir, saved);
     }
     screenState = kMainMenu;
-    board = std::make_unique<Board>();
+    board = std::make_unique<puzzle::Board>();
     SetSize(800, 600);
     BuildSceneTree();
     boardScreen.SetBoard(board.get());
@@ -59,7 +61,7 @@ GameApplication::~GameApplication() {
     RemoveChild(&boardFrame);
 }
 
-MusicPlayer* GameApplication::CurrentMusic() {
+audio::MusicPlayer* GameApplication::CurrentMusic() {
     return currentMusic;
 }
 
@@ -100,19 +102,19 @@ void GameApplication::BuildSceneTree() {
 
 void GameApplication::ResetSoundManager() {
     DestroySoundManager();
-    soundManager = std::make_unique<SoundManager>();
-    SoundManager::SetCurrent(soundManager.get());
+    soundManager = std::make_unique<audio::SoundManager>();
+    audio::SoundManager::SetCurrent(soundManager.get());
 }
 
 void GameApplication::DestroySoundManager() {
     if (soundManager) {
-        SoundManager::SetCurrent(nullptr);
+        audio::SoundManager::SetCurrent(nullptr);
         soundManager.reset();
     }
 }
 
 void GameApplication::OnGraphNotify() {
-    if (SoundManager* manager = SoundManager::Current()) {
+    if (audio::SoundManager* manager = audio::SoundManager::Current()) {
         manager->OnGraphNotify();
     }
 }
@@ -120,7 +122,7 @@ void GameApplication::OnGraphNotify() {
 void GameApplication::ReplaceMusicPlayer() {
     musicPlayer.reset();
     currentMusic = nullptr;
-    musicPlayer = std::make_unique<MusicPlayer>();
+    musicPlayer = std::make_unique<audio::MusicPlayer>();
     currentMusic = musicPlayer.get();
 }
 
@@ -144,7 +146,7 @@ void GameApplication::GrowLoadingBar(int width) {
 
 void GameApplication::LoadScreens() {
     // The loading frames show progress only; they go out as soon as they are drawn.
-    if (Display* display = GetDisplay()) {
+    if (gfx::Display* display = GetDisplay()) {
         display->SetPacing(false);
     }
     loadingPicture.LoadImage(GraphicPath("UI\\lodingtiao.bmp"), 0, 0, 800, 600, 1);
@@ -175,7 +177,7 @@ void GameApplication::LoadScreens() {
     RenderOnce();
 
     RestoreScreen();
-    if (Display* display = GetDisplay()) {
+    if (gfx::Display* display = GetDisplay()) {
         display->SetPacing(true);
     }
     RenderOnce();
@@ -230,7 +232,7 @@ void GameApplication::BuildMainMenu() {
     leaderboardTable.Layout();
     leaderboardTable.SetVisible(0);
 
-    AnimationSpec spec;
+    widgets::AnimationSpec spec;
     spec.eventName = "logo";
     spec.frameCount = 4;
     spec.animFrame = 1;
@@ -338,7 +340,7 @@ void GameApplication::OnDeactivate() {
 // ---------------------------------------------------------------------------------------------
 // Input
 
-void GameApplication::OnInput(MouseEvent* event) {
+void GameApplication::OnInput(core::MouseEvent* event) {
     if (event == nullptr) {
         return;
     }
@@ -348,7 +350,7 @@ void GameApplication::OnInput(MouseEvent* event) {
     }
     if (mainFrame.visible) {
         mainFrame.OnMouseEvent(event);
-        if (leaderboardButton.visible && event->code == kMouseLeftDown) {
+        if (leaderboardButton.visible && event->code == core::kMouseLeftDown) {
             leaderboardTable.SetVisible(0);
         }
     }
@@ -359,25 +361,25 @@ void GameApplication::OnInput(MouseEvent* event) {
         OnBoardScreenMouse(*event);
     }
     OpenWebBand(*event);
-    if (mainFrame.visible && event->code == kKeyEnterReleased) {
+    if (mainFrame.visible && event->code == core::kKeyEnterReleased) {
         StartGame();
     } else if (boardFrame.visible) {
-        if (event->code == kKeyEscapeReleased) {
+        if (event->code == core::kKeyEscapeReleased) {
             ToggleLeaveDialog();
-        } else if (event->code == kKeyEnterReleased && leaveDialog.visible) {
+        } else if (event->code == core::kKeyEnterReleased && leaveDialog.visible) {
             ReturnToMenu();
         }
     }
     if (boardFrame.visible) {
         boardFrame.OnMouseEvent(event);
     }
-    RouteMouse(
+    core::RouteMouse(
         *event, [this](int x, int y) { OnMouseDown(x, y); },
         [this](int x, int y) { OnMouseUp(x, y); }, [this](int x, int y) { OnMouseMove(x, y); });
 }
 
 // The board screen's own handling, watched for wins and for the close of the win panel.
-void GameApplication::OnBoardScreenMouse(MouseEvent& event) {
+void GameApplication::OnBoardScreenMouse(core::MouseEvent& event) {
     const bool winShown = boardScreen.WinPanel().visible != 0;
     const int level = board->level;
     boardScreen.HandleMouse(&event);
@@ -404,12 +406,13 @@ void GameApplication::OfferNameEntry() {
     entry.SetVisible(1);
 }
 
-void GameApplication::OpenWebBand(const MouseEvent& event) {
-    if (event.code != kMouseLeftDown || !(600 < event.x && event.x < 800) ||
+void GameApplication::OpenWebBand(const core::MouseEvent& event) {
+    if (event.code != core::kMouseLeftDown || !(600 < event.x && event.x < 800) ||
         !(24 < event.y && event.y < 60)) {
         return;
     }
-    std::string address = Settings::ReadString(exeDir + "set.ini", "website", "web2", "1");
+    std::string address =
+        platform::Settings::ReadString(exeDir + "set.ini", "website", "web2", "1");
     if (address.size() > 260) {
         address.resize(260);
     }
@@ -438,7 +441,8 @@ void GameApplication::CloseLeaveDialog() {
 
 void GameApplication::OnMouseDown(int x, int y) {
     if (mainFrame.visible && !settingsDialog.visible) {
-        for (Button* button : {&settingsButton, &leaveButton, &leaderboardButton, &startButton}) {
+        for (widgets::Button* button :
+             {&settingsButton, &leaveButton, &leaderboardButton, &startButton}) {
             if (button->OnMouseDown(x, y)) {
                 BoardScreen::PlayClick();
                 return;
@@ -492,7 +496,8 @@ void GameApplication::OnMouseMove(int x, int y) {
         leaveYesButton.OnMouseMove(x, y);
     }
     if (mainFrame.visible && !settingsDialog.visible) {
-        for (Button* button : {&settingsButton, &leaveButton, &leaderboardButton, &startButton}) {
+        for (widgets::Button* button :
+             {&settingsButton, &leaveButton, &leaderboardButton, &startButton}) {
             if (button->OnMouseMove(x, y)) {
                 break;
             }
@@ -502,3 +507,5 @@ void GameApplication::OnMouseMove(int x, int y) {
         returnButton.OnMouseMove(x, y);
     }
 }
+
+} // namespace game

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "app/Application.h"
-#include "game/screens/SettingsDialog.h"
 #include "game/screens/BoardScreen.h"
+#include "game/screens/SettingsDialog.h"
 #include "scene/Picture.h"
 #include "widgets/AnimatedPicture.h"
 #include "widgets/Button.h"
@@ -13,13 +13,19 @@
 #include "widgets/TextTable.h"
 #include "widgets/WindowFrame.h"
 
+namespace puzzle {
 class Board;
+}
+namespace audio {
 class MusicPlayer;
 class SoundManager;
+}
+
+namespace game {
 
 // The game: the main menu and the board screen, each in its own window frame, the loading
 // picture, the dialogs, the music, and the dispatch of input and timed events between them.
-class GameApplication : public Application {
+class GameApplication : public app::Application {
 public:
     enum State : std::int32_t { kMainMenu = 0, kPlaying = 1, kLeaveDialogOpen = 3 };
 
@@ -28,7 +34,7 @@ public:
 
     void OnDisplayReady() override;
     void OnTimerEvent(std::string name) override;
-    void OnInput(MouseEvent* event) override;
+    void OnInput(core::MouseEvent* event) override;
     void OnDeactivate() override;
 
     // Main menu to board screen with the current level.
@@ -37,31 +43,31 @@ public:
     void ReturnToMenu();
 
     // The process-wide music player of the moment, or null.
-    static MusicPlayer* CurrentMusic();
+    static audio::MusicPlayer* CurrentMusic();
 
     // What the tests look at.
     std::int32_t screenState = kMainMenu;
     std::int32_t savedState = kMainMenu;
-    Board& GetBoard() { return *board; }
-    MusicPlayer* Music() { return musicPlayer.get(); }
+    puzzle::Board& GetBoard() { return *board; }
+    audio::MusicPlayer* Music() { return musicPlayer.get(); }
     int LevelsWonSinceStart() const { return levelsWon; }
 
-    AnimatedPicture logo;
-    WindowFrame mainFrame;
-    Button settingsButton;
-    Button leaveButton;
-    Button startButton;
+    widgets::AnimatedPicture logo;
+    widgets::WindowFrame mainFrame;
+    widgets::Button settingsButton;
+    widgets::Button leaveButton;
+    widgets::Button startButton;
     SettingsDialog settingsDialog;
     BoardScreen boardScreen;
-    WindowFrame boardFrame;
-    Button returnButton;
-    DragPanel leaveDialog;
-    Button leaveYesButton;
-    Button leaveNoButton;
-    TextTable leaderboardTable;
-    Button leaderboardButton;
-    Picture loadingPicture;
-    Picture loadingBar;
+    widgets::WindowFrame boardFrame;
+    widgets::Button returnButton;
+    widgets::DragPanel leaveDialog;
+    widgets::Button leaveYesButton;
+    widgets::Button leaveNoButton;
+    widgets::TextTable leaderboardTable;
+    widgets::Button leaderboardButton;
+    scene::Picture loadingPicture;
+    scene::Picture loadingBar;
 
 protected:
     void ResetSoundManager() override;
@@ -80,10 +86,10 @@ private:
     void BuildLeaveDialog();
     void ShowLeaderboard();
 
-    void OnMenuInput(MouseEvent& event);
-    void OnBoardInput(MouseEvent& event);
-    void OnBoardScreenMouse(MouseEvent& event);
-    void OpenWebBand(const MouseEvent& event);
+    void OnMenuInput(core::MouseEvent& event);
+    void OnBoardInput(core::MouseEvent& event);
+    void OnBoardScreenMouse(core::MouseEvent& event);
+    void OpenWebBand(const core::MouseEvent& event);
     void OnMouseDown(int x, int y);
     void OnMouseUp(int x, int y);
     void OnMouseMove(int x, int y);
@@ -95,9 +101,11 @@ private:
     void OfferNameEntry();
     void FocusNameEntry();
 
-    std::unique_ptr<Board> board;
-    std::unique_ptr<MusicPlayer> musicPlayer;
-    std::unique_ptr<SoundManager> soundManager;
+    std::unique_ptr<puzzle::Board> board;
+    std::unique_ptr<audio::MusicPlayer> musicPlayer;
+    std::unique_ptr<audio::SoundManager> soundManager;
     // Levels won since the last StartGame: the score a name entry records.
     int levelsWon = 0;
 };
+
+} // namespace game

@@ -1,10 +1,18 @@
 // The game's entry: one GameApplication on the desktop, its exit code the program's.
+#include "audio/MediaPlayer.h"
+#include "core/ProcessState.h"
 #include "game/GameApplication.h"
 #include "platform/Messages.h"
 #include "platform/SdlMixerAudioBackend.h"
 #include "platform/SdlPlatform.h"
-#include "audio/MediaPlayer.h"
-#include "core/ProcessState.h"
+
+using namespace core;
+using namespace scene;
+using namespace app;
+using namespace widgets;
+using namespace audio;
+using namespace puzzle;
+using namespace game;
 
 int main(int argc, char** argv) {
     std::string commandLine;

@@ -3,6 +3,8 @@
 #include "platform/BmpDecoder.h"
 #include "platform/FileSystem.h"
 
+namespace gfx {
+
 namespace {
 
 // Bitmaps larger than this are not game images; refusing them bounds the read.
@@ -52,3 +54,5 @@ std::unique_ptr<Bitmap> Bitmap::Load(std::string_view path, int width, int heigh
     }
     return bitmap;
 }
+
+} // namespace gfx

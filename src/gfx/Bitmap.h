@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+namespace gfx {
+
 // A bitmap read from a ".bmp" file and scaled to the size asked for: top-down rows of
 // 0x00RRGGBB pixels. What the game draws into its surfaces.
 class Bitmap {
@@ -29,3 +31,5 @@ private:
     int height = 0;
     std::vector<std::uint32_t> pixels;
 };
+
+} // namespace gfx

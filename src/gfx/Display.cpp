@@ -1,9 +1,11 @@
 #include "gfx/Display.h"
 
-#include "platform/FileSystem.h"
+#include "core/ProcessState.h"
 #include "gfx/Bitmap.h"
 #include "gfx/PixelKernels.h"
-#include "core/ProcessState.h"
+#include "platform/FileSystem.h"
+
+namespace gfx {
 
 Display::Display(platform::Presenter& presenter) : presenter(presenter) {}
 
@@ -70,7 +72,7 @@ HRESULT Display::SetUpFullScreen(int width, int height, int bitDepth) {
 
 HRESULT Display::UpdateBounds() {
     bounds = windowed ? presenter.ClientBounds()
-                      : Rect{0, 0, presenter.ScreenWidth(), presenter.ScreenHeight()};
+                      : platform::Rect{0, 0, presenter.ScreenWidth(), presenter.ScreenHeight()};
     return S_OK;
 }
 
@@ -105,16 +107,17 @@ HRESULT Display::Present() {
     }
 }
 
-HRESULT Display::BlitKeyed(int x, int y, Surface* source, const Rect* rect) {
+HRESULT Display::BlitKeyed(int x, int y, Surface* source, const platform::Rect* rect) {
     if (source == nullptr) {
         return E_INVALIDARG;
     }
     if (!backBuffer.IsCreated() || !source->IsCreated()) {
         return E_POINTER;
     }
-    Rect area = rect != nullptr ? *rect : Rect{0, 0, source->Width(), source->Height()};
-    if (!ClipBlit(area, x, y, source->Width(), source->Height(), backBuffer.Width(),
-                  backBuffer.Height())) {
+    platform::Rect area =
+        rect != nullptr ? *rect : platform::Rect{0, 0, source->Width(), source->Height()};
+    if (!platform::ClipBlit(area, x, y, source->Width(), source->Height(), backBuffer.Width(),
+                            backBuffer.Height())) {
         return S_OK;
     }
     const std::ptrdiff_t destPitch = backBuffer.Description().pitch;
@@ -145,10 +148,10 @@ HRESULT Display::BlendSurface(Surface* source, int destX, int destY, int sourceL
         return E_POINTER;
     }
     const PixelFormat& format = backBuffer.Description().pixelFormat;
-    Rect area{sourceLeft, sourceTop, sourceRight, sourceBottom};
+    platform::Rect area{sourceLeft, sourceTop, sourceRight, sourceBottom};
     if (format.bitCount != 16 || format.redMask != 0xF800 ||
-        !ClipBlit(area, destX, destY, source->Width(), source->Height(), backBuffer.Width(),
-                  backBuffer.Height())) {
+        !platform::ClipBlit(area, destX, destY, source->Width(), source->Height(),
+                            backBuffer.Width(), backBuffer.Height())) {
         return S_OK;
     }
     PixelKernels::BlendKeyed(backBuffer.WritableRow(destY) + destX, backBuffer.Description().pitch,
@@ -275,3 +278,5 @@ HRESULT Display::RestoreAllSurfaces() {
     }
     return presenter.Restore();
 }
+
+} // namespace gfx

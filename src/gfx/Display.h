@@ -5,10 +5,12 @@
 #include <memory>
 #include <string_view>
 
+#include "gfx/Surface.h"
 #include "platform/HResult.h"
 #include "platform/Presenter.h"
 #include "platform/Rect.h"
-#include "gfx/Surface.h"
+
+namespace gfx {
 
 // 256 palette entries, 0x00BBGGRR.
 using Palette = std::array<std::uint32_t, 256>;
@@ -35,7 +37,7 @@ public:
     void SetPacing(bool on) { presenter.SetPacing(on); }
     // Copies `rect` of `source` (null: all of it) to (x, y) of the back buffer, leaving out
     // key-coloured pixels when the source is colour-keyed.
-    HRESULT BlitKeyed(int x, int y, Surface* source, const Rect* rect);
+    HRESULT BlitKeyed(int x, int y, Surface* source, const platform::Rect* rect);
     // Blends the source rectangle onto the back buffer at (destX, destY) with `alpha`.
     HRESULT BlendSurface(Surface* source, int destX, int destY, int sourceLeft, int sourceTop,
                          int sourceRight, int sourceBottom, int alpha);
@@ -57,7 +59,7 @@ public:
     static bool UsesVideoMemory(int width, int height, std::uint64_t freeVideoMemory);
 
     Surface* BackBuffer() { return backBuffer.IsCreated() ? &backBuffer : nullptr; }
-    const Rect& Bounds() const { return bounds; }
+    const platform::Rect& Bounds() const { return bounds; }
     int Windowed() const { return windowed; }
     const Palette& PrimaryPalette() const { return primaryPalette; }
 
@@ -69,7 +71,9 @@ private:
     bool created = false;
     bool hasPrimary = false;
     Surface backBuffer;
-    Rect bounds;
+    platform::Rect bounds;
     int windowed = 1;
     Palette primaryPalette{};
 };
+
+} // namespace gfx

@@ -1,5 +1,7 @@
 #include "gfx/ImageCache.h"
 
+namespace gfx {
+
 std::shared_ptr<Surface> ImageCache::FindCachedSurface(std::string_view path) const {
     const auto entry = entries.find(path);
     return entry == entries.end() ? nullptr : entry->second.lock();
@@ -20,3 +22,5 @@ ImageCache& ImageCache::Instance() {
     static ImageCache cache;
     return cache;
 }
+
+} // namespace gfx

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+namespace gfx {
+
 class Surface;
 
 // Bitmap surfaces shared between pictures, by full path. Pictures hold the surfaces; the cache
@@ -24,3 +26,5 @@ public:
 private:
     std::map<std::string, std::weak_ptr<Surface>, std::less<>> entries;
 };
+
+} // namespace gfx

@@ -7,6 +7,8 @@
 #include <emmintrin.h>
 #endif
 
+namespace gfx {
+
 namespace {
 
 template <typename T>
@@ -209,3 +211,5 @@ void PixelKernels::Darken(std::uint16_t* pixels, std::ptrdiff_t pitch, int width
         pixels = Advance(pixels, pitch);
     }
 }
+
+} // namespace gfx

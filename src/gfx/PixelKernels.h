@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 
+namespace gfx {
+
 // The inner loops of drawing, on RGB565 pixels. Callers clip: every rectangle handed in lies
 // inside both images. Pitches are in bytes. Each kernel is chosen once per blit, never per pixel.
 class PixelKernels {
@@ -57,3 +59,5 @@ public:
     static void Darken(std::uint16_t* pixels, std::ptrdiff_t pitch, int width, int rows,
                        int factor);
 };
+
+} // namespace gfx

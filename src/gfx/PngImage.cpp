@@ -1,9 +1,11 @@
 #include "gfx/PngImage.h"
 
-#include "platform/FileSystem.h"
-#include "platform/PngDecoder.h"
 #include "gfx/PixelKernels.h"
 #include "gfx/Surface.h"
+#include "platform/FileSystem.h"
+#include "platform/PngDecoder.h"
+
+namespace gfx {
 
 namespace {
 
@@ -37,12 +39,13 @@ PngImage::PngImage(std::string_view path) {
     }
 }
 
-void PngImage::Draw(Surface& target, int x, int y, const Rect& clip) const {
+void PngImage::Draw(Surface& target, int x, int y, const platform::Rect& clip) const {
     if (IsEmpty() || !target.IsCreated()) {
         return;
     }
-    const Rect area = Rect{x, y, x + width, y + height}.Intersect(clip).Intersect(
-        {0, 0, target.Width(), target.Height()});
+    const platform::Rect area =
+        platform::Rect{x, y, x + width, y + height}.Intersect(clip).Intersect(
+            {0, 0, target.Width(), target.Height()});
     if (area.IsEmpty()) {
         return;
     }
@@ -54,3 +57,5 @@ void PngImage::Draw(Surface& target, int x, int y, const Rect& clip) const {
             alphaPlane.empty() ? nullptr : &alphaPlane[start], scale, area.Width());
     }
 }
+
+} // namespace gfx

@@ -6,6 +6,8 @@
 
 #include "platform/Rect.h"
 
+namespace gfx {
+
 class Surface;
 
 // A ".png" image drawn with its own per-pixel alpha. An image whose file did not decode is
@@ -24,7 +26,7 @@ public:
     // the surface, 255 copies, anything between mixes each 8-bit channel as
     // (src x a + dst x (255 - a)) >> 8. The surface's 565 pixels are widened to 8 bits by
     // repeating each channel's top bits and narrowed back by truncation.
-    void Draw(Surface& target, int x, int y, const Rect& clip) const;
+    void Draw(Surface& target, int x, int y, const platform::Rect& clip) const;
 
     // The whole image's alpha, 255 unless changed.
     int imageAlpha = 255;
@@ -38,3 +40,5 @@ private:
     // Empty when the file carries no transparency.
     std::vector<std::uint8_t> alphaPlane;
 };
+
+} // namespace gfx

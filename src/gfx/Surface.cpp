@@ -6,6 +6,8 @@
 #include "gfx/Bitmap.h"
 #include "gfx/PixelKernels.h"
 
+namespace gfx {
+
 namespace {
 
 // Rows are padded to 8 bytes, as video memory often pads them: code that walks surfaces must
@@ -170,3 +172,5 @@ Surface::Runs Surface::OpaqueRuns(int y) {
     }
     return {runs.data() + rowRuns[y], runs.data() + rowRuns[y + 1]};
 }
+
+} // namespace gfx

@@ -6,6 +6,8 @@
 
 #include "platform/HResult.h"
 
+namespace gfx {
+
 class Bitmap;
 
 constexpr std::uint32_t DDPF_FOURCC = 0x00000004;
@@ -97,3 +99,5 @@ private:
     std::vector<std::uint32_t> rowRuns;
     bool runsValid = false;
 };
+
+} // namespace gfx

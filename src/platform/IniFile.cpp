@@ -1,5 +1,7 @@
 #include "platform/IniFile.h"
 
+namespace platform {
+
 namespace {
 
 constexpr std::size_t npos = std::string::npos;
@@ -176,3 +178,5 @@ bool IniFile::SetString(std::string_view section, std::string_view key, std::str
     lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(insertAt), std::move(entry));
     return true;
 }
+
+} // namespace platform

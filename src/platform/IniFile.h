@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+namespace platform {
+
 // An INI document held in memory, edited key by key. Section and key names compare without
 // regard to ASCII case; the first matching section and key win. Every line that is not the one
 // being written is kept as it was, comments and unknown keys included.
@@ -45,3 +47,5 @@ private:
     // Kept so that a file saved with one is written back with one.
     bool byteOrderMark = false;
 };
+
+} // namespace platform

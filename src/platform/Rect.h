@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace platform {
+
 // A rectangle of pixels. Half-open: left and top are inside, right and bottom are not, so the
 // width is right - left and an empty rectangle has right <= left or bottom <= top.
 struct Rect {
@@ -40,3 +42,5 @@ inline bool ClipBlit(Rect& source, int& x, int& y, int sourceWidth, int sourceHe
     y = dest.top;
     return !dest.IsEmpty() && !source.IsEmpty();
 }
+
+} // namespace platform

@@ -3,6 +3,8 @@
 #include "platform/FileSystem.h"
 #include "platform/IniFile.h"
 
+namespace platform {
+
 std::string Settings::ReadString(std::string_view path, std::string_view section,
                                  std::string_view key, std::string_view fallback) {
     std::string text;
@@ -55,3 +57,5 @@ int Settings::ToNumber(std::string_view text) {
     }
     return negative ? -value : value;
 }
+
+} // namespace platform

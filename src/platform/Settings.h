@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+namespace platform {
+
 // The settings file, read and written one key at a time: every read opens the file, every write
 // replaces it atomically. There is no cache. A missing file or key yields the default; a file
 // that exists but cannot be read is never overwritten.
@@ -25,3 +27,5 @@ public:
     // an optional sign, digits up to the first non-digit; no digits give 0.
     static int ToNumber(std::string_view text);
 };
+
+} // namespace platform

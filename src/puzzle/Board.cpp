@@ -4,12 +4,14 @@
 #include <string>
 #include <vector>
 
+#include "core/ProcessState.h"
+#include "core/Trace.h"
 #include "platform/FileSystem.h"
 #include "platform/Settings.h"
 #include "puzzle/LevelFile.h"
 #include "puzzle/ProgressFile.h"
-#include "core/ProcessState.h"
-#include "core/Trace.h"
+
+namespace puzzle {
 
 namespace {
 
@@ -56,9 +58,9 @@ void Board::LoadLevel(int n) {
     steps = 0;
     state = PlayState::Playing;
     selected = 0;
-    Trace("当前是第:   %d 关\n", n);
+    core::Trace("当前是第:   %d 关\n", n);
     if (n != startLevel) {
-        Settings::WriteNumber(SettingsPath(), "board", "nboard", n);
+        platform::Settings::WriteNumber(SettingsPath(), "board", "nboard", n);
     }
 
     LevelFile file;
@@ -75,7 +77,7 @@ void Board::LoadLevel(int n) {
                 continue;
             }
             grid[cell] = static_cast<std::int8_t>(number);
-            Trace("st~~~~~~~~~~~~~:  %d  \n", number);
+            core::Trace("st~~~~~~~~~~~~~:  %d  \n", number);
             pieces[number].SetType(number);
             pieces[number].col = col;
             pieces[number].row = row;
@@ -195,7 +197,7 @@ std::pair<int, int> Board::PiecePosition(int number) const {
 }
 
 void Board::LoadProgress() {
-    maxLevel = Settings::ReadNumber(SettingsPath(), "board", "maxboard", "1");
+    maxLevel = platform::Settings::ReadNumber(SettingsPath(), "board", "maxboard", "1");
 
     const std::string path = ProgressFile::Path();
     const ProgressFile::Status status = ProgressFile::Read(path, [this](std::int32_t entry) {
@@ -234,7 +236,7 @@ void Board::RecordClear() {
         return;
     }
     if (listed) {
-        Trace("已经过关了: %d  \n", won);
+        core::Trace("已经过关了: %d  \n", won);
         return;
     }
     // The count written is the number of entries written, so it always matches the file.
@@ -246,3 +248,5 @@ void Board::RecordClear() {
     }
     ProgressFile::Write(path, levels);
 }
+
+} // namespace puzzle

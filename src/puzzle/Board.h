@@ -8,6 +8,8 @@
 #include "puzzle/Geometry.h"
 #include "puzzle/Piece.h"
 
+namespace puzzle {
+
 enum class PlayState : std::int32_t { Idle = 0, Playing = 2, Finished = 4 };
 
 // The whole state of one attempt: the grid of anchors, the piece records, the play state, the
@@ -56,3 +58,5 @@ public:
 private:
     bool HasSelection() const;
 };
+
+} // namespace puzzle

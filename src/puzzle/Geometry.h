@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace puzzle {
+
 // The board is 4 columns by 5 rows of 98 x 94 pixel cells. Cells are indexed column-major:
 // index = column * kRows + row, in the grid and in level files alike.
 constexpr int kColumns = 4;
@@ -22,3 +24,5 @@ constexpr int kLevelCount = 267;
 constexpr int CellIndex(int column, int row) {
     return column * kRows + row;
 }
+
+} // namespace puzzle

@@ -1,7 +1,9 @@
 #include "puzzle/LevelFile.h"
 
-#include "platform/FileSystem.h"
 #include "core/ProcessState.h"
+#include "platform/FileSystem.h"
+
+namespace puzzle {
 
 LevelFile::Status LevelFile::Read(std::string_view path) {
     const platform::FilePtr file = platform::OpenFile(path, "rb");
@@ -40,3 +42,5 @@ std::string LevelFile::Encode(const Grid& grid) {
     bytes.append(reinterpret_cast<const char*>(grid.data()), grid.size());
     return bytes;
 }
+
+} // namespace puzzle

@@ -8,6 +8,8 @@
 
 #include "puzzle/Geometry.h"
 
+namespace puzzle {
+
 // Reader of one level file: the 32-bit magic 20092, then one byte per cell in column-major
 // order holding 0 or the number of the piece anchored there. Bytes after the grid are ignored;
 // a short grid leaves the missing cells empty.
@@ -34,3 +36,5 @@ public:
 private:
     Grid grid{};
 };
+
+} // namespace puzzle

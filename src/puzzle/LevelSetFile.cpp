@@ -9,6 +9,8 @@
 #include "puzzle/LevelValidator.h"
 #include "puzzle/Piece.h"
 
+namespace puzzle {
+
 namespace {
 
 constexpr std::size_t kMaxFileBytes = 4 << 20;
@@ -309,3 +311,5 @@ std::string LevelSetFile::CheckName(std::string_view utf8) {
     }
     return {};
 }
+
+} // namespace puzzle

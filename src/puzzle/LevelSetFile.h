@@ -8,6 +8,8 @@
 #include "puzzle/Geometry.h"
 #include "puzzle/LevelFile.h"
 
+namespace puzzle {
+
 // The level set as reviewable text. Lines starting with '#' and blank lines between levels are
 // comments. Each level is a line "level NUMBER steps STEPS name NAME" followed by five rows of
 // the board, top to bottom, of four cells each separated by spaces:
@@ -53,3 +55,5 @@ public:
     // Why a name is unfit (invalid UTF-8, empty, too long, not encodable in GBK), or empty.
     static std::string CheckName(std::string_view utf8);
 };
+
+} // namespace puzzle

@@ -5,6 +5,8 @@
 #include "puzzle/Geometry.h"
 #include "puzzle/Piece.h"
 
+namespace puzzle {
+
 namespace {
 
 std::string At(int cell) {
@@ -52,3 +54,5 @@ std::string LevelValidator::Check(const LevelFile::Grid& grid) {
     }
     return {};
 }
+
+} // namespace puzzle

@@ -2,6 +2,8 @@
 
 #include "puzzle/Geometry.h"
 
+namespace puzzle {
+
 namespace {
 
 struct PieceType {
@@ -84,3 +86,5 @@ int Piece::Columns() const {
 int Piece::Rows() const {
     return height / kCellHeight;
 }
+
+} // namespace puzzle

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace puzzle {
+
 enum class Shape : std::int32_t { Across = 0, Erect = 1, Big = 2, Small = 3 };
 
 // One piece record. The piece number alone fixes shape and portrait; `col` and `row` are the
@@ -32,3 +34,5 @@ struct Piece {
     static int ColumnsOf(Shape shape);
     static int RowsOf(Shape shape);
 };
+
+} // namespace puzzle

@@ -3,6 +3,8 @@
 #include "puzzle/Direction.h"
 #include "puzzle/Geometry.h"
 
+namespace puzzle {
+
 namespace {
 
 using Code = PositionGraph::Code;
@@ -309,3 +311,5 @@ int PositionGraph::DistanceOf(Code code) const {
     const std::uint32_t index = IndexOf(code);
     return index == kAbsent ? kNoWay : distances[index];
 }
+
+} // namespace puzzle

@@ -7,6 +7,8 @@
 #include "puzzle/LevelFile.h"
 #include "puzzle/Piece.h"
 
+namespace puzzle {
+
 // Every position reachable from a start under the board's move rule, each with its distance in
 // single-cell steps from the nearest won position. Pieces of the same shape are
 // interchangeable, so a position is a code of the shape anchored at each cell: three bits per
@@ -80,3 +82,5 @@ private:
     int slotShift = 64;
     int maxDistance = kNoWay;
 };
+
+} // namespace puzzle

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cerrno>
 
-#include "platform/FileSystem.h"
 #include "core/ProcessState.h"
+#include "platform/FileSystem.h"
+
+namespace puzzle {
 
 namespace {
 
@@ -69,3 +71,5 @@ bool ProgressFile::Write(std::string_view path, const std::vector<std::int32_t>&
 std::string ProgressFile::Path() {
     return exeDir + "Rest.pa";
 }
+
+} // namespace puzzle

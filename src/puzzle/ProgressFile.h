@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+namespace puzzle {
+
 // The cleared-level file: a signed 32-bit count, then that many signed 32-bit level numbers,
 // little-endian. The program writes the levels in ascending order, each once.
 class ProgressFile {
@@ -31,3 +33,5 @@ public:
     // exeDir + "Rest.pa".
     static std::string Path();
 };
+
+} // namespace puzzle

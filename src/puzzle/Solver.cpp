@@ -7,6 +7,8 @@
 #include "puzzle/Piece.h"
 #include "puzzle/PositionGraph.h"
 
+namespace puzzle {
+
 namespace {
 
 using Code = PositionGraph::Code;
@@ -100,3 +102,5 @@ Solver::Result Solver::Solve(const LevelFile::Grid& grid) {
     result.path = NameSteps(grid, way);
     return result;
 }
+
+} // namespace puzzle

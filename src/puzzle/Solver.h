@@ -6,6 +6,8 @@
 #include "puzzle/Direction.h"
 #include "puzzle/LevelFile.h"
 
+namespace puzzle {
+
 // Breadth-first search over single-cell steps under the board's move rule: one piece moves one
 // cell, stays inside the board and overlaps no other piece. Pieces of the same shape are
 // interchangeable, so a position is encoded as the shape anchored at each cell.
@@ -30,3 +32,5 @@ public:
     // pieces leave the board, overlap, or hold no piece number is Invalid.
     static Result Solve(const LevelFile::Grid& grid);
 };
+
+} // namespace puzzle

@@ -4,6 +4,8 @@
 
 #include "core/ProcessState.h"
 
+namespace scene {
+
 namespace {
 
 // One axis of the clip: the element's position and size against its parent's placement (or,
@@ -150,3 +152,5 @@ void Element::RemoveChild(Element* child) {
         ++i;
     }
 }
+
+} // namespace scene

@@ -6,6 +6,8 @@
 #include "platform/HResult.h"
 #include "platform/Rect.h"
 
+namespace scene {
+
 // A node of the scene tree: a position relative to its parent, a size, the clip that says where
 // its visible part lands on the back buffer, visibility, a z key, alpha and z-ordered children.
 // A plain element draws nothing; screens and groups are elements, and every drawable kind
@@ -50,7 +52,7 @@ public:
     int visible = 1;
     std::uint32_t z = 0;
     // The visible part in the element's own coordinates; right and bottom are exclusive.
-    Rect sourceRect;
+    platform::Rect sourceRect;
     int limitWidth;
     int limitHeight;
     int alpha = 255;
@@ -85,3 +87,5 @@ void Element::ForEachChild(Visit&& visit) {
         i = found < children.size() ? found : i - 1;
     }
 }
+
+} // namespace scene

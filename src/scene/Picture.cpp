@@ -1,10 +1,12 @@
 #include "scene/Picture.h"
 
+#include "core/ProcessState.h"
+#include "core/Trace.h"
 #include "gfx/Display.h"
 #include "gfx/ImageCache.h"
 #include "gfx/PngImage.h"
-#include "core/ProcessState.h"
-#include "core/Trace.h"
+
+namespace scene {
 
 namespace {
 
@@ -51,21 +53,21 @@ void Picture::SetSize(int newWidth, int newHeight) {
 }
 
 int Picture::LoadBitmap(std::string_view path, int stripWidth, int stripHeight) {
-    Palette palette;
+    gfx::Palette palette;
     if (FAILED(display->LoadBitmapPalette(palette, path))) {
         return 0;
     }
     display->SetPrimaryPalette(palette);
-    std::unique_ptr<Surface> made;
+    std::unique_ptr<gfx::Surface> made;
     if (FAILED(display->CreateSurfaceFromBitmap(made, path, stripWidth, stripHeight))) {
-        Trace("创建失败!!!:  %s  \n", std::string(path).c_str());
+        core::Trace("创建失败!!!:  %s  \n", std::string(path).c_str());
         return 0;
     }
     surface = std::move(made);
     if (const HRESULT keyed = surface->SetColorKey(kMagenta); FAILED(keyed)) {
         return keyed;
     }
-    ImageCache::Instance().CacheSurface(path, surface);
+    gfx::ImageCache::Instance().CacheSurface(path, surface);
     return 1;
 }
 
@@ -79,7 +81,8 @@ int Picture::LoadImage(std::string_view path, int newX, int newY, int stripWidth
     if (count == 0) {
         return 0;
     }
-    if (std::shared_ptr<Surface> cached = ImageCache::Instance().FindCachedSurface(path)) {
+    if (std::shared_ptr<gfx::Surface> cached =
+            gfx::ImageCache::Instance().FindCachedSurface(path)) {
         // Shared, never this picture's own to redraw.
         surface = std::move(cached);
         fileName.clear();
@@ -94,7 +97,7 @@ int Picture::LoadImage(std::string_view path, int newX, int newY, int stripWidth
             return loaded;
         }
     } else if (Extension(path) == "png") {
-        pngImage = std::make_unique<PngImage>(path);
+        pngImage = std::make_unique<gfx::PngImage>(path);
     }
     imageWidth = stripWidth;
     frameCount = count;
@@ -108,7 +111,7 @@ int Picture::LoadImage(std::string_view path, int newX, int newY, int stripWidth
     return 1;
 }
 
-bool Picture::BlitTo(int destX, int destY, const Rect& rect) {
+bool Picture::BlitTo(int destX, int destY, const platform::Rect& rect) {
     if (visible == 0 || !surface || display == nullptr) {
         return false;
     }
@@ -123,7 +126,7 @@ bool Picture::BlitTo(int destX, int destY, const Rect& rect) {
 
 void Picture::Draw() {
     if (!BlitTo(screenX, screenY, sourceRect) && pngImage && display != nullptr) {
-        if (Surface* target = display->BackBuffer()) {
+        if (gfx::Surface* target = display->BackBuffer()) {
             pngImage->Draw(*target, screenX - sourceRect.left, screenY - sourceRect.top,
                            pngDestRect);
         }
@@ -140,7 +143,7 @@ void Picture::ReleaseSurfaces() {
 
 HRESULT Picture::RestoreSurfaces() {
     if (!fileName.empty() && surface && display != nullptr) {
-        Palette palette;
+        gfx::Palette palette;
         if (const HRESULT loaded = display->LoadBitmapPalette(palette, fileName); FAILED(loaded)) {
             return loaded;
         }
@@ -152,3 +155,5 @@ HRESULT Picture::RestoreSurfaces() {
     }
     return Element::RestoreSurfaces();
 }
+
+} // namespace scene

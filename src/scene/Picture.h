@@ -8,9 +8,13 @@
 #include "platform/Rect.h"
 #include "scene/Element.h"
 
+namespace gfx {
 class Display;
 class PngImage;
 class Surface;
+}
+
+namespace scene {
 
 // An element that shows one frame of a horizontal strip of equal frames, numbered from 1. A
 // ".bmp" file becomes a surface copied with magenta transparent (blended while alpha is below
@@ -40,18 +44,20 @@ public:
                           int frameCount);
     // Copies `rect` of the surface to (x, y) of the back buffer; false when the picture is
     // hidden or has no surface or display.
-    virtual bool BlitTo(int x, int y, const Rect& rect);
+    virtual bool BlitTo(int x, int y, const platform::Rect& rect);
 
-    std::shared_ptr<Surface> surface;
-    Display* display = nullptr;
+    std::shared_ptr<gfx::Surface> surface;
+    gfx::Display* display = nullptr;
     std::string fileName;
     int frameCount = 0;
     int currentFrame = 0;
     int imageWidth = 0;
     int imageHeight = 0;
-    Rect pngDestRect;
-    std::unique_ptr<PngImage> pngImage;
+    platform::Rect pngDestRect;
+    std::unique_ptr<gfx::PngImage> pngImage;
 
 private:
     int LoadBitmap(std::string_view path, int stripWidth, int height);
 };
+
+} // namespace scene

@@ -6,6 +6,8 @@
 
 #include "app/Application.h"
 
+namespace widgets {
+
 AnimatedPicture::AnimatedPicture() {
     visible = 0;
 }
@@ -16,7 +18,7 @@ AnimatedPicture::~AnimatedPicture() {
 
 void AnimatedPicture::StopTimer() const {
     // Without an application, or before its timer registry exists, there is nothing to stop.
-    if (Application* app = Application::Instance()) {
+    if (app::Application* app = app::Application::Instance()) {
         app->KillTimer(animation.eventName);
     }
 }
@@ -44,7 +46,7 @@ void AnimatedPicture::Reset() {
 
 void AnimatedPicture::SetPeriod(int ms) {
     animation.period = ms;
-    Application* app = Application::Instance();
+    app::Application* app = app::Application::Instance();
     if (ms == 0 || app == nullptr) {
         return;
     }
@@ -87,3 +89,5 @@ void AnimatedPicture::Advance() {
         SetVisible(0);
     }
 }
+
+} // namespace widgets

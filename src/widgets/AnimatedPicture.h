@@ -7,10 +7,12 @@
 #include "widgets/AnimationSpec.h"
 #include "widgets/TimerReceiver.h"
 
+namespace widgets {
+
 // A picture that steps through the frames of its strip on a named timed event, for a number of
 // cycles or without end, and hides itself when its cycles are done. It is made hidden; Start
 // shows it. Timed events reach it on the main thread, so it takes no lock.
-class AnimatedPicture : public Picture, public TimerReceiver {
+class AnimatedPicture : public scene::Picture, public TimerReceiver {
 public:
     AnimatedPicture();
     // Stops the picture's timer, if the application has a timer registry.
@@ -41,3 +43,5 @@ public:
 private:
     void StopTimer() const;
 };
+
+} // namespace widgets

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+namespace widgets {
+
 // The timing of an animated picture: which named event drives it, how many frames a cycle has,
 // which frame shows now, how fast and for how many cycles.
 struct AnimationSpec {
@@ -18,3 +20,5 @@ struct AnimationSpec {
     // Cycles played since the last Start.
     int cycles = 0;
 };
+
+} // namespace widgets

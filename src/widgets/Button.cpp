@@ -1,5 +1,7 @@
 #include "widgets/Button.h"
 
+namespace widgets {
+
 namespace {
 
 constexpr int kFrames = 5;
@@ -81,3 +83,5 @@ void Button::Show(ButtonState newState, int frame) {
     state = newState;
     SetFrame(frame);
 }
+
+} // namespace widgets

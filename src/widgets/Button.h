@@ -5,6 +5,8 @@
 
 #include "scene/Picture.h"
 
+namespace widgets {
+
 enum class ButtonState : std::int32_t {
     Normal = 0,
     Hover = 1,
@@ -16,7 +18,7 @@ enum class ButtonState : std::int32_t {
 // 2 hover, 3 pressed, 4 disabled) and which follows the mouse through a small state machine.
 // It routes nothing itself: the owning screen hands it every mouse event and acts on a true
 // result (a press to play the click, a release to run its command).
-class Button : public Picture {
+class Button : public scene::Picture {
 public:
     Button();
     // Loads the strip when stripWidth and height are both non-zero.
@@ -46,3 +48,5 @@ public:
 private:
     void Show(ButtonState newState, int frame);
 };
+
+} // namespace widgets

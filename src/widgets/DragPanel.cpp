@@ -4,6 +4,8 @@
 
 #include "core/ProcessState.h"
 
+namespace widgets {
+
 namespace {
 
 struct Point {
@@ -13,16 +15,16 @@ struct Point {
 
 // Whether the point lies strictly inside the element's visible part: its first column and row
 // and the edge past its last do not count.
-bool StrictlyInside(const Element& element, Point point) {
-    const Rect& visiblePart = element.sourceRect;
+bool StrictlyInside(const scene::Element& element, Point point) {
+    const platform::Rect& visiblePart = element.sourceRect;
     return element.screenX < point.x && point.x < element.screenX + visiblePart.Width() &&
            element.screenY < point.y && point.y < element.screenY + visiblePart.Height();
 }
 
 // The parent's back-buffer origin, against which the panel's own x and y count. A root panel's
 // position is already in back-buffer coordinates.
-Point ParentOrigin(const Element& panel) {
-    const Element* parent = panel.Parent();
+Point ParentOrigin(const scene::Element& panel) {
+    const scene::Element* parent = panel.Parent();
     return parent != nullptr ? Point{parent->screenX, parent->screenY} : Point{0, 0};
 }
 
@@ -49,7 +51,7 @@ int DragPanel::AddWidget(DragPanel* widget) {
     return 1;
 }
 
-void DragPanel::OnMouseEvent(MouseEvent* event) {
+void DragPanel::OnMouseEvent(core::MouseEvent* event) {
     if (visible == 0) {
         return;
     }
@@ -60,19 +62,19 @@ void DragPanel::OnMouseEvent(MouseEvent* event) {
     const Point point{static_cast<int>(event->x), static_cast<int>(event->y)};
     if (!StrictlyInside(*this, point)) {
         dragging = 0;
-    } else if (event->code == kMouseLeftDown) {
+    } else if (event->code == core::kMouseLeftDown) {
         const auto& children = Children();
-        const bool onChild = std::any_of(children.begin(), children.end(), [point](Element* child) {
-            return StrictlyInside(*child, point);
-        });
+        const bool onChild =
+            std::any_of(children.begin(), children.end(),
+                        [point](scene::Element* child) { return StrictlyInside(*child, point); });
         // A press on a child belongs to the child and leaves the drag state alone.
         if (!onChild) {
             StartDrag(point.x, point.y);
         }
-    } else if (event->code == kMouseMove && dragging == 1) {
+    } else if (event->code == core::kMouseMove && dragging == 1) {
         DragTo(point.x, point.y);
     }
-    if (event->code == kMouseLeftUp) {
+    if (event->code == core::kMouseLeftUp) {
         dragging = 0;
     }
 }
@@ -91,3 +93,5 @@ void DragPanel::DragTo(int pointX, int pointY) {
     const int newY = std::min(std::max(pointY - origin.y - grabY, minY), maxY);
     SetPosition(newX, newY);
 }
+
+} // namespace widgets

@@ -3,21 +3,23 @@
 #include <cstddef>
 #include <vector>
 
-#include "scene/Picture.h"
 #include "core/MouseEvent.h"
+#include "scene/Picture.h"
+
+namespace widgets {
 
 // A picture the user drags with the left mouse button within a rectangle of allowed positions
 // (relative to its parent): a dialog dragged by its free background, or, with minY equal to
 // maxY, a slider knob. Registered widgets get every mouse event before the panel, so a dialog
 // passes events on to its knobs.
-class DragPanel : public Picture {
+class DragPanel : public scene::Picture {
 public:
     DragPanel();
     ~DragPanel() override;
 
     // Drags start on a left press inside the visible part that hits none of the children, follow
     // the pointer while it stays inside, and end on any left release or any point outside.
-    virtual void OnMouseEvent(MouseEvent* event);
+    virtual void OnMouseEvent(core::MouseEvent* event);
     // Takes effect at the next drag step.
     virtual void SetDragBounds(int minX, int minY, int maxX, int maxY);
     // Registers the widget and adds it as a child: 1, or 0 for a null widget. Not owned.
@@ -39,3 +41,5 @@ private:
 
     std::vector<DragPanel*> widgets;
 };
+
+} // namespace widgets

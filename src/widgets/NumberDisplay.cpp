@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace widgets {
+
 namespace {
 
 constexpr int kDigitFrames = 10;
@@ -48,3 +50,5 @@ void NumberDisplay::Draw() {
         StampAt(visibleWidth - j * digitWidth);
     }
 }
+
+} // namespace widgets

@@ -5,11 +5,13 @@
 #include "scene/Element.h"
 #include "scene/Picture.h"
 
+namespace widgets {
+
 // Shows a non-negative whole number with a digit strip (ten frames, frame n the digit n - 1),
 // right-aligned against the display's visible right edge and padded on the left with zeros up
 // to a minimum number of digits. The strip is the display's only child and is stamped once per
 // digit instead of being drawn by the usual walk.
-class NumberDisplay : public Element {
+class NumberDisplay : public scene::Element {
 public:
     NumberDisplay();
     ~NumberDisplay() override;
@@ -24,9 +26,11 @@ public:
 
     int value = 0;
     int minDigits = 0;
-    Picture digits;
+    scene::Picture digits;
 
 private:
     // Stamps the current frame of the strip with its left edge at x, relative to the display.
     void StampAt(int x);
 };
+
+} // namespace widgets

@@ -4,13 +4,15 @@
 #include <cstring>
 #include <string_view>
 
+#include "core/ProcessState.h"
+#include "gfx/Display.h"
+#include "gfx/PixelKernels.h"
+#include "gfx/Surface.h"
 #include "platform/Clock.h"
 #include "platform/GbkText.h"
 #include "platform/TextRenderer.h"
-#include "gfx/Display.h"
-#include "gfx/PixelKernels.h"
-#include "core/ProcessState.h"
-#include "gfx/Surface.h"
+
+namespace widgets {
 
 namespace {
 
@@ -37,7 +39,7 @@ struct BlinkState {
 BlinkState blink;
 
 // Fills the part of the rectangle at (left, top) that lies inside the surface.
-void FillClipped(Surface& surface, std::int64_t left, std::int64_t top, int width, int height,
+void FillClipped(gfx::Surface& surface, std::int64_t left, std::int64_t top, int width, int height,
                  std::uint16_t pixel) {
     const std::int64_t x0 = std::max<std::int64_t>(left, 0);
     const std::int64_t x1 = std::min<std::int64_t>(left + width, surface.Width());
@@ -154,12 +156,12 @@ void TextField::Draw() {
     if (visible == 0 || !buffer || currentDisplay == nullptr) {
         return;
     }
-    Surface* back = currentDisplay->BackBuffer();
+    gfx::Surface* back = currentDisplay->BackBuffer();
     if (back == nullptr) {
         return;
     }
-    const std::uint32_t rgb = PixelKernels::SwapRedBlue(color);
-    const Rect bounds{0, 0, back->Width(), back->Height()};
+    const std::uint32_t rgb = gfx::PixelKernels::SwapRedBlue(color);
+    const platform::Rect bounds{0, 0, back->Width(), back->Height()};
     const std::string_view text(buffer.get(),
                                 static_cast<std::size_t>(std::clamp(length, 0, bufferSize)));
     platform::TextRenderer::Shared().Draw(back->WritablePixels(), back->Description().pitch,
@@ -168,7 +170,8 @@ void TextField::Draw() {
     if (focused != 0 && CaretShown()) {
         const std::int64_t caretX =
             screenX + std::int64_t{length} * platform::TextRenderer::kByteAdvance;
-        FillClipped(*back, caretX, screenY, kCaretWidth, kCaretHeight, PixelKernels::ToRgb565(rgb));
+        FillClipped(*back, caretX, screenY, kCaretWidth, kCaretHeight,
+                    gfx::PixelKernels::ToRgb565(rgb));
     }
 }
 
@@ -194,3 +197,5 @@ bool TextField::CaretShown() {
     blink.last = now;
     return elapsed <= kCaretShownFor;
 }
+
+} // namespace widgets

@@ -9,8 +9,10 @@ namespace platform {
 class Clock;
 }
 
+namespace widgets {
+
 // Collects typed characters (GBK bytes) and draws them with a blinking caret while focused.
-class TextField : public Element {
+class TextField : public scene::Element {
 public:
     // Bits of modeFlags.
     static constexpr std::uint32_t kAcceptsText = 1;
@@ -61,3 +63,5 @@ private:
     // buffer while changing the capacity.
     int bufferSize = 0;
 };
+
+} // namespace widgets

@@ -3,10 +3,12 @@
 
 #include <algorithm>
 
-#include "platform/TextRenderer.h"
-#include "gfx/Display.h"
 #include "core/ProcessState.h"
+#include "gfx/Display.h"
 #include "gfx/Surface.h"
+#include "platform/TextRenderer.h"
+
+namespace widgets {
 
 namespace {} // namespace
 
@@ -71,19 +73,21 @@ void TextTable::Draw() {
     if (visible == 0) {
         return;
     }
-    Picture::Draw();
-    Surface* back = currentDisplay != nullptr ? currentDisplay->BackBuffer() : nullptr;
+    scene::Picture::Draw();
+    gfx::Surface* back = currentDisplay != nullptr ? currentDisplay->BackBuffer() : nullptr;
     if (back == nullptr) {
         return;
     }
     // Only glyph pixels are written, so the background shows through around the letters.
-    const Rect bounds{0, 0, back->Width(), back->Height()};
+    const platform::Rect bounds{0, 0, back->Width(), back->Height()};
     platform::TextRenderer& renderer = platform::TextRenderer::Shared();
     for (int r = 0; r < RowsInUse(); ++r) {
         for (int c = 0; c < ColumnsInUse(); ++c) {
             renderer.Draw(back->WritablePixels(), back->Description().pitch, back->Width(),
                           back->Height(), cellPositions[r][c].x, cellPositions[r][c].y, cells[r][c],
-                          PixelKernels::SwapRedBlue(colours[r][c]), bounds);
+                          gfx::PixelKernels::SwapRedBlue(colours[r][c]), bounds);
         }
     }
 }
+
+} // namespace widgets

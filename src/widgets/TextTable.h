@@ -8,10 +8,12 @@
 
 #include "scene/Picture.h"
 
+namespace widgets {
+
 // A picture with a grid of up to 20 x 20 text cells drawn over it, each cell in its own colour
 // and centred in its column and row. Column widths and row heights are given per column and row;
 // one without an entry takes the width or height last used in the layout walk.
-class TextTable : public Picture {
+class TextTable : public scene::Picture {
 public:
     static constexpr int kMaxRows = 20;
     static constexpr int kMaxColumns = 20;
@@ -58,3 +60,5 @@ private:
     int RowsInUse() const;
     int ColumnsInUse() const;
 };
+
+} // namespace widgets

@@ -4,13 +4,15 @@
 #include <initializer_list>
 
 #include "app/Application.h"
+#include "core/ProcessState.h"
+#include "gfx/Display.h"
+#include "gfx/Surface.h"
 #include "platform/Platform.h"
 #include "platform/Window.h"
 #include "scene/Picture.h"
-#include "gfx/Display.h"
-#include "core/ProcessState.h"
-#include "gfx/Surface.h"
 #include "widgets/Button.h"
+
+namespace widgets {
 
 namespace {
 
@@ -19,13 +21,13 @@ bool windowMoving = false;
 
 // Left edge of a title-bar button standing `buttons` button widths (a fifth of the strip each)
 // and `gap` pixels left of the frame's right edge; the fifths are unsigned divisions.
-int ButtonLeft(const Element& frame, int stripWidth, unsigned buttons, int gap) {
+int ButtonLeft(const scene::Element& frame, int stripWidth, unsigned buttons, int gap) {
     const unsigned widths = static_cast<unsigned>(stripWidth) * buttons / 5;
     return frame.screenX + frame.width - static_cast<int>(widths) - gap;
 }
 
 void Post(UINT message, WPARAM wParam) {
-    if (Application* application = Application::Instance()) {
+    if (app::Application* application = app::Application::Instance()) {
         application->PostMessage(message, wParam, 0);
     }
 }
@@ -50,19 +52,19 @@ void WindowFrame::SetAlpha(int newAlpha) {
 
 void WindowFrame::SetIcon(const std::string& path, int stripWidth, int height) {
     icon.reset();
-    icon = std::make_unique<Picture>();
+    icon = std::make_unique<scene::Picture>();
     icon->LoadImage(path, 10, 0, stripWidth, height, 1);
 }
 
 void WindowFrame::SetBackground(const std::string& path, int stripWidth, int height) {
     background.reset();
-    background = std::make_unique<Picture>();
+    background = std::make_unique<scene::Picture>();
     background->LoadImage(path, 0, 0, stripWidth, height, 1);
 }
 
 void WindowFrame::SetTitleBar(const std::string& path, int stripWidth, int height) {
     titleBar.reset();
-    titleBar = std::make_unique<Picture>();
+    titleBar = std::make_unique<scene::Picture>();
     titleBar->LoadImage(path, screenX, screenY, stripWidth, height, 1);
 }
 
@@ -84,7 +86,7 @@ void WindowFrame::SetCloseButton(const std::string& path, int stripWidth, int he
         std::make_unique<Button>(path, ButtonLeft(*this, stripWidth, 1, 26), 0, stripWidth, height);
 }
 
-void WindowFrame::AddOverlay(Element* overlay) {
+void WindowFrame::AddOverlay(scene::Element* overlay) {
     if (overlay == nullptr) {
         return;
     }
@@ -92,8 +94,8 @@ void WindowFrame::AddOverlay(Element* overlay) {
     // The tree sets a parent link only through AddChild: listing the overlay and taking it out at
     // once leaves the link (a dragged dialog reads its parent's position) without making it a
     // child. Its placement against a full-screen frame comes out as it was.
-    Element::AddChild(overlay);
-    Element::RemoveChild(overlay);
+    scene::Element::AddChild(overlay);
+    scene::Element::RemoveChild(overlay);
 }
 
 void WindowFrame::RestoreOverlays() {
@@ -111,9 +113,9 @@ void WindowFrame::ReleaseOverlays() {
 void WindowFrame::SetVisibleAll(int newVisible) {
     // The frame keeps the flag as a byte.
     visible = static_cast<std::uint8_t>(newVisible);
-    Element* const parts[] = {minimizeButton.get(), background.get(), commandButton.get(),
-                              closeButton.get(),    titleBar.get(),   icon.get()};
-    for (Element* part : parts) {
+    scene::Element* const parts[] = {minimizeButton.get(), background.get(), commandButton.get(),
+                                     closeButton.get(),    titleBar.get(),   icon.get()};
+    for (scene::Element* part : parts) {
         if (part != nullptr) {
             part->SetVisible(newVisible);
         }
@@ -121,21 +123,21 @@ void WindowFrame::SetVisibleAll(int newVisible) {
 }
 
 HRESULT WindowFrame::RestoreSurfaces() {
-    Element* const parts[] = {background.get(),  minimizeButton.get(), commandButton.get(),
-                              closeButton.get(), titleBar.get(),       icon.get()};
-    for (Element* part : parts) {
+    scene::Element* const parts[] = {background.get(),  minimizeButton.get(), commandButton.get(),
+                                     closeButton.get(), titleBar.get(),       icon.get()};
+    for (scene::Element* part : parts) {
         if (part != nullptr) {
             part->RestoreSurfaces();
         }
     }
     RestoreOverlays();
-    return Element::RestoreSurfaces();
+    return scene::Element::RestoreSurfaces();
 }
 
 void WindowFrame::ReleaseSurfaces() {
-    Element* const parts[] = {background.get(), minimizeButton.get(), commandButton.get(),
-                              closeButton.get(), titleBar.get()};
-    for (Element* part : parts) {
+    scene::Element* const parts[] = {background.get(), minimizeButton.get(), commandButton.get(),
+                                     closeButton.get(), titleBar.get()};
+    for (scene::Element* part : parts) {
         if (part != nullptr) {
             part->ReleaseSurfaces();
         }
@@ -144,7 +146,7 @@ void WindowFrame::ReleaseSurfaces() {
     // The icon goes with the display; the next display set-up makes it anew.
     icon.reset();
     ReleaseOverlays();
-    Element::ReleaseSurfaces();
+    scene::Element::ReleaseSurfaces();
 }
 
 void WindowFrame::Draw() {
@@ -175,20 +177,20 @@ void WindowFrame::DrawScreen() {
     if (background) {
         background->Draw();
     }
-    Element::Draw();
+    scene::Element::Draw();
     if (Dimmed() && !page) {
         CapturePage();
     }
 }
 
 void WindowFrame::CapturePage() {
-    Display* const display = currentDisplay;
+    gfx::Display* const display = currentDisplay;
     if (display != nullptr) {
         display->DarkenBackBuffer(alpha);
     }
     if (display == nullptr || FAILED(display->CreateScreenCopySurface(page))) {
         page.reset();
-        if (Application* application = Application::Instance()) {
+        if (app::Application* application = app::Application::Instance()) {
             application->GetPlatform().GetWindow().ShowMessageBox("创建透明页面失败!", "ERROR");
         }
         return;
@@ -197,16 +199,16 @@ void WindowFrame::CapturePage() {
 }
 
 void WindowFrame::DrawTitleBar() {
-    Element* const parts[] = {titleBar.get(), minimizeButton.get(), commandButton.get(),
-                              closeButton.get(), icon.get()};
-    for (Element* part : parts) {
+    scene::Element* const parts[] = {titleBar.get(), minimizeButton.get(), commandButton.get(),
+                                     closeButton.get(), icon.get()};
+    for (scene::Element* part : parts) {
         if (part != nullptr) {
             part->Draw();
         }
     }
 }
 
-void WindowFrame::OnMouseEvent(MouseEvent* event) {
+void WindowFrame::OnMouseEvent(core::MouseEvent* event) {
     if (visible == 0) {
         return;
     }
@@ -214,7 +216,7 @@ void WindowFrame::OnMouseEvent(MouseEvent* event) {
     if (windowed == 0) {
         return;
     }
-    RouteMouse(
+    core::RouteMouse(
         *event, [this](int x, int y) { OnLeftDown(x, y); },
         [this](int x, int y) { OnLeftUp(x, y); }, [this](int x, int y) { OnMove(x, y); });
 }
@@ -236,7 +238,7 @@ void WindowFrame::OnLeftDown(int x, int y) {
         // holds the pointer meanwhile, so there is no capture to give up and nothing to keep on
         // top.
         windowMoving = true;
-        if (Application* application = Application::Instance()) {
+        if (app::Application* application = app::Application::Instance()) {
             application->SendMessage(WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
         }
     }
@@ -261,3 +263,5 @@ void WindowFrame::OnMove(int x, int y) {
         }
     }
 }
+
+} // namespace widgets

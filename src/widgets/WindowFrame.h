@@ -8,9 +8,16 @@
 #include "scene/Element.h"
 #include "widgets/MouseReceiver.h"
 
-class Button;
+namespace scene {
 class Picture;
+}
+namespace gfx {
 class Surface;
+}
+
+namespace widgets {
+
+class Button;
 
 // A whole screen of the game: an optional background, the screen's own children, overlays
 // (dialogs) drawn above them, and, in a window only, the game's own title bar with an icon and
@@ -20,7 +27,7 @@ class Surface;
 //
 // The title-bar parts and the background are owned and placed as roots (back-buffer
 // coordinates); the frame alone draws, shows and hides them. Overlays are not owned.
-class WindowFrame : public Element, public MouseReceiver {
+class WindowFrame : public scene::Element, public MouseReceiver {
 public:
     WindowFrame();
     ~WindowFrame() override;
@@ -39,7 +46,7 @@ public:
 
     // The title-bar buttons act on a left release: minimise, toggle full screen, close. A press
     // on the rest of the title bar lets the window follow the pointer.
-    void OnMouseEvent(MouseEvent* event) override;
+    void OnMouseEvent(core::MouseEvent* event) override;
 
     // Each setter replaces its part. The frame must be sized and placed first: the buttons stand
     // against its right edge, one, two and three button widths from it.
@@ -52,19 +59,19 @@ public:
 
     // Appends an overlay, drawn in order of addition whatever its z; null is ignored. The
     // overlay's parent becomes the frame, without it being placed again.
-    void AddOverlay(Element* overlay);
-    const std::vector<Element*>& Overlays() const { return overlays; }
+    void AddOverlay(scene::Element* overlay);
+    const std::vector<scene::Element*>& Overlays() const { return overlays; }
 
     // Set while the title bar moves the window, until the next release reaches the frame.
     static bool WindowMoving();
 
-    std::unique_ptr<Surface> page;
+    std::unique_ptr<gfx::Surface> page;
     std::unique_ptr<Button> minimizeButton;
     std::unique_ptr<Button> commandButton;
     std::unique_ptr<Button> closeButton;
-    std::unique_ptr<Picture> background;
-    std::unique_ptr<Picture> icon;
-    std::unique_ptr<Picture> titleBar;
+    std::unique_ptr<scene::Picture> background;
+    std::unique_ptr<scene::Picture> icon;
+    std::unique_ptr<scene::Picture> titleBar;
     std::uint8_t buttonPressed = 0;
 
 private:
@@ -76,5 +83,7 @@ private:
     void OnLeftUp(int x, int y);
     void OnMove(int x, int y);
 
-    std::vector<Element*> overlays;
+    std::vector<scene::Element*> overlays;
 };
+
+} // namespace widgets

@@ -6,12 +6,17 @@
 
 #include "TempDir.h"
 #include "app/Application.h"
-#include "platform/HeadlessPlatform.h"
-#include "platform/Settings.h"
 #include "app/CharListener.h"
-#include "gfx/Display.h"
 #include "core/KeyboardInput.h"
 #include "core/ProcessState.h"
+#include "gfx/Display.h"
+#include "platform/HeadlessPlatform.h"
+#include "platform/Settings.h"
+
+using namespace core;
+using namespace gfx;
+using namespace scene;
+using namespace app;
 
 namespace {
 
@@ -76,7 +81,7 @@ protected:
     }
 
     std::string Setting(const char* section, const char* key) {
-        return Settings::ReadString(game.File("set.ini"), section, key, "absent");
+        return platform::Settings::ReadString(game.File("set.ini"), section, key, "absent");
     }
 
     TempDir game;

@@ -148,15 +148,15 @@ TEST(GeneratedFiles, CursorParsesWithItsHotspot) {
 
 TEST(GeneratedFiles, DefaultSettingsReachEveryLevelAndTheHelpPage) {
     const std::string ini = kDist + "/set.ini";
-    EXPECT_EQ(Settings::ReadNumber(ini, "board", "maxboard", "0"), 266);
+    EXPECT_EQ(platform::Settings::ReadNumber(ini, "board", "maxboard", "0"), 266);
     for (const char* key : {"web1", "web2", "web3"}) {
-        const std::string address = Settings::ReadString(ini, "website", key, "");
+        const std::string address = platform::Settings::ReadString(ini, "website", key, "");
         EXPECT_EQ(address.rfind("file://", 0), 0u) << key;
         EXPECT_NE(address.find("/Help/index.html"), std::string::npos) << key;
     }
-    EXPECT_EQ(Settings::ReadString(ini, "set", "fullscreen", "x"), "0");
+    EXPECT_EQ(platform::Settings::ReadString(ini, "set", "fullscreen", "x"), "0");
     for (const char* key : {"sound", "music"}) {
-        const int level = Settings::ReadNumber(ini, "volume", key, "-1");
+        const int level = platform::Settings::ReadNumber(ini, "volume", key, "-1");
         EXPECT_GE(level, 1) << key;
         EXPECT_LE(level, 15) << key;
     }

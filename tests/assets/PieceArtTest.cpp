@@ -26,6 +26,8 @@
 #include "Theme.h"
 #include "platform/CursorFile.h"
 
+using namespace puzzle;
+
 namespace {
 
 using namespace assetgen;

@@ -29,6 +29,8 @@
 #include "platform/PngDecoder.h"
 #include "puzzle/Geometry.h"
 
+using namespace puzzle;
+
 namespace {
 
 using assetgen::Canvas;

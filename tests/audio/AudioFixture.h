@@ -7,11 +7,13 @@
 #include <vector>
 
 #include "TempDir.h"
-#include "platform/MemoryAudioBackend.h"
-#include "platform/MessageQueue.h"
 #include "audio/MediaPlayer.h"
 #include "audio/SoundManager.h"
 #include "core/ProcessState.h"
+#include "platform/MemoryAudioBackend.h"
+#include "platform/MessageQueue.h"
+
+using namespace audio;
 
 // Music and sound on players in memory, in a game folder of its own (without set.ini). End
 // notices are posted to `queue` and message boxes are collected as "caption: text".

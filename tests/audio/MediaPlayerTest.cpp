@@ -5,6 +5,8 @@
 #include "AudioFixture.h"
 #include "audio/MediaPlayer.h"
 
+using namespace audio;
+
 namespace {
 
 using MediaPlayerTest = AudioFixture;

@@ -6,6 +6,8 @@
 #include "audio/MusicPlayer.h"
 #include "audio/SoundManager.h"
 
+using namespace audio;
+
 namespace {
 
 class MusicPlayerTest : public AudioFixture {

@@ -7,10 +7,15 @@
 #include "AudioFixture.h"
 #include "ScopedEnv.h"
 #include "app/Application.h"
-#include "platform/HeadlessPlatform.h"
-#include "platform/SdlMixerAudioBackend.h"
 #include "audio/MusicPlayer.h"
 #include "audio/SoundManager.h"
+#include "platform/HeadlessPlatform.h"
+#include "platform/SdlMixerAudioBackend.h"
+
+using namespace core;
+using namespace scene;
+using namespace app;
+using namespace audio;
 
 namespace {
 

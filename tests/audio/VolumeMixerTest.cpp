@@ -3,6 +3,8 @@
 #include "AudioFixture.h"
 #include "audio/VolumeMixer.h"
 
+using namespace audio;
+
 namespace {
 
 using VolumeMixerTest = AudioFixture;

@@ -6,6 +6,8 @@
 #include "ScopedEnv.h"
 #include "TempDir.h"
 
+using namespace core;
+
 namespace {
 
 constexpr const char* kKey = "Software\\qelvo\\InstalledGame\\227";

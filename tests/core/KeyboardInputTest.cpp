@@ -6,6 +6,8 @@
 #include <memory>
 #include <vector>
 
+using namespace core;
+
 namespace {
 
 using namespace platform;

@@ -15,7 +15,7 @@ TEST(ProcessStateTest, DirectoryKeepsExactlyOneTrailingSeparator) {
 TEST(ProcessStateTest, ExecutablePathsPointAtTheRunningProgram) {
     const std::string savedDir = exeDir;
     ComputeExecutablePaths();
-    EXPECT_NE(exePath.find("shell_tests"), std::string::npos) << exePath;
+    EXPECT_NE(exePath.find("core_tests"), std::string::npos) << exePath;
     EXPECT_EQ(exePath.rfind(exeDir, 0), 0u);
     EXPECT_EQ(exeDir.back(), '/');
     exeDir = savedDir;

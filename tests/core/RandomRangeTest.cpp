@@ -4,6 +4,8 @@
 
 #include "core/RandomRange.h"
 
+using namespace core;
+
 namespace {
 
 TEST(RandomRangeTest, DrawsEveryValueOfTheHalfOpenRangeAndNothingElse) {

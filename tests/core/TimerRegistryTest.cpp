@@ -6,9 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "platform/ManualTimerService.h"
 #include "core/MultimediaTimer.h"
 #include "core/TimerRegistry.h"
+#include "platform/ManualTimerService.h"
+
+using namespace core;
 
 namespace {
 

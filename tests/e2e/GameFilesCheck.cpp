@@ -14,12 +14,15 @@
 #include <string_view>
 #include <vector>
 
+#include "game/screens/LeaderboardFile.h"
 #include "platform/FileSystem.h"
 #include "platform/IniFile.h"
 #include "platform/Settings.h"
 #include "puzzle/Geometry.h"
 #include "puzzle/ProgressFile.h"
-#include "game/screens/LeaderboardFile.h"
+
+using namespace puzzle;
+using namespace game;
 
 namespace {
 
@@ -30,7 +33,7 @@ bool Damaged(std::string_view file, const char* what) {
 
 // The file's bytes; Missing when there is none, Failed when it cannot be read.
 platform::ReadResult ReadBytes(const std::string& path, std::string& bytes) {
-    return platform::ReadWholeFile(path, bytes, Settings::kMaxFileSize);
+    return platform::ReadWholeFile(path, bytes, platform::Settings::kMaxFileSize);
 }
 
 bool CheckProgress(const std::string& path) {
@@ -68,7 +71,7 @@ bool IsNumberIn(std::string_view text, int low, int high) {
         text.find_first_not_of("0123456789") != std::string_view::npos) {
         return false;
     }
-    const int value = Settings::ToNumber(text);
+    const int value = platform::Settings::ToNumber(text);
     return low <= value && value <= high;
 }
 
@@ -101,7 +104,7 @@ bool CheckSettings(const std::string& path) {
     if (read != platform::ReadResult::Ok) {
         return Damaged(path, "cannot be read");
     }
-    IniFile ini;
+    platform::IniFile ini;
     ini.Parse(text);
     bool valid = true;
     for (const KeyRule& rule : kKeys) {

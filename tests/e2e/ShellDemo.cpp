@@ -7,10 +7,14 @@
 
 #include "ImageFiles.h"
 #include "app/Application.h"
+#include "core/ProcessState.h"
 #include "platform/FileSystem.h"
 #include "platform/SdlPlatform.h"
 #include "scene/Picture.h"
-#include "core/ProcessState.h"
+
+using namespace core;
+using namespace scene;
+using namespace app;
 
 namespace {
 

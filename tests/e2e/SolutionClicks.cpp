@@ -3,6 +3,8 @@
 #include "puzzle/Geometry.h"
 #include "puzzle/Piece.h"
 
+using namespace puzzle;
+
 namespace {
 
 constexpr int kBoardLeft = 14;

@@ -5,6 +5,8 @@
 #include "puzzle/LevelFile.h"
 #include "puzzle/Solver.h"
 
+using namespace puzzle;
+
 // A point in the game window, in pixels from its top-left corner.
 struct WindowPoint {
     int x;

@@ -8,6 +8,8 @@
 #include "TempDir.h"
 #include "puzzle/Board.h"
 
+using namespace puzzle;
+
 namespace {
 
 std::string ReadBytes(const std::filesystem::path& path) {

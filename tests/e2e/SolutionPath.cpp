@@ -13,6 +13,8 @@
 #include "puzzle/Piece.h"
 #include "puzzle/Solver.h"
 
+using namespace puzzle;
+
 namespace {
 
 void PrintCells(const LevelFile::Grid& grid) {

@@ -7,15 +7,15 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
-    IniFile file;
+    platform::IniFile file;
     file.Parse(text);
     for (const char* key : {"sound", "music", "fullscreen", "web1"}) {
-        if (file.GetString("volume", key, "1").size() >= IniFile::kValueBufferSize) {
+        if (file.GetString("volume", key, "1").size() >= platform::IniFile::kValueBufferSize) {
             __builtin_trap();
         }
     }
     const std::string once = file.Text();
-    IniFile again;
+    platform::IniFile again;
     again.Parse(once);
     if (again.Text() != once) {
         __builtin_trap();

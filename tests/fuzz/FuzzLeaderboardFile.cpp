@@ -8,8 +8,10 @@
 #include <optional>
 #include <string>
 
-#include "platform/FileSystem.h"
 #include "game/screens/LeaderboardFile.h"
+#include "platform/FileSystem.h"
+
+using namespace game;
 
 namespace {
 

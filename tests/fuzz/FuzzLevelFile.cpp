@@ -7,6 +7,8 @@
 #include "puzzle/LevelValidator.h"
 #include "puzzle/Solver.h"
 
+using namespace puzzle;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::FILE* file = ::fmemopen(const_cast<std::uint8_t*>(data), size, "rb");
     if (file == nullptr) {

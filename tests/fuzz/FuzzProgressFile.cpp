@@ -4,6 +4,8 @@
 
 #include "puzzle/ProgressFile.h"
 
+using namespace puzzle;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::FILE* file = ::fmemopen(const_cast<std::uint8_t*>(data), size, "rb");
     if (file == nullptr) {

@@ -3,9 +3,17 @@
 #include <string>
 
 #include "GameFixture.h"
-#include "puzzle/Board.h"
 #include "audio/MediaPlayer.h"
 #include "core/ProcessState.h"
+#include "puzzle/Board.h"
+
+using namespace core;
+using namespace scene;
+using namespace app;
+using namespace widgets;
+using namespace audio;
+using namespace puzzle;
+using namespace game;
 
 namespace gametest {
 namespace {

@@ -10,14 +10,23 @@
 #include "AssetManifest.h"
 #include "ImageFiles.h"
 #include "SolutionClicks.h"
+#include "audio/MediaPlayer.h"
+#include "core/ProcessState.h"
+#include "game/screens/LeaderboardFile.h"
+#include "gfx/PixelKernels.h"
 #include "platform/Settings.h"
 #include "puzzle/Board.h"
 #include "puzzle/ProgressFile.h"
 #include "puzzle/Solver.h"
-#include "game/screens/LeaderboardFile.h"
-#include "audio/MediaPlayer.h"
-#include "gfx/PixelKernels.h"
-#include "core/ProcessState.h"
+
+using namespace core;
+using namespace gfx;
+using namespace scene;
+using namespace app;
+using namespace widgets;
+using namespace audio;
+using namespace puzzle;
+using namespace game;
 
 namespace gametest {
 
@@ -305,7 +314,7 @@ int GameFixture::BoardTrackPlays() const {
 }
 
 std::string GameFixture::Setting(const char* section, const char* key) const {
-    return Settings::ReadString(folder.File("set.ini"), section, key, "absent");
+    return platform::Settings::ReadString(folder.File("set.ini"), section, key, "absent");
 }
 
 void GameFixture::WriteProgress(const std::vector<std::int32_t>& levels) const {

@@ -18,6 +18,13 @@
 #include "platform/MemoryAudioBackend.h"
 #include "puzzle/LevelFile.h"
 
+using namespace core;
+using namespace scene;
+using namespace app;
+using namespace widgets;
+using namespace puzzle;
+using namespace game;
+
 namespace gametest {
 
 // A presenter that keeps a copy of every frame it shows, so frames drawn while loading can be

@@ -5,9 +5,17 @@
 #include <vector>
 
 #include "GameFixture.h"
+#include "audio/MusicPlayer.h"
 #include "puzzle/Board.h"
 #include "puzzle/Piece.h"
-#include "audio/MusicPlayer.h"
+
+using namespace core;
+using namespace scene;
+using namespace app;
+using namespace widgets;
+using namespace audio;
+using namespace puzzle;
+using namespace game;
 
 namespace gametest {
 namespace {

@@ -15,10 +15,17 @@
 
 #include "GameFixture.h"
 #include "Unprivileged.h"
+#include "game/screens/LeaderboardFile.h"
 #include "platform/Settings.h"
 #include "puzzle/Board.h"
 #include "puzzle/ProgressFile.h"
-#include "game/screens/LeaderboardFile.h"
+
+using namespace core;
+using namespace scene;
+using namespace app;
+using namespace widgets;
+using namespace puzzle;
+using namespace game;
 
 namespace gametest {
 namespace {
@@ -165,8 +172,8 @@ protected:
     std::vector<std::string> SettingValues() const {
         std::vector<std::string> values;
         for (const SettingKey& key : kSettingKeys) {
-            values.push_back(
-                Settings::ReadString(folder.File("set.ini"), key.section, key.key, "absent"));
+            values.push_back(platform::Settings::ReadString(folder.File("set.ini"), key.section,
+                                                            key.key, "absent"));
         }
         return values;
     }

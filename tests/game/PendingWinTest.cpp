@@ -6,9 +6,16 @@
 #include <string>
 
 #include "GameFixture.h"
-#include "puzzle/Board.h"
-#include "game/screens/LeaderboardFile.h"
 #include "core/ProcessState.h"
+#include "game/screens/LeaderboardFile.h"
+#include "puzzle/Board.h"
+
+using namespace core;
+using namespace scene;
+using namespace app;
+using namespace widgets;
+using namespace puzzle;
+using namespace game;
 
 namespace gametest {
 namespace {

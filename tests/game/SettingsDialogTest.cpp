@@ -9,14 +9,22 @@
 #include "ImageFiles.h"
 #include "QuietApplication.h"
 #include "TempDir.h"
+#include "audio/MediaPlayer.h"
+#include "audio/SoundManager.h"
 #include "game/screens/SettingsDialog.h"
+#include "gfx/DisplayFixture.h"
+#include "gfx/ImageCache.h"
 #include "platform/HeadlessPlatform.h"
 #include "platform/MemoryAudioBackend.h"
 #include "platform/Settings.h"
-#include "audio/MediaPlayer.h"
-#include "audio/SoundManager.h"
-#include "gfx/DisplayFixture.h"
-#include "gfx/ImageCache.h"
+
+using namespace core;
+using namespace gfx;
+using namespace scene;
+using namespace app;
+using namespace widgets;
+using namespace audio;
+using namespace game;
 
 namespace {
 
@@ -127,8 +135,8 @@ TEST_F(SettingsDialogTest, EveryLevelPutsItsKnobFourteenPixelsFurther) {
     Open();
     for (int level = 0; level <= 15; ++level) {
         SCOPED_TRACE(level);
-        Settings::WriteNumber(dialog->SettingsPath(), "volume", "sound", level);
-        Settings::WriteNumber(dialog->SettingsPath(), "volume", "music", 15 - level);
+        platform::Settings::WriteNumber(dialog->SettingsPath(), "volume", "sound", level);
+        platform::Settings::WriteNumber(dialog->SettingsPath(), "volume", "music", 15 - level);
         dialog->ShowSettings(true);
         EXPECT_EQ(dialog->SoundKnob().x, 95 + 14 * level);
         EXPECT_EQ(dialog->MusicKnob().x, 95 + 14 * (15 - level));
@@ -178,9 +186,9 @@ TEST_F(SettingsDialogTest, OkWithTheTickUnchangedWritesOnlyTheVolumes) {
     Click(dialog->OkButton());
     EXPECT_EQ(dialog->visible, 0);
     const std::string path = dialog->SettingsPath();
-    EXPECT_EQ(Settings::ReadString(path, "volume", "sound", "absent"), "12");
-    EXPECT_EQ(Settings::ReadString(path, "volume", "music", "absent"), "1");
-    EXPECT_EQ(Settings::ReadString(path, "set", "fullscreen", "absent"), "absent");
+    EXPECT_EQ(platform::Settings::ReadString(path, "volume", "sound", "absent"), "12");
+    EXPECT_EQ(platform::Settings::ReadString(path, "volume", "music", "absent"), "1");
+    EXPECT_EQ(platform::Settings::ReadString(path, "set", "fullscreen", "absent"), "absent");
     EXPECT_EQ(windowed, 1);
     EXPECT_TRUE(PostedCommands().empty());
     EXPECT_EQ(backend.Record(exeDir + "Sound\\btn.wav").plays, 1) << "the press on OK clicks";
@@ -212,7 +220,8 @@ TEST_P(SettingsDialogTickTest, FlippedTickSwitchesTheDisplayOnOk) {
     Click(dialog->OkButton());
 
     EXPECT_EQ(windowed, 1 - c.windowedBefore);
-    EXPECT_EQ(Settings::ReadString(dialog->SettingsPath(), "set", "fullscreen", ""), c.written);
+    EXPECT_EQ(platform::Settings::ReadString(dialog->SettingsPath(), "set", "fullscreen", ""),
+              c.written);
     EXPECT_EQ(PostedCommands(), std::vector<WPARAM>{c.command});
 
     dialog->ShowSettings(true);

@@ -4,9 +4,11 @@
 
 #include <memory>
 
-#include "platform/MemoryPresenter.h"
-#include "gfx/Display.h"
 #include "core/ProcessState.h"
+#include "gfx/Display.h"
+#include "platform/MemoryPresenter.h"
+
+using namespace gfx;
 
 // A display set up in a window over an in-memory presenter, installed as the current display.
 class DisplayFixture : public ::testing::Test {

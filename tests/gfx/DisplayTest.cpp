@@ -3,6 +3,8 @@
 #include "ImageFiles.h"
 #include "TempDir.h"
 
+using namespace gfx;
+
 namespace {
 
 class SmallDisplayTest : public DisplayFixture {
@@ -27,12 +29,13 @@ TEST_F(DisplayTest, WindowedSetUpMakesAnRgb565BackBufferAndFollowsTheWindow) {
 
     presenter.clientBounds = {10, 20, 810, 620}; // the window moved
     display->UpdateBounds();
-    EXPECT_EQ(display->Bounds(), (Rect{10, 20, 810, 620}));
+    EXPECT_EQ(display->Bounds(), (platform::Rect{10, 20, 810, 620}));
 
     ASSERT_EQ(display->SetUpFullScreen(800, 600, 16), S_OK);
     EXPECT_EQ(display->Windowed(), 0);
     EXPECT_TRUE(presenter.fullScreen);
-    EXPECT_EQ(display->Bounds(), (Rect{0, 0, presenter.screenWidth, presenter.screenHeight}));
+    EXPECT_EQ(display->Bounds(),
+              (platform::Rect{0, 0, presenter.screenWidth, presenter.screenHeight}));
     EXPECT_EQ(display->SetUpFullScreen(800, 600, 8), E_FAIL);
 
     presenter.refuseOpen = true;
@@ -111,7 +114,7 @@ TEST_F(SmallDisplayTest, KeyedCopyLeavesKeyPixelsOutAndClipsToTheBackBuffer) {
     auto source = MakeSurface(3, 2, {1, kKey, 3, 4, 5, kKey});
     source->SetColorKey(0xFF00FF);
     display->ClearBackBuffer(9);
-    const Rect whole{0, 0, 3, 2};
+    const platform::Rect whole{0, 0, 3, 2};
     ASSERT_EQ(display->BlitKeyed(1, 1, source.get(), &whole), S_OK);
     const std::vector<std::uint16_t> expected = {9, 9, 9, 9, 9, 9, //
                                                  9, 1, 9, 3, 9, 9, //
@@ -138,7 +141,7 @@ TEST_F(SmallDisplayTest, KeyedCopyLeavesKeyPixelsOutAndClipsToTheBackBuffer) {
     // Without a key every pixel is copied, a sub-rectangle of the source at its place.
     auto plain = MakeSurface(3, 2, {1, kKey, 3, 4, 5, kKey});
     display->ClearBackBuffer(9);
-    const Rect right{1, 0, 3, 2};
+    const platform::Rect right{1, 0, 3, 2};
     ASSERT_EQ(display->BlitKeyed(0, 0, plain.get(), &right), S_OK);
     EXPECT_EQ(BackPixel(0, 0), kKey);
     EXPECT_EQ(BackPixel(1, 0), 3);

@@ -5,6 +5,8 @@
 
 #include "gfx/PixelKernels.h"
 
+using namespace gfx;
+
 namespace {
 
 TEST(PixelKernelsTest, WideningAndNarrowingRoundTripEveryPixel) {

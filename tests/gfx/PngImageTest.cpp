@@ -5,6 +5,8 @@
 #include "gfx/PixelKernels.h"
 #include "gfx/PngImage.h"
 
+using namespace gfx;
+
 namespace {
 
 class PngImageTest : public DisplayFixture {

@@ -27,7 +27,8 @@ public:
         : width(width), height(height), stride(width + 2 * kGuard),
           storage(static_cast<std::size_t>(stride) * (height + 2 * kGuard), kBackground) {}
 
-    bool Draw(int x, int y, const std::string& gbk, Rect clip = {0, 0, INT_MAX, INT_MAX}) {
+    bool Draw(int x, int y, const std::string& gbk,
+              platform::Rect clip = {0, 0, INT_MAX, INT_MAX}) {
         return TextRenderer::Shared().Draw(&storage[kGuard * stride + kGuard], stride * 2, width,
                                            height, x, y, gbk, kColor, clip);
     }
@@ -35,7 +36,7 @@ public:
     std::uint16_t At(int x, int y) const { return storage[(y + kGuard) * stride + x + kGuard]; }
 
     // Written pixels (each must be exactly kPixel) lie inside `box`; returns how many there are.
-    int CountInk(const Rect& box) const {
+    int CountInk(const platform::Rect& box) const {
         int count = 0;
         for (int y = -kGuard; y < height + kGuard; ++y) {
             for (int x = -kGuard; x < width + kGuard; ++x) {

@@ -9,6 +9,8 @@
 #include "puzzle/Board.h"
 #include "puzzle/LevelFile.h"
 
+using namespace puzzle;
+
 // A game folder of its own for each test, with helpers to lay level files into it.
 class BoardFixture : public ::testing::Test {
 protected:

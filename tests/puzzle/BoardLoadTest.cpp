@@ -1,6 +1,8 @@
 #include "puzzle/BoardFixture.h"
 #include "puzzle/LevelBuilder.h"
 
+using namespace puzzle;
+
 namespace {
 
 using BoardLoadTest = BoardFixture;

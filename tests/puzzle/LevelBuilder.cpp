@@ -1,5 +1,7 @@
 #include "puzzle/LevelBuilder.h"
 
+using namespace puzzle;
+
 LevelFile::Grid MakeGrid(std::initializer_list<Placement> pieces) {
     LevelFile::Grid grid{};
     for (const Placement& piece : pieces) {

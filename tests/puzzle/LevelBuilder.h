@@ -4,6 +4,8 @@
 
 #include "puzzle/LevelFile.h"
 
+using namespace puzzle;
+
 // Grids for tests, written as the pieces they hold.
 struct Placement {
     int number;

@@ -4,6 +4,8 @@
 #include "puzzle/LevelBuilder.h"
 #include "puzzle/LevelFile.h"
 
+using namespace puzzle;
+
 namespace {
 
 std::string Bytes(std::initializer_list<int> values) {

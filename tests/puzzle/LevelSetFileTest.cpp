@@ -4,6 +4,8 @@
 #include "puzzle/LevelBuilder.h"
 #include "puzzle/LevelSetFile.h"
 
+using namespace puzzle;
+
 namespace {
 
 // The classic opening as the file shows it.

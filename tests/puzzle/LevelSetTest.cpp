@@ -12,6 +12,8 @@
 #include "puzzle/PositionGraph.h"
 #include "puzzle/Solver.h"
 
+using namespace puzzle;
+
 namespace {
 
 constexpr int kClassicSteps = 116;

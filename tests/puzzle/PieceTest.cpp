@@ -2,6 +2,8 @@
 
 #include "puzzle/Piece.h"
 
+using namespace puzzle;
+
 namespace {
 
 Piece Make(int number, int col, int row) {

@@ -3,6 +3,8 @@
 #include "puzzle/ProgressFile.h"
 #include "puzzle/Solver.h"
 
+using namespace puzzle;
+
 namespace {
 
 // Plays a level from its file to the win with the presses a player would make: a click inside

@@ -7,6 +7,8 @@
 #include "puzzle/PositionGraph.h"
 #include "puzzle/Solver.h"
 
+using namespace puzzle;
+
 namespace {
 
 using Code = PositionGraph::Code;

@@ -5,6 +5,8 @@
 #include "puzzle/LevelBuilder.h"
 #include "puzzle/ProgressFile.h"
 
+using namespace puzzle;
+
 namespace {
 
 class ProgressTest : public BoardFixture {

@@ -3,6 +3,8 @@
 #include "puzzle/LevelBuilder.h"
 #include "puzzle/Solver.h"
 
+using namespace puzzle;
+
 namespace {
 
 TEST(SolverTest, ClassicLayoutNeeds116Steps) {

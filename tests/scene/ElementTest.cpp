@@ -6,6 +6,8 @@
 
 #include "scene/Element.h"
 
+using namespace scene;
+
 namespace {
 
 // An element that notes its name in a shared log when it is drawn, released or restored, and
@@ -123,9 +125,10 @@ TEST(ElementTest, RootIsClippedAgainstItsLimit) {
     root.SetSize(0, 30);
     EXPECT_EQ(root.width, 200);
     EXPECT_EQ(root.height, 50);
-    EXPECT_EQ(root.sourceRect, (Rect{0, 0, 100, 50}));
+    EXPECT_EQ(root.sourceRect, (platform::Rect{0, 0, 100, 50}));
     root.SetPosition(700, 0);
-    EXPECT_EQ(root.sourceRect, (Rect{0, 0, 100, 50})) << "placing again gives the same clip";
+    EXPECT_EQ(root.sourceRect, (platform::Rect{0, 0, 100, 50}))
+        << "placing again gives the same clip";
 }
 
 TEST(ElementTest, MovingAParentPlacesTheWholeSubtreeAgain) {

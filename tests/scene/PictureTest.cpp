@@ -4,12 +4,15 @@
 
 #include "ImageFiles.h"
 #include "TempDir.h"
-#include "platform/MemoryPresenter.h"
-#include "scene/Picture.h"
+#include "core/ProcessState.h"
 #include "gfx/Display.h"
 #include "gfx/ImageCache.h"
 #include "gfx/PixelKernels.h"
-#include "core/ProcessState.h"
+#include "platform/MemoryPresenter.h"
+#include "scene/Picture.h"
+
+using namespace gfx;
+using namespace scene;
 
 namespace {
 
@@ -74,7 +77,7 @@ TEST_F(PictureTest, StripFramesSelectTheirSliceOfTheImage) {
     EXPECT_EQ(Pixel(14, 2), 0) << "one frame wide";
 
     picture.SetFrame(2);
-    EXPECT_EQ(picture.sourceRect, (Rect{10, 0, 20, 5}));
+    EXPECT_EQ(picture.sourceRect, (platform::Rect{10, 0, 20, 5}));
     Frame();
     EXPECT_EQ(Pixel(4, 2), FrameColor(2));
     EXPECT_EQ(Pixel(13, 6), FrameColor(2));
@@ -108,9 +111,9 @@ TEST_F(PictureTest, ClippedFrameOriginIsRestoredBeforeEveryPlacement) {
     ASSERT_EQ(picture.LoadImage(path, -20, 0, 60, 4, 2), 1);
     parent.AddChild(&picture);
     picture.SetFrame(2);
-    EXPECT_EQ(picture.sourceRect, (Rect{50, 0, 60, 4}));
+    EXPECT_EQ(picture.sourceRect, (platform::Rect{50, 0, 60, 4}));
     picture.SetPosition(-20, 0);
-    EXPECT_EQ(picture.sourceRect, (Rect{50, 0, 60, 4}));
+    EXPECT_EQ(picture.sourceRect, (platform::Rect{50, 0, 60, 4}));
     Frame();
     EXPECT_EQ(Pixel(0, 0), FrameColor(2));
     EXPECT_EQ(Pixel(9, 3), FrameColor(2));

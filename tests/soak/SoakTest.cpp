@@ -14,13 +14,17 @@
 #include <vector>
 
 #include "GameFixture.h"
+#include "audio/MediaPlayer.h"
+#include "game/screens/LeaderboardFile.h"
 #include "platform/FileSystem.h"
 #include "platform/Messages.h"
 #include "platform/Settings.h"
 #include "puzzle/Board.h"
 #include "puzzle/ProgressFile.h"
-#include "game/screens/LeaderboardFile.h"
-#include "audio/MediaPlayer.h"
+
+using namespace audio;
+using namespace puzzle;
+using namespace game;
 
 #if defined(__SANITIZE_ADDRESS__)
 // A small quarantine, so that freed blocks held back by the address checker do not pass for a
@@ -148,7 +152,8 @@ protected:
             }
         }
         if (!shown.empty()) {
-            const int n = shown[static_cast<std::size_t>(Pick(0, static_cast<int>(shown.size()) - 1))];
+            const int n =
+                shown[static_cast<std::size_t>(Pick(0, static_cast<int>(shown.size()) - 1))];
             ClickIfShown(list.LevelButton(n), ("level " + std::to_string(n)).c_str());
         }
     }
@@ -295,12 +300,14 @@ protected:
             return a.score > b.score;
         })) << "best first";
 
-        ASSERT_EQ(platform::ReadWholeFile(folder.File("set.ini"), bytes, Settings::kMaxFileSize),
+        ASSERT_EQ(platform::ReadWholeFile(folder.File("set.ini"), bytes,
+                                          platform::Settings::kMaxFileSize),
                   platform::ReadResult::Ok);
         EXPECT_EQ(Setting("board", "maxboard"), "267");
         EXPECT_EQ(Setting("website", "web2"), storedWeb);
         for (const char* key : {"sound", "music"}) {
-            const int level = Settings::ReadNumber(folder.File("set.ini"), "volume", key, "1");
+            const int level =
+                platform::Settings::ReadNumber(folder.File("set.ini"), "volume", key, "1");
             EXPECT_TRUE(level >= 0 && level <= 15) << key << " level " << level;
         }
     }

@@ -4,6 +4,10 @@
 
 #include "app/Application.h"
 
+using namespace core;
+using namespace scene;
+using namespace app;
+
 // An application that ignores everything the game would handle: for tests that need one to
 // exist (message boxes, posted messages, timers) but not to react.
 class QuietApplication : public Application {

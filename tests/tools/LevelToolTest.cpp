@@ -9,6 +9,8 @@
 #include "ToolRun.h"
 #include "puzzle/LevelBuilder.h"
 
+using namespace puzzle;
+
 namespace {
 
 ToolOutcome RunCommand(const std::vector<std::string>& arguments) {

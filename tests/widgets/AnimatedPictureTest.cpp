@@ -6,9 +6,15 @@
 #include "ScopedEnv.h"
 #include "WidgetFixture.h"
 #include "app/Application.h"
-#include "platform/HeadlessPlatform.h"
 #include "core/TimerRegistry.h"
+#include "platform/HeadlessPlatform.h"
 #include "widgets/AnimatedPicture.h"
+
+using namespace core;
+using namespace gfx;
+using namespace scene;
+using namespace app;
+using namespace widgets;
 
 namespace {
 

@@ -5,6 +5,10 @@
 #include "WidgetFixture.h"
 #include "widgets/Button.h"
 
+using namespace gfx;
+using namespace scene;
+using namespace widgets;
+
 namespace {
 
 // A button of 80 x 20 (a strip of five 80-pixel frames) at (100, 50) of a 200 x 80 back buffer.

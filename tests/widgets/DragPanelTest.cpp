@@ -9,6 +9,11 @@
 #include "gfx/ImageCache.h"
 #include "widgets/DragPanel.h"
 
+using namespace core;
+using namespace gfx;
+using namespace scene;
+using namespace widgets;
+
 namespace {
 
 // A widget that records the events it gets and, for each, whether the panel it is registered

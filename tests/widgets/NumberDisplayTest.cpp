@@ -6,6 +6,10 @@
 #include "WidgetFixture.h"
 #include "widgets/NumberDisplay.h"
 
+using namespace gfx;
+using namespace scene;
+using namespace widgets;
+
 namespace {
 
 constexpr int kDigitWidth = 3;

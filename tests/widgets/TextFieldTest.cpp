@@ -4,9 +4,13 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/Clock.h"
 #include "gfx/DisplayFixture.h"
+#include "platform/Clock.h"
 #include "widgets/TextField.h"
+
+using namespace gfx;
+using namespace scene;
+using namespace widgets;
 
 namespace {
 

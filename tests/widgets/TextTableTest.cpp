@@ -7,6 +7,10 @@
 #include "platform/TextRenderer.h"
 #include "widgets/TextTable.h"
 
+using namespace gfx;
+using namespace scene;
+using namespace widgets;
+
 namespace {
 
 using Cell = TextTable::CellPosition;

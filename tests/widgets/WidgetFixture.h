@@ -13,6 +13,8 @@
 #include "gfx/ImageCache.h"
 #include "gfx/PixelKernels.h"
 
+using namespace gfx;
+
 // A back buffer of the given size, a folder for image files and an empty image cache.
 class WidgetFixture : public DisplayFixture {
 protected:

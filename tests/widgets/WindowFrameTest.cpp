@@ -8,11 +8,17 @@
 #include "ImageFiles.h"
 #include "TempDir.h"
 #include "app/Application.h"
-#include "platform/HeadlessPlatform.h"
 #include "gfx/DisplayFixture.h"
 #include "gfx/ImageCache.h"
+#include "platform/HeadlessPlatform.h"
 #include "widgets/Button.h"
 #include "widgets/WindowFrame.h"
+
+using namespace core;
+using namespace gfx;
+using namespace scene;
+using namespace app;
+using namespace widgets;
 
 namespace {
 

@@ -9,6 +9,8 @@
 #include "audio/AudioAssets.h"
 #include "platform/PngEncoder.h"
 
+using namespace puzzle;
+
 namespace assetgen {
 
 AssetGenerator::AssetGenerator(std::string distDir, std::string previewDir)

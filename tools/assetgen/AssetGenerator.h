@@ -6,6 +6,8 @@
 #include "OutputTree.h"
 #include "Painters.h"
 
+using namespace puzzle;
+
 namespace assetgen {
 
 // Runs every painter and writer and puts the results into the game folder and the preview

@@ -5,6 +5,8 @@
 #include "ButtonStrip.h"
 #include "Painters.h"
 
+using namespace puzzle;
+
 namespace assetgen {
 
 const std::vector<ButtonArt::Labelled>& ButtonArt::LabelledButtons() {

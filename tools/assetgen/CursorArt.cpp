@@ -6,6 +6,8 @@
 #include "Painters.h"
 #include "Theme.h"
 
+using namespace puzzle;
+
 namespace assetgen {
 namespace {
 

@@ -5,6 +5,8 @@
 #include "puzzle/Geometry.h"
 #include "puzzle/Piece.h"
 
+using namespace puzzle;
+
 namespace assetgen {
 namespace {
 

@@ -7,6 +7,8 @@
 #include "Text.h"
 #include "Theme.h"
 
+using namespace puzzle;
+
 namespace assetgen {
 namespace {
 

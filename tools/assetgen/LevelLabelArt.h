@@ -7,6 +7,8 @@
 #include "ImageSet.h"
 #include "Painters.h"
 
+using namespace puzzle;
+
 namespace assetgen {
 
 // The level list's pictures: each level's five-frame button "第N关" (Graphic/Board/N.bmp) and

@@ -10,6 +10,8 @@
 #include "Text.h"
 #include "Theme.h"
 
+using namespace puzzle;
+
 namespace assetgen {
 namespace {
 

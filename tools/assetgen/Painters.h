@@ -7,6 +7,8 @@
 #include "OutputTree.h"
 #include "puzzle/LevelSetFile.h"
 
+using namespace puzzle;
+
 namespace assetgen {
 
 using Levels = std::vector<LevelSetFile::Level>;

@@ -6,6 +6,8 @@
 #include "PieceArtGlow.h"
 #include "Theme.h"
 
+using namespace puzzle;
+
 namespace assetgen {
 
 const std::vector<General>& PieceArt::Roster() {

@@ -5,6 +5,8 @@
 #include "PreviewContactSheet.h"
 #include "PreviewScreens.h"
 
+using namespace puzzle;
+
 namespace assetgen {
 
 void WritePreviews(const ImageSet& images, const Levels& levels, OutputTree& preview) {

@@ -6,6 +6,8 @@
 #include "puzzle/Geometry.h"
 #include "puzzle/Piece.h"
 
+using namespace puzzle;
+
 namespace assetgen {
 namespace {
 

@@ -4,6 +4,8 @@
 #include "OutputTree.h"
 #include "Painters.h"
 
+using namespace puzzle;
+
 namespace assetgen {
 
 // One picture per screen, composed at the positions the game draws every element: the menu

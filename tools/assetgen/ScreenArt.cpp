@@ -11,6 +11,8 @@
 #include "ScreenArtSettings.h"
 #include "ScreenArtTitleBar.h"
 
+using namespace puzzle;
+
 namespace assetgen {
 
 void PaintScreens(ImageSet& images) {

@@ -7,6 +7,8 @@
 
 #include "AssetGenerator.h"
 
+using namespace puzzle;
+
 int main(int argc, char** argv) {
     if (argc != 4) {
         std::fprintf(stderr, "usage: assetgen DIST_DIR PREVIEW_DIR LEVELS_TXT\n");

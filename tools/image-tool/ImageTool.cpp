@@ -2,11 +2,13 @@
 
 #include <memory>
 
+#include "gfx/Bitmap.h"
+#include "gfx/PixelKernels.h"
 #include "platform/FileSystem.h"
 #include "platform/PngDecoder.h"
 #include "platform/PngEncoder.h"
-#include "gfx/Bitmap.h"
-#include "gfx/PixelKernels.h"
+
+using namespace gfx;
 
 namespace {
 

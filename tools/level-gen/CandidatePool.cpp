@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+using namespace puzzle;
+
 namespace {
 
 // True when no neighbour of the position is farther from the goal.

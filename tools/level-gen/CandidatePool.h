@@ -7,6 +7,8 @@
 #include "LayoutSampler.h"
 #include "puzzle/PositionGraph.h"
 
+using namespace puzzle;
+
 // A start position the level set may use.
 struct Candidate {
     PositionGraph::Code code = 0;

@@ -4,6 +4,8 @@
 
 #include "puzzle/Geometry.h"
 
+using namespace puzzle;
+
 namespace {
 
 using Code = PositionGraph::Code;

@@ -3,6 +3,8 @@
 #include "Random.h"
 #include "puzzle/PositionGraph.h"
 
+using namespace puzzle;
+
 // Random layouts: the 2x2 block and a random mix of lying 2x1, upright 1x2 and 1x1 pieces with
 // two or more empty cells, each piece at a random free place.
 class LayoutSampler {

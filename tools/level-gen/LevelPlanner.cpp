@@ -4,6 +4,8 @@
 #include <cmath>
 #include <tuple>
 
+using namespace puzzle;
+
 namespace {
 
 // The solver explores most of a group before it reaches a start far from the goal, so starts

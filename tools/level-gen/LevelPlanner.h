@@ -6,6 +6,8 @@
 
 #include "CandidatePool.h"
 
+using namespace puzzle;
+
 // Picks the starts of the level set from a pool: one target number of steps per level, rising
 // evenly from the first level's to the pool's hardest, each met by the nearest unused start.
 // Among starts of equal steps it prefers the farthest start of its group, then a group small

@@ -5,6 +5,8 @@
 #include "platform/FileSystem.h"
 #include "puzzle/LevelSetFile.h"
 
+using namespace puzzle;
+
 bool NameList::Load(const std::string& path, std::size_t needed, std::string& error) {
     names.clear();
     std::string text;

@@ -4,6 +4,8 @@
 
 #include "puzzle/Geometry.h"
 
+using namespace puzzle;
+
 namespace {
 
 // The piece numbers of each shape, in the order of Shape.

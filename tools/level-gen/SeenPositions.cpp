@@ -1,5 +1,7 @@
 #include "SeenPositions.h"
 
+using namespace puzzle;
+
 std::uint64_t SeenPositions::BitOf(PositionGraph::Code code) {
     return (PositionGraph::Canonical(code) * 0x9E3779B97F4A7C15u) >> (64 - kBitsLog);
 }

@@ -5,6 +5,8 @@
 
 #include "puzzle/PositionGraph.h"
 
+using namespace puzzle;
+
 // Positions of groups explored already, so that a layout landing in one is not explored again.
 // A bit per hash of the canonical position: a false "seen" now and then only skips a layout,
 // and it stays the same from run to run.

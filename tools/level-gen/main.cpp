@@ -18,6 +18,8 @@
 #include "puzzle/LevelSetFile.h"
 #include "puzzle/Solver.h"
 
+using namespace puzzle;
+
 namespace {
 
 constexpr std::uint64_t kSeed = 20092;

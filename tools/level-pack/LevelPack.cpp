@@ -7,6 +7,8 @@
 #include "puzzle/LevelFile.h"
 #include "puzzle/LevelSetFile.h"
 
+using namespace puzzle;
+
 namespace {
 
 std::string LevelPath(const std::string& directory, std::size_t index) {

@@ -8,6 +8,8 @@
 #include "puzzle/LevelValidator.h"
 #include "puzzle/Solver.h"
 
+using namespace puzzle;
+
 namespace {
 
 // Why a level file could not be read, or empty when it was.

@@ -3,14 +3,16 @@
 #include <cassert>
 
 #include "app/Application.h"
+#include "audio/SoundManager.h"
+#include "core/ProcessState.h"
+#include "core/Trace.h"
+#include "game/screens/WebLinks.h"
 #include "platform/DocumentOpener.h"
 #include "platform/Messages.h"
 #include "platform/Platform.h"
 #include "puzzle/Board.h"
-#include "game/screens/WebLinks.h"
-#include "audio/SoundManager.h"
-#include "core/ProcessState.h"
-#include "core/Trace.h"
+
+namespace game {
 
 namespace {
 
@@ -26,7 +28,7 @@ std::string GameFile(const std::string& relative) {
 }
 
 bool IsPieceNumber(int number) {
-    return number >= 1 && number <= kMaxPieceNumber;
+    return number >= 1 && number <= puzzle::kMaxPieceNumber;
 }
 
 } // namespace
@@ -37,7 +39,7 @@ BoardScreen::BoardScreen() {
     boardPanel.SetPosition(0, 24);
     levelSelect.SetSize(227, 484);
     levelSelect.SetPosition(433, 11);
-    for (Picture& frame : frames) {
+    for (scene::Picture& frame : frames) {
         frame.SetVisible(0);
     }
     winPanel.SetVisible(0);
@@ -50,14 +52,14 @@ void BoardScreen::AddChildren() {
     AddChild(&boardPanel);
     AddChild(&stepCounter);
     AddChild(&winPanel);
-    for (Picture& sprite : sprites) {
+    for (scene::Picture& sprite : sprites) {
         boardPanel.AddChild(&sprite);
     }
     boardPanel.AddChild(&levelSelect);
     boardPanel.AddChild(&moreGamesButton);
     boardPanel.AddChild(&clickMeButton);
     boardPanel.AddChild(&exitButton);
-    for (Picture& frame : frames) {
+    for (scene::Picture& frame : frames) {
         boardPanel.AddChild(&frame);
     }
     help.AddTo(boardPanel);
@@ -72,19 +74,19 @@ BoardScreen::~BoardScreen() {
     RemoveChild(&winPanel);
 }
 
-void BoardScreen::SetBoard(Board* newBoard) {
+void BoardScreen::SetBoard(puzzle::Board* newBoard) {
     if (newBoard != nullptr) {
         board = newBoard;
     }
 }
 
-Picture& BoardScreen::Sprite(int number) {
+scene::Picture& BoardScreen::Sprite(int number) {
     assert(IsPieceNumber(number));
     return sprites[static_cast<std::size_t>(number - 1)];
 }
 
 void BoardScreen::PlayClick() {
-    if (SoundManager* sound = SoundManager::Current()) {
+    if (audio::SoundManager* sound = audio::SoundManager::Current()) {
         sound->PlayClick();
     }
 }
@@ -112,31 +114,34 @@ void BoardScreen::BuildBoardScreen() {
 void BoardScreen::LoadEntry() {
     entry.LoadImage(GameFile("Graphic\\UI\\pinput.bmp"), 225, 100, 350, 230, 1);
     entry.nameField.Configure(80, 98, 192, 23, LeaderboardEntry::kNameCapacity,
-                              TextField::kAcceptsText | TextField::kMakesBuffer, 0xFFFFFF);
+                              widgets::TextField::kAcceptsText | widgets::TextField::kMakesBuffer,
+                              0xFFFFFF);
     entry.nameField.SetFocused(1);
     entry.okButton.Load(GameFile("Graphic\\Button\\i_rightbtn.bmp"), 40, 160, 560, 39);
     entry.cancelButton.Load(GameFile("Graphic\\Button\\i_nobtn.bmp"), 200, 160, 560, 39);
-    if (Application* application = Application::Instance()) {
+    if (app::Application* application = app::Application::Instance()) {
         application->AddCharListener(&entry);
     }
 }
 
 void BoardScreen::LoadSprites() {
-    for (int number = 1; number <= kMaxPieceNumber; ++number) {
-        Piece piece;
+    for (int number = 1; number <= puzzle::kMaxPieceNumber; ++number) {
+        puzzle::Piece piece;
         piece.SetType(number);
         Sprite(number).LoadImage(
-            GameFile(std::string("Graphic\\UI\\") + Piece::PortraitImage(number)), 0, 0,
+            GameFile(std::string("Graphic\\UI\\") + puzzle::Piece::PortraitImage(number)), 0, 0,
             piece.width, piece.height, 1);
     }
 }
 
 void BoardScreen::LoadFrames() {
-    for (const Shape shape : {Shape::Across, Shape::Erect, Shape::Big, Shape::Small}) {
-        Picture& frame = SelectionFrame(shape);
-        frame.LoadImage(GameFile(std::string("Graphic\\Effects\\") + Piece::FrameImage(shape)), 0,
-                        0, Piece::ColumnsOf(shape) * kCellWidth, Piece::RowsOf(shape) * kCellHeight,
-                        1);
+    for (const puzzle::Shape shape :
+         {puzzle::Shape::Across, puzzle::Shape::Erect, puzzle::Shape::Big, puzzle::Shape::Small}) {
+        scene::Picture& frame = SelectionFrame(shape);
+        frame.LoadImage(
+            GameFile(std::string("Graphic\\Effects\\") + puzzle::Piece::FrameImage(shape)), 0, 0,
+            puzzle::Piece::ColumnsOf(shape) * puzzle::kCellWidth,
+            puzzle::Piece::RowsOf(shape) * puzzle::kCellHeight, 1);
         frame.SetVisible(0);
     }
 }
@@ -166,7 +171,7 @@ void BoardScreen::PlaceSpritesOfGrid() {
     }
     for (const std::int8_t number : board->grid) {
         if (IsPieceNumber(number)) {
-            const Piece& piece = board->pieces[static_cast<std::size_t>(number)];
+            const puzzle::Piece& piece = board->pieces[static_cast<std::size_t>(number)];
             PlaceSprite(number, piece.col, piece.row);
         }
     }
@@ -175,16 +180,16 @@ void BoardScreen::PlaceSpritesOfGrid() {
 // --- Showing ---------------------------------------------------------------------------------
 
 void BoardScreen::ShowBoard() {
-    for (Picture& sprite : sprites) {
+    for (scene::Picture& sprite : sprites) {
         sprite.SetVisible(0);
     }
     HideFrames();
     if (board == nullptr) {
         return;
     }
-    for (int col = 0; col < kColumns; ++col) {
-        for (int row = 0; row < kRows; ++row) {
-            const int number = board->grid[static_cast<std::size_t>(CellIndex(col, row))];
+    for (int col = 0; col < puzzle::kColumns; ++col) {
+        for (int row = 0; row < puzzle::kRows; ++row) {
+            const int number = board->grid[static_cast<std::size_t>(puzzle::CellIndex(col, row))];
             if (IsPieceNumber(number)) {
                 Sprite(number).SetVisible(1);
                 PlaceSprite(number, col, row);
@@ -195,19 +200,20 @@ void BoardScreen::ShowBoard() {
 }
 
 void BoardScreen::PlaceSprite(int number, int col, int row) {
-    Sprite(number).SetPosition(kBoardLeft + kCellWidth * col, kBoardTopOnPanel + kCellHeight * row);
+    Sprite(number).SetPosition(kBoardLeft + puzzle::kCellWidth * col,
+                               kBoardTopOnPanel + puzzle::kCellHeight * row);
 }
 
 void BoardScreen::HideFrames() {
-    for (Picture& frame : frames) {
+    for (scene::Picture& frame : frames) {
         frame.SetVisible(0);
     }
 }
 
 void BoardScreen::FrameSprite(int number) {
     HideFrames();
-    const Picture& sprite = Sprite(number);
-    Picture& frame = SelectionFrame(board->pieces[static_cast<std::size_t>(number)].shape);
+    const scene::Picture& sprite = Sprite(number);
+    scene::Picture& frame = SelectionFrame(board->pieces[static_cast<std::size_t>(number)].shape);
     frame.SetVisible(1);
     frame.SetPosition(sprite.x, sprite.y);
     frame.SetZOrder(kFrameZ);
@@ -215,7 +221,7 @@ void BoardScreen::FrameSprite(int number) {
 
 // --- Input -----------------------------------------------------------------------------------
 
-void BoardScreen::HandleMouse(MouseEvent* event) {
+void BoardScreen::HandleMouse(core::MouseEvent* event) {
     if (event == nullptr || visible == 0) {
         return;
     }
@@ -227,7 +233,7 @@ void BoardScreen::HandleMouse(MouseEvent* event) {
         HandleEntryMouse(*event, x, y);
         return;
     }
-    const bool consumed = RouteMouse(
+    const bool consumed = core::RouteMouse(
         *event, [this](int px, int py) { return OnPress(px, py); },
         [this](int px, int py) { return OnRelease(px, py); },
         [this](int px, int py) { return OnMove(px, py); });
@@ -237,11 +243,11 @@ void BoardScreen::HandleMouse(MouseEvent* event) {
     levelSelect.OnMouseEvent(event);
 }
 
-void BoardScreen::HandleEntryMouse(const MouseEvent& event, int x, int y) {
-    if (event.code == kMouseLeftUp &&
+void BoardScreen::HandleEntryMouse(const core::MouseEvent& event, int x, int y) {
+    if (event.code == core::kMouseLeftUp &&
         (entry.okButton.OnMouseUp(x, y) || entry.cancelButton.OnMouseUp(x, y))) {
         // The entry closes itself; the game goes back to the menu shortly after.
-        if (Application* application = Application::Instance()) {
+        if (app::Application* application = app::Application::Instance()) {
             application->AddTimer(100, "resetgame", 1);
         }
     }
@@ -258,7 +264,7 @@ bool BoardScreen::OnRelease(int x, int y) {
     }
     // The exit button acts on the release alone, wherever the press began.
     if (exitButton.OnMouseUp(x, y)) {
-        if (Application* application = Application::Instance()) {
+        if (app::Application* application = app::Application::Instance()) {
             application->PostMessage(WM_CLOSE, 0, 0);
         }
     }
@@ -280,7 +286,7 @@ bool BoardScreen::OnWinPanelRelease(int x, int y) {
 
 void BoardScreen::GoToNextLevel() {
     // The last level has no next one: the panel stays up.
-    if (board == nullptr || board->level >= kLevelCount) {
+    if (board == nullptr || board->level >= puzzle::kLevelCount) {
         return;
     }
     board->LoadLevel(board->level + 1);
@@ -322,7 +328,7 @@ bool BoardScreen::OnMove(int x, int y) {
 void BoardScreen::OpenWebLink(int n) {
     WebLinks links;
     links.Read();
-    if (Application* application = Application::Instance()) {
+    if (app::Application* application = app::Application::Instance()) {
         application->GetPlatform().Opener().Open(links.Address(n));
     }
 }
@@ -346,11 +352,13 @@ void BoardScreen::MoveSelectedToward(int boardX, int boardY) {
     }
     stepCounter.SetValue(board->steps);
     const int number = board->selected;
-    const Piece& piece = board->pieces[static_cast<std::size_t>(number)];
+    const puzzle::Piece& piece = board->pieces[static_cast<std::size_t>(number)];
     PlaceSprite(number, piece.col, piece.row);
     FrameSprite(number);
     if (board->CheckWin() == 1) {
-        Trace("当前是第%d 关\n", board->level);
+        core::Trace("当前是第%d 关\n", board->level);
         winPanel.SetVisible(1);
     }
 }
+
+} // namespace game

@@ -3,31 +3,35 @@
 #include <array>
 #include <string>
 
-#include "puzzle/Geometry.h"
+#include "core/MouseEvent.h"
 #include "game/screens/HelpPanel.h"
+#include "game/screens/LeaderboardEntry.h"
 #include "game/screens/LevelSelect.h"
+#include "puzzle/Geometry.h"
 #include "puzzle/Piece.h"
 #include "scene/Element.h"
 #include "scene/Picture.h"
-#include "game/screens/LeaderboardEntry.h"
-#include "core/MouseEvent.h"
 #include "widgets/Button.h"
 #include "widgets/NumberDisplay.h"
 
+namespace puzzle {
 class Board;
+}
+
+namespace game {
 
 // The screen on which the puzzle is played, 800 x 600 at the window's origin: the background,
 // the piece sprites and the selection frame, the step counter, the link and exit buttons, the
 // help pages, the level selection and the win panel. It turns presses into moves on the Board,
 // which it does not own. Board pixel (0, 0) lies at screen (14, 36).
-class BoardScreen : public Element {
+class BoardScreen : public scene::Element {
 public:
     BoardScreen();
     ~BoardScreen() override;
 
     // A null board is ignored.
-    void SetBoard(Board* newBoard);
-    Board* GetBoard() const { return board; }
+    void SetBoard(puzzle::Board* newBoard);
+    puzzle::Board* GetBoard() const { return board; }
     // Loads every image; after each display set-up. The help panel goes back to page 1 and no
     // selection frame is shown; the board's selection is kept, and a win panel or name entry
     // that was up stays up, so a display switch never loses a pending win.
@@ -36,7 +40,7 @@ public:
     void ShowBoard();
     // Every input event while the board is shown; nothing happens while the screen is hidden.
     // What the screen does not consume goes on to the level selection and the name entry.
-    void HandleMouse(MouseEvent* event);
+    void HandleMouse(core::MouseEvent* event);
     // Timer events are offered here first; the screen uses none.
     void HandleTimerEvent(const std::string& name);
 
@@ -44,27 +48,29 @@ public:
     static void PlayClick();
 
     // Loaded here, shown by the game behind its dialogs; not in this screen's tree.
-    Picture& Overlay() { return overlay; }
+    scene::Picture& Overlay() { return overlay; }
     // Loaded and registered for typed characters here, shown by the game over the board; not
     // in this screen's tree.
     LeaderboardEntry& Entry() { return entry; }
-    Picture& WinPanel() { return winPanel; }
-    NumberDisplay& StepCounter() { return stepCounter; }
+    scene::Picture& WinPanel() { return winPanel; }
+    widgets::NumberDisplay& StepCounter() { return stepCounter; }
     LevelSelect& LevelList() { return levelSelect; }
-    Element& BoardPanel() { return boardPanel; }
+    scene::Element& BoardPanel() { return boardPanel; }
     HelpPanel& Help() { return help; }
     // number is 1..kMaxPieceNumber.
-    Picture& Sprite(int number);
-    Picture& SelectionFrame(Shape shape) { return frames[static_cast<std::size_t>(shape)]; }
-    Button& NextLevelButton() { return nextLevelButton; }
-    Button& CloseWinButton() { return closeWinButton; }
-    Button& MoreGamesButton() { return moreGamesButton; }
-    Button& ClickMeButton() { return clickMeButton; }
-    Button& ExitButton() { return exitButton; }
+    scene::Picture& Sprite(int number);
+    scene::Picture& SelectionFrame(puzzle::Shape shape) {
+        return frames[static_cast<std::size_t>(shape)];
+    }
+    widgets::Button& NextLevelButton() { return nextLevelButton; }
+    widgets::Button& CloseWinButton() { return closeWinButton; }
+    widgets::Button& MoreGamesButton() { return moreGamesButton; }
+    widgets::Button& ClickMeButton() { return clickMeButton; }
+    widgets::Button& ExitButton() { return exitButton; }
 
 private:
     // Each returns true when the event is consumed here.
-    void HandleEntryMouse(const MouseEvent& event, int x, int y);
+    void HandleEntryMouse(const core::MouseEvent& event, int x, int y);
     bool OnRelease(int x, int y);
     bool OnPress(int x, int y);
     bool OnMove(int x, int y);
@@ -88,21 +94,23 @@ private:
     void LoadWinPanel();
     void PlaceSpritesOfGrid();
 
-    Board* board = nullptr;
-    Picture background;
-    Element boardPanel;
-    std::array<Picture, kMaxPieceNumber> sprites;
+    puzzle::Board* board = nullptr;
+    scene::Picture background;
+    scene::Element boardPanel;
+    std::array<scene::Picture, puzzle::kMaxPieceNumber> sprites;
     // Indexed by Shape.
-    std::array<Picture, 4> frames;
-    NumberDisplay stepCounter;
-    Button moreGamesButton;
-    Button clickMeButton;
-    Button exitButton;
-    Picture winPanel;
-    Button nextLevelButton;
-    Button closeWinButton;
+    std::array<scene::Picture, 4> frames;
+    widgets::NumberDisplay stepCounter;
+    widgets::Button moreGamesButton;
+    widgets::Button clickMeButton;
+    widgets::Button exitButton;
+    scene::Picture winPanel;
+    widgets::Button nextLevelButton;
+    widgets::Button closeWinButton;
     HelpPanel help;
     LevelSelect levelSelect;
     LeaderboardEntry entry;
-    Picture overlay;
+    scene::Picture overlay;
 };
+
+} // namespace game

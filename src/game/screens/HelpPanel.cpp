@@ -4,17 +4,19 @@
 
 #include "core/ProcessState.h"
 
+namespace game {
+
 HelpPanel::HelpPanel() {
     prevPageButton.SetEnabled(false);
 }
 
-void HelpPanel::AddTo(Element& parent) {
+void HelpPanel::AddTo(scene::Element& parent) {
     parent.AddChild(&pages);
     parent.AddChild(&prevPageButton);
     parent.AddChild(&nextPageButton);
 }
 
-void HelpPanel::RemoveFrom(Element& parent) {
+void HelpPanel::RemoveFrom(scene::Element& parent) {
     parent.RemoveChild(&pages);
     parent.RemoveChild(&prevPageButton);
     parent.RemoveChild(&nextPageButton);
@@ -71,3 +73,5 @@ void HelpPanel::Turn(int delta) {
         }
     }
 }
+
+} // namespace game

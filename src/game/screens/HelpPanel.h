@@ -4,6 +4,8 @@
 #include "scene/Picture.h"
 #include "widgets/Button.h"
 
+namespace game {
+
 // The three help pages beside the board and the two small arrows that turn them. The page
 // number is the picture's current frame, so it lasts until the next Load, which goes back to
 // page 1. Only arrows that can turn a page are enabled.
@@ -14,8 +16,8 @@ public:
     HelpPanel();
 
     // Appends the pages and then the two arrows to `parent`.
-    void AddTo(Element& parent);
-    void RemoveFrom(Element& parent);
+    void AddTo(scene::Element& parent);
+    void RemoveFrom(scene::Element& parent);
     // Loads the images and starts on page 1 with only the back arrow disabled.
     void Load();
 
@@ -29,10 +31,12 @@ public:
     // 1..kPageCount; 0 while the pages have no image.
     int Page() const { return pages.currentFrame; }
 
-    Picture pages;
-    Button prevPageButton;
-    Button nextPageButton;
+    scene::Picture pages;
+    widgets::Button prevPageButton;
+    widgets::Button nextPageButton;
 
 private:
     void Turn(int delta);
 };
+
+} // namespace game

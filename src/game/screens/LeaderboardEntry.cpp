@@ -5,6 +5,8 @@
 
 #include "audio/SoundManager.h"
 
+namespace game {
+
 namespace {
 
 constexpr char kDefaultName[] = "TOvak";
@@ -25,7 +27,7 @@ LeaderboardEntry::~LeaderboardEntry() {
 }
 
 void LeaderboardEntry::PlayClick() {
-    if (SoundManager* sound = SoundManager::Current()) {
+    if (audio::SoundManager* sound = audio::SoundManager::Current()) {
         sound->PlayClick();
     }
 }
@@ -36,14 +38,14 @@ void LeaderboardEntry::OnChar(int code) {
     }
 }
 
-void LeaderboardEntry::HandleMouse(const MouseEvent& event) {
+void LeaderboardEntry::HandleMouse(const core::MouseEvent& event) {
     if (visible == 0) {
         return;
     }
     const int x = static_cast<int>(event.x);
     const int y = static_cast<int>(event.y);
     switch (event.code) {
-    case kMouseLeftUp:
+    case core::kMouseLeftUp:
         if (okButton.OnMouseUp(x, y)) {
             SubmitScore();
             SetVisible(0);
@@ -51,16 +53,16 @@ void LeaderboardEntry::HandleMouse(const MouseEvent& event) {
             SetVisible(0);
         }
         break;
-    case kMouseLeftDown:
+    case core::kMouseLeftDown:
         if (okButton.OnMouseDown(x, y) || cancelButton.OnMouseDown(x, y)) {
             PlayClick();
         }
         break;
-    case kMouseMove:
+    case core::kMouseMove:
         okButton.OnMouseMove(x, y);
         cancelButton.OnMouseMove(x, y);
         break;
-    case kKeyEnterReleased:
+    case core::kKeyEnterReleased:
         SubmitScore();
         nameField.Clear();
         SetVisible(0);
@@ -85,3 +87,5 @@ void LeaderboardEntry::SubmitScore() {
         sittingRow = row;
     }
 }
+
+} // namespace game

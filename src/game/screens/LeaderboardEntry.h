@@ -2,17 +2,19 @@
 
 #include <optional>
 
-#include "scene/Picture.h"
-#include "game/screens/LeaderboardFile.h"
 #include "app/CharListener.h"
 #include "core/MouseEvent.h"
+#include "game/screens/LeaderboardFile.h"
+#include "scene/Picture.h"
 #include "widgets/Button.h"
 #include "widgets/TextField.h"
+
+namespace game {
 
 // The panel where a winner types a name for the table of best results: a name field of 14
 // bytes, an OK and a cancel button. It receives typed characters as a char listener while it is
 // visible. Making it creates the results file when there is none.
-class LeaderboardEntry : public Picture, public CharListener {
+class LeaderboardEntry : public scene::Picture, public app::CharListener {
 public:
     static constexpr int kNameCapacity = 14;
 
@@ -22,7 +24,7 @@ public:
     void OnChar(int code) override;
     // Mouse and key events from the board screen; nothing happens while hidden. OK submits and
     // keeps the typed name for next time; Enter submits and clears it; cancel only closes.
-    void HandleMouse(const MouseEvent& event);
+    void HandleMouse(const core::MouseEvent& event);
     // Enters `score` with the typed name (or the default name) into the table when it is good
     // enough; the file is left untouched otherwise. A sitting keeps one row: a later
     // submission replaces the row the sitting entered before.
@@ -30,10 +32,10 @@ public:
     // A new sitting: its first submission adds a row of its own.
     void StartSitting() { sittingRow.reset(); }
 
-    Button okButton;
-    Button cancelButton;
+    widgets::Button okButton;
+    widgets::Button cancelButton;
     int score = 0;
-    TextField nameField;
+    widgets::TextField nameField;
 
 private:
     static void PlayClick();
@@ -41,3 +43,5 @@ private:
     // The row this sitting put in the table, if any.
     std::optional<LeaderboardFile::Record> sittingRow;
 };
+
+} // namespace game

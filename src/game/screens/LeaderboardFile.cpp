@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/FileSystem.h"
 #include "core/ProcessState.h"
+#include "platform/FileSystem.h"
+
+namespace game {
 
 namespace {
 
@@ -106,3 +108,5 @@ std::string LeaderboardFile::NameText(const Record& record) {
     const auto end = std::find(record.name.begin(), record.name.end(), '\0');
     return std::string(record.name.begin(), end);
 }
+
+} // namespace game

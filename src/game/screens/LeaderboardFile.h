@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+namespace game {
+
 // The ten best results: ten records of 18 bytes, a little-endian signed score then a 14-byte
 // name padded with zero bytes (a 14-byte name has no terminator). Best first; among equal
 // scores the older record stands above. The file is read or rewritten whole each time.
@@ -48,3 +50,5 @@ public:
 
     static std::string Encode(const Table& table);
 };
+
+} // namespace game

@@ -6,13 +6,15 @@
 #include "game/screens/LeaderboardFile.h"
 #include "widgets/TextTable.h"
 
+namespace game {
+
 namespace {
 
 constexpr std::uint32_t kWhite = 0xFFFFFF;
 
 } // namespace
 
-void LeaderboardView::LoadLeaderboard(TextTable& table, int rows, int columns) {
+void LeaderboardView::LoadLeaderboard(widgets::TextTable& table, int rows, int columns) {
     if (rows < 1 || columns < 1) {
         return;
     }
@@ -28,3 +30,5 @@ void LeaderboardView::LoadLeaderboard(TextTable& table, int rows, int columns) {
         table.SetCell(r, 1, std::to_string(records[r].score), kWhite);
     }
 }
+
+} // namespace game

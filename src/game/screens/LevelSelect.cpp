@@ -4,10 +4,12 @@
 #include <cassert>
 #include <string>
 
-#include "puzzle/Board.h"
-#include "game/screens/BoardScreen.h"
-#include "puzzle/Geometry.h"
 #include "core/ProcessState.h"
+#include "game/screens/BoardScreen.h"
+#include "puzzle/Board.h"
+#include "puzzle/Geometry.h"
+
+namespace game {
 
 namespace {
 
@@ -25,20 +27,20 @@ std::string BoardImage(const std::string& prefix, int level) {
 
 } // namespace
 
-LevelSelect::LevelSelect() : levelButtons(kLevelCount), levelNames(kLevelCount) {
+LevelSelect::LevelSelect() : levelButtons(puzzle::kLevelCount), levelNames(puzzle::kLevelCount) {
     AddChild(&prevListButton);
     AddChild(&nextListButton);
     AddChild(&listBox);
     listBox.SetPosition(14, 333);
     listBox.SetSize(187, 113);
-    for (int n = 1; n <= kLevelCount; ++n) {
+    for (int n = 1; n <= puzzle::kLevelCount; ++n) {
         AddChild(&LevelButton(n));
         listBox.AddChild(&LevelName(n));
     }
 }
 
 LevelSelect::~LevelSelect() {
-    for (int n = 1; n <= kLevelCount; ++n) {
+    for (int n = 1; n <= puzzle::kLevelCount; ++n) {
         listBox.RemoveChild(&LevelName(n));
         RemoveChild(&LevelButton(n));
     }
@@ -48,7 +50,7 @@ LevelSelect::~LevelSelect() {
 }
 
 std::size_t LevelSelect::Index(int level) {
-    assert(level >= 1 && level <= kLevelCount);
+    assert(level >= 1 && level <= puzzle::kLevelCount);
     return static_cast<std::size_t>(level - 1);
 }
 
@@ -57,17 +59,17 @@ int LevelSelect::FirstLevel() const {
 }
 
 int LevelSelect::LastLevel() const {
-    return std::min(kLevelsPerPage * page, kLevelCount);
+    return std::min(kLevelsPerPage * page, puzzle::kLevelCount);
 }
 
 int LevelSelect::LastPage() const {
-    constexpr int kPageOfLastLevel = (kLevelCount - 1) / kLevelsPerPage + 1;
+    constexpr int kPageOfLastLevel = (puzzle::kLevelCount - 1) / kLevelsPerPage + 1;
     const int byMaxLevel = board != nullptr ? board->maxLevel / kLevelsPerPage + 1 : 1;
     // A larger "maxboard" would only add pages without levels.
     return std::min(byMaxLevel, kPageOfLastLevel);
 }
 
-void LevelSelect::BuildLevelSelect(Board* newBoard, BoardScreen* newScreen) {
+void LevelSelect::BuildLevelSelect(puzzle::Board* newBoard, BoardScreen* newScreen) {
     board = newBoard;
     screen = newScreen;
     LoadLevels();
@@ -79,13 +81,13 @@ void LevelSelect::BuildLevelSelect(Board* newBoard, BoardScreen* newScreen) {
 }
 
 void LevelSelect::LoadLevels() {
-    for (int n = 1; n <= kLevelCount; ++n) {
-        Button& button = LevelButton(n);
+    for (int n = 1; n <= puzzle::kLevelCount; ++n) {
+        widgets::Button& button = LevelButton(n);
         button.Load(BoardImage("", n), 43, 98 + kRowSpacing * RowOf(n), 645, 30);
         button.SetVisible(0);
     }
-    for (int n = 1; n <= kLevelCount; ++n) {
-        Picture& name = LevelName(n);
+    for (int n = 1; n <= puzzle::kLevelCount; ++n) {
+        scene::Picture& name = LevelName(n);
         name.LoadImage(BoardImage("s", n), 5, kListSpacing * RowOf(n), 62, 17, 1);
         name.SetVisible(0);
     }
@@ -106,7 +108,7 @@ void LevelSelect::TurnPage(int delta) {
 }
 
 void LevelSelect::Draw() {
-    Element::Draw();
+    scene::Element::Draw();
     if (board == nullptr) {
         return;
     }
@@ -117,7 +119,7 @@ void LevelSelect::Draw() {
 
 void LevelSelect::DrawRow(int level) {
     const int row = RowOf(level);
-    Picture& mark =
+    scene::Picture& mark =
         board->cleared[static_cast<std::size_t>(level)] != 0 ? passedMark : notPassedMark;
     mark.SetPosition(565, 370 + kListSpacing * row);
     mark.Draw();
@@ -129,14 +131,14 @@ void LevelSelect::ReleaseSurfaces() {
     passedMark.ReleaseSurfaces();
     notPassedMark.ReleaseSurfaces();
     rowLine.ReleaseSurfaces();
-    Element::ReleaseSurfaces();
+    scene::Element::ReleaseSurfaces();
 }
 
-void LevelSelect::OnMouseEvent(MouseEvent* event) {
+void LevelSelect::OnMouseEvent(core::MouseEvent* event) {
     if (event == nullptr || visible == 0 || board == nullptr) {
         return;
     }
-    RouteMouse(
+    core::RouteMouse(
         *event, [this](int x, int y) { OnPress(x, y); }, [this](int x, int y) { OnRelease(x, y); },
         [this](int x, int y) { OnMove(x, y); });
 }
@@ -180,3 +182,5 @@ void LevelSelect::OnMove(int x, int y) {
         nextListButton.OnMouseMove(x, y);
     }
 }
+
+} // namespace game

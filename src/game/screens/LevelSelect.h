@@ -7,13 +7,18 @@
 #include "widgets/Button.h"
 #include "widgets/MouseReceiver.h"
 
+namespace puzzle {
 class Board;
+}
+
+namespace game {
+
 class BoardScreen;
 
 // The column beside the board through which any level is chosen: pages of five level buttons,
 // and below them a list of the same five levels' names, each with a line and a mark that tells
 // whether the level has been cleared. Two arrows turn the pages.
-class LevelSelect : public Element, public MouseReceiver {
+class LevelSelect : public scene::Element, public widgets::MouseReceiver {
 public:
     static constexpr int kLevelsPerPage = 5;
 
@@ -21,7 +26,7 @@ public:
     ~LevelSelect() override;
 
     // Keeps both pointers and loads every image; the page stays where it was.
-    void BuildLevelSelect(Board* board, BoardScreen* screen);
+    void BuildLevelSelect(puzzle::Board* board, BoardScreen* screen);
 
     // The children, then a mark and a line for each listed level, read from the cleared table
     // on every frame.
@@ -29,18 +34,18 @@ public:
     // The marks and the line are outside the tree; they let go of their surfaces with it.
     void ReleaseSurfaces() override;
     // Nothing before BuildLevelSelect or while hidden.
-    void OnMouseEvent(MouseEvent* event) override;
+    void OnMouseEvent(core::MouseEvent* event) override;
 
     int Page() const { return page; }
     // The last page: one more than maxLevel / 5, but never past the page of the last level.
     int LastPage() const;
 
     // n is 1..kLevelCount.
-    Button& LevelButton(int n) { return levelButtons[Index(n)]; }
-    Picture& LevelName(int n) { return levelNames[Index(n)]; }
-    Button& PrevListButton() { return prevListButton; }
-    Button& NextListButton() { return nextListButton; }
-    Element& ListBox() { return listBox; }
+    widgets::Button& LevelButton(int n) { return levelButtons[Index(n)]; }
+    scene::Picture& LevelName(int n) { return levelNames[Index(n)]; }
+    widgets::Button& PrevListButton() { return prevListButton; }
+    widgets::Button& NextListButton() { return nextListButton; }
+    scene::Element& ListBox() { return listBox; }
 
 private:
     static std::size_t Index(int level);
@@ -55,15 +60,17 @@ private:
     void LoadLevels();
     void DrawRow(int level);
 
-    Board* board = nullptr;
+    puzzle::Board* board = nullptr;
     BoardScreen* screen = nullptr;
     int page = 1;
-    Button prevListButton;
-    Button nextListButton;
-    Element listBox;
-    std::vector<Button> levelButtons;
-    std::vector<Picture> levelNames;
-    Picture passedMark;
-    Picture notPassedMark;
-    Picture rowLine;
+    widgets::Button prevListButton;
+    widgets::Button nextListButton;
+    scene::Element listBox;
+    std::vector<widgets::Button> levelButtons;
+    std::vector<scene::Picture> levelNames;
+    scene::Picture passedMark;
+    scene::Picture notPassedMark;
+    scene::Picture rowLine;
 };
+
+} // namespace game

@@ -4,11 +4,13 @@
 #include <string_view>
 
 #include "app/Application.h"
-#include "platform/Messages.h"
-#include "platform/Settings.h"
 #include "audio/SoundManager.h"
 #include "audio/VolumeMixer.h"
 #include "core/ProcessState.h"
+#include "platform/Messages.h"
+#include "platform/Settings.h"
+
+namespace game {
 
 namespace {
 
@@ -21,21 +23,21 @@ std::string ImagePath(const std::string& gameDir, std::string_view folderAndFile
 
 // Strictly inside the element's full rectangle, whether it is shown or not: its first column
 // and row and the edge past its last do not count.
-bool StrictlyInside(const Element& element, int x, int y) {
+bool StrictlyInside(const scene::Element& element, int x, int y) {
     return element.screenX < x && x < element.screenX + element.width && element.screenY < y &&
            y < element.screenY + element.height;
 }
 
 // Without a sound manager there is nothing to set or play.
 void ApplyLevels(int soundLevel, int musicLevel) {
-    if (SoundManager* manager = SoundManager::Current()) {
+    if (audio::SoundManager* manager = audio::SoundManager::Current()) {
         manager->Mixer().SetEffectsLevel(soundLevel);
         manager->Mixer().SetMusicLevel(musicLevel);
     }
 }
 
 void PlayClick() {
-    if (SoundManager* manager = SoundManager::Current()) {
+    if (audio::SoundManager* manager = audio::SoundManager::Current()) {
         manager->PlayClick();
     }
 }
@@ -53,8 +55,9 @@ SettingsDialog::SettingsDialog() : settingsPath(exeDir + "set.ini") {
 }
 
 SettingsDialog::~SettingsDialog() {
-    Element* const parts[] = {&soundKnob, &musicKnob, &fullscreenTick, &cancelButton, &okButton};
-    for (Element* part : parts) {
+    scene::Element* const parts[] = {&soundKnob, &musicKnob, &fullscreenTick, &cancelButton,
+                                     &okButton};
+    for (scene::Element* part : parts) {
         RemoveChild(part);
     }
 }
@@ -84,7 +87,8 @@ void SettingsDialog::SetMusicTrack(int x0, int y0, int x1, int y1) {
     SetTrack(musicKnob, musicTrack, x0, y0, x1, y1);
 }
 
-void SettingsDialog::SetTrack(DragPanel& knob, Track& track, int x0, int y0, int x1, int y1) {
+void SettingsDialog::SetTrack(widgets::DragPanel& knob, Track& track, int x0, int y0, int x1,
+                              int y1) {
     // One step serves both tracks, so they are meant to be equally long.
     sliderStep = std::max((x1 - x0) / kTopLevel, 1);
     knob.SetDragBounds(x0, y0, x1, y1);
@@ -99,22 +103,23 @@ int SettingsDialog::MusicKnobLevel() const {
     return LevelOf(musicKnob, musicTrack);
 }
 
-int SettingsDialog::LevelOf(const DragPanel& knob, const Track& track) const {
+int SettingsDialog::LevelOf(const widgets::DragPanel& knob, const Track& track) const {
     return (knob.x - track.x0) / sliderStep;
 }
 
-void SettingsDialog::PlaceKnob(DragPanel& knob, const Track& track, int level) {
+void SettingsDialog::PlaceKnob(widgets::DragPanel& knob, const Track& track, int level) {
     // A stored level outside 0..15 leaves the knob off its track until it is dragged back.
     knob.SetPosition(track.x0 + sliderStep * level, knob.y);
 }
 
 int SettingsDialog::ReadLevel(const char* key) const {
-    return Settings::ReadNumber(settingsPath, "volume", key, "1");
+    return platform::Settings::ReadNumber(settingsPath, "volume", key, "1");
 }
 
 void SettingsDialog::ShowSettings(bool show) {
     if (show) {
-        const bool fullscreen = Settings::ReadNumber(settingsPath, "set", "fullscreen", "0") == 1;
+        const bool fullscreen =
+            platform::Settings::ReadNumber(settingsPath, "set", "fullscreen", "0") == 1;
         fullscreenTick.SetVisible(fullscreen ? 1 : 0);
         PlaceKnob(soundKnob, soundTrack, ReadLevel("sound"));
         PlaceKnob(musicKnob, musicTrack, ReadLevel("music"));
@@ -122,22 +127,22 @@ void SettingsDialog::ShowSettings(bool show) {
     SetVisible(show ? 1 : 0);
 }
 
-void SettingsDialog::OnMouseEvent(MouseEvent* event) {
+void SettingsDialog::OnMouseEvent(core::MouseEvent* event) {
     if (visible == 0) {
         return;
     }
-    DragPanel::OnMouseEvent(event);
+    widgets::DragPanel::OnMouseEvent(event);
     const int x = static_cast<int>(event->x);
     const int y = static_cast<int>(event->y);
     switch (event->code) {
-    case kMouseMove:
+    case core::kMouseMove:
         cancelButton.OnMouseMove(x, y);
         okButton.OnMouseMove(x, y);
         break;
-    case kMouseLeftDown:
+    case core::kMouseLeftDown:
         OnMouseDown(x, y);
         break;
-    case kMouseLeftUp:
+    case core::kMouseLeftUp:
         OnMouseUp(x, y);
         break;
     default:
@@ -148,7 +153,7 @@ void SettingsDialog::OnMouseEvent(MouseEvent* event) {
 }
 
 void SettingsDialog::OnMouseDown(int x, int y) {
-    for (Button* button : {&cancelButton, &okButton}) {
+    for (widgets::Button* button : {&cancelButton, &okButton}) {
         if (button->OnMouseDown(x, y)) {
             PlayClick();
         }
@@ -175,8 +180,8 @@ void SettingsDialog::Accept() {
     // than the levels of program start.
     soundLevel = SoundKnobLevel();
     musicLevel = MusicKnobLevel();
-    Settings::WriteNumber(settingsPath, "volume", "sound", soundLevel);
-    Settings::WriteNumber(settingsPath, "volume", "music", musicLevel);
+    platform::Settings::WriteNumber(settingsPath, "volume", "sound", soundLevel);
+    platform::Settings::WriteNumber(settingsPath, "volume", "music", musicLevel);
     SetVisible(0);
 }
 
@@ -191,9 +196,11 @@ void SettingsDialog::ApplyFullscreenChoice() {
     } else {
         return;
     }
-    Settings::WriteString(settingsPath, "set", "fullscreen", windowed == 0 ? "1" : "0");
+    platform::Settings::WriteString(settingsPath, "set", "fullscreen", windowed == 0 ? "1" : "0");
     // The switch itself happens when the window handles the command.
-    if (Application* application = Application::Instance()) {
+    if (app::Application* application = app::Application::Instance()) {
         application->PostMessage(WM_COMMAND, command, 0);
     }
 }
+
+} // namespace game

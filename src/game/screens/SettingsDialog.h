@@ -6,11 +6,13 @@
 #include "widgets/Button.h"
 #include "widgets/DragPanel.h"
 
+namespace game {
+
 // The main menu's settings dialog, dragged by its page: two volume sliders (sound effects and
 // music, levels 0 to 15), a full-screen tick, and OK and cancel. Opening it shows what set.ini
 // holds; the volumes follow the knobs while it is open, and OK writes the knobs and the tick
 // back. Main thread only.
-class SettingsDialog : public DragPanel {
+class SettingsDialog : public widgets::DragPanel {
 public:
     // The rectangle a knob may be dragged in; a horizontal track has y0 equal to y1.
     struct Track {
@@ -26,7 +28,7 @@ public:
 
     // While visible, every event drags the knobs or the page, drives the buttons and the tick,
     // and then sets the volume mixer from the knobs.
-    void OnMouseEvent(MouseEvent* event) override;
+    void OnMouseEvent(core::MouseEvent* event) override;
     // Opening reads the tick and both levels from set.ini afresh and places the knobs on them.
     virtual void ShowSettings(bool show);
 
@@ -43,11 +45,11 @@ public:
     int SoundKnobLevel() const;
     int MusicKnobLevel() const;
 
-    DragPanel& SoundKnob() { return soundKnob; }
-    DragPanel& MusicKnob() { return musicKnob; }
-    Picture& FullscreenTick() { return fullscreenTick; }
-    Button& OkButton() { return okButton; }
-    Button& CancelButton() { return cancelButton; }
+    widgets::DragPanel& SoundKnob() { return soundKnob; }
+    widgets::DragPanel& MusicKnob() { return musicKnob; }
+    scene::Picture& FullscreenTick() { return fullscreenTick; }
+    widgets::Button& OkButton() { return okButton; }
+    widgets::Button& CancelButton() { return cancelButton; }
 
     const std::string& SettingsPath() const { return settingsPath; }
     // The levels the volume mixer gets at every Build: read at construction, replaced by OK.
@@ -58,9 +60,9 @@ public:
     const Track& MusicTrack() const { return musicTrack; }
 
 private:
-    void SetTrack(DragPanel& knob, Track& track, int x0, int y0, int x1, int y1);
-    int LevelOf(const DragPanel& knob, const Track& track) const;
-    void PlaceKnob(DragPanel& knob, const Track& track, int level);
+    void SetTrack(widgets::DragPanel& knob, Track& track, int x0, int y0, int x1, int y1);
+    int LevelOf(const widgets::DragPanel& knob, const Track& track) const;
+    void PlaceKnob(widgets::DragPanel& knob, const Track& track, int level);
     int ReadLevel(const char* key) const;
 
     void OnMouseDown(int x, int y);
@@ -69,11 +71,11 @@ private:
     void ApplyFullscreenChoice();
 
     std::string settingsPath;
-    DragPanel soundKnob;
-    DragPanel musicKnob;
-    Picture fullscreenTick;
-    Button okButton;
-    Button cancelButton;
+    widgets::DragPanel soundKnob;
+    widgets::DragPanel musicKnob;
+    scene::Picture fullscreenTick;
+    widgets::Button okButton;
+    widgets::Button cancelButton;
     int musicLevel = 1;
     int soundLevel = 1;
     // At least 1, so a knob's level is always defined.
@@ -81,3 +83,5 @@ private:
     Track soundTrack;
     Track musicTrack;
 };
+
+} // namespace game

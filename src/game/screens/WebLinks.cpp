@@ -2,13 +2,16 @@
 
 #include <cassert>
 
-#include "platform/Settings.h"
 #include "core/ProcessState.h"
+#include "platform/Settings.h"
+
+namespace game {
 
 void WebLinks::Read() {
     const std::string path = exeDir + "set.ini";
     for (int n = 1; n <= kCount; ++n) {
-        addresses[n - 1] = Settings::ReadString(path, "website", "web" + std::to_string(n), "1");
+        addresses[n - 1] =
+            platform::Settings::ReadString(path, "website", "web" + std::to_string(n), "1");
     }
 }
 
@@ -16,3 +19,5 @@ const std::string& WebLinks::Address(int n) const {
     assert(n >= 1 && n <= kCount);
     return addresses[n - 1];
 }
+
+} // namespace game

@@ -3,6 +3,8 @@
 #include <array>
 #include <string>
 
+namespace game {
+
 // The three web addresses of the settings file ("web1".."web3" in section "website"), read
 // afresh each time the player asks for one, so an edited set.ini counts at once.
 class WebLinks {
@@ -17,3 +19,5 @@ public:
 private:
     std::array<std::string, kCount> addresses{};
 };
+
+} // namespace game

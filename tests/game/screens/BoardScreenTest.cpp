@@ -7,6 +7,15 @@
 #include "ScreenFixture.h"
 #include "core/TimerRegistry.h"
 
+using namespace core;
+using namespace gfx;
+using namespace scene;
+using namespace app;
+using namespace widgets;
+using namespace audio;
+using namespace puzzle;
+using namespace game;
+
 namespace {
 
 using BoardScreenTest = ScreenFixture;

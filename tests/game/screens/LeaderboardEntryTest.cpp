@@ -9,6 +9,13 @@
 #include "gfx/ImageCache.h"
 #include "widgets/TextTable.h"
 
+using namespace core;
+using namespace gfx;
+using namespace scene;
+using namespace app;
+using namespace widgets;
+using namespace game;
+
 namespace {
 
 // An entry panel with its page and buttons loaded in a game folder of its own: the OK button

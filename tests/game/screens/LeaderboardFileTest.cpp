@@ -7,6 +7,8 @@
 #include "TempDir.h"
 #include "game/screens/LeaderboardFile.h"
 
+using namespace game;
+
 namespace {
 
 using Name = std::array<char, LeaderboardFile::kNameBytes>;

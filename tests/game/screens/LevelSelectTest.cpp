@@ -6,6 +6,15 @@
 
 #include "ScreenFixture.h"
 
+using namespace core;
+using namespace gfx;
+using namespace scene;
+using namespace app;
+using namespace widgets;
+using namespace audio;
+using namespace puzzle;
+using namespace game;
+
 namespace {
 
 using LevelSelectTest = ScreenFixture;

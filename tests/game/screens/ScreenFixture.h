@@ -8,19 +8,28 @@
 #include <vector>
 
 #include "ImageFiles.h"
-#include "puzzle/LevelBuilder.h"
 #include "QuietApplication.h"
 #include "TempDir.h"
-#include "platform/HeadlessPlatform.h"
-#include "platform/MemoryAudioBackend.h"
-#include "puzzle/Board.h"
-#include "game/screens/BoardScreen.h"
-#include "puzzle/LevelFile.h"
 #include "audio/MediaPlayer.h"
 #include "audio/SoundManager.h"
+#include "game/screens/BoardScreen.h"
 #include "gfx/DisplayFixture.h"
 #include "gfx/ImageCache.h"
 #include "gfx/PixelKernels.h"
+#include "platform/HeadlessPlatform.h"
+#include "platform/MemoryAudioBackend.h"
+#include "puzzle/Board.h"
+#include "puzzle/LevelBuilder.h"
+#include "puzzle/LevelFile.h"
+
+using namespace core;
+using namespace gfx;
+using namespace scene;
+using namespace app;
+using namespace widgets;
+using namespace audio;
+using namespace puzzle;
+using namespace game;
 
 // A headless application with an 800 x 600 back buffer, players in memory and a game folder
 // of its own, in which each test lays the images, levels and settings it wants before it
