@@ -143,20 +143,54 @@ int Application::Run() {
         return kExitFailure;
     }
     for (;;) {
-        if (!DispatchMessages()) {
+        switch (RunTurn()) {
+        case Turn::Quit:
             return ExitCode();
-        }
-        if (active == 0) {
-            platform.GetWindow().WaitForEvent();
-            continue;
-        }
-        if (FAILED(FrameStep())) {
-            TearDownDisplay();
-            platform.GetWindow().ShowMessageBox(
-                "Displaying the next frame failed. The sample will now exit. ", kCaption);
+        case Turn::Failed:
             return kExitFailure;
+        case Turn::Continue:
+            break;
         }
     }
+}
+
+Application::Turn Application::RunTurn() {
+    if (!DispatchMessages()) {
+        return Turn::Quit;
+    }
+    platform::Window& window = platform.GetWindow();
+    if (active == 0) {
+        // Minimised or in the background: nothing is drawn until the window is active again,
+        // and then the whole frame is drawn whatever changed.
+        window.WaitForEvent(RedrawTracker::kLongestSleep);
+        wasActive = false;
+        return Turn::Continue;
+    }
+    if (!wasActive) {
+        redraw.Invalidate();
+        wasActive = true;
+    }
+    if (!FrameDue()) {
+        window.WaitForEvent(redraw.SleepTime());
+        return Turn::Continue;
+    }
+    if (FAILED(FrameStep())) {
+        TearDownDisplay();
+        window.ShowMessageBox("Displaying the next frame failed. The sample will now exit. ",
+                              kCaption);
+        return Turn::Failed;
+    }
+    return Turn::Continue;
+}
+
+bool Application::FrameDue() const {
+    // The presenter wants a frame after it was exposed, lost its device or saw the display mode
+    // change; the last two are acted on when a frame is presented.
+    return redraw.FrameDue() || platform.GetWindow().GetPresenter().NeedsFrame();
+}
+
+void Application::OnSceneChange(scene::SceneChange change) {
+    redraw.Report(change);
 }
 
 bool Application::DispatchMessages() {
@@ -185,8 +219,15 @@ HRESULT Application::RenderFrame() {
         return E_POINTER;
     }
     display->ClearBackBuffer(0);
+    redraw.BeginFrame();
     Draw();
-    return display->Present();
+    redraw.EndFrame();
+    const HRESULT result = display->Present();
+    if (FAILED(result)) {
+        // Not on the screen: the frame is still due.
+        redraw.Invalidate();
+    }
+    return result;
 }
 
 int Application::RenderOnce() {
@@ -244,6 +285,7 @@ HRESULT Application::SetUpDisplay() {
     }
     ResetSoundManager();
     OnDisplayReady();
+    redraw.Invalidate();
     return S_OK;
 }
 

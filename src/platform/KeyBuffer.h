@@ -91,11 +91,14 @@ public:
     // or DI_BUFFEROVERFLOW when changes were dropped since the last read (the records are still
     // handed out). DIERR_INPUTLOST once after a loss, then DIERR_NOTACQUIRED until acquired.
     HRESULT GetDeviceData(KeyRecord* out, std::uint32_t& count);
+    // Whether a read now would hand out records or report anything but DI_OK; while it would
+    // not, reading changes nothing.
+    bool HasNews() const;
 
 private:
     void Release(bool lost);
 
-    std::mutex mutex;
+    mutable std::mutex mutex;
     std::array<KeyRecord, kCapacity> records{};
     std::size_t first = 0; // index of the oldest record
     std::size_t size = 0;

@@ -15,7 +15,8 @@ class KeyBuffer;
 
 // The game's window on the desktop through SDL. Mouse, window, key and text events become
 // window messages; key changes also go to the key buffer; Alt+Enter becomes WM_COMMAND 1002; the
-// keyboard poll timer is a WM_TIMER every period, made while pumping so ticks never pile up.
+// keyboard poll timer is a WM_TIMER every period, made while pumping so ticks never pile up, and
+// only while the key buffer has something to tell, so an idle game sleeps between events.
 class SdlWindow : public Window {
 public:
     SdlWindow(MessageQueue& queue, KeyBuffer& keys);
@@ -25,7 +26,7 @@ public:
     void Destroy() override;
     bool Exists() const override { return window != nullptr; }
     void PumpEvents() override;
-    void WaitForEvent() override;
+    void WaitForEvent(std::chrono::milliseconds timeout) override;
     void StartTimer(std::uint32_t periodMs) override;
     void StopTimer() override { timerPeriod = 0; }
     void SetCursorImage(const DecodedImage& image, int hotspotX, int hotspotY) override;
