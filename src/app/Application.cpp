@@ -160,20 +160,54 @@ int Application::Run() {
         return kExitFailure;
     }
     for (;;) {
-        if (!DispatchMessages()) {
+        switch (RunTurn()) {
+        case Turn::Quit:
             return ExitCode();
-        }
-        if (active == 0) {
-            platform.GetWindow().WaitForEvent();
-            continue;
-        }
-        if (!FrameStep()) {
-            TearDownDisplay();
-            platform.GetWindow().ShowMessageBox(
-                "Displaying the next frame failed. The sample will now exit. ", kCaption);
+        case Turn::Failed:
             return kExitFailure;
+        case Turn::Continue:
+            break;
         }
     }
+}
+
+Application::Turn Application::RunTurn() {
+    if (!DispatchMessages()) {
+        return Turn::Quit;
+    }
+    platform::Window& window = platform.GetWindow();
+    if (active == 0) {
+        // Minimised or in the background: nothing is drawn until the window is active again,
+        // and then the whole frame is drawn whatever changed.
+        window.WaitForEvent(RedrawTracker::kLongestSleep);
+        wasActive = false;
+        return Turn::Continue;
+    }
+    if (!wasActive) {
+        redraw.Invalidate();
+        wasActive = true;
+    }
+    if (!FrameDue()) {
+        window.WaitForEvent(redraw.SleepTime());
+        return Turn::Continue;
+    }
+    if (!FrameStep()) {
+        TearDownDisplay();
+        window.ShowMessageBox("Displaying the next frame failed. The sample will now exit. ",
+                              kCaption);
+        return Turn::Failed;
+    }
+    return Turn::Continue;
+}
+
+bool Application::FrameDue() const {
+    // The presenter wants a frame after it was exposed, lost its device or saw the display mode
+    // change; the last two are acted on when a frame is presented.
+    return redraw.FrameDue() || platform.GetWindow().GetPresenter().NeedsFrame();
+}
+
+void Application::OnSceneChange(scene::SceneChange change) {
+    redraw.Report(change);
 }
 
 bool Application::DispatchMessages() {
@@ -198,8 +232,15 @@ gfx::PresentResult Application::RenderFrame() {
         return gfx::PresentResult::NoBackBuffer;
     }
     display->ClearBackBuffer(0);
+    redraw.BeginFrame();
     Draw();
-    return display->Present();
+    redraw.EndFrame();
+    const gfx::PresentResult result = display->Present();
+    if (result != gfx::PresentResult::Ok) {
+        // Not on the screen: the frame is still due.
+        redraw.Invalidate();
+    }
+    return result;
 }
 
 int Application::RenderOnce() {
@@ -255,6 +296,7 @@ bool Application::SetUpDisplay() {
     }
     ResetSoundManager();
     OnDisplayReady();
+    redraw.Invalidate();
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/RedrawTracker.h"
 #include "core/MouseEvent.h"
 #include "gfx/PresentResult.h"
 #include "platform/Event.h"
@@ -52,6 +53,15 @@ public:
     // the display cannot be set up (the player has been told).
     bool StartRunning();
 
+    // How a turn of the loop ended: go on, a Quit event was taken, or the display stopped showing
+    // frames (the window is gone and the player has been told).
+    enum class Turn { Continue, Quit, Failed };
+    // One turn of the loop: handles every waiting message, then draws a frame if one is due, or
+    // else sleeps until an event, a posted message or the end of the sleep the scene allows.
+    Turn RunTurn();
+    // Whether the scene changed since the last frame, or the screen needs one anyway.
+    bool FrameDue() const;
+
     // Called at the end of every successful display set-up: (re)load every image.
     virtual void OnDisplayReady() = 0;
     // A named timer fired (on the main thread).
@@ -66,7 +76,7 @@ public:
     void KillTimer(const std::string& name);
     void KillAllTimers();
 
-    // One frame: clear, draw the tree, present.
+    // One frame: clear, draw the tree, present; drawn whether or not one is due.
     gfx::PresentResult RenderFrame();
     // One frame, and one more after restoring lost surfaces.
     int RenderOnce();
@@ -104,6 +114,8 @@ protected:
     virtual void DestroySoundManager() {}
     // The music player's notification arrived.
     virtual void OnGraphNotify() {}
+    // Every change of the scene below reaches the root here.
+    void OnSceneChange(scene::SceneChange change) override;
 
 private:
     void OnClose();
@@ -129,6 +141,9 @@ private:
     int exitCode = 0;
     // The display failed after a switch; the window closed, and the program ends in failure.
     bool displayFailed = false;
+    RedrawTracker redraw;
+    // The window was active at the last turn of the loop.
+    bool wasActive = false;
 };
 
 } // namespace app

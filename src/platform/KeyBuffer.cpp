@@ -71,4 +71,9 @@ KeyReadResult KeyBuffer::GetDeviceData(KeyRecord* out, std::uint32_t& count) {
     return result;
 }
 
+bool KeyBuffer::HasNews() const {
+    std::lock_guard lock(mutex);
+    return !acquired || size > 0 || overflowed;
+}
+
 } // namespace platform

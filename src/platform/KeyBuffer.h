@@ -91,11 +91,14 @@ public:
     // Moves up to `count` records, oldest first, into `out` and sets `count` to how many.
     // InputLost once after a loss, then NotAcquired until acquired again.
     KeyReadResult GetDeviceData(KeyRecord* out, std::uint32_t& count);
+    // Whether a read now would hand out records or report anything but Ok; while it would not,
+    // reading changes nothing.
+    bool HasNews() const;
 
 private:
     void Release(bool lost);
 
-    std::mutex mutex;
+    mutable std::mutex mutex;
     std::array<KeyRecord, kCapacity> records{};
     std::size_t first = 0; // index of the oldest record
     std::size_t size = 0;

@@ -15,6 +15,7 @@ public:
     void Close() override;
     PresentStatus Present(const std::uint16_t* pixels, int width, int height, int pitch) override;
     bool Restore() override;
+    bool NeedsFrame() const override { return loseSurfaces || modeChanged; }
     std::uint64_t FreeVideoMemory() const override { return freeVideoMemory; }
     Rect ClientBounds() const override { return clientBounds; }
     int ScreenWidth() const override { return screenWidth; }

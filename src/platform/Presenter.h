@@ -28,6 +28,9 @@ public:
                                   int pitch) = 0;
     // Makes the device usable again after a lost surface; false when it cannot be.
     virtual bool Restore() = 0;
+    // Whether the next frame must be presented even if the picture did not change: the window
+    // was exposed, or the next Present reports a lost device or a changed display mode.
+    virtual bool NeedsFrame() const { return false; }
     // While off, presents do not wait for the frame period: frames that only show progress
     // (loading) go out as fast as they are drawn. On by default.
     virtual void SetPacing(bool on) { (void)on; }

@@ -26,6 +26,7 @@ public:
     void Close() override;
     PresentStatus Present(const std::uint16_t* pixels, int width, int height, int pitch) override;
     bool Restore() override;
+    bool NeedsFrame() const override { return exposed || lost || modeChanged; }
     void SetPacing(bool on) override { pacing = on; }
     std::uint64_t FreeVideoMemory() const override { return 256u << 20; }
     Rect ClientBounds() const override;

@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -113,7 +114,10 @@ void SdlWindow::PostTimerTick() {
         const bool minimized =
             window != nullptr && (SDL_GetWindowFlags(window) & SDL_WINDOW_MINIMIZED) != 0;
         nextTick = now + (minimized ? std::max(timerPeriod, kMinimizedPeriod) : timerPeriod);
-        Post(Event::Of(EventKind::PollKeyboard));
+        // A poll of a buffer with nothing to tell does nothing: that tick is left out.
+        if (keys.HasNews()) {
+            Post(Event::Of(EventKind::PollKeyboard));
+        }
     }
 }
 
@@ -125,14 +129,14 @@ void SdlWindow::PumpEvents() {
     PostTimerTick();
 }
 
-void SdlWindow::WaitForEvent() {
-    int timeout = 100;
-    if (timerPeriod != 0) {
+void SdlWindow::WaitForEvent(std::chrono::milliseconds timeout) {
+    std::int64_t wait = std::clamp<std::int64_t>(timeout.count(), 0, INT32_MAX);
+    if (timerPeriod != 0 && keys.HasNews()) {
         const auto left = static_cast<std::int32_t>(nextTick - SDL_GetTicks());
-        timeout = left > 0 ? left : 0;
+        wait = std::min<std::int64_t>(wait, std::max(left, 0));
     }
     SDL_Event event;
-    if (SDL_WaitEventTimeout(&event, timeout) != 0) {
+    if (SDL_WaitEventTimeout(&event, static_cast<int>(wait)) != 0) {
         Translate(event);
     }
     PumpEvents();

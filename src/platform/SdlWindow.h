@@ -16,7 +16,8 @@ class KeyBuffer;
 // The game's window on the desktop through SDL. Mouse, window, key and text events become the
 // window's events; key changes also go to the key buffer; Alt+Enter becomes the full-screen toggle
 // command; the keyboard poll timer is a PollKeyboard every period, made while pumping so ticks
-// never pile up.
+// never pile up, and only while the key buffer has something to tell, so an idle game sleeps
+// between events.
 class SdlWindow : public Window {
 public:
     SdlWindow(MessageQueue& queue, KeyBuffer& keys);
@@ -26,7 +27,7 @@ public:
     void Destroy() override;
     bool Exists() const override { return window != nullptr; }
     void PumpEvents() override;
-    void WaitForEvent() override;
+    void WaitForEvent(std::chrono::milliseconds timeout) override;
     void StartTimer(std::uint32_t periodMs) override;
     void StopTimer() override { timerPeriod = 0; }
     void SetCursorImage(const DecodedImage& image, int hotspotX, int hotspotY) override;

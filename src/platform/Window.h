@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <string>
 
@@ -23,10 +24,13 @@ public:
 
     // Turns every waiting desktop event into events on the queue; never blocks.
     virtual void PumpEvents() = 0;
-    // Blocks until a desktop event arrives or an event is posted.
-    virtual void WaitForEvent() = 0;
+    // Blocks until a desktop event arrives, an event is posted or `timeout` passes, then turns
+    // the waiting desktop events into events on the queue. The keyboard poll timer ends the wait
+    // when it has keys to hand over.
+    virtual void WaitForEvent(std::chrono::milliseconds timeout) = 0;
 
-    // Posts PollKeyboard every periodMs until stopped.
+    // Posts PollKeyboard every periodMs until stopped, while the key buffer has something to
+    // tell: a tick that would find nothing is left out.
     virtual void StartTimer(std::uint32_t periodMs) = 0;
     virtual void StopTimer() = 0;
 

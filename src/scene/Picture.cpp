@@ -30,16 +30,20 @@ void Picture::SetFrame(int n) {
     if (currentFrame == 0 || currentFrame > frameCount || n < 1 || n > frameCount) {
         return;
     }
-    currentFrame = n;
-    sourceRect.left = (n - 1) * width;
-    sourceRect.top = 0;
-    SetSize(width, height);
+    Watched([&] {
+        currentFrame = n;
+        sourceRect.left = (n - 1) * width;
+        sourceRect.top = 0;
+        SetSize(width, height);
+    });
 }
 
 void Picture::SetPosition(int newX, int newY) {
-    x = newX;
-    y = newY;
-    SetFrame(currentFrame);
+    Watched([&] {
+        x = newX;
+        y = newY;
+        SetFrame(currentFrame);
+    });
     ForEachChild([](Element& child) { child.SetPosition(child.x, child.y); });
 }
 
@@ -76,6 +80,8 @@ int Picture::LoadBitmap(std::string_view path, int stripWidth, int stripHeight) 
 
 int Picture::LoadImage(std::string_view path, int newX, int newY, int stripWidth, int stripHeight,
                        int frames) {
+    // Whatever comes of it, the old image is gone.
+    MarkChanged();
     display = nullptr;
     surface.reset();
     display = currentDisplay;
@@ -138,6 +144,7 @@ void Picture::Draw() {
 }
 
 void Picture::ReleaseSurfaces() {
+    MarkChanged();
     surface.reset();
     // The display goes away with its surfaces; a new one comes with the next load.
     display = nullptr;

@@ -45,7 +45,12 @@ bool WindowFrame::WindowMoving() {
 
 void WindowFrame::SetAlpha(int newAlpha) {
     // The gamma fade would run here; the display has no gamma control, so it ends at once.
-    alpha = newAlpha;
+    Watched([&] { alpha = newAlpha; });
+}
+
+void WindowFrame::Adopt(scene::Element& part) {
+    part.SetOwner(this);
+    MarkChanged();
 }
 
 // Each setter destroys the old part before loading the new one, so a new part loading the
@@ -55,36 +60,42 @@ void WindowFrame::SetIcon(const std::string& path, int stripWidth, int height) {
     icon.reset();
     icon = std::make_unique<scene::Picture>();
     icon->LoadImage(path, 10, 0, stripWidth, height, 1);
+    Adopt(*icon);
 }
 
 void WindowFrame::SetBackground(const std::string& path, int stripWidth, int height) {
     background.reset();
     background = std::make_unique<scene::Picture>();
     background->LoadImage(path, 0, 0, stripWidth, height, 1);
+    Adopt(*background);
 }
 
 void WindowFrame::SetTitleBar(const std::string& path, int stripWidth, int height) {
     titleBar.reset();
     titleBar = std::make_unique<scene::Picture>();
     titleBar->LoadImage(path, screenX, screenY, stripWidth, height, 1);
+    Adopt(*titleBar);
 }
 
 void WindowFrame::SetMinimizeButton(const std::string& path, int stripWidth, int height) {
     minimizeButton.reset();
     minimizeButton =
         std::make_unique<Button>(path, ButtonLeft(*this, stripWidth, 3, 36), 0, stripWidth, height);
+    Adopt(*minimizeButton);
 }
 
 void WindowFrame::SetCommandButton(const std::string& path, int stripWidth, int height) {
     commandButton.reset();
     commandButton =
         std::make_unique<Button>(path, ButtonLeft(*this, stripWidth, 2, 31), 0, stripWidth, height);
+    Adopt(*commandButton);
 }
 
 void WindowFrame::SetCloseButton(const std::string& path, int stripWidth, int height) {
     closeButton.reset();
     closeButton =
         std::make_unique<Button>(path, ButtonLeft(*this, stripWidth, 1, 26), 0, stripWidth, height);
+    Adopt(*closeButton);
 }
 
 void WindowFrame::AddOverlay(scene::Element* overlay) {
@@ -113,7 +124,7 @@ void WindowFrame::ReleaseOverlays() {
 
 void WindowFrame::SetVisibleAll(int newVisible) {
     // The frame keeps the flag as a byte.
-    visible = static_cast<std::uint8_t>(newVisible);
+    Watched([&] { visible = static_cast<std::uint8_t>(newVisible); });
     scene::Element* const parts[] = {minimizeButton.get(), background.get(), commandButton.get(),
                                      closeButton.get(),    titleBar.get(),   icon.get()};
     for (scene::Element* part : parts) {
@@ -136,6 +147,7 @@ bool WindowFrame::RestoreSurfaces() {
 }
 
 void WindowFrame::ReleaseSurfaces() {
+    MarkChanged();
     scene::Element* const parts[] = {background.get(), minimizeButton.get(), commandButton.get(),
                                      closeButton.get(), titleBar.get()};
     for (scene::Element* part : parts) {
@@ -161,6 +173,7 @@ void WindowFrame::Draw() {
     } else if (page && alpha == 255) {
         // Undimmed again: this one frame shows neither the background nor the children.
         page.reset();
+        WantNextFrame();
     } else {
         DrawScreen();
     }

@@ -76,6 +76,8 @@ public:
 
 private:
     bool Dimmed() const { return 0 < alpha && alpha < 255; }
+    // A new part: it reports its changes through the frame, and the frame shows it.
+    void Adopt(scene::Element& part);
     void DrawScreen();
     void CapturePage();
     void DrawTitleBar();

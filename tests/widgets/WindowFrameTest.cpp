@@ -253,6 +253,40 @@ TEST_F(WindowFrameTest, AlphaZeroDrawsUndimmedAndMakesNoPage) {
     EXPECT_EQ(BackPixel(120, 120), kRed);
 }
 
+// A root that keeps every change reported to it.
+class ChangeRecorder : public Element {
+public:
+    std::vector<SceneChange> changes;
+
+protected:
+    void OnSceneChange(SceneChange change) override { changes.push_back(change); }
+};
+
+TEST_F(WindowFrameTest, PartsAndTheFrameAfterTheDimReachTheRootOfTheTree) {
+    ChangeRecorder root;
+    root.SetSize(800, 600);
+    root.AddChild(&frame);
+    AddTitleBar();
+    EXPECT_FALSE(root.changes.empty()) << "new parts";
+    root.changes.clear();
+    Send(kMouseMove, 760, 10);
+    EXPECT_FALSE(root.changes.empty()) << "the close button's hover, through the frame";
+
+    frame.SetAlpha(128);
+    Draw();
+    root.changes.clear();
+    frame.SetAlpha(255);
+    EXPECT_EQ(root.changes, std::vector<SceneChange>{SceneChange::Changed});
+    root.changes.clear();
+    Draw();
+    EXPECT_EQ(root.changes, std::vector<SceneChange>{SceneChange::NextFrameWanted})
+        << "the frame without background and children asks for the next one";
+    root.changes.clear();
+    Draw();
+    EXPECT_TRUE(root.changes.empty());
+    root.RemoveChild(&frame);
+}
+
 TEST_F(WindowFrameTest, PageThatCannotBeMadeIsReportedAndTriedAgain) {
     frame.SetAlpha(128);
     display->Release(); // no back buffer to copy
