@@ -3,6 +3,9 @@
 #include "audio/MusicPlayer.h"
 #include "audio/SoundManager.h"
 #include "core/ProcessState.h"
+#include "game/GamePath.h"
+#include "game/Layout.h"
+#include "game/PlacedImage.h"
 #include "game/screens/LeaderboardFile.h"
 #include "game/screens/LeaderboardView.h"
 #include "gfx/Display.h"
@@ -18,20 +21,24 @@ namespace {
 
 audio::MusicPlayer* currentMusic = nullptr;
 
-std::string GraphicPath(const char* folderAndFile) {
-    return exeDir + "Graphic\\" + folderAndFile;
-}
-
-// The title-bar parts both screens share, in the order the frames take them.
+// The title-bar parts both screens share, in the order the frames take them; the frame places
+// them itself.
 void LoadTitleBarButtons(widgets::WindowFrame& frame) {
-    frame.SetCommandButton(GraphicPath("Button\\zuidahua.bmp"), 120, 24);
-    frame.SetIcon(GraphicPath("UI\\left_tile.png"), 105, 23);
-    frame.SetMinimizeButton(GraphicPath("Button\\zuixiaohua.bmp"), 120, 24);
-    frame.SetCloseButton(GraphicPath("Button\\close.bmp"), 120, 24);
+    const auto load = [&frame](void (widgets::WindowFrame::*set)(const std::string&, int, int),
+                               Image image) {
+        const ImagePlace& place = Layout::Of(image);
+        (frame.*set)(GamePath(place.file), place.width, place.height);
+    };
+    load(&widgets::WindowFrame::SetCommandButton, Image::FullScreenButton);
+    load(&widgets::WindowFrame::SetIcon, Image::TitleIcon);
+    load(&widgets::WindowFrame::SetMinimizeButton, Image::MinimizeButton);
+    load(&widgets::WindowFrame::SetCloseButton, Image::CloseButton);
 }
 
-constexpr int kLeaderboardRows = 10;
-constexpr int kLeaderboardColumns = 2;
+void LoadTitleBar(widgets::WindowFrame& frame) {
+    const ImagePlace& bar = Layout::Of(Image::TitleBar);
+    frame.SetTitleBar(GamePath(bar.file), bar.width, bar.height);
+}
 
 } // namespace
 
@@ -149,9 +156,9 @@ void GameApplication::LoadScreens() {
     if (gfx::Display* display = GetDisplay()) {
         display->SetPacing(false);
     }
-    loadingPicture.LoadImage(GraphicPath("UI\\lodingtiao.bmp"), 0, 0, 800, 600, 1);
-    loadingBar.LoadImage(GraphicPath("UI\\lodingtiao_1.png"), 225, 542, 354, 30, 1);
-    loadingBar.SetSize(1, 30);
+    LoadPlaced(loadingPicture, Layout::Of(Image::Loading));
+    LoadPlaced(loadingBar, Layout::Of(Image::LoadingBar));
+    loadingBar.SetSize(1, loadingBar.height);
     loadingPicture.SetVisible(1);
     RenderOnce();
 
@@ -213,55 +220,61 @@ void GameApplication::FocusNameEntry() {
 void GameApplication::BuildMainMenu() {
     mainFrame.SetVisibleAll(0);
     LoadTitleBarButtons(mainFrame);
-    mainFrame.SetBackground(GraphicPath("UI\\youxijiemian.bmp"), 800, 600);
-    mainFrame.SetTitleBar(GraphicPath("UI\\ui_biaotilan.bmp"), 800, 24);
+    const ImagePlace& background = Layout::Of(Image::MenuBackground);
+    mainFrame.SetBackground(GamePath(background.file), background.width, background.height);
+    LoadTitleBar(mainFrame);
 
-    settingsButton.Load(GraphicPath("Button\\set.bmp"), 360, 537, 550, 40);
-    leaveButton.Load(GraphicPath("Button\\leave.bmp"), 583, 537, 550, 40);
-    startButton.Load(GraphicPath("Button\\start.bmp"), 313, 405, 1130, 130);
-    leaderboardButton.Load(GraphicPath("Button\\phangbang.bmp"), 94, 537, 550, 40);
+    LoadPlaced(settingsButton, Layout::Of(Image::SettingsButton));
+    LoadPlaced(leaveButton, Layout::Of(Image::LeaveButton));
+    LoadPlaced(startButton, Layout::Of(Image::StartButton));
+    LoadPlaced(leaderboardButton, Layout::Of(Image::LeaderboardButton));
 
-    leaderboardTable.LoadImage(GraphicPath("UI\\phbang.bmp"), 250, 48, 300, 504, 1);
-    LeaderboardView::LoadLeaderboard(leaderboardTable, kLeaderboardRows, kLeaderboardColumns);
-    leaderboardTable.SetColumnWidth(0, 135);
-    leaderboardTable.SetColumnWidth(1, 33);
-    for (int row = 0; row < kLeaderboardRows; ++row) {
-        leaderboardTable.SetRowHeight(row, 34);
+    LoadPlaced(leaderboardTable, Layout::Of(Image::Leaderboard));
+    const TableCells& cells = Layout::LeaderboardCells();
+    LeaderboardView::LoadLeaderboard(leaderboardTable, cells.rows, cells.columns);
+    for (int column = 0; column < cells.columns; ++column) {
+        leaderboardTable.SetColumnWidth(column, cells.columnWidths[column]);
     }
-    leaderboardTable.SetPadding(63, 135);
+    for (int row = 0; row < cells.rows; ++row) {
+        leaderboardTable.SetRowHeight(row, cells.rowHeight);
+    }
+    leaderboardTable.SetPadding(cells.left, cells.top);
     leaderboardTable.Layout();
     leaderboardTable.SetVisible(0);
 
+    const ImagePlace& logoPlace = Layout::Of(Image::Logo);
     widgets::AnimationSpec spec;
     spec.eventName = "logo";
-    spec.frameCount = 4;
+    spec.frameCount = logoPlace.frames;
     spec.animFrame = 1;
     spec.period = 300;
     spec.repeatCount = 0;
-    logo.Load(GraphicPath("UI\\logo.bmp"), 20, 24, 800, 35, spec);
+    logo.Load(GamePath(logoPlace.file), logoPlace.x, logoPlace.y, logoPlace.width, logoPlace.height,
+              spec);
     logo.Start();
 }
 
 void GameApplication::BuildBoardChrome() {
     boardFrame.SetVisibleAll(0);
     LoadTitleBarButtons(boardFrame);
-    boardFrame.SetTitleBar(GraphicPath("UI\\ui_biaotilan.bmp"), 800, 24);
+    LoadTitleBar(boardFrame);
     boardScreen.BuildBoardScreen();
-    returnButton.Load(GraphicPath("Button\\return_btn.bmp"), 660, 542, 650, 50);
+    LoadPlaced(returnButton, Layout::Of(Image::ReturnButton));
 }
 
 void GameApplication::BuildSettingsDialog() {
-    settingsDialog.Build(exeDir);
+    settingsDialog.Build();
 }
 
 void GameApplication::BuildLeaveDialog() {
-    leaveDialog.LoadImage(GraphicPath("setting\\leave_lable.bmp"), 248, 178, 304, 244, 1);
-    leaveYesButton.Load(GraphicPath("setting\\set_r_btn.bmp"), 30, 150, 560, 38);
-    leaveNoButton.Load(GraphicPath("setting\\set_n_btn.bmp"), 170, 150, 560, 38);
+    LoadPlaced(leaveDialog, Layout::Of(Image::LeavePage));
+    LoadPlaced(leaveYesButton, Layout::Of(Image::LeaveYesButton));
+    LoadPlaced(leaveNoButton, Layout::Of(Image::LeaveNoButton));
 }
 
 void GameApplication::ShowLeaderboard() {
-    LeaderboardView::LoadLeaderboard(leaderboardTable, kLeaderboardRows, kLeaderboardColumns);
+    const TableCells& cells = Layout::LeaderboardCells();
+    LeaderboardView::LoadLeaderboard(leaderboardTable, cells.rows, cells.columns);
     leaderboardTable.Layout();
     leaderboardTable.SetVisible(1);
 }

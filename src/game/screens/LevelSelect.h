@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "game/Layout.h"
 #include "scene/Element.h"
 #include "scene/Picture.h"
 #include "widgets/Button.h"
@@ -20,7 +21,7 @@ class BoardScreen;
 // whether the level has been cleared. Two arrows turn the pages.
 class LevelSelect : public scene::Element, public widgets::MouseReceiver {
 public:
-    static constexpr int kLevelsPerPage = 5;
+    static constexpr int kLevelsPerPage = Layout::kLevelsPerPage;
 
     LevelSelect();
     ~LevelSelect() override;
@@ -46,6 +47,10 @@ public:
     widgets::Button& PrevListButton() { return prevListButton; }
     widgets::Button& NextListButton() { return nextListButton; }
     scene::Element& ListBox() { return listBox; }
+    // Stamped beside each listed level at every draw; outside the tree.
+    const scene::Picture& PassedMark() const { return passedMark; }
+    const scene::Picture& NotPassedMark() const { return notPassedMark; }
+    const scene::Picture& RowLine() const { return rowLine; }
 
 private:
     static std::size_t Index(int level);
