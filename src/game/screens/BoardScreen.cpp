@@ -27,6 +27,12 @@ void Place(scene::Element& element, Area area) {
     element.SetPosition(place.x, place.y);
 }
 
+void Report(const std::function<void()>& callback) {
+    if (callback) {
+        callback();
+    }
+}
+
 bool IsPieceNumber(int number) {
     return number >= 1 && number <= puzzle::kMaxPieceNumber;
 }
@@ -43,6 +49,10 @@ BoardScreen::BoardScreen() {
     winPanel.SetVisible(0);
     entry.SetVisible(0);
     AddChildren();
+    levelSelect.onLevelChosen = [this](int level) {
+        board->LoadLevel(level);
+        ShowBoard();
+    };
 }
 
 void BoardScreen::AddChildren() {
@@ -95,7 +105,7 @@ void BoardScreen::HandleTimerEvent(const std::string& /*name*/) {}
 
 void BoardScreen::BuildBoardScreen() {
     Place(boardPanel, Area::BoardPanel);
-    levelSelect.BuildLevelSelect(board, this);
+    levelSelect.BuildLevelSelect(board);
     LoadPlaced(background, Layout::Of(Image::BoardBackground));
     LoadEntry();
     LoadPlaced(overlay, Layout::Of(Image::Overlay));
@@ -240,14 +250,13 @@ void BoardScreen::HandleMouse(core::MouseEvent* event) {
 }
 
 void BoardScreen::HandleEntryMouse(const core::MouseEvent& event, int x, int y) {
-    if (event.code == core::kMouseLeftUp &&
-        (entry.okButton.OnMouseUp(x, y) || entry.cancelButton.OnMouseUp(x, y))) {
-        // The entry closes itself; the game goes back to the menu shortly after.
-        if (app::Application* application = app::Application::Instance()) {
-            application->AddTimer(100, "resetgame", 1);
-        }
-    }
+    const bool answered = event.code == core::kMouseLeftUp &&
+                          (entry.okButton.OnMouseUp(x, y) || entry.cancelButton.OnMouseUp(x, y));
+    // The entry submits and closes itself.
     entry.HandleMouse(event);
+    if (answered) {
+        Report(onEntryAnswered);
+    }
 }
 
 bool BoardScreen::OnRelease(int x, int y) {
@@ -275,6 +284,7 @@ bool BoardScreen::OnWinPanelRelease(int x, int y) {
     if (closeWinButton.OnMouseUp(x, y)) {
         // The board stays finished.
         winPanel.SetVisible(0);
+        Report(onWinClosed);
         return true;
     }
     return false;
@@ -354,7 +364,11 @@ void BoardScreen::MoveSelectedToward(int boardX, int boardY) {
     FrameSprite(number);
     if (board->CheckWin() == 1) {
         core::Trace("当前是第%d 关\n", board->level);
+        const bool shown = winPanel.visible != 0;
         winPanel.SetVisible(1);
+        if (!shown) {
+            Report(onWin);
+        }
     }
 }
 

@@ -63,9 +63,8 @@ int LevelSelect::LastPage() const {
     return std::min(byMaxLevel, kPageOfLastLevel);
 }
 
-void LevelSelect::BuildLevelSelect(puzzle::Board* newBoard, BoardScreen* newScreen) {
+void LevelSelect::BuildLevelSelect(puzzle::Board* newBoard) {
     board = newBoard;
-    screen = newScreen;
     LoadLevels();
     // The marks and the line are placed on their row at every draw.
     LoadPlaced(passedMark, Layout::Of(Image::PassedMark));
@@ -155,9 +154,8 @@ void LevelSelect::OnPress(int x, int y) {
 void LevelSelect::OnRelease(int x, int y) {
     for (int n = FirstLevel(); n <= LastLevel(); ++n) {
         if (LevelButton(n).OnMouseUp(x, y)) {
-            board->LoadLevel(n);
-            if (screen != nullptr) {
-                screen->ShowBoard();
+            if (onLevelChosen) {
+                onLevelChosen(n);
             }
             return;
         }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "game/Layout.h"
@@ -14,8 +15,6 @@ class Board;
 
 namespace game {
 
-class BoardScreen;
-
 // The column beside the board through which any level is chosen: pages of five level buttons,
 // and below them a list of the same five levels' names, each with a line and a mark that tells
 // whether the level has been cleared. Two arrows turn the pages.
@@ -26,8 +25,11 @@ public:
     LevelSelect();
     ~LevelSelect() override;
 
-    // Keeps both pointers and loads every image; the page stays where it was.
-    void BuildLevelSelect(puzzle::Board* board, BoardScreen* screen);
+    // Keeps the board, which it reads the last page and the cleared levels from, and loads
+    // every image; the page stays where it was.
+    void BuildLevelSelect(puzzle::Board* board);
+    // A level button was clicked: the level, 1..kLevelCount. The list loads nothing itself.
+    std::function<void(int)> onLevelChosen;
 
     // The children, then a mark and a line for each listed level, read from the cleared table
     // on every frame.
@@ -66,7 +68,6 @@ private:
     void DrawRow(int level);
 
     puzzle::Board* board = nullptr;
-    BoardScreen* screen = nullptr;
     int page = 1;
     widgets::Button prevListButton;
     widgets::Button nextListButton;
