@@ -84,6 +84,41 @@ TEST_F(BoardScreenTest, WinningShowsThePanelWhoseNextButtonLoadsTheFollowingLeve
     EXPECT_EQ(board->level, 2);
 }
 
+// The game counts wins and offers the name entry from these reports alone.
+TEST_F(BoardScreenTest, WinIsReportedWhenThePanelComesUpAndCloseWhenItIsClosed) {
+    WriteImages();
+    WriteLevels();
+    Start();
+    int wins = 0;
+    int closes = 0;
+    screen->onWin = [&wins] { ++wins; };
+    screen->onWinClosed = [&closes] { ++closes; };
+    PressCell(1, 2);
+    EXPECT_EQ(wins, 0) << "a selection wins nothing";
+    PressCell(1, 4);
+    ASSERT_EQ(screen->WinPanel().visible, 1);
+    EXPECT_EQ(wins, 1);
+    EXPECT_EQ(closes, 0);
+
+    Click(480, 349);
+    EXPECT_EQ(screen->WinPanel().visible, 0);
+    EXPECT_EQ(closes, 1);
+    Click(340, 349);
+    EXPECT_EQ(board->level, 1) << "the hidden panel's next button does nothing";
+
+    // Won again with the panel still up from an earlier win: no new report.
+    board->LoadLevel(1);
+    screen->ShowBoard();
+    screen->WinPanel().SetVisible(1);
+    PressCell(1, 2);
+    PressCell(1, 4);
+    EXPECT_EQ(board->state, puzzle::PlayState::Finished);
+    EXPECT_EQ(wins, 1);
+    Click(340, 349);
+    EXPECT_EQ(board->level, 2);
+    EXPECT_EQ(closes, 1) << "moving on is no close";
+}
+
 TEST_F(BoardScreenTest, Level266LeadsToTheLastLevelWhichHasNoNext) {
     WriteImages();
     WriteLevel(266, MakeGrid({{2, 1, 0}}));
