@@ -227,14 +227,17 @@ struct Screen {
 std::vector<Screen> Screens() {
     return {
         {"RenderFrame: menu with leaderboard",
-         [](BenchGame& b) { b.Click(b.Game().leaderboardButton); },
-         [](GameApplication& g) { return g.mainFrame.visible && g.leaderboardTable.visible; }},
-        {"RenderFrame: settings dialog", [](BenchGame& b) { b.Click(b.Game().settingsButton); },
-         [](GameApplication& g) { return g.settingsDialog.visible != 0; }},
+         [](BenchGame& b) { b.Click(b.Game().Menu().leaderboardButton); },
+         [](GameApplication& g) {
+             return g.Menu().frame.visible && g.Menu().leaderboardTable.visible;
+         }},
+        {"RenderFrame: settings dialog",
+         [](BenchGame& b) { b.Click(b.Game().Menu().settingsButton); },
+         [](GameApplication& g) { return g.Menu().settingsDialog.visible != 0; }},
         {"RenderFrame: board with a selection",
          [](BenchGame& b) {
-             b.Click(b.Game().settingsDialog.CancelButton());
-             b.Click(b.Game().startButton);
+             b.Click(b.Game().Menu().settingsDialog.CancelButton());
+             b.Click(b.Game().Menu().startButton);
              const Piece& piece = b.Game().GetBoard().pieces[2];
              const WindowPoint cell = SolutionClicks::CellCentre(piece.col, piece.row);
              b.Click(cell.x, cell.y);
@@ -244,12 +247,10 @@ std::vector<Screen> Screens() {
          }},
         {"RenderFrame: leave dialog over the dim",
          [](BenchGame& b) { b.Click(b.Game().returnButton); },
-         [](GameApplication& g) {
-             return g.leaveDialog.visible && g.boardScreen.Overlay().visible;
-         }},
+         [](GameApplication& g) { return g.Leave().visible && g.boardScreen.Overlay().visible; }},
         {"RenderFrame: win panel",
          [](BenchGame& b) {
-             b.Click(b.Game().leaveNoButton);
+             b.Click(b.Game().Leave().noButton);
              b.SolveBoard();
          },
          [](GameApplication& g) { return g.boardScreen.WinPanel().visible != 0; }},
@@ -258,7 +259,7 @@ std::vector<Screen> Screens() {
         {"RenderFrame: loading",
          [](BenchGame& b) {
              GameApplication& g = b.Game();
-             g.mainFrame.SetVisibleAll(0);
+             g.Menu().frame.SetVisibleAll(0);
              g.boardFrame.SetVisibleAll(0);
              g.loadingBar.SetSize(g.loadingBar.imageWidth / 2, g.loadingBar.height);
              g.loadingPicture.SetVisible(1);

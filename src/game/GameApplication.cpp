@@ -3,8 +3,10 @@
 #include "audio/MusicPlayer.h"
 #include "audio/SoundManager.h"
 #include "core/ProcessState.h"
+#include "game/Layout.h"
+#include "game/PlacedImage.h"
 #include "game/screens/LeaderboardFile.h"
-#include "game/screens/LeaderboardView.h"
+#include "game/screens/TitleBar.h"
 #include "gfx/Display.h"
 #include "platform/DocumentOpener.h"
 #include "platform/FileSystem.h"
@@ -18,21 +20,6 @@ namespace {
 
 audio::MusicPlayer* currentMusic = nullptr;
 
-std::string GraphicPath(const char* folderAndFile) {
-    return exeDir + "Graphic\\" + folderAndFile;
-}
-
-// The title-bar parts both screens share, in the order the frames take them.
-void LoadTitleBarButtons(widgets::WindowFrame& frame) {
-    frame.SetCommandButton(GraphicPath("Button\\zuidahua.bmp"), 120, 24);
-    frame.SetIcon(GraphicPath("UI\\left_tile.png"), 105, 23);
-    frame.SetMinimizeButton(GraphicPath("Button\\zuixiaohua.bmp"), 120, 24);
-    frame.SetCloseButton(GraphicPath("Button\\close.bmp"), 120, 24);
-}
-
-constexpr int kLeaderboardRows = 10;
-constexpr int kLeaderboardColumns = 2;
-
 } // namespace
 
 GameApplication::GameApplication(platform::Platform& platform) : app::Application(platform) {
@@ -45,6 +32,7 @@ GameApplication::GameApplication(platform::Platform& platform) : app::Applicatio
     SetSize(800, 600);
     BuildSceneTree();
     boardScreen.SetBoard(board.get());
+    WireScreens();
 }
 
 GameApplication::~GameApplication() {
@@ -57,7 +45,7 @@ GameApplication::~GameApplication() {
     // it belongs to.
     boardScreen.RemoveChild(&returnButton);
     RemoveChild(&loadingPicture);
-    RemoveChild(&mainFrame);
+    menu.DetachFrom(*this);
     RemoveChild(&boardFrame);
 }
 
@@ -69,18 +57,9 @@ void GameApplication::BuildSceneTree() {
     AddChild(&loadingPicture);
     loadingPicture.AddChild(&loadingBar);
 
-    mainFrame.SetSize(800, 600);
-    AddChild(&mainFrame);
-    mainFrame.AddChild(&logo);
-    mainFrame.AddOverlay(&settingsDialog);
-    settingsDialog.SetZOrder(1000);
-    mainFrame.AddChild(&settingsButton);
-    mainFrame.AddChild(&leaveButton);
-    mainFrame.AddChild(&startButton);
-
+    menu.AttachTo(*this);
     boardFrame.SetSize(800, 600);
     AddChild(&boardFrame);
-    mainFrame.SetVisibleAll(0);
     boardFrame.SetVisibleAll(0);
 
     boardFrame.AddChild(&boardScreen);
@@ -90,11 +69,19 @@ void GameApplication::BuildSceneTree() {
     boardFrame.AddOverlay(&boardScreen.Overlay());
     boardFrame.AddOverlay(&leaveDialog);
     boardScreen.AddChild(&returnButton);
-    leaveDialog.AddChild(&leaveYesButton);
-    leaveDialog.AddChild(&leaveNoButton);
+}
 
-    mainFrame.AddChild(&leaderboardButton);
-    mainFrame.AddChild(&leaderboardTable);
+void GameApplication::WireScreens() {
+    menu.onStart = [this] { StartGame(); };
+    menu.onLeave = [this] { PostEvent(platform::Event::Of(platform::EventKind::Close)); };
+    menu.onClick = [] { BoardScreen::PlayClick(); };
+    leaveDialog.onStay = [this] { CloseLeaveDialog(); };
+    leaveDialog.onLeave = [this] { ReturnToMenu(); };
+    boardScreen.onWin = [this] { ++levelsWon; };
+    // Closed, not moved on to the next level.
+    boardScreen.onWinClosed = [this] { OfferNameEntry(); };
+    // The game goes back to the menu shortly after.
+    boardScreen.onEntryAnswered = [this] { AddTimer(100, "resetgame", 1); };
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -149,27 +136,27 @@ void GameApplication::LoadScreens() {
     if (gfx::Display* display = GetDisplay()) {
         display->SetPacing(false);
     }
-    loadingPicture.LoadImage(GraphicPath("UI\\lodingtiao.bmp"), 0, 0, 800, 600, 1);
-    loadingBar.LoadImage(GraphicPath("UI\\lodingtiao_1.png"), 225, 542, 354, 30, 1);
-    loadingBar.SetSize(1, 30);
+    LoadPlaced(loadingPicture, Layout::Of(Image::Loading));
+    LoadPlaced(loadingBar, Layout::Of(Image::LoadingBar));
+    loadingBar.SetSize(1, loadingBar.height);
     loadingPicture.SetVisible(1);
     RenderOnce();
 
     ReplaceMusicPlayer();
     RenderOnce();
 
-    BuildMainMenu();
+    menu.Load();
     const unsigned barWidth = static_cast<unsigned>(loadingBar.imageWidth);
     GrowLoadingBar(static_cast<int>(barWidth >> 2));
     BuildBoardChrome();
     RenderOnce();
 
     GrowLoadingBar(static_cast<int>(barWidth >> 1));
-    BuildSettingsDialog();
+    menu.LoadSettings();
     RenderOnce();
 
     GrowLoadingBar(static_cast<int>((barWidth * 3) >> 2));
-    BuildLeaveDialog();
+    leaveDialog.Load();
     RenderOnce();
 
     GrowLoadingBar(static_cast<int>(barWidth));
@@ -185,7 +172,7 @@ void GameApplication::LoadScreens() {
 
 void GameApplication::RestoreScreen() {
     if (screenState == kMainMenu) {
-        mainFrame.SetVisibleAll(1);
+        menu.Show(true);
         if (musicPlayer) {
             musicPlayer->PlayMenuTrack();
         }
@@ -194,7 +181,7 @@ void GameApplication::RestoreScreen() {
         boardFrame.SetVisibleAll(0);
         return;
     }
-    mainFrame.SetVisibleAll(0);
+    menu.Show(false);
     boardFrame.SetVisibleAll(1);
     boardScreen.SetVisible(1);
     if (musicPlayer) {
@@ -210,74 +197,25 @@ void GameApplication::FocusNameEntry() {
     boardScreen.Entry().nameField.SetFocused(leaveDialog.visible ? 0 : 1);
 }
 
-void GameApplication::BuildMainMenu() {
-    mainFrame.SetVisibleAll(0);
-    LoadTitleBarButtons(mainFrame);
-    mainFrame.SetBackground(GraphicPath("UI\\youxijiemian.bmp"), 800, 600);
-    mainFrame.SetTitleBar(GraphicPath("UI\\ui_biaotilan.bmp"), 800, 24);
-
-    settingsButton.Load(GraphicPath("Button\\set.bmp"), 360, 537, 550, 40);
-    leaveButton.Load(GraphicPath("Button\\leave.bmp"), 583, 537, 550, 40);
-    startButton.Load(GraphicPath("Button\\start.bmp"), 313, 405, 1130, 130);
-    leaderboardButton.Load(GraphicPath("Button\\phangbang.bmp"), 94, 537, 550, 40);
-
-    leaderboardTable.LoadImage(GraphicPath("UI\\phbang.bmp"), 250, 48, 300, 504, 1);
-    LeaderboardView::LoadLeaderboard(leaderboardTable, kLeaderboardRows, kLeaderboardColumns);
-    leaderboardTable.SetColumnWidth(0, 135);
-    leaderboardTable.SetColumnWidth(1, 33);
-    for (int row = 0; row < kLeaderboardRows; ++row) {
-        leaderboardTable.SetRowHeight(row, 34);
-    }
-    leaderboardTable.SetPadding(63, 135);
-    leaderboardTable.Layout();
-    leaderboardTable.SetVisible(0);
-
-    widgets::AnimationSpec spec;
-    spec.eventName = "logo";
-    spec.frameCount = 4;
-    spec.animFrame = 1;
-    spec.period = 300;
-    spec.repeatCount = 0;
-    logo.Load(GraphicPath("UI\\logo.bmp"), 20, 24, 800, 35, spec);
-    logo.Start();
-}
-
 void GameApplication::BuildBoardChrome() {
     boardFrame.SetVisibleAll(0);
-    LoadTitleBarButtons(boardFrame);
-    boardFrame.SetTitleBar(GraphicPath("UI\\ui_biaotilan.bmp"), 800, 24);
+    LoadTitleBar(boardFrame);
     boardScreen.BuildBoardScreen();
-    returnButton.Load(GraphicPath("Button\\return_btn.bmp"), 660, 542, 650, 50);
-}
-
-void GameApplication::BuildSettingsDialog() {
-    settingsDialog.Build(exeDir);
-}
-
-void GameApplication::BuildLeaveDialog() {
-    leaveDialog.LoadImage(GraphicPath("setting\\leave_lable.bmp"), 248, 178, 304, 244, 1);
-    leaveYesButton.Load(GraphicPath("setting\\set_r_btn.bmp"), 30, 150, 560, 38);
-    leaveNoButton.Load(GraphicPath("setting\\set_n_btn.bmp"), 170, 150, 560, 38);
-}
-
-void GameApplication::ShowLeaderboard() {
-    LeaderboardView::LoadLeaderboard(leaderboardTable, kLeaderboardRows, kLeaderboardColumns);
-    leaderboardTable.Layout();
-    leaderboardTable.SetVisible(1);
+    LoadPlaced(returnButton, Layout::Of(Image::ReturnButton));
 }
 
 // ---------------------------------------------------------------------------------------------
 // Screen switches
 
 void GameApplication::StartGame() {
-    mainFrame.SetVisibleAll(0);
+    menu.Show(false);
     boardFrame.SetVisibleAll(1);
     boardScreen.SetVisible(1);
     if (musicPlayer) {
         musicPlayer->StopMenuTrack();
         musicPlayer->PlayRandomBoardTrack();
     }
-    mainFrame.SetAlpha(255);
+    menu.frame.SetAlpha(255);
     screenState = kPlaying;
     board->RestartLevel();
     boardScreen.ShowBoard();
@@ -290,7 +228,7 @@ void GameApplication::StartGame() {
 }
 
 void GameApplication::ShowMenuScreen() {
-    mainFrame.SetVisibleAll(1);
+    menu.Show(true);
     boardFrame.SetVisibleAll(0);
 }
 
@@ -303,7 +241,7 @@ void GameApplication::ReturnToMenu() {
     PlayMenuMusic();
     screenState = kMainMenu;
     KillAllTimers();
-    logo.Start();
+    menu.logo.Start();
     boardScreen.Overlay().SetVisible(0);
 }
 
@@ -313,8 +251,8 @@ void GameApplication::ReturnFromNameEntry() {
     screenState = kMainMenu;
     PlayMenuMusic();
     KillAllTimers();
-    logo.Start();
-    ShowLeaderboard();
+    menu.logo.Start();
+    menu.ShowLeaderboard();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -325,7 +263,7 @@ void GameApplication::OnTimerEvent(std::string name) {
         return;
     }
     boardScreen.HandleTimerEvent(name);
-    logo.OnTimerEvent(name);
+    menu.logo.OnTimerEvent(name);
     if (name == "resetgame") {
         ReturnFromNameEntry();
     }
@@ -344,24 +282,17 @@ void GameApplication::OnInput(core::MouseEvent* event) {
     if (event == nullptr) {
         return;
     }
-    if (mainFrame.visible && settingsDialog.visible) {
-        settingsDialog.OnMouseEvent(event);
+    if (menu.HandleEvent(*event)) {
         return;
-    }
-    if (mainFrame.visible) {
-        mainFrame.OnMouseEvent(event);
-        if (leaderboardButton.visible && event->code == core::kMouseLeftDown) {
-            leaderboardTable.SetVisible(0);
-        }
     }
     leaveDialog.OnMouseEvent(event);
     // The open leave dialog is modal: the board, the win panel and the name entry under it
     // must not take the presses meant for its buttons, which lie over theirs.
     if (boardFrame.visible && !leaveDialog.visible) {
-        OnBoardScreenMouse(*event);
+        boardScreen.HandleMouse(event);
     }
     OpenWebBand(*event);
-    if (mainFrame.visible && event->code == core::kKeyEnterReleased) {
+    if (menu.Shown() && event->code == core::kKeyEnterReleased) {
         StartGame();
     } else if (boardFrame.visible) {
         if (event->code == core::kKeyEscapeReleased) {
@@ -376,20 +307,6 @@ void GameApplication::OnInput(core::MouseEvent* event) {
     core::RouteMouse(
         *event, [this](int x, int y) { OnMouseDown(x, y); },
         [this](int x, int y) { OnMouseUp(x, y); }, [this](int x, int y) { OnMouseMove(x, y); });
-}
-
-// The board screen's own handling, watched for wins and for the close of the win panel.
-void GameApplication::OnBoardScreenMouse(core::MouseEvent& event) {
-    const bool winShown = boardScreen.WinPanel().visible != 0;
-    const int level = board->level;
-    boardScreen.HandleMouse(&event);
-    const bool winShownNow = boardScreen.WinPanel().visible != 0;
-    if (!winShown && winShownNow) {
-        ++levelsWon;
-    } else if (winShown && !winShownNow && board->level == level) {
-        // Closed, not moved on to the next level.
-        OfferNameEntry();
-    }
 }
 
 // A result good enough for the table is entered by name when the player closes the win panel.
@@ -440,20 +357,11 @@ void GameApplication::CloseLeaveDialog() {
 }
 
 void GameApplication::OnMouseDown(int x, int y) {
-    if (mainFrame.visible && !settingsDialog.visible) {
-        for (widgets::Button* button :
-             {&settingsButton, &leaveButton, &leaderboardButton, &startButton}) {
-            if (button->OnMouseDown(x, y)) {
-                BoardScreen::PlayClick();
-                return;
-            }
-        }
-    }
-    if (!boardFrame.visible) {
+    if (menu.OnMouseDown(x, y) || !boardFrame.visible) {
         return;
     }
     if (leaveDialog.visible) {
-        if (leaveNoButton.OnMouseDown(x, y) || leaveYesButton.OnMouseDown(x, y)) {
+        if (leaveDialog.OnMouseDown(x, y)) {
             BoardScreen::PlayClick();
         }
     } else if (returnButton.OnMouseDown(x, y)) {
@@ -465,44 +373,13 @@ void GameApplication::OnMouseUp(int x, int y) {
     if (boardFrame.visible && boardScreen.visible && returnButton.OnMouseUp(x, y)) {
         ToggleLeaveDialog();
     }
-    if (mainFrame.visible && !settingsDialog.visible) {
-        if (settingsButton.OnMouseUp(x, y)) {
-            settingsDialog.ShowSettings(!settingsDialog.visible);
-            mainFrame.SetAlpha(255);
-        } else if (leaveButton.OnMouseUp(x, y)) {
-            PostEvent(platform::Event::Of(platform::EventKind::Close));
-        } else if (leaderboardButton.OnMouseUp(x, y)) {
-            if (leaderboardTable.visible) {
-                leaderboardTable.SetVisible(0);
-            } else {
-                ShowLeaderboard();
-            }
-        } else if (startButton.OnMouseUp(x, y)) {
-            StartGame();
-        }
-    }
-    if (leaveDialog.visible) {
-        if (leaveNoButton.OnMouseUp(x, y)) {
-            CloseLeaveDialog();
-        } else if (leaveYesButton.OnMouseUp(x, y)) {
-            ReturnToMenu();
-        }
-    }
+    menu.OnMouseUp(x, y);
+    leaveDialog.OnMouseUp(x, y);
 }
 
 void GameApplication::OnMouseMove(int x, int y) {
-    if (leaveDialog.visible) {
-        leaveNoButton.OnMouseMove(x, y);
-        leaveYesButton.OnMouseMove(x, y);
-    }
-    if (mainFrame.visible && !settingsDialog.visible) {
-        for (widgets::Button* button :
-             {&settingsButton, &leaveButton, &leaderboardButton, &startButton}) {
-            if (button->OnMouseMove(x, y)) {
-                break;
-            }
-        }
-    }
+    leaveDialog.OnMouseMove(x, y);
+    menu.OnMouseMove(x, y);
     if (boardFrame.visible) {
         returnButton.OnMouseMove(x, y);
     }

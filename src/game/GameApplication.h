@@ -5,12 +5,10 @@
 
 #include "app/Application.h"
 #include "game/screens/BoardScreen.h"
-#include "game/screens/SettingsDialog.h"
+#include "game/screens/LeaveDialog.h"
+#include "game/screens/MainMenu.h"
 #include "scene/Picture.h"
-#include "widgets/AnimatedPicture.h"
 #include "widgets/Button.h"
-#include "widgets/DragPanel.h"
-#include "widgets/TextTable.h"
 #include "widgets/WindowFrame.h"
 
 namespace puzzle {
@@ -19,12 +17,14 @@ class Board;
 namespace audio {
 class MusicPlayer;
 class SoundManager;
-}
+} // namespace audio
 
 namespace game {
 
-// The game: the main menu and the board screen, each in its own window frame, the loading
-// picture, the dialogs, the music, and the dispatch of input and timed events between them.
+// The game: builds the screens (the loading picture, the main menu, the board screen in its
+// frame and the leave dialog), wires their reports to the switches between them, and keeps the
+// board, the music and the screen state. The screens route their own input; this class only
+// hands each event to the screens that may take it, in order.
 class GameApplication : public app::Application {
 public:
     enum State : std::int32_t { kMainMenu = 0, kPlaying = 1, kLeaveDialogOpen = 3 };
@@ -52,20 +52,12 @@ public:
     audio::MusicPlayer* Music() { return musicPlayer.get(); }
     int LevelsWonSinceStart() const { return levelsWon; }
 
-    widgets::AnimatedPicture logo;
-    widgets::WindowFrame mainFrame;
-    widgets::Button settingsButton;
-    widgets::Button leaveButton;
-    widgets::Button startButton;
-    SettingsDialog settingsDialog;
+    MainMenu& Menu() { return menu; }
+    LeaveDialog& Leave() { return leaveDialog; }
+
     BoardScreen boardScreen;
     widgets::WindowFrame boardFrame;
     widgets::Button returnButton;
-    widgets::DragPanel leaveDialog;
-    widgets::Button leaveYesButton;
-    widgets::Button leaveNoButton;
-    widgets::TextTable leaderboardTable;
-    widgets::Button leaderboardButton;
     scene::Picture loadingPicture;
     scene::Picture loadingBar;
 
@@ -76,19 +68,13 @@ protected:
 
 private:
     void BuildSceneTree();
+    void WireScreens();
     void LoadScreens();
     void ReplaceMusicPlayer();
     void GrowLoadingBar(int width);
     void RestoreScreen();
-    void BuildMainMenu();
     void BuildBoardChrome();
-    void BuildSettingsDialog();
-    void BuildLeaveDialog();
-    void ShowLeaderboard();
 
-    void OnMenuInput(core::MouseEvent& event);
-    void OnBoardInput(core::MouseEvent& event);
-    void OnBoardScreenMouse(core::MouseEvent& event);
     void OpenWebBand(const core::MouseEvent& event);
     void OnMouseDown(int x, int y);
     void OnMouseUp(int x, int y);
@@ -101,6 +87,8 @@ private:
     void OfferNameEntry();
     void FocusNameEntry();
 
+    MainMenu menu;
+    LeaveDialog leaveDialog;
     std::unique_ptr<puzzle::Board> board;
     std::unique_ptr<audio::MusicPlayer> musicPlayer;
     std::unique_ptr<audio::SoundManager> soundManager;

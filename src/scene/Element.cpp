@@ -79,14 +79,14 @@ Element::Appearance Element::Look() const {
 }
 
 void Element::MarkChanged() {
-    Report(SceneChange::Changed);
+    ReportUp(SceneChange::Changed);
 }
 
 void Element::WantNextFrame() {
-    Report(SceneChange::NextFrameWanted);
+    ReportUp(SceneChange::NextFrameWanted);
 }
 
-void Element::Report(SceneChange change) {
+void Element::ReportUp(SceneChange change) {
     Element* root = this;
     for (;;) {
         Element* const up = root->parent != nullptr ? root->parent : root->owner;
@@ -113,10 +113,10 @@ void Element::SetSize(int newWidth, int newHeight) {
     if (newWidth == 0 || newHeight == 0) {
         return;
     }
-    Watched([&] { Place(newWidth, newHeight); });
+    Watched([&] { Resize(newWidth, newHeight); });
 }
 
-void Element::Place(int newWidth, int newHeight) {
+void Element::Resize(int newWidth, int newHeight) {
     width = newWidth;
     height = newHeight;
     ParentAxis horizontal{};

@@ -106,9 +106,9 @@ private:
 
     Appearance Look() const;
     // Stores the size and computes the clip against the parent, or the limit for a root.
-    void Place(int width, int height);
+    void Resize(int width, int height);
     void SortChildren();
-    void Report(SceneChange change);
+    void ReportUp(SceneChange change);
 
     std::vector<Element*> children;
     Element* parent = nullptr;

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "AssetManifest.h"
+#include "game/Layout.h"
 #include "platform/BmpDecoder.h"
 #include "platform/CursorFile.h"
 #include "platform/FileSystem.h"
@@ -64,6 +65,19 @@ TEST(GeneratedFiles, ImagesDecodeAtTheirLoadedSize) {
             // The loader refuses shorter files.
             EXPECT_GE(bytes.size(), 1078u) << spec.path;
         }
+    }
+}
+
+// The game loads every image of its layout at the layout's size; the generator must draw it so.
+TEST(GeneratedFiles, EveryLayoutImageIsGeneratedAtItsPlaceSize) {
+    for (const game::ImagePlace& place : game::Layout::AllImages()) {
+        const AssetSpec* spec = assetgen::FindAsset(place.file);
+        ASSERT_NE(spec, nullptr) << place.file;
+        EXPECT_EQ(spec->frames, place.frames) << place.file;
+        platform::DecodedImage image;
+        ASSERT_TRUE(Decode(*spec, ReadAsset(place.file), image)) << place.file;
+        EXPECT_EQ(image.width, place.width) << place.file;
+        EXPECT_EQ(image.height, place.height) << place.file;
     }
 }
 

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,7 @@
 #include "ScreenArtPixels.h"
 #include "ScreenArtRandom.h"
 #include "Text.h"
+#include "game/Layout.h"
 #include "platform/PngDecoder.h"
 #include "puzzle/Geometry.h"
 
@@ -679,6 +681,93 @@ TEST_F(PreviewScreens, PiecesFramesAndTheBarStandWhereTheGameDrawsThem) {
     EXPECT_EQ(Rgb(loading, 225 + 176, 571), 0xFF0000u);
     EXPECT_EQ(Rgb(loading, 225 + 177, 560), 0x000000u);
     EXPECT_EQ(Rgb(loading, 224, 560), 0x000000u);
+}
+
+// With every image of the layout a flat colour of its own, each image a preview draws shows its
+// colour at its top-left corner on the screen, unless an image drawn later covers that pixel.
+TEST_F(PreviewScreens, ImagesStandAtTheirLayoutPlaces) {
+    using game::Image;
+    using game::ImagePlace;
+    using game::Layout;
+    ImageSet images;
+    std::map<std::string, std::uint32_t> colours;
+    std::uint32_t index = 0;
+    for (const ImagePlace& place : Layout::AllImages()) {
+        // Red and green steps that the reduction to 5-6-5 keeps apart; never black or magenta.
+        const std::uint32_t colour = ((index % 32) * 8) << 16 | ((index / 32) * 4) << 8 | 0x40;
+        colours[place.file] = colour;
+        Fill(images, place.file, 0xFF000000u | colour);
+        ++index;
+    }
+    assetgen::Levels levels(1);
+    assetgen::OutputTree preview(dir.string());
+    assetgen::WritePreviews(images, levels, preview);
+
+    const auto of = [](std::initializer_list<Image> list) {
+        std::vector<ImagePlace> places;
+        for (const Image image : list) {
+            places.push_back(Layout::Of(image));
+        }
+        return places;
+    };
+    const std::vector<ImagePlace> titleBar =
+        of({Image::TitleBar, Image::TitleIcon, Image::MinimizeButton, Image::FullScreenButton,
+            Image::CloseButton});
+    std::vector<ImagePlace> menu =
+        of({Image::MenuBackground, Image::SettingsButton, Image::LeaveButton, Image::StartButton,
+            Image::LeaderboardButton});
+    std::vector<ImagePlace> board =
+        of({Image::BoardBackground, Image::LevelPrevButton, Image::LevelNextButton});
+    for (int level = 1; level <= Layout::kLevelsPerPage; ++level) {
+        board.push_back(Layout::LevelButton(level));
+        board.push_back(Layout::LevelName(level));
+    }
+    for (const ImagePlace& place :
+         of({Image::MoreGamesButton, Image::ClickMeButton, Image::ExitButton, Image::HelpPages,
+             Image::HelpPrevButton, Image::HelpNextButton, Image::PassedMark, Image::RowLine,
+             Image::StepDigits, Image::ReturnButton})) {
+        board.push_back(place);
+    }
+    board.insert(board.end(), titleBar.begin(), titleBar.end());
+    const auto then = [](std::vector<ImagePlace> first, const std::vector<ImagePlace>& more) {
+        first.insert(first.end(), more.begin(), more.end());
+        return first;
+    };
+    const struct {
+        const char* name;
+        std::vector<ImagePlace> drawn; // in drawing order
+    } shots[] = {
+        {"menu-leaderboard.png", then(then(menu, of({Image::Leaderboard, Image::Logo})), titleBar)},
+        {"settings.png", then(then(then(menu, of({Image::Logo})), titleBar),
+                              of({Image::SettingsPage, Image::FullscreenTick, Image::SettingsCancel,
+                                  Image::SettingsOk}))},
+        {"board-level1.png", board},
+        {"win-panel.png",
+         then(board, of({Image::WinPanel, Image::NextLevelButton, Image::CloseWinButton}))},
+        {"name-entry.png", then(board, of({Image::NameEntry, Image::NameOk, Image::NameCancel}))},
+        {"leave-dialog.png", then(board, of({Image::Overlay, Image::LeavePage,
+                                             Image::LeaveYesButton, Image::LeaveNoButton}))},
+        {"loading-half.png", of({Image::Loading, Image::LoadingBar})},
+    };
+    for (const auto& shot : shots) {
+        const platform::DecodedImage written = Written(shot.name);
+        ASSERT_EQ(written.width, 800) << shot.name;
+        for (std::size_t i = 0; i < shot.drawn.size(); ++i) {
+            const game::ScreenPoint at = Layout::OnScreen(shot.drawn[i]);
+            bool covered = false;
+            for (std::size_t j = i + 1; j < shot.drawn.size(); ++j) {
+                const game::ScreenPoint later = Layout::OnScreen(shot.drawn[j]);
+                const int width = shot.drawn[j].width / shot.drawn[j].frames;
+                covered = covered || (later.x <= at.x && at.x < later.x + width &&
+                                      later.y <= at.y && at.y < later.y + shot.drawn[j].height);
+            }
+            if (!covered) {
+                // The 5-6-5 reduction keeps the high bits of each channel.
+                EXPECT_EQ(Rgb(written, at.x, at.y) & 0xF8FCF8u, colours[shot.drawn[i].file])
+                    << shot.name << ": " << shot.drawn[i].file;
+            }
+        }
+    }
 }
 
 TEST_F(PreviewScreens, LeaderboardRowsAreWrittenInWhiteInTheirColumns) {

@@ -89,11 +89,11 @@ TEST_F(WinFlowTest, NameEnteredAfterAWinReachesTheTableOnTheMenu) {
 
     Advance(100);
     EXPECT_EQ(Game().screenState, GameApplication::kMainMenu);
-    EXPECT_TRUE(Game().mainFrame.visible);
+    EXPECT_TRUE(Game().Menu().frame.visible);
     EXPECT_FALSE(Game().boardFrame.visible);
     EXPECT_TRUE(audio.IsPlaying(Track("begin.mp3")));
     EXPECT_EQ(BoardTracksPlaying(), 0);
-    const TextTable& table = Game().leaderboardTable;
+    const TextTable& table = Game().Menu().leaderboardTable;
     ASSERT_TRUE(table.visible) << "the updated table greets the player";
     EXPECT_EQ(table.cells[0][0], "Ann");
     EXPECT_EQ(table.cells[0][1], "1");

@@ -20,10 +20,10 @@ namespace {
 
 class SettingsFlowTest : public GameFixture {
 protected:
-    SettingsDialog& Dialog() { return Game().settingsDialog; }
+    SettingsDialog& Dialog() { return Game().Menu().settingsDialog; }
 
     void OpenSettings() {
-        Click(Game().settingsButton);
+        Click(Game().Menu().settingsButton);
         ASSERT_TRUE(Dialog().visible);
     }
 
@@ -41,16 +41,16 @@ TEST_F(SettingsFlowTest, OpenDialogTakesEveryEvent) {
     ASSERT_NO_FATAL_FAILURE(Launch());
     ASSERT_NO_FATAL_FAILURE(OpenSettings());
 
-    Click(Game().startButton);
+    Click(Game().Menu().startButton);
     Tap(platform::DIK_RETURN);
     EXPECT_EQ(Game().screenState, GameApplication::kMainMenu) << "no game starts";
     EXPECT_EQ(BoardTrackPlays(), 0);
 
-    Click(Game().leaderboardButton);
-    EXPECT_FALSE(Game().leaderboardTable.visible);
-    Click(Game().settingsButton);
+    Click(Game().Menu().leaderboardButton);
+    EXPECT_FALSE(Game().Menu().leaderboardTable.visible);
+    Click(Game().Menu().settingsButton);
     EXPECT_TRUE(Dialog().visible) << "the settings button does not close it";
-    Click(Game().leaveButton);
+    Click(Game().Menu().leaveButton);
     EXPECT_TRUE(Screen().Exists()) << "the leave button does not end the program";
     Press(700, 40);
     EXPECT_TRUE(platform.opener.opened.empty()) << "nor does the web band open";
@@ -107,7 +107,7 @@ TEST_F(SettingsFlowTest, OkWithTheTickWritesTheFileAndSwitchesToFullScreen) {
         << "the screens were loaded again";
     EXPECT_EQ(PixelOf(Frames().back(), 400, 300), ColourOf("Graphic/UI/youxijiemian.bmp"));
     EXPECT_EQ(Game().screenState, GameApplication::kMainMenu);
-    EXPECT_TRUE(Game().mainFrame.visible);
+    EXPECT_TRUE(Game().Menu().frame.visible);
     EXPECT_FALSE(Dialog().visible);
     EXPECT_TRUE(audio.IsPlaying(Track("begin.mp3")));
     EXPECT_EQ(audio.Record(Track("begin.mp3")).plays, menuPlays + 1) << "from its start";
@@ -128,7 +128,7 @@ protected:
     // The logo's frame after `ms` more milliseconds of its 300 ms steps.
     int LogoFrameAfter(std::uint32_t ms) {
         Advance(ms);
-        return Game().logo.currentFrame;
+        return Game().Menu().logo.currentFrame;
     }
 
     static int NextLogoFrame(int frame) { return frame % 4 + 1; }
@@ -136,22 +136,22 @@ protected:
     void ExpectDialogOpen() {
         EXPECT_EQ(Game().screenState, GameApplication::kLeaveDialogOpen);
         EXPECT_EQ(Game().savedState, GameApplication::kPlaying);
-        EXPECT_TRUE(Game().leaveDialog.visible);
+        EXPECT_TRUE(Game().Leave().visible);
         EXPECT_TRUE(Game().boardScreen.Overlay().visible);
     }
 
     void ExpectPlaying() {
         EXPECT_EQ(Game().screenState, GameApplication::kPlaying);
-        EXPECT_FALSE(Game().leaveDialog.visible);
+        EXPECT_FALSE(Game().Leave().visible);
         EXPECT_FALSE(Game().boardScreen.Overlay().visible);
         EXPECT_TRUE(Game().boardFrame.visible);
     }
 
     void ExpectMenu() {
         EXPECT_EQ(Game().screenState, GameApplication::kMainMenu);
-        EXPECT_TRUE(Game().mainFrame.visible);
+        EXPECT_TRUE(Game().Menu().frame.visible);
         EXPECT_FALSE(Game().boardFrame.visible);
-        EXPECT_FALSE(Game().leaveDialog.visible);
+        EXPECT_FALSE(Game().Leave().visible);
         EXPECT_TRUE(audio.IsPlaying(Track("begin.mp3")));
         EXPECT_EQ(BoardTracksPlaying(), 0);
     }
@@ -182,7 +182,7 @@ TEST_F(LeaveDialogTest, EscapeOpensTheDialogAndDropsTimedEventsUntilItCloses) {
 
 TEST_F(LeaveDialogTest, ReturnButtonOpensAndClosesTheDialog) {
     ASSERT_NO_FATAL_FAILURE(Play());
-    const int running = Game().logo.currentFrame;
+    const int running = Game().Menu().logo.currentFrame;
     Click(Game().returnButton);
     ExpectDialogOpen();
     EXPECT_EQ(LogoFrameAfter(600), running);
@@ -201,18 +201,18 @@ TEST_F(LeaveDialogTest, EnterLeavesOnlyFromTheDialog) {
     Tap(platform::DIK_RETURN);
     ExpectMenu();
     EXPECT_EQ(audio.Record(Track("begin.mp3")).plays, menuPlays + 1);
-    const int frame = Game().logo.currentFrame;
+    const int frame = Game().Menu().logo.currentFrame;
     EXPECT_EQ(LogoFrameAfter(300), NextLogoFrame(frame)) << "the logo runs again";
 }
 
 TEST_F(LeaveDialogTest, DialogButtonsGoBackToTheGameOrToTheMenu) {
     ASSERT_NO_FATAL_FAILURE(Play());
     Tap(platform::DIK_ESCAPE);
-    Click(Game().leaveNoButton);
+    Click(Game().Leave().noButton);
     ExpectPlaying();
 
     Tap(platform::DIK_ESCAPE);
-    Click(Game().leaveYesButton);
+    Click(Game().Leave().yesButton);
     ExpectMenu();
 
     ASSERT_NO_FATAL_FAILURE(StartFromMenu());
@@ -224,7 +224,7 @@ TEST_F(LeaveDialogTest, LosingTheWindowWhilePlayingOpensTheDialog) {
     ASSERT_NO_FATAL_FAILURE(Launch());
     Send(Event::Of(EventKind::Deactivated));
     EXPECT_EQ(Game().screenState, GameApplication::kMainMenu) << "nothing on the menu";
-    EXPECT_FALSE(Game().leaveDialog.visible);
+    EXPECT_FALSE(Game().Leave().visible);
 
     Send(Event::Of(EventKind::Activated));
     ASSERT_NO_FATAL_FAILURE(StartFromMenu());
@@ -255,7 +255,7 @@ TEST_F(LeaveDialogTest, DisplayRebuildBringsTheDialogBackWithBoardTrackOne) {
     ExpectDialogOpen();
     EXPECT_TRUE(Game().boardFrame.visible);
     EXPECT_TRUE(Game().boardScreen.visible);
-    EXPECT_FALSE(Game().mainFrame.visible);
+    EXPECT_FALSE(Game().Menu().frame.visible);
     ExpectDialogDrawn();
 
     EXPECT_EQ(audio.Record(Track("board1.mp3")).opens, 2) << "a new music player";

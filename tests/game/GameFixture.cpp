@@ -243,7 +243,7 @@ void GameFixture::Advance(std::uint32_t ms) {
 
 void GameFixture::StartFromMenu() {
     ASSERT_EQ(game->screenState, GameApplication::kMainMenu);
-    Click(game->startButton);
+    Click(game->Menu().startButton);
     ASSERT_EQ(game->screenState, GameApplication::kPlaying);
 }
 

@@ -88,7 +88,7 @@ TEST_F(GameMenuTest, FirstStartShowsTheLoadingPictureThenTheMenuWithItsMusic) {
         << "the last frame of the start is the menu";
     EXPECT_EQ(PixelOf(frames.back(), 400, 470), ColourOf("Graphic/Button/start.bmp"));
     EXPECT_EQ(Game().screenState, GameApplication::kMainMenu);
-    EXPECT_TRUE(Game().mainFrame.visible);
+    EXPECT_TRUE(Game().Menu().frame.visible);
     EXPECT_FALSE(Game().boardFrame.visible);
 
     EXPECT_TRUE(audio.IsPlaying(Track("begin.mp3")));
@@ -105,16 +105,16 @@ TEST_P(GameStartTest, StartPlaysOneBoardTrackAndLoadsTheCurrentLevel) {
     WriteProgress({1, 2}); // the first level not cleared is 3
     ASSERT_NO_FATAL_FAILURE(Launch());
     if (GetParam() == StartWay::StartButton) {
-        Click(Game().startButton);
+        Click(Game().Menu().startButton);
     } else {
         Tap(platform::DIK_RETURN);
     }
 
     EXPECT_EQ(Game().screenState, GameApplication::kPlaying);
-    EXPECT_FALSE(Game().mainFrame.visible);
+    EXPECT_FALSE(Game().Menu().frame.visible);
     EXPECT_TRUE(Game().boardFrame.visible);
     EXPECT_TRUE(Game().boardScreen.visible);
-    EXPECT_FALSE(Game().leaveDialog.visible);
+    EXPECT_FALSE(Game().Leave().visible);
 
     EXPECT_FALSE(audio.IsPlaying(Track("begin.mp3")));
     EXPECT_EQ(BoardTracksPlaying(), 1);
@@ -142,7 +142,7 @@ INSTANTIATE_TEST_SUITE_P(BothWays, GameStartTest,
 
 TEST_F(GameMenuTest, ButtonsActOnlyOnAReleaseOverThem) {
     ASSERT_NO_FATAL_FAILURE(Launch());
-    const Button& start = Game().startButton;
+    const Button& start = Game().Menu().startButton;
     Press(start.screenX + 100, start.screenY + 60);
     MoveTo(100, 300);
     Release(100, 300);
@@ -155,8 +155,8 @@ TEST_F(GameMenuTest, ButtonsActOnlyOnAReleaseOverThem) {
 TEST_F(GameMenuTest, LeaderboardButtonShowsTheTableFreshlyReadAndAnyOtherPressHidesIt) {
     WriteResults(9, "Ann", 0);
     ASSERT_NO_FATAL_FAILURE(Launch());
-    const TextTable& table = Game().leaderboardTable;
-    const Button& button = Game().leaderboardButton;
+    const TextTable& table = Game().Menu().leaderboardTable;
+    const Button& button = Game().Menu().leaderboardButton;
     const int x = button.screenX + button.width / 2;
     const int y = button.screenY + button.height / 2;
     EXPECT_FALSE(table.visible);
@@ -258,7 +258,7 @@ TEST_P(ExitTest, LeaveButtonEndsTheProgramAndEveryPlayerIsReleased) {
         ASSERT_NO_FATAL_FAILURE(StartFromMenu());
     }
     const Button& button =
-        GetParam() == Screen::Board ? Game().boardScreen.ExitButton() : Game().leaveButton;
+        GetParam() == Screen::Board ? Game().boardScreen.ExitButton() : Game().Menu().leaveButton;
     const int x = button.screenX + button.width / 2;
     const int y = button.screenY + button.height / 2;
     Press(x, y);

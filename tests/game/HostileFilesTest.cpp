@@ -189,11 +189,11 @@ protected:
     void PlayThrough() {
         ASSERT_NO_FATAL_FAILURE(Launch());
         ASSERT_EQ(Game().screenState, GameApplication::kMainMenu);
-        ASSERT_TRUE(Game().mainFrame.visible);
+        ASSERT_TRUE(Game().Menu().frame.visible);
         ASSERT_NO_FATAL_FAILURE(Render());
 
-        Click(Game().leaderboardButton);
-        Click(Game().leaderboardButton);
+        Click(Game().Menu().leaderboardButton);
+        Click(Game().Menu().leaderboardButton);
         ASSERT_EQ(Game().screenState, GameApplication::kMainMenu);
         Tap(platform::DIK_RETURN);
         ASSERT_EQ(Game().screenState, GameApplication::kPlaying);

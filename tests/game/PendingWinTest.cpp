@@ -74,7 +74,7 @@ protected:
     }
 
     void ExpectLeaveDialogOnTop() {
-        ASSERT_TRUE(Game().leaveDialog.visible);
+        ASSERT_TRUE(Game().Leave().visible);
         ASSERT_NO_FATAL_FAILURE(Render());
         // (260, 190) lies on the dialog's page and, when it is up, on the name entry's too.
         EXPECT_EQ(Pixel(260, 190), ColourOf("Graphic/setting/leave_lable.bmp"));
@@ -82,7 +82,7 @@ protected:
 
     void ExpectMenu() {
         EXPECT_EQ(Game().screenState, GameApplication::kMainMenu);
-        EXPECT_TRUE(Game().mainFrame.visible);
+        EXPECT_TRUE(Game().Menu().frame.visible);
         EXPECT_FALSE(Game().boardFrame.visible);
     }
 };
@@ -111,14 +111,14 @@ TEST_F(PendingWinTest, LeaveDialogOverTheWinPanelTakesItsOwnClicks) {
     Tap(platform::DIK_ESCAPE);
     ASSERT_NO_FATAL_FAILURE(ExpectLeaveDialogOnTop());
 
-    Click(Game().leaveNoButton);
-    EXPECT_FALSE(Game().leaveDialog.visible);
+    Click(Game().Leave().noButton);
+    EXPECT_FALSE(Game().Leave().visible);
     EXPECT_TRUE(WinPanel().visible) << "the close button under leave-no stays untouched";
     EXPECT_FALSE(Entry().visible);
     EXPECT_EQ(Game().screenState, GameApplication::kPlaying);
 
     Tap(platform::DIK_ESCAPE);
-    Click(Game().leaveYesButton);
+    Click(Game().Leave().yesButton);
     ExpectMenu();
     EXPECT_EQ(GameBoard().level, 1) << "the next-level button under leave-yes stays untouched";
 
@@ -144,11 +144,11 @@ TEST_F(PendingWinTest, LeaveDialogOverTheNameEntryPausesItUntilClosed) {
     Type("zz");
     Click(Entry().okButton);
     EXPECT_TRUE(Entry().visible);
-    EXPECT_TRUE(Game().leaveDialog.visible);
+    EXPECT_TRUE(Game().Leave().visible);
     EXPECT_EQ(folder.Read("st.data"), results) << "the entry's OK lies under the dialog";
 
-    Click(Game().leaveNoButton);
-    EXPECT_FALSE(Game().leaveDialog.visible);
+    Click(Game().Leave().noButton);
+    EXPECT_FALSE(Game().Leave().visible);
     ASSERT_TRUE(Entry().visible);
     EXPECT_TRUE(Entry().nameField.focused);
     EXPECT_EQ(Typed(), "ab");
@@ -170,7 +170,7 @@ TEST_F(PendingWinTest, LeavingFromOverTheNameEntryAbandonsIt) {
         if (byEnter) {
             PressKey(platform::DIK_RETURN);
         } else {
-            Click(Game().leaveYesButton);
+            Click(Game().Leave().yesButton);
         }
         ExpectMenu();
         EXPECT_FALSE(Entry().visible);

@@ -84,7 +84,7 @@ TEST_F(RedrawTest, EveryStepShowsWhatAFullRedrawShows) {
         EXPECT_TRUE(ChangedSince(before)) << "the logo moved on";
     }
 
-    const Button& start = Game().startButton;
+    const Button& start = Game().Menu().startButton;
     const int startX = start.screenX + start.width / 2;
     const int startY = start.screenY + start.height / 2;
     FrameRecorder::Frame before = Screen().recorder.frame;
@@ -96,19 +96,19 @@ TEST_F(RedrawTest, EveryStepShowsWhatAFullRedrawShows) {
     MoveTo(5, 300);
     EXPECT_EQ(ExpectSameAsFullRedraw("off the button"), 1);
 
-    const Button& settings = Game().settingsButton;
+    const Button& settings = Game().Menu().settingsButton;
     Press(settings.screenX + settings.width / 2, settings.screenY + settings.height / 2);
     EXPECT_EQ(ExpectSameAsFullRedraw("settings button pressed"), 1);
     before = Screen().recorder.frame;
     Release(settings.screenX + settings.width / 2, settings.screenY + settings.height / 2);
     ExpectSameAsFullRedraw("settings dialog open");
     EXPECT_TRUE(ChangedSince(before));
-    const DragPanel& knob = Game().settingsDialog.SoundKnob();
+    const DragPanel& knob = Game().Menu().settingsDialog.SoundKnob();
     before = Screen().recorder.frame;
     Drag(knob.screenX + 12, knob.screenY + 12, knob.screenX + 40, knob.screenY + 12);
     ExpectSameAsFullRedraw("volume knob dragged");
     EXPECT_TRUE(ChangedSince(before));
-    Click(Game().settingsDialog.OkButton());
+    Click(Game().Menu().settingsDialog.OkButton());
     ExpectSameAsFullRedraw("settings dialog closed");
 
     ASSERT_NO_FATAL_FAILURE(StartFromMenu());
@@ -124,7 +124,7 @@ TEST_F(RedrawTest, EveryStepShowsWhatAFullRedrawShows) {
     Tap(platform::DIK_ESCAPE);
     ExpectSameAsFullRedraw("leave dialog over the dimmed board");
     EXPECT_TRUE(ChangedSince(before));
-    Click(Game().leaveNoButton);
+    Click(Game().Leave().noButton);
     EXPECT_EQ(ExpectSameAsFullRedraw("back to the board"), 1);
     EXPECT_TRUE(Screen().recorder.frame == before);
 }

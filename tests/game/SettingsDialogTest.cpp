@@ -68,7 +68,7 @@ protected:
     void Open(bool show = true) {
         dialog = std::make_unique<SettingsDialog>();
         menu.AddChild(dialog.get());
-        EXPECT_TRUE(dialog->Build(exeDir));
+        EXPECT_TRUE(dialog->Build());
         dialog->ShowSettings(show);
     }
 
@@ -195,7 +195,7 @@ TEST_F(SettingsDialogTest, OkWithTheTickUnchangedWritesOnlyTheVolumes) {
 
     // A display rebuild builds the dialog again: the saved levels come back, not the old ones.
     Mixer().SetEffectsLevel(1);
-    dialog->Build(exeDir);
+    dialog->Build();
     EXPECT_EQ(Mixer().EffectsLevel(), 12);
 }
 

@@ -123,12 +123,12 @@ protected:
     void ClickKnownButton() {
         GameApplication& g = Game();
         BoardScreen& screen = g.boardScreen;
-        const Element* const buttons[] = {&g.startButton,
-                                          &g.settingsButton,
-                                          &g.leaderboardButton,
+        const Element* const buttons[] = {&g.Menu().startButton,
+                                          &g.Menu().settingsButton,
+                                          &g.Menu().leaderboardButton,
                                           &g.returnButton,
-                                          &g.leaveYesButton,
-                                          &g.leaveNoButton,
+                                          &g.Leave().yesButton,
+                                          &g.Leave().noButton,
                                           &screen.NextLevelButton(),
                                           &screen.CloseWinButton(),
                                           &screen.MoreGamesButton(),
@@ -137,9 +137,9 @@ protected:
                                           &screen.Entry().cancelButton,
                                           &screen.LevelList().PrevListButton(),
                                           &screen.LevelList().NextListButton(),
-                                          &g.settingsDialog.OkButton(),
-                                          &g.settingsDialog.CancelButton(),
-                                          &g.settingsDialog.FullscreenTick()};
+                                          &g.Menu().settingsDialog.OkButton(),
+                                          &g.Menu().settingsDialog.CancelButton(),
+                                          &g.Menu().settingsDialog.FullscreenTick()};
         const int index = Pick(0, static_cast<int>(std::size(buttons)) - 1);
         ClickIfShown(*buttons[index], ("button " + std::to_string(index)).c_str());
     }
@@ -170,9 +170,9 @@ protected:
     }
 
     void ChangeSettings() {
-        SettingsDialog& dialog = Game().settingsDialog;
+        SettingsDialog& dialog = Game().Menu().settingsDialog;
         if (!dialog.visible) {
-            ClickIfShown(Game().settingsButton, "settings");
+            ClickIfShown(Game().Menu().settingsButton, "settings");
             return;
         }
         DragPanel& knob = Chance(50) ? dialog.SoundKnob() : dialog.MusicKnob();
@@ -259,10 +259,10 @@ protected:
                     state == GameApplication::kLeaveDialogOpen)
             << "screen state " << state;
         if (state == GameApplication::kMainMenu) {
-            EXPECT_TRUE(g.mainFrame.visible && !g.boardFrame.visible) << "menu state";
+            EXPECT_TRUE(g.Menu().frame.visible && !g.boardFrame.visible) << "menu state";
         } else {
-            EXPECT_TRUE(g.boardFrame.visible && !g.mainFrame.visible) << "board state " << state;
-            EXPECT_EQ(state == GameApplication::kLeaveDialogOpen, g.leaveDialog.visible != 0)
+            EXPECT_TRUE(g.boardFrame.visible && !g.Menu().frame.visible) << "board state " << state;
+            EXPECT_EQ(state == GameApplication::kLeaveDialogOpen, g.Leave().visible != 0)
                 << "the leave dialog is shown exactly in its state";
         }
         int frames = 0;

@@ -66,6 +66,11 @@ bool PreviewComposer::Place(const std::string& path, double x, double y, int fra
     return true;
 }
 
+bool PreviewComposer::Place(const game::ImagePlace& place, int frame, int width) {
+    const game::ScreenPoint at = game::Layout::OnScreen(place);
+    return Place(place.file, at.x, at.y, frame, width);
+}
+
 void PreviewComposer::Write(std::string_view text, double x, double y, const Colour& colour) {
     TextStyle style{"Unifont", 16, false, colour};
     DrawText(target.Cr(), style, text, x, y);

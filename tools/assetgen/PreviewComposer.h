@@ -8,6 +8,7 @@
 #include "Canvas.h"
 #include "Colour.h"
 #include "ImageSet.h"
+#include "game/Layout.h"
 
 namespace assetgen {
 
@@ -23,6 +24,8 @@ public:
     // Draws frame `frame` (1-based) of a strip at (x, y), at most `width` pixels of it when
     // `width` is not negative; false when the image is missing.
     bool Place(const std::string& path, double x, double y, int frame = 1, int width = -1);
+    // The same at the image's place on the screen in the game's layout.
+    bool Place(const game::ImagePlace& place, int frame = 1, int width = -1);
     // Text as the game writes it: Unifont 16 px, top-left at (x, y).
     void Write(std::string_view text, double x, double y, const Colour& colour);
 

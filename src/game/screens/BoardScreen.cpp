@@ -6,6 +6,8 @@
 #include "audio/SoundManager.h"
 #include "core/ProcessState.h"
 #include "core/Trace.h"
+#include "game/GamePath.h"
+#include "game/PlacedImage.h"
 #include "game/screens/WebLinks.h"
 #include "platform/DocumentOpener.h"
 #include "platform/Event.h"
@@ -16,15 +18,19 @@ namespace game {
 
 namespace {
 
-// Board pixel (0, 0) on the panel, which itself lies 24 pixels down the screen.
-constexpr int kBoardLeft = 14;
-constexpr int kBoardTopOnPanel = 12;
-constexpr int kBoardTopOnScreen = 36;
 // Above the sprites, which all keep z 0.
 constexpr std::uint32_t kFrameZ = 100;
 
-std::string GameFile(const std::string& relative) {
-    return exeDir + relative;
+void Place(scene::Element& element, Area area) {
+    const AreaPlace& place = Layout::Of(area);
+    element.SetSize(place.width, place.height);
+    element.SetPosition(place.x, place.y);
+}
+
+void Report(const std::function<void()>& callback) {
+    if (callback) {
+        callback();
+    }
 }
 
 bool IsPieceNumber(int number) {
@@ -35,16 +41,18 @@ bool IsPieceNumber(int number) {
 
 BoardScreen::BoardScreen() {
     SetSize(800, 600);
-    boardPanel.SetSize(800, 576);
-    boardPanel.SetPosition(0, 24);
-    levelSelect.SetSize(227, 484);
-    levelSelect.SetPosition(433, 11);
+    Place(boardPanel, Area::BoardPanel);
+    Place(levelSelect, Area::LevelColumn);
     for (scene::Picture& frame : frames) {
         frame.SetVisible(0);
     }
     winPanel.SetVisible(0);
     entry.SetVisible(0);
     AddChildren();
+    levelSelect.onLevelChosen = [this](int level) {
+        board->LoadLevel(level);
+        ShowBoard();
+    };
 }
 
 void BoardScreen::AddChildren() {
@@ -96,12 +104,11 @@ void BoardScreen::HandleTimerEvent(const std::string& /*name*/) {}
 // --- Loading ---------------------------------------------------------------------------------
 
 void BoardScreen::BuildBoardScreen() {
-    boardPanel.SetSize(800, 576);
-    boardPanel.SetPosition(0, 24);
-    levelSelect.BuildLevelSelect(board, this);
-    background.LoadImage(GameFile("Graphic\\UI\\desk.bmp"), 0, 0, 800, 600, 1);
+    Place(boardPanel, Area::BoardPanel);
+    levelSelect.BuildLevelSelect(board);
+    LoadPlaced(background, Layout::Of(Image::BoardBackground));
     LoadEntry();
-    overlay.LoadImage(GameFile("Graphic\\UI\\zhezhao.png"), 0, 0, 800, 480, 1);
+    LoadPlaced(overlay, Layout::Of(Image::Overlay));
     LoadSprites();
     LoadFrames();
     LoadStepCounter();
@@ -112,13 +119,14 @@ void BoardScreen::BuildBoardScreen() {
 }
 
 void BoardScreen::LoadEntry() {
-    entry.LoadImage(GameFile("Graphic\\UI\\pinput.bmp"), 225, 100, 350, 230, 1);
-    entry.nameField.Configure(80, 98, 192, 23, LeaderboardEntry::kNameCapacity,
-                              widgets::TextField::kAcceptsText | widgets::TextField::kMakesBuffer,
-                              0xFFFFFF);
+    LoadPlaced(entry, Layout::Of(Image::NameEntry));
+    const AreaPlace& field = Layout::Of(Area::NameField);
+    entry.nameField.Configure(
+        field.x, field.y, field.width, field.height, LeaderboardEntry::kNameCapacity,
+        widgets::TextField::kAcceptsText | widgets::TextField::kMakesBuffer, 0xFFFFFF);
     entry.nameField.SetFocused(1);
-    entry.okButton.Load(GameFile("Graphic\\Button\\i_rightbtn.bmp"), 40, 160, 560, 39);
-    entry.cancelButton.Load(GameFile("Graphic\\Button\\i_nobtn.bmp"), 200, 160, 560, 39);
+    LoadPlaced(entry.okButton, Layout::Of(Image::NameOk));
+    LoadPlaced(entry.cancelButton, Layout::Of(Image::NameCancel));
     if (app::Application* application = app::Application::Instance()) {
         application->AddCharListener(&entry);
     }
@@ -126,11 +134,7 @@ void BoardScreen::LoadEntry() {
 
 void BoardScreen::LoadSprites() {
     for (int number = 1; number <= puzzle::kMaxPieceNumber; ++number) {
-        puzzle::Piece piece;
-        piece.SetType(number);
-        Sprite(number).LoadImage(
-            GameFile(std::string("Graphic\\UI\\") + puzzle::Piece::PortraitImage(number)), 0, 0,
-            piece.width, piece.height, 1);
+        LoadPlaced(Sprite(number), Layout::PiecePortrait(number));
     }
 }
 
@@ -138,30 +142,31 @@ void BoardScreen::LoadFrames() {
     for (const puzzle::Shape shape :
          {puzzle::Shape::Across, puzzle::Shape::Erect, puzzle::Shape::Big, puzzle::Shape::Small}) {
         scene::Picture& frame = SelectionFrame(shape);
-        frame.LoadImage(
-            GameFile(std::string("Graphic\\Effects\\") + puzzle::Piece::FrameImage(shape)), 0, 0,
-            puzzle::Piece::ColumnsOf(shape) * puzzle::kCellWidth,
-            puzzle::Piece::RowsOf(shape) * puzzle::kCellHeight, 1);
+        LoadPlaced(frame, Layout::SelectionFrame(shape));
         frame.SetVisible(0);
     }
 }
 
 void BoardScreen::LoadStepCounter() {
-    stepCounter.SetPosition(547, 72);
-    stepCounter.SetSize(32, 15);
-    stepCounter.Load(GameFile("Graphic\\UI\\sfx_zi.bmp"), 0, 0, 80, 15, 4);
+    constexpr int kMinDigits = 4;
+    const AreaPlace& counter = Layout::Of(Area::StepCounter);
+    stepCounter.SetPosition(counter.x, counter.y);
+    stepCounter.SetSize(counter.width, counter.height);
+    const ImagePlace& digits = Layout::Of(Image::StepDigits);
+    stepCounter.Load(GamePath(digits.file), digits.x, digits.y, digits.width, digits.height,
+                     kMinDigits);
 }
 
 void BoardScreen::LoadButtons() {
-    moreGamesButton.Load(GameFile("Graphic\\Button\\frameMoreGame.bmp"), 237, 520, 650, 50);
-    clickMeButton.Load(GameFile("Graphic\\Button\\dianwo.bmp"), 28, 520, 650, 50);
-    exitButton.Load(GameFile("Graphic\\Button\\tc.bmp"), 450, 520, 650, 50);
+    LoadPlaced(moreGamesButton, Layout::Of(Image::MoreGamesButton));
+    LoadPlaced(clickMeButton, Layout::Of(Image::ClickMeButton));
+    LoadPlaced(exitButton, Layout::Of(Image::ExitButton));
 }
 
 void BoardScreen::LoadWinPanel() {
-    winPanel.LoadImage(GameFile("Graphic\\UI\\guog.bmp"), 255, 150, 304, 244, 1);
-    nextLevelButton.Load(GameFile("Graphic\\Button\\xyg.bmp"), 35, 180, 500, 38);
-    closeWinButton.Load(GameFile("Graphic\\Button\\qx.bmp"), 175, 180, 500, 38);
+    LoadPlaced(winPanel, Layout::Of(Image::WinPanel));
+    LoadPlaced(nextLevelButton, Layout::Of(Image::NextLevelButton));
+    LoadPlaced(closeWinButton, Layout::Of(Image::CloseWinButton));
 }
 
 // Places the sprites of the pieces on the grid without showing or hiding any.
@@ -200,8 +205,9 @@ void BoardScreen::ShowBoard() {
 }
 
 void BoardScreen::PlaceSprite(int number, int col, int row) {
-    Sprite(number).SetPosition(kBoardLeft + puzzle::kCellWidth * col,
-                               kBoardTopOnPanel + puzzle::kCellHeight * row);
+    const AreaPlace& grid = Layout::Of(Area::BoardGrid);
+    Sprite(number).SetPosition(grid.x + puzzle::kCellWidth * col,
+                               grid.y + puzzle::kCellHeight * row);
 }
 
 void BoardScreen::HideFrames() {
@@ -244,14 +250,13 @@ void BoardScreen::HandleMouse(core::MouseEvent* event) {
 }
 
 void BoardScreen::HandleEntryMouse(const core::MouseEvent& event, int x, int y) {
-    if (event.code == core::kMouseLeftUp &&
-        (entry.okButton.OnMouseUp(x, y) || entry.cancelButton.OnMouseUp(x, y))) {
-        // The entry closes itself; the game goes back to the menu shortly after.
-        if (app::Application* application = app::Application::Instance()) {
-            application->AddTimer(100, "resetgame", 1);
-        }
-    }
+    const bool answered = event.code == core::kMouseLeftUp &&
+                          (entry.okButton.OnMouseUp(x, y) || entry.cancelButton.OnMouseUp(x, y));
+    // The entry submits and closes itself.
     entry.HandleMouse(event);
+    if (answered) {
+        Report(onEntryAnswered);
+    }
 }
 
 bool BoardScreen::OnRelease(int x, int y) {
@@ -279,6 +284,7 @@ bool BoardScreen::OnWinPanelRelease(int x, int y) {
     if (closeWinButton.OnMouseUp(x, y)) {
         // The board stays finished.
         winPanel.SetVisible(0);
+        Report(onWinClosed);
         return true;
     }
     return false;
@@ -309,7 +315,8 @@ bool BoardScreen::OnPress(int x, int y) {
         OpenWebLink(1);
         PlayClick();
     }
-    PressOnBoard(x - kBoardLeft, y - kBoardTopOnScreen);
+    const ScreenPoint grid = Layout::Origin(Area::BoardGrid);
+    PressOnBoard(x - grid.x, y - grid.y);
     return false;
 }
 
@@ -357,7 +364,11 @@ void BoardScreen::MoveSelectedToward(int boardX, int boardY) {
     FrameSprite(number);
     if (board->CheckWin() == 1) {
         core::Trace("当前是第%d 关\n", board->level);
+        const bool shown = winPanel.visible != 0;
         winPanel.SetVisible(1);
+        if (!shown) {
+            Report(onWin);
+        }
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 
 #include "core/MouseEvent.h"
@@ -43,6 +44,13 @@ public:
     void HandleMouse(core::MouseEvent* event);
     // Timer events are offered here first; the screen uses none.
     void HandleTimerEvent(const std::string& name);
+
+    // A move won the level and brought the win panel up.
+    std::function<void()> onWin;
+    // The win panel's close button: the level stays won, with no next level chosen.
+    std::function<void()> onWinClosed;
+    // The name entry's OK or cancel button: the entry has closed itself.
+    std::function<void()> onEntryAnswered;
 
     // The click for an accepted press, when there is a sound manager.
     static void PlayClick();

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/ProcessState.h"
+#include "game/PlacedImage.h"
 
 namespace game {
 
@@ -23,11 +23,11 @@ void HelpPanel::RemoveFrom(scene::Element& parent) {
 }
 
 void HelpPanel::Load() {
-    pages.LoadImage(exeDir + "Graphic\\UI\\jies.bmp", 660, 54, 357, 396, kPageCount);
-    prevPageButton.Load(exeDir + "Graphic\\Button\\syy.bmp", 670, 470, 65, 10);
+    LoadPlaced(pages, Layout::Of(Image::HelpPages));
+    LoadPlaced(prevPageButton, Layout::Of(Image::HelpPrevButton));
     prevPageButton.SetEnabled(false);
     nextPageButton.SetEnabled(true);
-    nextPageButton.Load(exeDir + "Graphic\\Button\\xyy.bmp", 770, 470, 65, 10);
+    LoadPlaced(nextPageButton, Layout::Of(Image::HelpNextButton));
 }
 
 bool HelpPanel::OnPress(int x, int y) {

@@ -4,7 +4,7 @@
 #include <cassert>
 #include <string>
 
-#include "core/ProcessState.h"
+#include "game/PlacedImage.h"
 #include "game/screens/BoardScreen.h"
 #include "puzzle/Board.h"
 #include "puzzle/Geometry.h"
@@ -13,16 +13,9 @@ namespace game {
 
 namespace {
 
-constexpr int kRowSpacing = 33;
-constexpr int kListSpacing = 20;
-
 // Where the row of a level sits on its page, 0..4.
 int RowOf(int level) {
     return (level - 1) % LevelSelect::kLevelsPerPage;
-}
-
-std::string BoardImage(const std::string& prefix, int level) {
-    return exeDir + "Graphic\\Board\\" + prefix + std::to_string(level) + ".bmp";
 }
 
 } // namespace
@@ -31,8 +24,9 @@ LevelSelect::LevelSelect() : levelButtons(puzzle::kLevelCount), levelNames(puzzl
     AddChild(&prevListButton);
     AddChild(&nextListButton);
     AddChild(&listBox);
-    listBox.SetPosition(14, 333);
-    listBox.SetSize(187, 113);
+    const AreaPlace& list = Layout::Of(Area::LevelList);
+    listBox.SetPosition(list.x, list.y);
+    listBox.SetSize(list.width, list.height);
     for (int n = 1; n <= puzzle::kLevelCount; ++n) {
         AddChild(&LevelButton(n));
         listBox.AddChild(&LevelName(n));
@@ -69,26 +63,26 @@ int LevelSelect::LastPage() const {
     return std::min(byMaxLevel, kPageOfLastLevel);
 }
 
-void LevelSelect::BuildLevelSelect(puzzle::Board* newBoard, BoardScreen* newScreen) {
+void LevelSelect::BuildLevelSelect(puzzle::Board* newBoard) {
     board = newBoard;
-    screen = newScreen;
     LoadLevels();
-    passedMark.LoadImage(exeDir + "Graphic\\UI\\ytg.bmp", 0, 0, 48, 17, 1);
-    notPassedMark.LoadImage(exeDir + "Graphic\\UI\\wtg.bmp", 0, 0, 48, 17, 1);
-    prevListButton.Load(exeDir + "Graphic\\Button\\zsyy.bmp", 13, 24, 85, 42);
-    nextListButton.Load(exeDir + "Graphic\\Button\\zxyy.bmp", 183, 24, 85, 42);
-    rowLine.LoadImage(exeDir + "Graphic\\UI\\xian.bmp", 0, 0, 51, 1, 1);
+    // The marks and the line are placed on their row at every draw.
+    LoadPlaced(passedMark, Layout::Of(Image::PassedMark));
+    LoadPlaced(notPassedMark, Layout::Of(Image::NotPassedMark));
+    LoadPlaced(prevListButton, Layout::Of(Image::LevelPrevButton));
+    LoadPlaced(nextListButton, Layout::Of(Image::LevelNextButton));
+    LoadPlaced(rowLine, Layout::Of(Image::RowLine));
 }
 
 void LevelSelect::LoadLevels() {
     for (int n = 1; n <= puzzle::kLevelCount; ++n) {
         widgets::Button& button = LevelButton(n);
-        button.Load(BoardImage("", n), 43, 98 + kRowSpacing * RowOf(n), 645, 30);
+        LoadPlaced(button, Layout::LevelButton(n));
         button.SetVisible(0);
     }
     for (int n = 1; n <= puzzle::kLevelCount; ++n) {
         scene::Picture& name = LevelName(n);
-        name.LoadImage(BoardImage("s", n), 5, kListSpacing * RowOf(n), 62, 17, 1);
+        LoadPlaced(name, Layout::LevelName(n));
         name.SetVisible(0);
     }
     ShowPage(1);
@@ -121,9 +115,11 @@ void LevelSelect::DrawRow(int level) {
     const int row = RowOf(level);
     scene::Picture& mark =
         board->cleared[static_cast<std::size_t>(level)] != 0 ? passedMark : notPassedMark;
-    mark.SetPosition(565, 370 + kListSpacing * row);
+    const ImagePlace& markPlace = Layout::Of(Image::PassedMark);
+    mark.SetPosition(markPlace.x, markPlace.y + Layout::kListRowSpacing * row);
     mark.Draw();
-    rowLine.SetPosition(514, 375 + kListSpacing * row);
+    const ImagePlace& linePlace = Layout::Of(Image::RowLine);
+    rowLine.SetPosition(linePlace.x, linePlace.y + Layout::kListRowSpacing * row);
     rowLine.Draw();
 }
 
@@ -158,9 +154,8 @@ void LevelSelect::OnPress(int x, int y) {
 void LevelSelect::OnRelease(int x, int y) {
     for (int n = FirstLevel(); n <= LastLevel(); ++n) {
         if (LevelButton(n).OnMouseUp(x, y)) {
-            board->LoadLevel(n);
-            if (screen != nullptr) {
-                screen->ShowBoard();
+            if (onLevelChosen) {
+                onLevelChosen(n);
             }
             return;
         }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <functional>
 #include <vector>
 
+#include "game/Layout.h"
 #include "scene/Element.h"
 #include "scene/Picture.h"
 #include "widgets/Button.h"
@@ -13,20 +15,21 @@ class Board;
 
 namespace game {
 
-class BoardScreen;
-
 // The column beside the board through which any level is chosen: pages of five level buttons,
 // and below them a list of the same five levels' names, each with a line and a mark that tells
 // whether the level has been cleared. Two arrows turn the pages.
 class LevelSelect : public scene::Element, public widgets::MouseReceiver {
 public:
-    static constexpr int kLevelsPerPage = 5;
+    static constexpr int kLevelsPerPage = Layout::kLevelsPerPage;
 
     LevelSelect();
     ~LevelSelect() override;
 
-    // Keeps both pointers and loads every image; the page stays where it was.
-    void BuildLevelSelect(puzzle::Board* board, BoardScreen* screen);
+    // Keeps the board, which it reads the last page and the cleared levels from, and loads
+    // every image; the page stays where it was.
+    void BuildLevelSelect(puzzle::Board* board);
+    // A level button was clicked: the level, 1..kLevelCount. The list loads nothing itself.
+    std::function<void(int)> onLevelChosen;
 
     // The children, then a mark and a line for each listed level, read from the cleared table
     // on every frame.
@@ -46,6 +49,10 @@ public:
     widgets::Button& PrevListButton() { return prevListButton; }
     widgets::Button& NextListButton() { return nextListButton; }
     scene::Element& ListBox() { return listBox; }
+    // Stamped beside each listed level at every draw; outside the tree.
+    const scene::Picture& PassedMark() const { return passedMark; }
+    const scene::Picture& NotPassedMark() const { return notPassedMark; }
+    const scene::Picture& RowLine() const { return rowLine; }
 
 private:
     static std::size_t Index(int level);
@@ -61,7 +68,6 @@ private:
     void DrawRow(int level);
 
     puzzle::Board* board = nullptr;
-    BoardScreen* screen = nullptr;
     int page = 1;
     widgets::Button prevListButton;
     widgets::Button nextListButton;

@@ -1,12 +1,12 @@
 #include "game/screens/SettingsDialog.h"
 
 #include <algorithm>
-#include <string_view>
 
 #include "app/Application.h"
 #include "audio/SoundManager.h"
 #include "audio/VolumeMixer.h"
 #include "core/ProcessState.h"
+#include "game/PlacedImage.h"
 #include "platform/Event.h"
 #include "platform/Settings.h"
 
@@ -16,10 +16,6 @@ namespace {
 
 // Levels 0 to this span a track.
 constexpr int kTopLevel = 15;
-
-std::string ImagePath(const std::string& gameDir, std::string_view folderAndFile) {
-    return gameDir + "Graphic\\" + std::string(folderAndFile);
-}
 
 // Strictly inside the element's full rectangle, whether it is shown or not: its first column
 // and row and the edge past its last do not count.
@@ -62,18 +58,20 @@ SettingsDialog::~SettingsDialog() {
     }
 }
 
-bool SettingsDialog::Build(const std::string& gameDir) {
+bool SettingsDialog::Build() {
     ShowSettings(false);
     bool loaded = true;
     const auto note = [&loaded](int result) { loaded = loaded && result > 0; };
-    note(LoadImage(ImagePath(gameDir, "setting\\m_set_node.bmp"), 223, 158, 354, 284, 1));
-    note(fullscreenTick.LoadImage(ImagePath(gameDir, "setting\\ok.bmp"), 95, 208, 31, 25, 1));
-    note(okButton.Load(ImagePath(gameDir, "setting\\m_set_y.bmp"), 70, 235, 500, 38));
-    note(cancelButton.Load(ImagePath(gameDir, "setting\\m_set_n.bmp"), 190, 235, 500, 38));
-    note(soundKnob.LoadImage(ImagePath(gameDir, "UI\\drag.bmp"), 95, 130, 24, 24, 1));
-    SetSoundTrack(95, 130, 305, 130);
-    note(musicKnob.LoadImage(ImagePath(gameDir, "UI\\drag.bmp"), 95, 180, 24, 24, 1));
-    SetMusicTrack(95, 180, 305, 180);
+    note(LoadPlaced(*this, Layout::Of(Image::SettingsPage)));
+    note(LoadPlaced(fullscreenTick, Layout::Of(Image::FullscreenTick)));
+    note(LoadPlaced(okButton, Layout::Of(Image::SettingsOk)));
+    note(LoadPlaced(cancelButton, Layout::Of(Image::SettingsCancel)));
+    note(LoadPlaced(soundKnob, Layout::Of(Image::SoundKnob)));
+    const SliderTrack sound = Layout::SoundTrack();
+    SetSoundTrack(sound.x0, sound.y, sound.x1, sound.y);
+    note(LoadPlaced(musicKnob, Layout::Of(Image::MusicKnob)));
+    const SliderTrack music = Layout::MusicTrack();
+    SetMusicTrack(music.x0, music.y, music.x1, music.y);
     // The stored levels, not the file: set.ini is read again only when the dialog opens.
     ApplyLevels(soundLevel, musicLevel);
     return loaded;

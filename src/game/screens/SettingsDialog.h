@@ -36,10 +36,10 @@ public:
     void SetSoundTrack(int x0, int y0, int x1, int y1);
     void SetMusicTrack(int x0, int y0, int x1, int y1);
 
-    // Loads the dialog's images from gameDir's "Graphic" folder, lays it out hidden and gives
-    // the volume mixer the stored levels. False when an image did not load; the dialog is laid
-    // out all the same.
-    bool Build(const std::string& gameDir);
+    // Loads the dialog's images from the game folder, lays it out hidden and gives the volume
+    // mixer the stored levels. False when an image did not load; the dialog is laid out all the
+    // same.
+    bool Build();
 
     // The level a knob stands for: (x - track x0) / sliderStep, not clamped.
     int SoundKnobLevel() const;

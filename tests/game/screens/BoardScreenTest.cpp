@@ -84,6 +84,41 @@ TEST_F(BoardScreenTest, WinningShowsThePanelWhoseNextButtonLoadsTheFollowingLeve
     EXPECT_EQ(board->level, 2);
 }
 
+// The game counts wins and offers the name entry from these reports alone.
+TEST_F(BoardScreenTest, WinIsReportedWhenThePanelComesUpAndCloseWhenItIsClosed) {
+    WriteImages();
+    WriteLevels();
+    Start();
+    int wins = 0;
+    int closes = 0;
+    screen->onWin = [&wins] { ++wins; };
+    screen->onWinClosed = [&closes] { ++closes; };
+    PressCell(1, 2);
+    EXPECT_EQ(wins, 0) << "a selection wins nothing";
+    PressCell(1, 4);
+    ASSERT_EQ(screen->WinPanel().visible, 1);
+    EXPECT_EQ(wins, 1);
+    EXPECT_EQ(closes, 0);
+
+    Click(480, 349);
+    EXPECT_EQ(screen->WinPanel().visible, 0);
+    EXPECT_EQ(closes, 1);
+    Click(340, 349);
+    EXPECT_EQ(board->level, 1) << "the hidden panel's next button does nothing";
+
+    // Won again with the panel still up from an earlier win: no new report.
+    board->LoadLevel(1);
+    screen->ShowBoard();
+    screen->WinPanel().SetVisible(1);
+    PressCell(1, 2);
+    PressCell(1, 4);
+    EXPECT_EQ(board->state, puzzle::PlayState::Finished);
+    EXPECT_EQ(wins, 1);
+    Click(340, 349);
+    EXPECT_EQ(board->level, 2);
+    EXPECT_EQ(closes, 1) << "moving on is no close";
+}
+
 TEST_F(BoardScreenTest, Level266LeadsToTheLastLevelWhichHasNoNext) {
     WriteImages();
     WriteLevel(266, MakeGrid({{2, 1, 0}}));
@@ -202,7 +237,7 @@ TEST_F(BoardScreenTest, WithoutAnyImageTheBoardStillPlays) {
     EXPECT_EQ(BackPixel(14, 36), 0) << "nothing to draw";
 }
 
-TEST_F(BoardScreenTest, NameEntryButtonsClickOnceAndStartTheReturnToTheMenu) {
+TEST_F(BoardScreenTest, NameEntryButtonsClickOnceAndReportTheAnswer) {
     TempDir config;
     ScopedEnv xdg("XDG_CONFIG_HOME", config.Path());
     ASSERT_EQ(app.Init("", 800, 600, exePath, "1", "227", "icon",
@@ -212,23 +247,26 @@ TEST_F(BoardScreenTest, NameEntryButtonsClickOnceAndStartTheReturnToTheMenu) {
     WriteLevels();
     Start();
     screen->BuildBoardScreen();
+    int answers = 0;
+    screen->onEntryAnswered = [&answers] { ++answers; };
     const auto& listeners = app.CharListeners();
     EXPECT_EQ(std::count(listeners.begin(), listeners.end(), &screen->Entry()), 1)
         << "registered once however often the images are loaded";
 
     Click(321, 279);
-    EXPECT_FALSE(app.Timers()->IsRegistered("resetgame")) << "the entry is hidden";
+    EXPECT_EQ(answers, 0) << "the entry is hidden";
     screen->Entry().SetVisible(1);
     Press(321, 279);
     EXPECT_EQ(Clicks(), 1);
     Send(kMouseLeftUp, 321, 279);
     EXPECT_EQ(screen->Entry().visible, 0);
-    EXPECT_TRUE(app.Timers()->IsRegistered("resetgame"));
+    EXPECT_EQ(answers, 1);
 
     // The cancel button lies over the page's fifth level button: the entry takes the click.
     screen->Entry().SetVisible(1);
     Click(500, 280);
     EXPECT_EQ(screen->Entry().visible, 0) << "cancelled";
+    EXPECT_EQ(answers, 2);
     EXPECT_EQ(board->level, 1) << "the level button under the entry stayed still";
 }
 

@@ -1,0 +1,50 @@
+#include "game/screens/LeaveDialog.h"
+
+#include "game/Layout.h"
+#include "game/PlacedImage.h"
+
+namespace game {
+
+LeaveDialog::LeaveDialog() {
+    AddChild(&yesButton);
+    AddChild(&noButton);
+}
+
+LeaveDialog::~LeaveDialog() {
+    RemoveChild(&yesButton);
+    RemoveChild(&noButton);
+}
+
+void LeaveDialog::Load() {
+    LoadPlaced(*this, Layout::Of(Image::LeavePage));
+    LoadPlaced(yesButton, Layout::Of(Image::LeaveYesButton));
+    LoadPlaced(noButton, Layout::Of(Image::LeaveNoButton));
+}
+
+bool LeaveDialog::OnMouseDown(int x, int y) {
+    return visible != 0 && (noButton.OnMouseDown(x, y) || yesButton.OnMouseDown(x, y));
+}
+
+void LeaveDialog::OnMouseUp(int x, int y) {
+    if (visible == 0) {
+        return;
+    }
+    if (noButton.OnMouseUp(x, y)) {
+        if (onStay) {
+            onStay();
+        }
+    } else if (yesButton.OnMouseUp(x, y)) {
+        if (onLeave) {
+            onLeave();
+        }
+    }
+}
+
+void LeaveDialog::OnMouseMove(int x, int y) {
+    if (visible != 0) {
+        noButton.OnMouseMove(x, y);
+        yesButton.OnMouseMove(x, y);
+    }
+}
+
+} // namespace game

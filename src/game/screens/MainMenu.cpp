@@ -1,0 +1,164 @@
+#include "game/screens/MainMenu.h"
+
+#include "game/GamePath.h"
+#include "game/Layout.h"
+#include "game/PlacedImage.h"
+#include "game/screens/LeaderboardView.h"
+#include "game/screens/TitleBar.h"
+
+namespace game {
+
+MainMenu::MainMenu() {
+    frame.SetSize(800, 600);
+    frame.AddChild(&logo);
+    frame.AddOverlay(&settingsDialog);
+    settingsDialog.SetZOrder(1000);
+    frame.AddChild(&settingsButton);
+    frame.AddChild(&leaveButton);
+    frame.AddChild(&startButton);
+    frame.AddChild(&leaderboardButton);
+    frame.AddChild(&leaderboardTable);
+    frame.SetVisibleAll(0);
+}
+
+MainMenu::~MainMenu() {
+    scene::Element* const parts[] = {&logo,        &settingsButton,    &leaveButton,
+                                     &startButton, &leaderboardButton, &leaderboardTable};
+    for (scene::Element* part : parts) {
+        frame.RemoveChild(part);
+    }
+}
+
+void MainMenu::AttachTo(scene::Element& root) {
+    root.AddChild(&frame);
+}
+
+void MainMenu::DetachFrom(scene::Element& root) {
+    root.RemoveChild(&frame);
+}
+
+void MainMenu::Report(const std::function<void()>& callback) {
+    if (callback) {
+        callback();
+    }
+}
+
+void MainMenu::Load() {
+    frame.SetVisibleAll(0);
+    LoadTitleBar(frame);
+    const ImagePlace& background = Layout::Of(Image::MenuBackground);
+    frame.SetBackground(GamePath(background.file), background.width, background.height);
+
+    LoadPlaced(settingsButton, Layout::Of(Image::SettingsButton));
+    LoadPlaced(leaveButton, Layout::Of(Image::LeaveButton));
+    LoadPlaced(startButton, Layout::Of(Image::StartButton));
+    LoadPlaced(leaderboardButton, Layout::Of(Image::LeaderboardButton));
+    LoadLeaderboard();
+    LoadLogo();
+}
+
+void MainMenu::LoadLeaderboard() {
+    LoadPlaced(leaderboardTable, Layout::Of(Image::Leaderboard));
+    const TableCells& cells = Layout::LeaderboardCells();
+    LeaderboardView::LoadLeaderboard(leaderboardTable, cells.rows, cells.columns);
+    for (int column = 0; column < cells.columns; ++column) {
+        leaderboardTable.SetColumnWidth(column, cells.columnWidths[column]);
+    }
+    for (int row = 0; row < cells.rows; ++row) {
+        leaderboardTable.SetRowHeight(row, cells.rowHeight);
+    }
+    leaderboardTable.SetPadding(cells.left, cells.top);
+    leaderboardTable.Layout();
+    leaderboardTable.SetVisible(0);
+}
+
+void MainMenu::LoadLogo() {
+    const ImagePlace& place = Layout::Of(Image::Logo);
+    widgets::AnimationSpec spec;
+    spec.eventName = "logo";
+    spec.frameCount = place.frames;
+    spec.animFrame = 1;
+    spec.period = 300;
+    spec.repeatCount = 0;
+    logo.Load(GamePath(place.file), place.x, place.y, place.width, place.height, spec);
+    logo.Start();
+}
+
+void MainMenu::LoadSettings() {
+    settingsDialog.Build();
+}
+
+void MainMenu::Show(bool shown) {
+    frame.SetVisibleAll(shown ? 1 : 0);
+}
+
+void MainMenu::ShowLeaderboard() {
+    const TableCells& cells = Layout::LeaderboardCells();
+    LeaderboardView::LoadLeaderboard(leaderboardTable, cells.rows, cells.columns);
+    leaderboardTable.Layout();
+    leaderboardTable.SetVisible(1);
+}
+
+bool MainMenu::HandleEvent(core::MouseEvent& event) {
+    if (!Shown()) {
+        return false;
+    }
+    if (settingsDialog.visible) {
+        settingsDialog.OnMouseEvent(&event);
+        return true;
+    }
+    frame.OnMouseEvent(&event);
+    // Any press hides the table; a press on its button shows it again on the release.
+    if (leaderboardButton.visible && event.code == core::kMouseLeftDown) {
+        leaderboardTable.SetVisible(0);
+    }
+    return false;
+}
+
+bool MainMenu::OnMouseDown(int x, int y) {
+    if (!ButtonsActive()) {
+        return false;
+    }
+    for (widgets::Button* button :
+         {&settingsButton, &leaveButton, &leaderboardButton, &startButton}) {
+        if (button->OnMouseDown(x, y)) {
+            Report(onClick);
+            return true;
+        }
+    }
+    return false;
+}
+
+void MainMenu::OnMouseUp(int x, int y) {
+    if (!ButtonsActive()) {
+        return;
+    }
+    if (settingsButton.OnMouseUp(x, y)) {
+        settingsDialog.ShowSettings(!settingsDialog.visible);
+        frame.SetAlpha(255);
+    } else if (leaveButton.OnMouseUp(x, y)) {
+        Report(onLeave);
+    } else if (leaderboardButton.OnMouseUp(x, y)) {
+        if (leaderboardTable.visible) {
+            leaderboardTable.SetVisible(0);
+        } else {
+            ShowLeaderboard();
+        }
+    } else if (startButton.OnMouseUp(x, y)) {
+        Report(onStart);
+    }
+}
+
+void MainMenu::OnMouseMove(int x, int y) {
+    if (!ButtonsActive()) {
+        return;
+    }
+    for (widgets::Button* button :
+         {&settingsButton, &leaveButton, &leaderboardButton, &startButton}) {
+        if (button->OnMouseMove(x, y)) {
+            break;
+        }
+    }
+}
+
+} // namespace game

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "core/MouseEvent.h"
+#include "game/screens/SettingsDialog.h"
+#include "widgets/AnimatedPicture.h"
+#include "widgets/Button.h"
+#include "widgets/TextTable.h"
+#include "widgets/WindowFrame.h"
+
+namespace game {
+
+// The main menu in its window frame: the background, the running logo, the start, settings,
+// leave and leaderboard buttons, the table of best results and the settings dialog over them.
+// It reports what the player chose through its callbacks and switches no screen itself.
+class MainMenu {
+public:
+    MainMenu();
+    ~MainMenu();
+
+    // Appends the menu's frame to `root`, hidden.
+    void AttachTo(scene::Element& root);
+    void DetachFrom(scene::Element& root);
+
+    // Loads the frame, the buttons, the table and the logo, and starts the logo.
+    void Load();
+    // Loads the settings dialog, hidden.
+    void LoadSettings();
+
+    void Show(bool shown);
+    bool Shown() const { return frame.visible != 0; }
+    // The table read afresh from the results file, shown.
+    void ShowLeaderboard();
+
+    // Every input event while the menu is shown. True when the open settings dialog took it:
+    // nothing else may see it then.
+    bool HandleEvent(core::MouseEvent& event);
+    // True when a menu button took the press.
+    bool OnMouseDown(int x, int y);
+    void OnMouseUp(int x, int y);
+    void OnMouseMove(int x, int y);
+
+    std::function<void()> onStart;
+    std::function<void()> onLeave;
+    // A button took a press.
+    std::function<void()> onClick;
+
+    widgets::WindowFrame frame;
+    widgets::AnimatedPicture logo;
+    widgets::Button settingsButton;
+    widgets::Button leaveButton;
+    widgets::Button startButton;
+    widgets::Button leaderboardButton;
+    widgets::TextTable leaderboardTable;
+    SettingsDialog settingsDialog;
+
+private:
+    bool ButtonsActive() const { return Shown() && settingsDialog.visible == 0; }
+    void LoadLeaderboard();
+    void LoadLogo();
+    static void Report(const std::function<void()>& callback);
+};
+
+} // namespace game

@@ -1,0 +1,24 @@
+#include "game/screens/TitleBar.h"
+
+#include <string>
+
+#include "game/GamePath.h"
+#include "game/Layout.h"
+#include "widgets/WindowFrame.h"
+
+namespace game {
+
+void LoadTitleBar(widgets::WindowFrame& frame) {
+    using Setter = void (widgets::WindowFrame::*)(const std::string&, int, int);
+    const auto load = [&frame](Setter set, Image image) {
+        const ImagePlace& place = Layout::Of(image);
+        (frame.*set)(GamePath(place.file), place.width, place.height);
+    };
+    load(&widgets::WindowFrame::SetCommandButton, Image::FullScreenButton);
+    load(&widgets::WindowFrame::SetIcon, Image::TitleIcon);
+    load(&widgets::WindowFrame::SetMinimizeButton, Image::MinimizeButton);
+    load(&widgets::WindowFrame::SetCloseButton, Image::CloseButton);
+    load(&widgets::WindowFrame::SetTitleBar, Image::TitleBar);
+}
+
+} // namespace game
