@@ -137,8 +137,8 @@ void Element::ReleaseSurfaces() {
     ForEachChild([](Element& child) { child.ReleaseSurfaces(); });
 }
 
-void Element::SetVisible(int newVisible) {
-    visible = newVisible;
+void Element::SetVisible(bool shown) {
+    visible = shown ? 1 : 0;
 }
 
 void Element::RemoveChild(Element* child) {
