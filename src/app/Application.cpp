@@ -340,7 +340,7 @@ bool Application::SendEvent(const platform::Event& event) {
         OnClose();
         break;
     case EventKind::Moved:
-        OnMoved();
+        UpdateDisplayBounds();
         break;
     case EventKind::Minimized:
     case EventKind::Restored:
@@ -397,7 +397,7 @@ void Application::OnDestroy() {
     PostEvent(platform::Event::Quit(0));
 }
 
-void Application::OnMoved() {
+void Application::UpdateDisplayBounds() {
     if (display) {
         display->UpdateBounds();
     }
@@ -405,7 +405,7 @@ void Application::OnMoved() {
 
 void Application::OnShown(bool shown) {
     active = shown ? 1 : 0;
-    OnMoved();
+    UpdateDisplayBounds();
 }
 
 void Application::OnActivate(bool activated) {

@@ -120,7 +120,7 @@ protected:
 private:
     void OnClose();
     void OnDestroy();
-    void OnMoved();
+    void UpdateDisplayBounds();
     void OnShown(bool shown);
     void OnActivate(bool activated);
     void OnPaint();

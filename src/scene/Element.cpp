@@ -177,8 +177,8 @@ void Element::ReleaseSurfaces() {
     ForEachChild([](Element& child) { child.ReleaseSurfaces(); });
 }
 
-void Element::SetVisible(int newVisible) {
-    Watched([&] { visible = newVisible; });
+void Element::SetVisible(bool shown) {
+    Watched([&] { visible = shown ? 1 : 0; });
 }
 
 void Element::RemoveChild(Element* child) {

@@ -47,7 +47,7 @@ public:
     // Draws the visible children in list order, so a higher z comes out on top.
     virtual void Draw();
     virtual void ReleaseSurfaces();
-    virtual void SetVisible(int visible);
+    virtual void SetVisible(bool shown);
     // Takes every occurrence of `child` out of the whole subtree; destroys nothing.
     virtual void RemoveChild(Element* child);
 
