@@ -73,7 +73,7 @@ void GameApplication::BuildSceneTree() {
 
 void GameApplication::WireScreens() {
     menu.onStart = [this] { StartGame(); };
-    menu.onLeave = [this] { PostMessage(WM_CLOSE, 0, 0); };
+    menu.onLeave = [this] { PostEvent(platform::Event::Of(platform::EventKind::Close)); };
     menu.onClick = [] { BoardScreen::PlayClick(); };
     leaveDialog.onStay = [this] { CloseLeaveDialog(); };
     leaveDialog.onLeave = [this] { ReturnToMenu(); };

@@ -146,8 +146,8 @@ void TextField::Backspace() {
     length = start;
 }
 
-HRESULT TextField::RestoreSurfaces() {
-    return S_OK;
+bool TextField::RestoreSurfaces() {
+    return true;
 }
 
 void TextField::ReleaseSurfaces() {}
