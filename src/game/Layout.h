@@ -68,7 +68,7 @@ enum class Image {
     RowLine,
     LeavePage,
     LeaveYesButton,
-    LeaveNoButton,
+    LeaveNoButton, // the last
 };
 
 // Where an image goes: its file in the game folder ('/' between folders), its top-left corner

@@ -72,6 +72,7 @@ protected:
     // Every place the layout gives a file.
     static std::multimap<std::string, ImagePlace> Places() {
         std::multimap<std::string, ImagePlace> places;
+        // Every image of the enumeration, which ends with LeaveNoButton.
         for (int image = 0; image <= static_cast<int>(Image::LeaveNoButton); ++image) {
             const ImagePlace& place = Layout::Of(static_cast<Image>(image));
             places.emplace(place.file, place);

@@ -8,6 +8,7 @@
 #include "core/Trace.h"
 #include "game/GamePath.h"
 #include "game/PlacedImage.h"
+#include "game/screens/Report.h"
 #include "game/screens/WebLinks.h"
 #include "platform/DocumentOpener.h"
 #include "platform/Event.h"
@@ -25,12 +26,6 @@ void Place(scene::Element& element, Area area) {
     const AreaPlace& place = Layout::Of(area);
     element.SetSize(place.width, place.height);
     element.SetPosition(place.x, place.y);
-}
-
-void Report(const std::function<void()>& callback) {
-    if (callback) {
-        callback();
-    }
 }
 
 bool IsPieceNumber(int number) {

@@ -2,6 +2,7 @@
 
 #include "game/Layout.h"
 #include "game/PlacedImage.h"
+#include "game/screens/Report.h"
 
 namespace game {
 
@@ -30,13 +31,9 @@ void LeaveDialog::OnMouseUp(int x, int y) {
         return;
     }
     if (noButton.OnMouseUp(x, y)) {
-        if (onStay) {
-            onStay();
-        }
+        Report(onStay);
     } else if (yesButton.OnMouseUp(x, y)) {
-        if (onLeave) {
-            onLeave();
-        }
+        Report(onLeave);
     }
 }
 

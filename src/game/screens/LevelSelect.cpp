@@ -6,6 +6,7 @@
 
 #include "game/PlacedImage.h"
 #include "game/screens/BoardScreen.h"
+#include "game/screens/Report.h"
 #include "puzzle/Board.h"
 #include "puzzle/Geometry.h"
 
@@ -154,9 +155,7 @@ void LevelSelect::OnPress(int x, int y) {
 void LevelSelect::OnRelease(int x, int y) {
     for (int n = FirstLevel(); n <= LastLevel(); ++n) {
         if (LevelButton(n).OnMouseUp(x, y)) {
-            if (onLevelChosen) {
-                onLevelChosen(n);
-            }
+            Report(onLevelChosen, n);
             return;
         }
     }

@@ -4,6 +4,7 @@
 #include "game/Layout.h"
 #include "game/PlacedImage.h"
 #include "game/screens/LeaderboardView.h"
+#include "game/screens/Report.h"
 #include "game/screens/TitleBar.h"
 
 namespace game {
@@ -35,12 +36,6 @@ void MainMenu::AttachTo(scene::Element& root) {
 
 void MainMenu::DetachFrom(scene::Element& root) {
     root.RemoveChild(&frame);
-}
-
-void MainMenu::Report(const std::function<void()>& callback) {
-    if (callback) {
-        callback();
-    }
 }
 
 void MainMenu::Load() {

@@ -60,7 +60,6 @@ private:
     bool ButtonsActive() const { return Shown() && settingsDialog.visible == 0; }
     void LoadLeaderboard();
     void LoadLogo();
-    static void Report(const std::function<void()>& callback);
 };
 
 } // namespace game
