@@ -8,7 +8,7 @@
 
 namespace platform {
 
-// A window that exists only in memory, for tests: messages are posted by the test and pumped by
+// A window that exists only in memory, for tests: events are posted by the test and pumped by
 // the application; the presenter keeps the last frame; message boxes and move loops are recorded
 // (and message boxes printed to standard error, so a failing run says why).
 class HeadlessWindow : public Window {

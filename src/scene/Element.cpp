@@ -160,9 +160,9 @@ void Element::SortChildren() {
                      [](const Element* a, const Element* b) { return a->z < b->z; });
 }
 
-HRESULT Element::RestoreSurfaces() {
+bool Element::RestoreSurfaces() {
     ForEachChild([](Element& child) { child.RestoreSurfaces(); });
-    return S_OK;
+    return true;
 }
 
 void Element::Draw() {

@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/HResult.h"
 #include "platform/Rect.h"
 
 namespace scene {
@@ -42,7 +41,9 @@ public:
     virtual void SetZOrder(std::uint32_t z);
     // Appends the child, places it against this element and sorts by z; null is ignored.
     virtual void AddChild(Element* child);
-    virtual HRESULT RestoreSurfaces();
+    // Draws the images of the subtree again after the display lost them; false when this
+    // element's own image could not be drawn again.
+    virtual bool RestoreSurfaces();
     // Draws the visible children in list order, so a higher z comes out on top.
     virtual void Draw();
     virtual void ReleaseSurfaces();

@@ -157,8 +157,8 @@ void TextField::Backspace() {
     MarkChanged();
 }
 
-HRESULT TextField::RestoreSurfaces() {
-    return S_OK;
+bool TextField::RestoreSurfaces() {
+    return true;
 }
 
 void TextField::ReleaseSurfaces() {}

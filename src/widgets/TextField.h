@@ -37,7 +37,7 @@ public:
     // ignored, any other low byte is appended while there is room.
     void OnChar(int code);
 
-    HRESULT RestoreSurfaces() override;
+    bool RestoreSurfaces() override;
     void ReleaseSurfaces() override;
     // Draws the text and, while focused, the caret after it, onto the current back buffer.
     void Draw() override;

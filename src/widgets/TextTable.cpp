@@ -10,8 +10,6 @@
 
 namespace widgets {
 
-namespace {} // namespace
-
 TextTable::TextTable() = default;
 
 TextTable::~TextTable() = default;

@@ -7,6 +7,7 @@
 #include "core/ProcessState.h"
 #include "gfx/Display.h"
 #include "gfx/Surface.h"
+#include "platform/Event.h"
 #include "platform/Platform.h"
 #include "platform/Window.h"
 #include "scene/Picture.h"
@@ -26,9 +27,9 @@ int ButtonLeft(const scene::Element& frame, int stripWidth, unsigned buttons, in
     return frame.screenX + frame.width - static_cast<int>(widths) - gap;
 }
 
-void Post(UINT message, WPARAM wParam) {
+void Post(const platform::Event& event) {
     if (app::Application* application = app::Application::Instance()) {
-        application->PostMessage(message, wParam, 0);
+        application->PostEvent(event);
     }
 }
 
@@ -133,7 +134,7 @@ void WindowFrame::SetVisibleAll(int newVisible) {
     }
 }
 
-HRESULT WindowFrame::RestoreSurfaces() {
+bool WindowFrame::RestoreSurfaces() {
     scene::Element* const parts[] = {background.get(),  minimizeButton.get(), commandButton.get(),
                                      closeButton.get(), titleBar.get(),       icon.get()};
     for (scene::Element* part : parts) {
@@ -201,7 +202,7 @@ void WindowFrame::CapturePage() {
     if (display != nullptr) {
         display->DarkenBackBuffer(alpha);
     }
-    if (display == nullptr || FAILED(display->CreateScreenCopySurface(page))) {
+    if (display == nullptr || display->CreateScreenCopySurface(page) != gfx::SurfaceResult::Ok) {
         page.reset();
         if (app::Application* application = app::Application::Instance()) {
             application->GetPlatform().GetWindow().ShowMessageBox("创建透明页面失败!", "ERROR");
@@ -252,18 +253,18 @@ void WindowFrame::OnLeftDown(int x, int y) {
         // top.
         windowMoving = true;
         if (app::Application* application = app::Application::Instance()) {
-            application->SendMessage(WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
+            application->SendEvent(platform::Event::Frame(platform::FrameCommand::Move));
         }
     }
 }
 
 void WindowFrame::OnLeftUp(int x, int y) {
     if (minimizeButton && minimizeButton->OnMouseUp(x, y)) {
-        Post(WM_SYSCOMMAND, SC_MINIMIZE);
+        Post(platform::Event::Frame(platform::FrameCommand::Minimize));
     } else if (commandButton && commandButton->OnMouseUp(x, y)) {
-        Post(WM_COMMAND, kCommandToggleFullScreen);
+        Post(platform::Event::Command(platform::CommandId::ToggleFullScreen));
     } else if (closeButton && closeButton->OnMouseUp(x, y)) {
-        Post(WM_CLOSE, 0);
+        Post(platform::Event::Of(platform::EventKind::Close));
     } else if (titleBar && windowMoving) {
         windowMoving = false;
     }

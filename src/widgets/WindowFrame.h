@@ -34,7 +34,7 @@ public:
 
     // Stores alpha for the frame alone; children and overlays keep theirs.
     void SetAlpha(int alpha) override;
-    HRESULT RestoreSurfaces() override;
+    bool RestoreSurfaces() override;
     void Draw() override;
     // Releases every surface; the dimmed copy and the icon are destroyed.
     void ReleaseSurfaces() override;

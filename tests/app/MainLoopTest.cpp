@@ -172,7 +172,7 @@ TEST_F(MainLoopTest, TheScreenIsDrawnAgainWhenItNeedsAFrameWithoutAChange) {
     Turns(3);
     EXPECT_EQ(Presents(), 3) << "the display was built again and drawn";
 
-    app->PostMessage(WM_COMMAND, kCommandToggleFullScreen, 0);
+    app->PostEvent(platform::Event::Command(platform::CommandId::ToggleFullScreen));
     Turns(3);
     EXPECT_TRUE(presenter.fullScreen);
     EXPECT_EQ(Presents(), 4) << "a display switch";
@@ -180,19 +180,19 @@ TEST_F(MainLoopTest, TheScreenIsDrawnAgainWhenItNeedsAFrameWithoutAChange) {
 
 TEST_F(MainLoopTest, NothingIsDrawnWhileInactiveAndAllOnceActiveAgain) {
     ASSERT_NO_FATAL_FAILURE(Start());
-    app->PostMessage(WM_SIZE, SIZE_MINIMIZED, 0);
+    app->PostEvent(platform::Event::Of(platform::EventKind::Minimized));
     Turns(1);
     app->probe.MarkChanged();
     Turns(3);
     EXPECT_EQ(Presents(), 1) << "minimised";
-    app->PostMessage(WM_SIZE, SIZE_RESTORED, 0);
+    app->PostEvent(platform::Event::Of(platform::EventKind::Restored));
     Turns(3);
     EXPECT_EQ(Presents(), 2);
 
-    app->PostMessage(WM_ACTIVATE, WA_INACTIVE, 0);
+    app->PostEvent(platform::Event::Of(platform::EventKind::Deactivated));
     Turns(3);
     EXPECT_EQ(Presents(), 3) << "the one frame drawn on losing the focus";
-    app->PostMessage(WM_ACTIVATE, WA_ACTIVE, 0);
+    app->PostEvent(platform::Event::Of(platform::EventKind::Activated));
     Turns(3);
     EXPECT_EQ(Presents(), 4) << "focus regained: drawn again though nothing changed";
 }

@@ -33,7 +33,7 @@ protected:
 
     void Start() {
         ASSERT_NO_FATAL_FAILURE(Launch());
-        Send(WM_SIZE, SIZE_RESTORED);
+        Send(Event::Of(EventKind::Restored));
         ASSERT_NO_FATAL_FAILURE(Settle());
     }
 
@@ -56,7 +56,7 @@ protected:
     int ExpectSameAsFullRedraw(const std::string& step) {
         const int shown = Settle();
         const FrameRecorder::Frame loopFrame = Screen().recorder.frame;
-        EXPECT_EQ(Game().RenderFrame(), S_OK) << step;
+        EXPECT_EQ(Game().RenderFrame(), gfx::PresentResult::Ok) << step;
         const FrameRecorder::Frame& full = Screen().recorder.frame;
         EXPECT_EQ(loopFrame.size(), full.size()) << step;
         std::size_t differing = 0;

@@ -19,6 +19,7 @@ using namespace gfx;
 using namespace scene;
 using namespace app;
 using namespace widgets;
+using platform::Event;
 
 namespace {
 
@@ -80,12 +81,12 @@ protected:
         MouseEvent event{code, static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y)};
         frame.OnMouseEvent(&event);
     }
-    std::vector<Message> Posted() {
-        std::vector<Message> messages;
-        for (Message m; platform.Queue().TryTake(m);) {
-            messages.push_back(m);
+    std::vector<Event> Posted() {
+        std::vector<Event> events;
+        for (Event event; platform.Queue().TryTake(event);) {
+            events.push_back(event);
         }
-        return messages;
+        return events;
     }
     std::vector<std::uint16_t> Screen() {
         const std::uint16_t* first = Back().Row(0);
@@ -297,7 +298,7 @@ TEST_F(WindowFrameTest, PageThatCannotBeMadeIsReportedAndTriedAgain) {
     Draw();
     EXPECT_EQ(platform.window.messageBoxes.size(), 2u);
 
-    ASSERT_EQ(display->SetUpWindowed(800, 600), S_OK);
+    ASSERT_TRUE(display->SetUpWindowed(800, 600));
     Draw();
     EXPECT_NE(frame.page, nullptr);
     EXPECT_EQ(platform.window.messageBoxes.size(), 2u);
@@ -335,14 +336,13 @@ INSTANTIATE_TEST_SUITE_P(WindowFramePresses, WindowFramePressTest,
 
 struct ButtonCase {
     int x;
-    UINT message;
-    WPARAM wParam;
+    Event posted;
 };
 
 class WindowFrameButtonTest : public WindowFrameTest,
                               public ::testing::WithParamInterface<ButtonCase> {};
 
-TEST_P(WindowFrameButtonTest, ReleasedButtonPostsItsMessage) {
+TEST_P(WindowFrameButtonTest, ReleasedButtonPostsItsEvent) {
     const ButtonCase& c = GetParam();
     AddTitleBar();
     Send(kMouseMove, c.x, 10);
@@ -354,16 +354,16 @@ TEST_P(WindowFrameButtonTest, ReleasedButtonPostsItsMessage) {
     Send(kMouseLeftDown, c.x, 10);
     EXPECT_EQ(platform.window.moveLoops, 0);
     Send(kMouseLeftUp, c.x, 10);
-    const std::vector<Message> posted = Posted();
+    const std::vector<Event> posted = Posted();
     ASSERT_EQ(posted.size(), 1u);
-    EXPECT_EQ(posted[0].message, c.message);
-    EXPECT_EQ(posted[0].wParam, c.wParam);
+    EXPECT_EQ(posted[0], c.posted);
 }
 
-INSTANTIATE_TEST_SUITE_P(WindowFrameButtons, WindowFrameButtonTest,
-                         ::testing::Values(ButtonCase{714, WM_SYSCOMMAND, SC_MINIMIZE},
-                                           ButtonCase{739, WM_COMMAND, kCommandToggleFullScreen},
-                                           ButtonCase{764, WM_CLOSE, 0}));
+INSTANTIATE_TEST_SUITE_P(
+    WindowFrameButtons, WindowFrameButtonTest,
+    ::testing::Values(ButtonCase{714, Event::Frame(platform::FrameCommand::Minimize)},
+                      ButtonCase{739, Event::Command(platform::CommandId::ToggleFullScreen)},
+                      ButtonCase{764, Event::Of(platform::EventKind::Close)}));
 
 TEST_F(WindowFrameTest, EveryButtonHearsThePressButOnlyTheFirstTheRelease) {
     AddTitleBar();
@@ -372,9 +372,9 @@ TEST_F(WindowFrameTest, EveryButtonHearsThePressButOnlyTheFirstTheRelease) {
     EXPECT_EQ(frame.minimizeButton->state, ButtonState::Pressed);
     EXPECT_EQ(frame.commandButton->state, ButtonState::Pressed);
     Send(kMouseLeftUp, 714, 10);
-    const std::vector<Message> posted = Posted();
+    const std::vector<Event> posted = Posted();
     ASSERT_EQ(posted.size(), 1u);
-    EXPECT_EQ(posted[0].wParam, SC_MINIMIZE);
+    EXPECT_EQ(posted[0], Event::Frame(platform::FrameCommand::Minimize));
     EXPECT_EQ(frame.commandButton->state, ButtonState::Pressed) << "not asked";
 
     Send(kMouseLeftDown, 764, 10);
@@ -404,9 +404,9 @@ TEST_F(WindowFrameTest, FullScreenOrHiddenFrameIgnoresTheMouse) {
 // Counts the surface calls that reach an overlay.
 class CountingElement : public Element {
 public:
-    HRESULT RestoreSurfaces() override {
+    bool RestoreSurfaces() override {
         ++restored;
-        return S_OK;
+        return true;
     }
     void ReleaseSurfaces() override { ++released; }
     int restored = 0;
