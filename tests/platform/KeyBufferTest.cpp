@@ -112,7 +112,7 @@ TEST(KeyBufferTest, GivingTheDeviceUpDiscardsWaitingRecordsAndOverflow) {
 }
 
 // The keyboard poll timer ticks only while there is news: a read without any must be a plain
-// DI_OK with no records.
+// Ok with no records.
 TEST(KeyBufferTest, HasNewsExactlyWhenAReadWouldHandOutOrReportSomething) {
     KeyBuffer device;
     EXPECT_TRUE(device.HasNews()) << "not acquired: a read reports it";
@@ -127,12 +127,12 @@ TEST(KeyBufferTest, HasNewsExactlyWhenAReadWouldHandOutOrReportSomething) {
         device.OnKeyChange(key, true);
     }
     EXPECT_TRUE(device.HasNews());
-    EXPECT_EQ(ReadAll(device, 2).result, DI_BUFFEROVERFLOW);
+    EXPECT_EQ(ReadAll(device, 2).result, KeyReadResult::Overflowed);
     EXPECT_TRUE(device.HasNews()) << "six records left";
     EXPECT_EQ(ReadAll(device).records.size(), 6u);
     EXPECT_FALSE(device.HasNews());
     const Read quiet = ReadAll(device);
-    EXPECT_EQ(quiet.result, DI_OK);
+    EXPECT_EQ(quiet.result, KeyReadResult::Ok);
     EXPECT_TRUE(quiet.records.empty());
 
     device.LoseAcquisition();
