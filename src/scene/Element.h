@@ -119,7 +119,7 @@ template <typename Change>
 void Element::Watched(Change&& change) {
     const Appearance before = Look();
     change();
-    if (!(Look() == before)) {
+    if (Look() != before) {
         MarkChanged();
     }
 }

@@ -111,6 +111,34 @@ TEST(KeyBufferTest, GivingTheDeviceUpDiscardsWaitingRecordsAndOverflow) {
     EXPECT_EQ(ReadAll(device).records, Records{});
 }
 
+// The keyboard poll timer ticks only while there is news: a read without any must be a plain
+// Ok with no records.
+TEST(KeyBufferTest, HasNewsExactlyWhenAReadWouldHandOutOrReportSomething) {
+    KeyBuffer device;
+    EXPECT_TRUE(device.HasNews()) << "not acquired: a read reports it";
+    device.Acquire();
+    EXPECT_FALSE(device.HasNews());
+    device.OnKeyChange(DIK_LEFT, true);
+    EXPECT_TRUE(device.HasNews());
+    ReadAll(device);
+    EXPECT_FALSE(device.HasNews());
+
+    for (std::uint32_t key = 1; key <= 9; ++key) {
+        device.OnKeyChange(key, true);
+    }
+    EXPECT_TRUE(device.HasNews());
+    EXPECT_EQ(ReadAll(device, 2).result, KeyReadResult::Overflowed);
+    EXPECT_TRUE(device.HasNews()) << "six records left";
+    EXPECT_EQ(ReadAll(device).records.size(), 6u);
+    EXPECT_FALSE(device.HasNews());
+    const Read quiet = ReadAll(device);
+    EXPECT_EQ(quiet.result, KeyReadResult::Ok);
+    EXPECT_TRUE(quiet.records.empty());
+
+    device.LoseAcquisition();
+    EXPECT_TRUE(device.HasNews());
+}
+
 TEST(KeyBufferTest, ConcurrentFeedingKeepsOrderAndReportsEveryDrop) {
     constexpr std::uint32_t kChanges = 20000;
     KeyBuffer device;
