@@ -77,8 +77,8 @@ public:
     widgets::Button& ExitButton() { return exitButton; }
 
 private:
-    // Each returns true when the event is consumed here.
     void HandleEntryMouse(const core::MouseEvent& event, int x, int y);
+    // Each returns true when the event is consumed here.
     bool OnRelease(int x, int y);
     bool OnPress(int x, int y);
     bool OnMove(int x, int y);
