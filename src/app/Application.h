@@ -17,9 +17,10 @@ namespace gfx {
 class Display;
 }
 namespace core {
+class GameFolders;
 class KeyboardInput;
 class TimerRegistry;
-}
+} // namespace core
 
 namespace app {
 
@@ -30,7 +31,9 @@ class CharListener;
 // a frame whenever nothing else waits. The game derives from it.
 class Application : public scene::Element {
 public:
-    explicit Application(platform::Platform& platform);
+    // The folders tell where the cursor (game folder) and set.ini (player's folder) are; both
+    // must outlive the application.
+    Application(platform::Platform& platform, const core::GameFolders& folders);
     ~Application() override;
 
     // What start-up decided: run the loop, end successfully ("/REGSERVER" did its work), or end
@@ -114,6 +117,9 @@ private:
     void TearDownDisplay();
 
     platform::Platform& platform;
+    const core::GameFolders& folders;
+    // Init's window icon.
+    std::string iconPath;
     std::unique_ptr<gfx::Display> display;
     std::unique_ptr<core::KeyboardInput> keyboard;
     std::unique_ptr<core::TimerRegistry> timerRegistry;

@@ -2,7 +2,7 @@
 
 #include "audio/MusicPlayer.h"
 #include "audio/SoundManager.h"
-#include "core/ProcessState.h"
+#include "game/ProgressStore.h"
 #include "game/screens/LeaderboardFile.h"
 #include "game/screens/LeaderboardView.h"
 #include "gfx/Display.h"
@@ -18,33 +18,37 @@ namespace {
 
 audio::MusicPlayer* currentMusic = nullptr;
 
-std::string GraphicPath(const char* folderAndFile) {
-    return exeDir + "Graphic\\" + folderAndFile;
-}
-
-// The title-bar parts both screens share, in the order the frames take them.
-void LoadTitleBarButtons(widgets::WindowFrame& frame) {
-    frame.SetCommandButton(GraphicPath("Button\\zuidahua.bmp"), 120, 24);
-    frame.SetIcon(GraphicPath("UI\\left_tile.png"), 105, 23);
-    frame.SetMinimizeButton(GraphicPath("Button\\zuixiaohua.bmp"), 120, 24);
-    frame.SetCloseButton(GraphicPath("Button\\close.bmp"), 120, 24);
-}
-
 constexpr int kLeaderboardRows = 10;
 constexpr int kLeaderboardColumns = 2;
 
 } // namespace
 
-GameApplication::GameApplication(platform::Platform& platform) : app::Application(platform) {
+GameApplication::GameApplication(const GameContext& context)
+    : app::Application(context.Platform(), context.Folders()),
+      settingsDialog(context.Folders().SettingsFile()), boardScreen(context.Folders()),
+      folders(context.Folders()) {
     // A save killed half-way leaves its temporary file beside the real one; nothing reads it.
-    for (const char* saved : {"Rest.pa", "set.ini", "st.data"}) {
-        platform::RemoveStaleTemporaries(exeDir, saved);
+    for (const char* saved : core::GameFolders::kPlayerFiles) {
+        platform::RemoveStaleTemporaries(folders.Player(), saved);
     }
     screenState = kMainMenu;
     board = std::make_unique<puzzle::Board>();
+    ProgressStore(folders).Restore(*board);
     SetSize(800, 600);
     BuildSceneTree();
     boardScreen.SetBoard(board.get());
+}
+
+std::string GameApplication::GraphicPath(const char* folderAndFile) const {
+    return folders.GameFile(std::string("Graphic\\") + folderAndFile);
+}
+
+// The title-bar parts both screens share, in the order the frames take them.
+void GameApplication::LoadTitleBarButtons(widgets::WindowFrame& frame) const {
+    frame.SetCommandButton(GraphicPath("Button\\zuidahua.bmp"), 120, 24);
+    frame.SetIcon(GraphicPath("UI\\left_tile.png"), 105, 23);
+    frame.SetMinimizeButton(GraphicPath("Button\\zuixiaohua.bmp"), 120, 24);
+    frame.SetCloseButton(GraphicPath("Button\\close.bmp"), 120, 24);
 }
 
 GameApplication::~GameApplication() {
@@ -102,7 +106,7 @@ void GameApplication::BuildSceneTree() {
 
 void GameApplication::ResetSoundManager() {
     DestroySoundManager();
-    soundManager = std::make_unique<audio::SoundManager>();
+    soundManager = std::make_unique<audio::SoundManager>(folders.Game());
     audio::SoundManager::SetCurrent(soundManager.get());
 }
 
@@ -122,7 +126,7 @@ void GameApplication::OnGraphNotify() {
 void GameApplication::ReplaceMusicPlayer() {
     musicPlayer.reset();
     currentMusic = nullptr;
-    musicPlayer = std::make_unique<audio::MusicPlayer>();
+    musicPlayer = std::make_unique<audio::MusicPlayer>(folders.Game());
     currentMusic = musicPlayer.get();
 }
 
@@ -222,7 +226,8 @@ void GameApplication::BuildMainMenu() {
     leaderboardButton.Load(GraphicPath("Button\\phangbang.bmp"), 94, 537, 550, 40);
 
     leaderboardTable.LoadImage(GraphicPath("UI\\phbang.bmp"), 250, 48, 300, 504, 1);
-    LeaderboardView::LoadLeaderboard(leaderboardTable, kLeaderboardRows, kLeaderboardColumns);
+    LeaderboardView::LoadLeaderboard(leaderboardTable, kLeaderboardRows, kLeaderboardColumns,
+                                     folders.LeaderboardFile());
     leaderboardTable.SetColumnWidth(0, 135);
     leaderboardTable.SetColumnWidth(1, 33);
     for (int row = 0; row < kLeaderboardRows; ++row) {
@@ -251,7 +256,7 @@ void GameApplication::BuildBoardChrome() {
 }
 
 void GameApplication::BuildSettingsDialog() {
-    settingsDialog.Build(exeDir);
+    settingsDialog.Build(folders.Game());
 }
 
 void GameApplication::BuildLeaveDialog() {
@@ -261,7 +266,8 @@ void GameApplication::BuildLeaveDialog() {
 }
 
 void GameApplication::ShowLeaderboard() {
-    LeaderboardView::LoadLeaderboard(leaderboardTable, kLeaderboardRows, kLeaderboardColumns);
+    LeaderboardView::LoadLeaderboard(leaderboardTable, kLeaderboardRows, kLeaderboardColumns,
+                                     folders.LeaderboardFile());
     leaderboardTable.Layout();
     leaderboardTable.SetVisible(1);
 }
@@ -279,8 +285,7 @@ void GameApplication::StartGame() {
     }
     mainFrame.SetAlpha(255);
     screenState = kPlaying;
-    board->RestartLevel();
-    boardScreen.ShowBoard();
+    boardScreen.StartLevel(board->level);
     boardScreen.Entry().SetVisible(0);
     boardScreen.Overlay().SetVisible(0);
     // A win panel left from an earlier attempt would offer a next level not won in this one.
@@ -395,7 +400,7 @@ void GameApplication::OnBoardScreenMouse(core::MouseEvent& event) {
 // A result good enough for the table is entered by name when the player closes the win panel.
 void GameApplication::OfferNameEntry() {
     LeaderboardFile::Table table;
-    LeaderboardFile::Read(LeaderboardFile::Path(), table);
+    LeaderboardFile::Read(folders.LeaderboardFile(), table);
     if (levelsWon <= table.back().score) {
         return;
     }
@@ -412,7 +417,7 @@ void GameApplication::OpenWebBand(const core::MouseEvent& event) {
         return;
     }
     std::string address =
-        platform::Settings::ReadString(exeDir + "set.ini", "website", "web2", "1");
+        platform::Settings::ReadString(folders.SettingsFile(), "website", "web2", "1");
     if (address.size() > 260) {
         address.resize(260);
     }

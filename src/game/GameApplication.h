@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/Application.h"
+#include "game/GameContext.h"
 #include "game/screens/BoardScreen.h"
 #include "game/screens/SettingsDialog.h"
 #include "scene/Picture.h"
@@ -19,7 +20,7 @@ class Board;
 namespace audio {
 class MusicPlayer;
 class SoundManager;
-}
+} // namespace audio
 
 namespace game {
 
@@ -29,7 +30,8 @@ class GameApplication : public app::Application {
 public:
     enum State : std::int32_t { kMainMenu = 0, kPlaying = 1, kLeaveDialogOpen = 3 };
 
-    explicit GameApplication(platform::Platform& platform);
+    // The context must outlive the game.
+    explicit GameApplication(const GameContext& context);
     ~GameApplication() override;
 
     void OnDisplayReady() override;
@@ -75,6 +77,9 @@ protected:
     void OnGraphNotify() override;
 
 private:
+    // A file of the game folder's "Graphic" folder.
+    std::string GraphicPath(const char* folderAndFile) const;
+    void LoadTitleBarButtons(widgets::WindowFrame& frame) const;
     void BuildSceneTree();
     void LoadScreens();
     void ReplaceMusicPlayer();
@@ -101,6 +106,7 @@ private:
     void OfferNameEntry();
     void FocusNameEntry();
 
+    const core::GameFolders& folders;
     std::unique_ptr<puzzle::Board> board;
     std::unique_ptr<audio::MusicPlayer> musicPlayer;
     std::unique_ptr<audio::SoundManager> soundManager;

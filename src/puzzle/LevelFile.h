@@ -22,8 +22,8 @@ public:
 
     enum class Status { Ok, CannotOpen, BadMagic };
 
-    Status Read(std::string_view path);
-    // Reads from an open stream; the caller keeps ownership of it.
+    // Reads from an open stream; the caller keeps ownership of it. A null stream (a file that
+    // could not be opened) is CannotOpen and leaves the grid empty.
     Status Read(std::FILE* file);
 
     const Grid& GetGrid() const { return grid; }

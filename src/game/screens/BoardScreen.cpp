@@ -4,7 +4,7 @@
 
 #include "app/Application.h"
 #include "audio/SoundManager.h"
-#include "core/ProcessState.h"
+#include "core/GameFolders.h"
 #include "core/Trace.h"
 #include "game/screens/WebLinks.h"
 #include "platform/DocumentOpener.h"
@@ -23,17 +23,14 @@ constexpr int kBoardTopOnScreen = 36;
 // Above the sprites, which all keep z 0.
 constexpr std::uint32_t kFrameZ = 100;
 
-std::string GameFile(const std::string& relative) {
-    return exeDir + relative;
-}
-
 bool IsPieceNumber(int number) {
     return number >= 1 && number <= puzzle::kMaxPieceNumber;
 }
 
 } // namespace
 
-BoardScreen::BoardScreen() {
+BoardScreen::BoardScreen(const core::GameFolders& folders)
+    : folders(folders), levels(folders), progress(folders), entry(folders.LeaderboardFile()) {
     SetSize(800, 600);
     boardPanel.SetSize(800, 576);
     boardPanel.SetPosition(0, 24);
@@ -80,6 +77,10 @@ void BoardScreen::SetBoard(puzzle::Board* newBoard) {
     }
 }
 
+std::string BoardScreen::GameFile(const std::string& relative) const {
+    return folders.GameFile(relative);
+}
+
 scene::Picture& BoardScreen::Sprite(int number) {
     assert(IsPieceNumber(number));
     return sprites[static_cast<std::size_t>(number - 1)];
@@ -98,7 +99,7 @@ void BoardScreen::HandleTimerEvent(const std::string& /*name*/) {}
 void BoardScreen::BuildBoardScreen() {
     boardPanel.SetSize(800, 576);
     boardPanel.SetPosition(0, 24);
-    levelSelect.BuildLevelSelect(board, this);
+    levelSelect.BuildLevelSelect(board, this, folders.Game());
     background.LoadImage(GameFile("Graphic\\UI\\desk.bmp"), 0, 0, 800, 600, 1);
     LoadEntry();
     overlay.LoadImage(GameFile("Graphic\\UI\\zhezhao.png"), 0, 0, 800, 480, 1);
@@ -108,7 +109,7 @@ void BoardScreen::BuildBoardScreen() {
     LoadButtons();
     PlaceSpritesOfGrid();
     LoadWinPanel();
-    help.Load();
+    help.Load(folders.Game());
 }
 
 void BoardScreen::LoadEntry() {
@@ -178,6 +179,13 @@ void BoardScreen::PlaceSpritesOfGrid() {
 }
 
 // --- Showing ---------------------------------------------------------------------------------
+
+void BoardScreen::StartLevel(int n) {
+    if (board != nullptr) {
+        levels.Start(*board, n);
+    }
+    ShowBoard();
+}
 
 void BoardScreen::ShowBoard() {
     for (scene::Picture& sprite : sprites) {
@@ -289,8 +297,7 @@ void BoardScreen::GoToNextLevel() {
     if (board == nullptr || board->level >= puzzle::kLevelCount) {
         return;
     }
-    board->LoadLevel(board->level + 1);
-    ShowBoard();
+    StartLevel(board->level + 1);
     winPanel.SetVisible(0);
 }
 
@@ -327,7 +334,7 @@ bool BoardScreen::OnMove(int x, int y) {
 
 void BoardScreen::OpenWebLink(int n) {
     WebLinks links;
-    links.Read();
+    links.Read(folders.SettingsFile());
     if (app::Application* application = app::Application::Instance()) {
         application->GetPlatform().Opener().Open(links.Address(n));
     }
@@ -356,6 +363,7 @@ void BoardScreen::MoveSelectedToward(int boardX, int boardY) {
     PlaceSprite(number, piece.col, piece.row);
     FrameSprite(number);
     if (board->CheckWin() == 1) {
+        progress.RecordClear(*board);
         core::Trace("当前是第%d 关\n", board->level);
         winPanel.SetVisible(1);
     }

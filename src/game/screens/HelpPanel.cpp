@@ -2,8 +2,6 @@
 
 #include <string>
 
-#include "core/ProcessState.h"
-
 namespace game {
 
 HelpPanel::HelpPanel() {
@@ -22,12 +20,12 @@ void HelpPanel::RemoveFrom(scene::Element& parent) {
     parent.RemoveChild(&nextPageButton);
 }
 
-void HelpPanel::Load() {
-    pages.LoadImage(exeDir + "Graphic\\UI\\jies.bmp", 660, 54, 357, 396, kPageCount);
-    prevPageButton.Load(exeDir + "Graphic\\Button\\syy.bmp", 670, 470, 65, 10);
+void HelpPanel::Load(const std::string& gameFolder) {
+    pages.LoadImage(gameFolder + "Graphic\\UI\\jies.bmp", 660, 54, 357, 396, kPageCount);
+    prevPageButton.Load(gameFolder + "Graphic\\Button\\syy.bmp", 670, 470, 65, 10);
     prevPageButton.SetEnabled(false);
     nextPageButton.SetEnabled(true);
-    nextPageButton.Load(exeDir + "Graphic\\Button\\xyy.bmp", 770, 470, 65, 10);
+    nextPageButton.Load(gameFolder + "Graphic\\Button\\xyy.bmp", 770, 470, 65, 10);
 }
 
 bool HelpPanel::OnPress(int x, int y) {

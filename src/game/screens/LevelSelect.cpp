@@ -4,7 +4,6 @@
 #include <cassert>
 #include <string>
 
-#include "core/ProcessState.h"
 #include "game/screens/BoardScreen.h"
 #include "puzzle/Board.h"
 #include "puzzle/Geometry.h"
@@ -21,8 +20,8 @@ int RowOf(int level) {
     return (level - 1) % LevelSelect::kLevelsPerPage;
 }
 
-std::string BoardImage(const std::string& prefix, int level) {
-    return exeDir + "Graphic\\Board\\" + prefix + std::to_string(level) + ".bmp";
+std::string BoardImage(const std::string& gameFolder, const std::string& prefix, int level) {
+    return gameFolder + "Graphic\\Board\\" + prefix + std::to_string(level) + ".bmp";
 }
 
 } // namespace
@@ -69,26 +68,27 @@ int LevelSelect::LastPage() const {
     return std::min(byMaxLevel, kPageOfLastLevel);
 }
 
-void LevelSelect::BuildLevelSelect(puzzle::Board* newBoard, BoardScreen* newScreen) {
+void LevelSelect::BuildLevelSelect(puzzle::Board* newBoard, BoardScreen* newScreen,
+                                   const std::string& gameFolder) {
     board = newBoard;
     screen = newScreen;
-    LoadLevels();
-    passedMark.LoadImage(exeDir + "Graphic\\UI\\ytg.bmp", 0, 0, 48, 17, 1);
-    notPassedMark.LoadImage(exeDir + "Graphic\\UI\\wtg.bmp", 0, 0, 48, 17, 1);
-    prevListButton.Load(exeDir + "Graphic\\Button\\zsyy.bmp", 13, 24, 85, 42);
-    nextListButton.Load(exeDir + "Graphic\\Button\\zxyy.bmp", 183, 24, 85, 42);
-    rowLine.LoadImage(exeDir + "Graphic\\UI\\xian.bmp", 0, 0, 51, 1, 1);
+    LoadLevels(gameFolder);
+    passedMark.LoadImage(gameFolder + "Graphic\\UI\\ytg.bmp", 0, 0, 48, 17, 1);
+    notPassedMark.LoadImage(gameFolder + "Graphic\\UI\\wtg.bmp", 0, 0, 48, 17, 1);
+    prevListButton.Load(gameFolder + "Graphic\\Button\\zsyy.bmp", 13, 24, 85, 42);
+    nextListButton.Load(gameFolder + "Graphic\\Button\\zxyy.bmp", 183, 24, 85, 42);
+    rowLine.LoadImage(gameFolder + "Graphic\\UI\\xian.bmp", 0, 0, 51, 1, 1);
 }
 
-void LevelSelect::LoadLevels() {
+void LevelSelect::LoadLevels(const std::string& gameFolder) {
     for (int n = 1; n <= puzzle::kLevelCount; ++n) {
         widgets::Button& button = LevelButton(n);
-        button.Load(BoardImage("", n), 43, 98 + kRowSpacing * RowOf(n), 645, 30);
+        button.Load(BoardImage(gameFolder, "", n), 43, 98 + kRowSpacing * RowOf(n), 645, 30);
         button.SetVisible(0);
     }
     for (int n = 1; n <= puzzle::kLevelCount; ++n) {
         scene::Picture& name = LevelName(n);
-        name.LoadImage(BoardImage("s", n), 5, kListSpacing * RowOf(n), 62, 17, 1);
+        name.LoadImage(BoardImage(gameFolder, "s", n), 5, kListSpacing * RowOf(n), 62, 17, 1);
         name.SetVisible(0);
     }
     ShowPage(1);
@@ -158,9 +158,8 @@ void LevelSelect::OnPress(int x, int y) {
 void LevelSelect::OnRelease(int x, int y) {
     for (int n = FirstLevel(); n <= LastLevel(); ++n) {
         if (LevelButton(n).OnMouseUp(x, y)) {
-            board->LoadLevel(n);
             if (screen != nullptr) {
-                screen->ShowBoard();
+                screen->StartLevel(n);
             }
             return;
         }

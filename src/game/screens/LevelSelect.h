@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "scene/Element.h"
@@ -25,8 +26,9 @@ public:
     LevelSelect();
     ~LevelSelect() override;
 
-    // Keeps both pointers and loads every image; the page stays where it was.
-    void BuildLevelSelect(puzzle::Board* board, BoardScreen* screen);
+    // Keeps both pointers and loads every image from the game folder; the page stays where it
+    // was. A chosen level is started through the screen.
+    void BuildLevelSelect(puzzle::Board* board, BoardScreen* screen, const std::string& gameFolder);
 
     // The children, then a mark and a line for each listed level, read from the cleared table
     // on every frame.
@@ -57,7 +59,7 @@ private:
     void OnPress(int x, int y);
     void OnRelease(int x, int y);
     void OnMove(int x, int y);
-    void LoadLevels();
+    void LoadLevels(const std::string& gameFolder);
     void DrawRow(int level);
 
     puzzle::Board* board = nullptr;

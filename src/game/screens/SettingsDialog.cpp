@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string_view>
+#include <utility>
 
 #include "app/Application.h"
 #include "audio/SoundManager.h"
@@ -44,7 +45,7 @@ void PlayClick() {
 
 } // namespace
 
-SettingsDialog::SettingsDialog() : settingsPath(exeDir + "set.ini") {
+SettingsDialog::SettingsDialog(std::string settingsPath) : settingsPath(std::move(settingsPath)) {
     AddWidget(&soundKnob);
     AddWidget(&musicKnob);
     AddChild(&fullscreenTick);

@@ -22,8 +22,8 @@ public:
         int y1 = 0;
     };
 
-    // Reads the stored volume levels from set.ini in exeDir; loads no image.
-    SettingsDialog();
+    // Reads the stored volume levels from the settings file at `settingsPath`; loads no image.
+    explicit SettingsDialog(std::string settingsPath);
     ~SettingsDialog() override;
 
     // While visible, every event drags the knobs or the page, drives the buttons and the tick,

@@ -205,7 +205,7 @@ TEST_F(BoardScreenTest, WithoutAnyImageTheBoardStillPlays) {
 TEST_F(BoardScreenTest, NameEntryButtonsClickOnceAndStartTheReturnToTheMenu) {
     TempDir config;
     ScopedEnv xdg("XDG_CONFIG_HOME", config.Path());
-    ASSERT_EQ(app.Init("", 800, 600, exePath, "1", "227", "icon",
+    ASSERT_EQ(app.Init("", 800, 600, platform.ExecutablePath(), "1", "227", "icon",
                        "Software\\qelvo\\InstalledGame\\227", "Tovak Marudo", 108, 102),
               Application::InitResult::Run);
     WriteImages();
