@@ -93,6 +93,8 @@ public:
     core::TimerRegistry* Timers() const { return timerRegistry.get(); }
     platform::Platform& GetPlatform() const { return platform; }
     const std::vector<CharListener*>& CharListeners() const { return charListeners; }
+    // Not 0 while the window is shown and active: frames are drawn only then.
+    int Active() const { return active; }
 
     core::MouseEvent lastInput{};
     std::string commandLine;
@@ -127,6 +129,11 @@ private:
     int exitCode = 0;
     // The display failed after a switch; the window closed, and the program ends in failure.
     bool displayFailed = false;
+    // Frames are drawn only while not 0.
+    int active = 0;
+    // The client area Init was given.
+    int screenWidth = 800;
+    int screenHeight = 600;
 };
 
 } // namespace app

@@ -9,9 +9,5 @@ class Display;
 // The display of the moment, replaced at every display set-up; null before the first.
 extern gfx::Display* currentDisplay;
 
-extern int screenWidth;
-extern int screenHeight;
-// Frames are drawn only while not 0.
-extern int active;
 // 1 in a window, 0 full screen.
 extern int windowed;

@@ -16,8 +16,6 @@ namespace game {
 
 namespace {
 
-audio::MusicPlayer* currentMusic = nullptr;
-
 constexpr int kLeaderboardRows = 10;
 constexpr int kLeaderboardColumns = 2;
 
@@ -54,7 +52,6 @@ void GameApplication::LoadTitleBarButtons(widgets::WindowFrame& frame) const {
 GameApplication::~GameApplication() {
     board.reset();
     musicPlayer.reset();
-    currentMusic = nullptr;
     DestroySoundManager();
     // The screens are members and die before the Application part, which still walks its
     // children when it releases the display; the return button dies before the board screen
@@ -63,10 +60,6 @@ GameApplication::~GameApplication() {
     RemoveChild(&loadingPicture);
     RemoveChild(&mainFrame);
     RemoveChild(&boardFrame);
-}
-
-audio::MusicPlayer* GameApplication::CurrentMusic() {
-    return currentMusic;
 }
 
 void GameApplication::BuildSceneTree() {
@@ -125,9 +118,7 @@ void GameApplication::OnGraphNotify() {
 
 void GameApplication::ReplaceMusicPlayer() {
     musicPlayer.reset();
-    currentMusic = nullptr;
     musicPlayer = std::make_unique<audio::MusicPlayer>(folders.Game());
-    currentMusic = musicPlayer.get();
 }
 
 void GameApplication::PlayMenuMusic() {

@@ -44,9 +44,6 @@ public:
     // Board screen to main menu.
     void ReturnToMenu();
 
-    // The process-wide music player of the moment, or null.
-    static audio::MusicPlayer* CurrentMusic();
-
     // What the tests look at.
     std::int32_t screenState = kMainMenu;
     std::int32_t savedState = kMainMenu;

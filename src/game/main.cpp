@@ -19,8 +19,6 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         commandLine += (i > 1 ? " " : "") + std::string(argv[i]);
     }
-    screenWidth = 800;
-    screenHeight = 600;
 
     platform::SdlPlatform platform;
     // The end of a track is noticed on the audio thread and handled on the main thread.

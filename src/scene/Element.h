@@ -8,6 +8,10 @@
 
 namespace scene {
 
+// The screen every scene is laid out on: a root element's clip stops at its edges.
+constexpr int kScreenWidth = 800;
+constexpr int kScreenHeight = 600;
+
 // A node of the scene tree: a position relative to its parent, a size, the clip that says where
 // its visible part lands on the back buffer, visibility, a z key, alpha and z-ordered children.
 // A plain element draws nothing; screens and groups are elements, and every drawable kind

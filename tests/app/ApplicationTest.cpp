@@ -51,12 +51,10 @@ protected:
         setenv("XDG_CONFIG_HOME", config.Path().c_str(), 1);
         app = std::make_unique<RecordingApplication>(platform, folders);
         windowed = 1;
-        active = 0;
     }
     ~ApplicationTest() override {
         app.reset();
         windowed = 1;
-        active = 0;
         setenv("XDG_CONFIG_HOME", savedConfig.c_str(), 1);
     }
 
@@ -126,15 +124,15 @@ TEST_F(ApplicationTest, FullScreenWishIsForgottenAtStart) {
 TEST_F(ApplicationTest, ActivationAndMinimisingDecideWhetherFramesAreDrawn) {
     Start();
     Send(WM_SIZE, SIZE_RESTORED);
-    EXPECT_EQ(active, 1);
+    EXPECT_EQ(app->Active(), 1);
     Send(WM_SIZE, SIZE_MINIMIZED);
-    EXPECT_EQ(active, 0);
+    EXPECT_EQ(app->Active(), 0);
     Send(WM_ACTIVATE, WA_CLICKACTIVE);
-    EXPECT_EQ(active, 1);
+    EXPECT_EQ(app->Active(), 1);
 
     const int frames = platform.window.presenter.presentCount;
     Send(WM_ACTIVATE, WA_INACTIVE);
-    EXPECT_EQ(active, 0);
+    EXPECT_EQ(app->Active(), 0);
     EXPECT_EQ(app->deactivations, 1);
     EXPECT_EQ(platform.window.presenter.presentCount, frames + 1) << "one frame on deactivation";
 

@@ -42,9 +42,8 @@ HRESULT FrameRecorder::Present(const std::uint16_t* pixels, int width, int heigh
     return result;
 }
 
-GameFixture::GameFixture() : savedWindowed(windowed), savedActive(active) {
+GameFixture::GameFixture() : savedWindowed(windowed) {
     windowed = 1;
-    active = 0;
     WriteImages();
     CopyLevels();
     folder.Write("set.ini", "[board]\nmaxboard=267\n"
@@ -67,7 +66,6 @@ GameFixture::~GameFixture() {
     }
     MediaPlayer::SetBackend(nullptr);
     windowed = savedWindowed;
-    active = savedActive;
 }
 
 namespace {

@@ -147,7 +147,6 @@ private:
 
     std::map<std::string, std::uint16_t, std::less<>> colours;
     int savedWindowed;
-    int savedActive;
 };
 
 } // namespace gametest
