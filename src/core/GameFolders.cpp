@@ -38,8 +38,10 @@ bool MakeFolder(const fs::path& folder) {
         !MakeFolder(folder.parent_path())) {
         return false;
     }
-    return ::mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST ? fs::is_directory(folder, error)
-                                                                 : false;
+    if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
+        return false;
+    }
+    return fs::is_directory(folder, error);
 }
 
 // A player's folder without set.ini gets the game folder's. An existing one, whatever it holds
