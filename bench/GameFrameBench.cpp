@@ -26,9 +26,9 @@
 #include "core/ProcessState.h"
 #include "game/GameApplication.h"
 #include "game/GameContext.h"
+#include "platform/Event.h"
 #include "platform/HeadlessPlatform.h"
 #include "platform/MemoryAudioBackend.h"
-#include "platform/Messages.h"
 #include "puzzle/Board.h"
 #include "puzzle/Solver.h"
 
@@ -39,6 +39,8 @@ using namespace widgets;
 using namespace audio;
 using namespace puzzle;
 using namespace game;
+using platform::Event;
+using platform::MouseAction;
 
 namespace {
 
@@ -142,7 +144,7 @@ public:
     }
     ~BenchGame() {
         if (platform.window.Exists()) {
-            game->PostMessage(WM_CLOSE, 0, 0);
+            game->PostEvent(Event::Of(platform::EventKind::Close));
             game->DispatchMessages();
         }
         game.reset();
@@ -157,8 +159,8 @@ public:
     }
 
     void Click(int x, int y) {
-        Send(WM_LBUTTONDOWN, MakeLParam(x, y));
-        Send(WM_LBUTTONUP, MakeLParam(x, y));
+        Send(Event::Mouse(MouseAction::LeftDown, x, y));
+        Send(Event::Mouse(MouseAction::LeftUp, x, y));
     }
     void Click(const Element& target) {
         Click(target.screenX + target.width / 2, target.screenY + target.height / 2);
@@ -180,8 +182,8 @@ public:
     GameApplication& Game() { return *game; }
 
 private:
-    void Send(UINT message, LPARAM lParam) {
-        game->PostMessage(message, 0, lParam);
+    void Send(const Event& event) {
+        game->PostEvent(event);
         game->DispatchMessages();
     }
 
@@ -201,7 +203,7 @@ struct Row {
 // Times `frames` calls of RenderFrame after a short warm-up; empty when a frame fails.
 std::vector<double> TimeFrames(GameApplication& game, int frames) {
     for (int i = 0; i < 20; ++i) {
-        if (game.RenderFrame() != S_OK) {
+        if (game.RenderFrame() != gfx::PresentResult::Ok) {
             return {};
         }
     }
@@ -209,9 +211,9 @@ std::vector<double> TimeFrames(GameApplication& game, int frames) {
     samples.reserve(static_cast<std::size_t>(frames));
     for (int i = 0; i < frames; ++i) {
         const Clock::time_point start = Clock::now();
-        const HRESULT result = game.RenderFrame();
+        const gfx::PresentResult result = game.RenderFrame();
         samples.push_back(MillisecondsSince(start));
-        if (result != S_OK) {
+        if (result != gfx::PresentResult::Ok) {
             return {};
         }
     }
@@ -282,7 +284,7 @@ bool TimeLoading(BenchGame& bench, int rebuilds, std::vector<Row>& rows) {
     std::vector<double> samples;
     for (int i = 0; i < rebuilds * 2; ++i) {
         const Clock::time_point begin = Clock::now();
-        bench.Game().SendMessage(WM_COMMAND, kCommandToggleFullScreen, 0);
+        bench.Game().SendEvent(Event::Command(platform::CommandId::ToggleFullScreen));
         samples.push_back(MillisecondsSince(begin));
     }
     rows.push_back({"LoadScreens: rebuild (Alt+Enter)", SpreadOf(samples), 150, true});

@@ -155,7 +155,8 @@ void BM_LoadBitmap800x600x24(benchmark::State& state) {
     display.SetUpWindowed(800, 600);
     for (auto _ : state) {
         std::unique_ptr<Surface> surface;
-        if (FAILED(display.CreateSurfaceFromBitmap(surface, file.string(), 800, 600))) {
+        if (display.CreateSurfaceFromBitmap(surface, file.string(), 800, 600) !=
+            gfx::SurfaceResult::Ok) {
             state.SkipWithError("bitmap not loaded");
             break;
         }

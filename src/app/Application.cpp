@@ -31,6 +31,23 @@ Application* theApplication = nullptr;
 constexpr const char* kCaption = "DirectDraw Sample";
 constexpr std::uint32_t kKeyboardPollMs = 8;
 
+// The game's input code of a mouse action.
+std::uint32_t MouseCode(platform::MouseAction action) {
+    switch (action) {
+    case platform::MouseAction::Move:
+        return core::kMouseMove;
+    case platform::MouseAction::LeftDown:
+        return core::kMouseLeftDown;
+    case platform::MouseAction::LeftUp:
+        return core::kMouseLeftUp;
+    case platform::MouseAction::RightDown:
+        return core::kMouseRightDown;
+    case platform::MouseAction::RightUp:
+        return core::kMouseRightUp;
+    }
+    return core::kMouseMove;
+}
+
 } // namespace
 
 Application::Application(platform::Platform& platform, const core::GameFolders& folders)
@@ -80,7 +97,7 @@ Application::InitResult Application::Init(const std::string& line, int width, in
     timerRegistry = std::make_unique<core::TimerRegistry>(
         platform.Timers(),
         [&queue = platform.Queue()](std::uint32_t id) {
-            queue.Post({WM_TIMERFIRED, id, 0});
+            queue.Post(platform::Event::TimerFired(id));
         },
         [this](const std::string& name) { OnTimerEvent(name); });
     if (platform::Settings::ReadNumber(folders.SettingsFile(), "set", "fullscreen", "0") == 1) {
@@ -127,7 +144,7 @@ bool Application::StartRunning() {
         OnInput(&lastInput);
     });
     platform.GetWindow().StartTimer(kKeyboardPollMs);
-    if (FAILED(SetUpDisplay())) {
+    if (!SetUpDisplay()) {
         platform.GetWindow().ShowMessageBox("DirectDraw init failed. The sample will now exit. ",
                                             kCaption);
         return false;
@@ -140,55 +157,92 @@ int Application::Run() {
         return kExitFailure;
     }
     for (;;) {
-        if (!DispatchMessages()) {
+        switch (RunTurn()) {
+        case Turn::Quit:
             return ExitCode();
-        }
-        if (active == 0) {
-            platform.GetWindow().WaitForEvent();
-            continue;
-        }
-        if (FAILED(FrameStep())) {
-            TearDownDisplay();
-            platform.GetWindow().ShowMessageBox(
-                "Displaying the next frame failed. The sample will now exit. ", kCaption);
+        case Turn::Failed:
             return kExitFailure;
+        case Turn::Continue:
+            break;
         }
     }
+}
+
+Application::Turn Application::RunTurn() {
+    if (!DispatchMessages()) {
+        return Turn::Quit;
+    }
+    platform::Window& window = platform.GetWindow();
+    if (active == 0) {
+        // Minimised or in the background: nothing is drawn until the window is active again,
+        // and then the whole frame is drawn whatever changed.
+        window.WaitForEvent(RedrawTracker::kLongestSleep);
+        wasActive = false;
+        return Turn::Continue;
+    }
+    if (!wasActive) {
+        redraw.Invalidate();
+        wasActive = true;
+    }
+    if (!FrameDue()) {
+        window.WaitForEvent(redraw.SleepTime());
+        return Turn::Continue;
+    }
+    if (!FrameStep()) {
+        TearDownDisplay();
+        window.ShowMessageBox("Displaying the next frame failed. The sample will now exit. ",
+                              kCaption);
+        return Turn::Failed;
+    }
+    return Turn::Continue;
+}
+
+bool Application::FrameDue() const {
+    // The presenter wants a frame after it was exposed, lost its device or saw the display mode
+    // change; the last two are acted on when a frame is presented.
+    return redraw.FrameDue() || platform.GetWindow().GetPresenter().NeedsFrame();
+}
+
+void Application::OnSceneChange(scene::SceneChange change) {
+    redraw.Report(change);
 }
 
 bool Application::DispatchMessages() {
     platform.GetWindow().PumpEvents();
-    Message message;
-    while (platform.Queue().TryTake(message)) {
-        if (message.message == WM_QUIT) {
-            exitCode = static_cast<int>(message.wParam);
+    platform::Event event;
+    while (platform.Queue().TryTake(event)) {
+        if (event.kind == platform::EventKind::Quit) {
+            exitCode = event.quitCode;
             return false;
         }
-        WindowProc(message.message, message.wParam, message.lParam);
+        SendEvent(event);
     }
     return true;
 }
 
-void Application::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    platform.Queue().Post({message, wParam, lParam});
+void Application::PostEvent(const platform::Event& event) {
+    platform.Queue().Post(event);
 }
 
-LRESULT Application::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    return WindowProc(message, wParam, lParam);
-}
-
-HRESULT Application::RenderFrame() {
+gfx::PresentResult Application::RenderFrame() {
     if (!display) {
-        return E_POINTER;
+        return gfx::PresentResult::NoBackBuffer;
     }
     display->ClearBackBuffer(0);
+    redraw.BeginFrame();
     Draw();
-    return display->Present();
+    redraw.EndFrame();
+    const gfx::PresentResult result = display->Present();
+    if (result != gfx::PresentResult::Ok) {
+        // Not on the screen: the frame is still due.
+        redraw.Invalidate();
+    }
+    return result;
 }
 
 int Application::RenderOnce() {
-    if (RenderFrame() == DDERR_SURFACELOST) {
-        if (SUCCEEDED(display->RestoreAllSurfaces())) {
+    if (RenderFrame() == gfx::PresentResult::SurfaceLost) {
+        if (display->RestoreAllSurfaces()) {
             RestoreSurfaces();
         }
         RenderFrame();
@@ -196,23 +250,23 @@ int Application::RenderOnce() {
     return 0;
 }
 
-HRESULT Application::FrameStep() {
-    const HRESULT result = RenderFrame();
-    if (SUCCEEDED(result)) {
-        return S_OK;
-    }
-    if (result == DDERR_SURFACELOST) {
-        if (SUCCEEDED(display->RestoreAllSurfaces())) {
+bool Application::FrameStep() {
+    switch (RenderFrame()) {
+    case gfx::PresentResult::Ok:
+        return true;
+    case gfx::PresentResult::SurfaceLost:
+        if (display->RestoreAllSurfaces()) {
             RestoreSurfaces();
         }
-        return S_OK;
-    }
-    if (result == DDERR_WRONGMODE) {
+        return true;
+    case gfx::PresentResult::WrongMode:
         // The desktop's display mode changed: build the display again in the same mode.
         TearDownDisplay();
         return SetUpDisplay();
+    case gfx::PresentResult::NoBackBuffer:
+        break;
     }
-    return result;
+    return false;
 }
 
 void Application::TearDownDisplay() {
@@ -221,7 +275,7 @@ void Application::TearDownDisplay() {
     currentDisplay = nullptr;
 }
 
-HRESULT Application::SetUpDisplay() {
+bool Application::SetUpDisplay() {
     gfx::ImageCache::Instance().ClearImageCache();
     ReleaseSurfaces();
     charListeners.clear();
@@ -229,19 +283,18 @@ HRESULT Application::SetUpDisplay() {
     display = std::make_unique<gfx::Display>(platform.GetWindow().GetPresenter());
     currentDisplay = display.get();
     if (windowed) {
-        if (const HRESULT result = display->SetUpWindowed(screenWidth, screenHeight);
-            FAILED(result)) {
-            return result;
+        if (!display->SetUpWindowed(screenWidth, screenHeight)) {
+            return false;
         }
-    } else if (const HRESULT result = display->SetUpFullScreen(screenWidth, screenHeight, 16);
-               FAILED(result)) {
+    } else if (!display->SetUpFullScreen(screenWidth, screenHeight, 16)) {
         platform.GetWindow().ShowMessageBox("This display card does not support 640x480x8. ",
                                             kCaption);
-        return result;
+        return false;
     }
     ResetSoundManager();
     OnDisplayReady();
-    return S_OK;
+    redraw.Invalidate();
+    return true;
 }
 
 void Application::BroadcastChar(int code) {
@@ -275,99 +328,61 @@ void Application::KillAllTimers() {
     }
 }
 
-LRESULT Application::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_DESTROY:
-        OnDestroy();
-        return 0;
-    case WM_MOVE:
-        if (display) {
-            display->UpdateBounds();
-        }
-        return 0;
-    case WM_SIZE:
-        active = (wParam == SIZE_MINIMIZED || wParam == SIZE_MAXHIDE) ? 0 : 1;
-        if (display) {
-            display->UpdateBounds();
-        }
+bool Application::SendEvent(const platform::Event& event) {
+    using platform::EventKind;
+    switch (event.kind) {
+    case EventKind::Quit:
+        break; // only the loop acts on it
+    case EventKind::Close:
+        OnClose();
         break;
-    case WM_ACTIVATE:
-        OnActivate(wParam);
+    case EventKind::Moved:
+        OnMoved();
         break;
-    case WM_PAINT:
-        if (display) {
-            RenderOnce();
-        }
+    case EventKind::Minimized:
+    case EventKind::Restored:
+        OnShown(event.kind == EventKind::Restored);
         break;
-    case WM_SETCURSOR:
-        if (!windowed) {
-            return 1;
-        }
+    case EventKind::Activated:
+    case EventKind::Deactivated:
+        OnActivate(event.kind == EventKind::Activated);
         break;
-    case WM_GETMINMAXINFO:
-        return 0;
-    case WM_CHAR:
-        BroadcastChar(static_cast<int>(wParam));
+    case EventKind::Paint:
+        OnPaint();
         break;
-    case WM_COMMAND:
-        OnCommand(wParam);
+    case EventKind::SetCursor:
+        return !windowed;
+    case EventKind::Char:
+        BroadcastChar(event.character);
         break;
-    case WM_SYSCOMMAND:
-        return OnSysCommand(message, wParam, lParam);
-    case WM_TIMER:
-        if (keyboard) {
-            keyboard->Poll();
-        }
+    case EventKind::Command:
+        OnCommand(event.command);
         break;
-    case WM_MOUSEMOVE:
-        OnMouse(core::kMouseMove, lParam);
+    case EventKind::FrameCommand:
+        return OnFrameCommand(event.frame);
+    case EventKind::PollKeyboard:
+        OnPollKeyboard();
         break;
-    case WM_LBUTTONDOWN:
-        OnMouse(core::kMouseLeftDown, lParam);
+    case EventKind::Mouse:
+        OnMouse(event);
         break;
-    case WM_LBUTTONUP:
-        OnMouse(core::kMouseLeftUp, lParam);
-        break;
-    case WM_RBUTTONDOWN:
-        OnMouse(core::kMouseRightDown, lParam);
-        break;
-    case WM_RBUTTONUP:
-        OnMouse(core::kMouseRightUp, lParam);
-        break;
-    case WM_QUERYNEWPALETTE:
-        if (display) {
-            display->SetPrimaryPalette(display->PrimaryPalette());
-        }
-        break;
-    case WM_GRAPHNOTIFY:
+    case EventKind::PlaybackEnded:
         OnGraphNotify();
         break;
-    case WM_TIMERFIRED:
-        if (timerRegistry) {
-            timerRegistry->HandleFiring(static_cast<std::uint32_t>(wParam));
-        }
-        return 0;
-    default:
+    case EventKind::TimerFired:
+        OnTimerFired(event.timerId);
         break;
     }
-    return DefaultWindowProc(message, wParam, lParam);
+    return false;
 }
 
-LRESULT Application::DefaultWindowProc(UINT message, WPARAM wParam, LPARAM) {
+void Application::OnClose() {
     platform::Window& window = platform.GetWindow();
-    if (message == WM_CLOSE && window.Exists()) {
+    if (window.Exists()) {
         // The window is torn down while it still exists, then goes.
-        WindowProc(WM_DESTROY, 0, 0);
+        OnDestroy();
         window.Destroy();
-    } else if (message == WM_SYSCOMMAND) {
-        const WPARAM command = wParam & ~WPARAM{0xF};
-        if (command == SC_MOVE) {
-            window.RunMoveLoop();
-        } else if (command == SC_MINIMIZE) {
-            window.Minimize();
-        }
     }
-    return 0;
 }
 
 void Application::OnDestroy() {
@@ -376,62 +391,88 @@ void Application::OnDestroy() {
     timerRegistry.reset();
     keyboard.reset();
     DestroySoundManager();
-    PostMessage(WM_QUIT, 0, 0);
+    PostEvent(platform::Event::Quit(0));
 }
 
-void Application::OnActivate(WPARAM wParam) {
-    if (wParam != WA_INACTIVE) {
+void Application::OnMoved() {
+    if (display) {
+        display->UpdateBounds();
+    }
+}
+
+void Application::OnShown(bool shown) {
+    active = shown ? 1 : 0;
+    OnMoved();
+}
+
+void Application::OnActivate(bool activated) {
+    if (activated) {
         if (keyboard) {
             keyboard->Reacquire();
         }
-        if (wParam == WA_ACTIVE || wParam == WA_CLICKACTIVE) {
-            active = 1;
-        }
+        active = 1;
         return;
     }
     active = 0;
     OnDeactivate();
+    OnPaint();
+}
+
+void Application::OnPaint() {
     if (display) {
         RenderOnce();
     }
 }
 
-void Application::OnCommand(WPARAM id) {
-    if (id == kCommandToggleFullScreen) {
+void Application::OnCommand(platform::CommandId id) {
+    if (id == platform::CommandId::ToggleFullScreen) {
         windowed = windowed ? 0 : 1;
         platform::Settings::WriteString(folders.SettingsFile(), "set", "fullscreen",
                                         windowed ? "0" : "1");
-        SetUpDisplayForCommand();
-    } else if (id == kCommandFullScreen || id == kCommandWindowed) {
-        SetUpDisplayForCommand();
     }
+    SetUpDisplayForCommand();
 }
 
 void Application::SetUpDisplayForCommand() {
-    if (FAILED(SetUpDisplay())) {
+    if (!SetUpDisplay()) {
         TearDownDisplay();
         platform.GetWindow().ShowMessageBox("InitDirectDraw() failed. The sample will now exit. ",
                                             kCaption);
         displayFailed = true;
-        PostMessage(WM_CLOSE, 0, 0);
+        PostEvent(platform::Event::Of(platform::EventKind::Close));
     }
 }
 
-LRESULT Application::OnSysCommand(UINT message, WPARAM wParam, LPARAM lParam) {
-    const WPARAM command = wParam & ~WPARAM{0xF};
-    const bool framing = command == SC_SIZE || command == SC_MOVE || command == SC_MAXIMIZE ||
-                         command == SC_MONITORPOWER;
-    if (framing && !windowed) {
-        return 1; // full screen: the window neither moves nor changes size
+bool Application::OnFrameCommand(platform::FrameCommand command) {
+    using platform::FrameCommand;
+    if (command != FrameCommand::Minimize && !windowed) {
+        return true; // full screen: the window neither moves nor changes size
     }
-    return DefaultWindowProc(message, wParam, lParam);
+    if (command == FrameCommand::Move) {
+        platform.GetWindow().RunMoveLoop();
+    } else if (command == FrameCommand::Minimize) {
+        platform.GetWindow().Minimize();
+    }
+    return false;
 }
 
-void Application::OnMouse(std::uint32_t code, LPARAM lParam) {
+void Application::OnPollKeyboard() {
+    if (keyboard) {
+        keyboard->Poll();
+    }
+}
+
+void Application::OnMouse(const platform::Event& event) {
     // Client coordinates as unsigned 16-bit values: left of the window is near 65535.
-    lastInput = {code, static_cast<std::uint32_t>(lParam & 0xFFFF),
-                 static_cast<std::uint32_t>((lParam >> 16) & 0xFFFF)};
+    lastInput = {MouseCode(event.mouse), static_cast<std::uint16_t>(event.x),
+                 static_cast<std::uint16_t>(event.y)};
     OnInput(&lastInput);
+}
+
+void Application::OnTimerFired(std::uint32_t id) {
+    if (timerRegistry) {
+        timerRegistry->HandleFiring(id);
+    }
 }
 
 } // namespace app

@@ -5,9 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "app/RedrawTracker.h"
 #include "core/MouseEvent.h"
-#include "platform/HResult.h"
-#include "platform/Messages.h"
+#include "gfx/PresentResult.h"
+#include "platform/Event.h"
 #include "scene/Element.h"
 
 namespace platform {
@@ -27,7 +28,7 @@ namespace app {
 class CharListener;
 
 // The root of the scene tree and owner of the window, the display, the timers and the keyboard:
-// one per process. It runs the main loop, turns window messages into the game's input and draws
+// one per process. It runs the main loop, turns the window's events into the game's input and draws
 // a frame whenever nothing else waits. The game derives from it.
 class Application : public scene::Element {
 public:
@@ -48,12 +49,21 @@ public:
                     const std::string& gameId, const std::string& gameIcon,
                     const std::string& installKey, const std::string& title, int iconId,
                     int acceleratorId);
-    // Runs the main loop; returns the exit code: WM_QUIT's, or kExitFailure when the display
+    // Runs the main loop; returns the exit code: the Quit event's, or kExitFailure when the display
     // could not be set up or stopped showing frames.
     int Run();
     // What Run does before its loop: the keyboard, its poll timer and the display. False when
     // the display cannot be set up (the player has been told).
     bool StartRunning();
+
+    // How a turn of the loop ended: go on, a Quit event was taken, or the display stopped showing
+    // frames (the window is gone and the player has been told).
+    enum class Turn { Continue, Quit, Failed };
+    // One turn of the loop: handles every waiting message, then draws a frame if one is due, or
+    // else sleeps until an event, a posted message or the end of the sleep the scene allows.
+    Turn RunTurn();
+    // Whether the scene changed since the last frame, or the screen needs one anyway.
+    bool FrameDue() const;
 
     // Called at the end of every successful display set-up: (re)load every image.
     virtual void OnDisplayReady() = 0;
@@ -69,21 +79,24 @@ public:
     void KillTimer(const std::string& name);
     void KillAllTimers();
 
-    // One frame: clear, draw the tree, present.
-    HRESULT RenderFrame();
+    // One frame: clear, draw the tree, present; drawn whether or not one is due.
+    gfx::PresentResult RenderFrame();
     // One frame, and one more after restoring lost surfaces.
     int RenderOnce();
     // One frame with the recovery of lost surfaces and changed display modes.
-    HRESULT FrameStep();
-    // Sets the display up again for the current windowed flag; 0 or the failure.
-    HRESULT SetUpDisplay();
+    // False when the display had to be set up again and could not be.
+    bool FrameStep();
+    // Sets the display up again for the current windowed flag; false when it cannot be.
+    bool SetUpDisplay();
 
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
-    void PostMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT SendMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    // Handles every message waiting now. False once WM_QUIT was taken; its code is kept.
+    // Queues the event for the next dispatch; any thread may post.
+    void PostEvent(const platform::Event& event);
+    // Handles the event now. True when full screen kept the window's own handling from running:
+    // a frame command that would move or size the window, or a cursor request.
+    bool SendEvent(const platform::Event& event);
+    // Handles every event waiting now. False once a Quit was taken; its code is kept.
     bool DispatchMessages();
-    // WM_QUIT's code, or kExitFailure once the display failed after a switch.
+    // The Quit event's code, or kExitFailure once the display failed after a switch.
     int ExitCode() const { return displayFailed ? kExitFailure : exitCode; }
 
     static Application* Instance();
@@ -106,14 +119,21 @@ protected:
     virtual void DestroySoundManager() {}
     // The music player's notification arrived.
     virtual void OnGraphNotify() {}
+    // Every change of the scene below reaches the root here.
+    void OnSceneChange(scene::SceneChange change) override;
 
 private:
-    LRESULT DefaultWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnClose();
     void OnDestroy();
-    void OnActivate(WPARAM wParam);
-    void OnCommand(WPARAM id);
-    LRESULT OnSysCommand(UINT message, WPARAM wParam, LPARAM lParam);
-    void OnMouse(std::uint32_t code, LPARAM lParam);
+    void OnMoved();
+    void OnShown(bool shown);
+    void OnActivate(bool activated);
+    void OnPaint();
+    void OnCommand(platform::CommandId id);
+    bool OnFrameCommand(platform::FrameCommand command);
+    void OnPollKeyboard();
+    void OnMouse(const platform::Event& event);
+    void OnTimerFired(std::uint32_t id);
     void SetUpDisplayForCommand();
     void LoadCursorAndIcon();
     void TearDownDisplay();
@@ -129,6 +149,9 @@ private:
     int exitCode = 0;
     // The display failed after a switch; the window closed, and the program ends in failure.
     bool displayFailed = false;
+    RedrawTracker redraw;
+    // The window was active at the last turn of the loop.
+    bool wasActive = false;
     // Frames are drawn only while not 0.
     int active = 0;
     // The client area Init was given.

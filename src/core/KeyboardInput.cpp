@@ -46,26 +46,21 @@ KeyboardInput::~KeyboardInput() {
     }
 }
 
-HRESULT KeyboardInput::Poll() {
+void KeyboardInput::Poll() {
     if (device == nullptr) {
-        return S_OK;
+        return;
     }
     platform::KeyRecord records[platform::KeyBuffer::kCapacity];
     for (int read = 0; read < kMaxReads; ++read) {
         std::uint32_t count = platform::KeyBuffer::kCapacity;
-        if (device->GetDeviceData(records, count) == platform::DI_OK) {
+        if (device->GetDeviceData(records, count) == platform::KeyReadResult::Ok) {
             Deliver(records, count);
-            return S_OK;
+            return;
         }
-        const HRESULT acquired = device->Acquire();
-        if (FAILED(acquired)) {
-            return acquired;
-        }
-        if (acquired != platform::DI_NOEFFECT) {
-            return S_OK; // freshly acquired: nothing buffered yet
+        if (device->Acquire() == platform::AcquireResult::Acquired) {
+            return; // freshly acquired: nothing buffered yet
         }
     }
-    return S_OK;
 }
 
 void KeyboardInput::Reacquire() {

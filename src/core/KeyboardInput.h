@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <functional>
 
-#include "platform/HResult.h"
 #include "platform/KeyBuffer.h"
 
 namespace core {
@@ -20,9 +19,8 @@ public:
     KeyboardInput& operator=(const KeyboardInput&) = delete;
 
     // Reads the waiting records and reports each key change to onKey, in order. When the read
-    // fails or overflowed, that read's records are dropped and the device is acquired again;
-    // the acquisition's error is returned if it fails. 0 otherwise.
-    HRESULT Poll();
+    // fails or overflowed, that read's records are dropped and the device is acquired again.
+    void Poll();
     // The window became active again.
     void Reacquire();
 

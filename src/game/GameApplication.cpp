@@ -466,7 +466,7 @@ void GameApplication::OnMouseUp(int x, int y) {
             settingsDialog.ShowSettings(!settingsDialog.visible);
             mainFrame.SetAlpha(255);
         } else if (leaveButton.OnMouseUp(x, y)) {
-            PostMessage(WM_CLOSE, 0, 0);
+            PostEvent(platform::Event::Of(platform::EventKind::Close));
         } else if (leaderboardButton.OnMouseUp(x, y)) {
             if (leaderboardTable.visible) {
                 leaderboardTable.SetVisible(0);

@@ -2,7 +2,7 @@
 #include "audio/MediaPlayer.h"
 #include "core/ProcessState.h"
 #include "game/GameApplication.h"
-#include "platform/Messages.h"
+#include "platform/Event.h"
 #include "platform/SdlMixerAudioBackend.h"
 #include "platform/SdlPlatform.h"
 
@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
     platform::SdlPlatform platform;
     // The end of a track is noticed on the audio thread and handled on the main thread.
     platform::SdlMixerAudioBackend audio([&platform] {
-        platform.Queue().Post({WM_GRAPHNOTIFY, 0, 0});
+        platform.Queue().Post(platform::Event::Of(platform::EventKind::PlaybackEnded));
     });
     MediaPlayer::SetBackend(&audio);
 

@@ -33,98 +33,98 @@ std::uint32_t Display::MemoryCaps(int width, int height) const {
                                                                        : DDSCAPS_SYSTEMMEMORY;
 }
 
-HRESULT Display::CreateBackBuffer(int width, int height) {
-    if (FAILED(
-            backBuffer.Create(width, height, DDSCAPS_OFFSCREENPLAIN | MemoryCaps(width, height)))) {
-        return E_FAIL;
-    }
-    return S_OK;
+bool Display::CreateBackBuffer(int width, int height) {
+    return backBuffer.Create(width, height, DDSCAPS_OFFSCREENPLAIN | MemoryCaps(width, height)) ==
+           SurfaceResult::Ok;
 }
 
-HRESULT Display::SetUpWindowed(int width, int height) {
+bool Display::SetUpWindowed(int width, int height) {
     Release();
     if (!presenter.Open(false, width, height)) {
-        return E_FAIL;
+        return false;
     }
     created = true;
     hasPrimary = true;
-    if (FAILED(CreateBackBuffer(width, height))) {
-        return E_FAIL;
+    if (!CreateBackBuffer(width, height)) {
+        return false;
     }
     windowed = 1;
-    return UpdateBounds();
+    UpdateBounds();
+    return true;
 }
 
-HRESULT Display::SetUpFullScreen(int width, int height, int bitDepth) {
+bool Display::SetUpFullScreen(int width, int height, int bitDepth) {
     Release();
     // Every surface is RGB565; no other depth can be shown.
     if (bitDepth != 16 || !presenter.Open(true, width, height)) {
-        return E_FAIL;
+        return false;
     }
     created = true;
     hasPrimary = true;
-    if (FAILED(CreateBackBuffer(width, height))) {
-        return E_FAIL;
+    if (!CreateBackBuffer(width, height)) {
+        return false;
     }
     windowed = 0;
-    return UpdateBounds();
+    UpdateBounds();
+    return true;
 }
 
-HRESULT Display::UpdateBounds() {
+void Display::UpdateBounds() {
     bounds = windowed ? presenter.ClientBounds()
                       : platform::Rect{0, 0, presenter.ScreenWidth(), presenter.ScreenHeight()};
-    return S_OK;
 }
 
-HRESULT Display::ClearBackBuffer(std::uint32_t pixel) {
+SurfaceResult Display::ClearBackBuffer(std::uint32_t pixel) {
     if (!backBuffer.IsCreated()) {
-        return E_POINTER;
+        return SurfaceResult::NotCreated;
     }
     const auto value = static_cast<std::uint16_t>(pixel);
     for (int y = 0; y < backBuffer.Height(); ++y) {
         std::uint16_t* row = backBuffer.WritableRow(y);
         std::fill(row, row + backBuffer.Width(), value);
     }
-    return S_OK;
+    return SurfaceResult::Ok;
 }
 
-HRESULT Display::Present() {
+PresentResult Display::Present() {
     if (!hasPrimary && !backBuffer.IsCreated()) {
-        return E_POINTER;
+        return PresentResult::NoBackBuffer;
     }
     for (;;) {
-        const HRESULT result =
-            presenter.Present(backBuffer.Pixels(), backBuffer.Width(), backBuffer.Height(),
-                              backBuffer.Description().pitch);
-        if (result == DDERR_WASSTILLDRAWING) {
+        switch (presenter.Present(backBuffer.Pixels(), backBuffer.Width(), backBuffer.Height(),
+                                  backBuffer.Description().pitch)) {
+        case platform::PresentStatus::Shown:
+            return PresentResult::Ok;
+        case platform::PresentStatus::StillDrawing:
             continue;
-        }
-        if (result == DDERR_SURFACELOST) {
+        case platform::PresentStatus::SurfaceLost:
             presenter.Restore();
             backBuffer.Restore();
+            return PresentResult::SurfaceLost;
+        case platform::PresentStatus::WrongMode:
+            return PresentResult::WrongMode;
         }
-        return result;
     }
 }
 
-HRESULT Display::BlitKeyed(int x, int y, Surface* source, const platform::Rect* rect) {
+SurfaceResult Display::BlitKeyed(int x, int y, Surface* source, const platform::Rect* rect) {
     if (source == nullptr) {
-        return E_INVALIDARG;
+        return SurfaceResult::InvalidArgument;
     }
     if (!backBuffer.IsCreated() || !source->IsCreated()) {
-        return E_POINTER;
+        return SurfaceResult::NotCreated;
     }
     platform::Rect area =
         rect != nullptr ? *rect : platform::Rect{0, 0, source->Width(), source->Height()};
     if (!platform::ClipBlit(area, x, y, source->Width(), source->Height(), backBuffer.Width(),
                             backBuffer.Height())) {
-        return S_OK;
+        return SurfaceResult::Ok;
     }
     const std::ptrdiff_t destPitch = backBuffer.Description().pitch;
     if (!source->colorKeyed) {
         PixelKernels::Copy(backBuffer.WritableRow(y), destPitch, source->Row(area.top) + area.left,
                            source->Description().pitch, area.Width(), area.Height());
-        return S_OK;
+        return SurfaceResult::Ok;
     }
     // Keyed: copy the opaque runs of each row, clipped to the rectangle.
     for (int row = area.top; row < area.bottom; ++row) {
@@ -139,101 +139,101 @@ HRESULT Display::BlitKeyed(int x, int y, Surface* source, const platform::Rect* 
             }
         }
     }
-    return S_OK;
+    return SurfaceResult::Ok;
 }
 
-HRESULT Display::BlendSurface(Surface* source, int destX, int destY, int sourceLeft, int sourceTop,
-                              int sourceRight, int sourceBottom, int alpha) {
+SurfaceResult Display::BlendSurface(Surface* source, int destX, int destY, int sourceLeft,
+                                    int sourceTop, int sourceRight, int sourceBottom, int alpha) {
     if (source == nullptr || !source->IsCreated() || !backBuffer.IsCreated()) {
-        return E_POINTER;
+        return SurfaceResult::NotCreated;
     }
     const PixelFormat& format = backBuffer.Description().pixelFormat;
     platform::Rect area{sourceLeft, sourceTop, sourceRight, sourceBottom};
     if (format.bitCount != 16 || format.redMask != 0xF800 ||
         !platform::ClipBlit(area, destX, destY, source->Width(), source->Height(),
                             backBuffer.Width(), backBuffer.Height())) {
-        return S_OK;
+        return SurfaceResult::Ok;
     }
     PixelKernels::BlendKeyed(backBuffer.WritableRow(destY) + destX, backBuffer.Description().pitch,
                              source->Row(area.top) + area.left, source->Description().pitch,
                              area.Width(), area.Height(), source->Key(), alpha & 0xFF);
-    return S_OK;
+    return SurfaceResult::Ok;
 }
 
-HRESULT Display::CreateSurfaceFromBitmap(std::unique_ptr<Surface>& out, std::string_view name,
-                                         int cx, int cy) {
+SurfaceResult Display::CreateSurfaceFromBitmap(std::unique_ptr<Surface>& out, std::string_view name,
+                                               int cx, int cy) {
     if (!created || name.empty()) {
-        return E_INVALIDARG;
+        return SurfaceResult::InvalidArgument;
     }
     const std::unique_ptr<Bitmap> bitmap = Bitmap::Load(name, cx, cy);
     if (!bitmap) {
-        return E_FAIL;
+        return SurfaceResult::FileUnreadable;
     }
     auto surface = std::make_unique<Surface>();
     const int width = bitmap->Width();
     const int height = bitmap->Height();
-    if (const HRESULT made =
+    if (const SurfaceResult made =
             surface->Create(width, height, DDSCAPS_OFFSCREENPLAIN | MemoryCaps(width, height));
-        FAILED(made)) {
+        made != SurfaceResult::Ok) {
         return made;
     }
-    const HRESULT drawn = surface->DrawBitmap(bitmap.get(), 0, 0, 0, 0);
+    const SurfaceResult drawn = surface->DrawBitmap(bitmap.get(), 0, 0, 0, 0);
     out = std::move(surface);
     return drawn;
 }
 
-HRESULT Display::CreateScreenCopySurface(std::unique_ptr<Surface>& out) {
+SurfaceResult Display::CreateScreenCopySurface(std::unique_ptr<Surface>& out) {
     out.reset();
     if (!backBuffer.IsCreated()) {
-        return E_INVALIDARG;
+        return SurfaceResult::InvalidArgument;
     }
     auto surface = std::make_unique<Surface>();
     const int width = backBuffer.Width();
     const int height = backBuffer.Height();
-    if (const HRESULT made =
+    if (const SurfaceResult made =
             surface->Create(width, height, DDSCAPS_OFFSCREENPLAIN | MemoryCaps(width, height));
-        FAILED(made)) {
+        made != SurfaceResult::Ok) {
         return made;
     }
     out = std::move(surface);
-    return S_OK;
+    return SurfaceResult::Ok;
 }
 
-HRESULT Display::CopyBackBufferTo(Surface* destination) {
+SurfaceResult Display::CopyBackBufferTo(Surface* destination) {
     if (destination == nullptr || !destination->IsCreated() || !backBuffer.IsCreated()) {
-        return E_POINTER;
+        return SurfaceResult::NotCreated;
     }
     const PixelFormat& format = backBuffer.Description().pixelFormat;
     if (format.bitCount != 16 || format.redMask != 0xF800) {
-        return S_OK;
+        return SurfaceResult::Ok;
     }
     // A smaller destination takes the part that fits.
     const int width = std::min(backBuffer.Width(), destination->Width());
     const int rows = std::min(backBuffer.Height(), destination->Height());
     PixelKernels::Copy(destination->WritableRow(0), destination->Description().pitch,
                        backBuffer.Row(0), backBuffer.Description().pitch, width, rows);
-    return S_OK;
+    return SurfaceResult::Ok;
 }
 
-HRESULT Display::DarkenBackBuffer(int factor) {
+SurfaceResult Display::DarkenBackBuffer(int factor) {
     if (!backBuffer.IsCreated()) {
-        return E_POINTER;
+        return SurfaceResult::NotCreated;
     }
     const PixelFormat& format = backBuffer.Description().pixelFormat;
     if (format.bitCount == 16 && format.redMask == 0xF800) {
         PixelKernels::Darken(backBuffer.WritableRow(0), backBuffer.Description().pitch,
                              backBuffer.Width(), backBuffer.Height(), factor & 0xFF);
     }
-    return S_OK;
+    return SurfaceResult::Ok;
 }
 
-HRESULT Display::LoadBitmapPalette(Palette& out, std::string_view name) const {
+SurfaceResult Display::LoadBitmapPalette(Palette& out, std::string_view name) const {
     if (!created || name.empty()) {
-        return E_INVALIDARG;
+        return SurfaceResult::InvalidArgument;
     }
     const platform::FilePtr file = platform::OpenFile(name, "rb");
     if (!file) {
-        return E_FAIL;
+        return SurfaceResult::FileUnreadable;
     }
     std::uint8_t fileHeader[14];
     std::uint8_t infoHeader[40];
@@ -241,7 +241,7 @@ HRESULT Display::LoadBitmapPalette(Palette& out, std::string_view name) const {
     if (std::fread(fileHeader, 1, sizeof fileHeader, file.get()) != sizeof fileHeader ||
         std::fread(infoHeader, 1, sizeof infoHeader, file.get()) != sizeof infoHeader ||
         std::fread(table, 1, sizeof table, file.get()) != sizeof table) {
-        return E_FAIL;
+        return SurfaceResult::FileUnreadable;
     }
     auto read32 = [&](int offset) {
         return static_cast<std::uint32_t>(infoHeader[offset] | infoHeader[offset + 1] << 8 |
@@ -261,22 +261,19 @@ HRESULT Display::LoadBitmapPalette(Palette& out, std::string_view name) const {
         const std::uint8_t* entry = table + 4 * i;
         out[i] = entry[2] | entry[1] << 8 | static_cast<std::uint32_t>(entry[0]) << 16;
     }
-    return S_OK;
+    return SurfaceResult::Ok;
 }
 
-HRESULT Display::SetPrimaryPalette(const Palette& palette) {
+SurfaceResult Display::SetPrimaryPalette(const Palette& palette) {
     if (!hasPrimary) {
-        return E_POINTER;
+        return SurfaceResult::NotCreated;
     }
     primaryPalette = palette;
-    return S_OK;
+    return SurfaceResult::Ok;
 }
 
-HRESULT Display::RestoreAllSurfaces() {
-    if (!created) {
-        return E_POINTER;
-    }
-    return presenter.Restore();
+bool Display::RestoreAllSurfaces() {
+    return created && presenter.Restore();
 }
 
 } // namespace gfx

@@ -5,8 +5,9 @@
 #include <memory>
 #include <string_view>
 
+#include "gfx/PresentResult.h"
 #include "gfx/Surface.h"
-#include "platform/HResult.h"
+#include "gfx/SurfaceResult.h"
 #include "platform/Presenter.h"
 #include "platform/Rect.h"
 
@@ -25,34 +26,36 @@ public:
     Display(const Display&) = delete;
     Display& operator=(const Display&) = delete;
 
-    HRESULT SetUpWindowed(int width, int height);
-    HRESULT SetUpFullScreen(int width, int height, int bitDepth);
+    // False when the presenter refuses the mode or the back buffer cannot be made.
+    bool SetUpWindowed(int width, int height);
+    bool SetUpFullScreen(int width, int height, int bitDepth);
     void Release();
 
-    HRESULT UpdateBounds();
-    HRESULT ClearBackBuffer(std::uint32_t pixel);
-    // Shows the back buffer; on DDERR_SURFACELOST restores the device and returns that code.
-    HRESULT Present();
+    void UpdateBounds();
+    SurfaceResult ClearBackBuffer(std::uint32_t pixel);
+    // Shows the back buffer; on SurfaceLost restores the device before returning.
+    PresentResult Present();
     // Off while frames only show progress, so they are not held back to the frame rate.
     void SetPacing(bool on) { presenter.SetPacing(on); }
     // Copies `rect` of `source` (null: all of it) to (x, y) of the back buffer, leaving out
     // key-coloured pixels when the source is colour-keyed.
-    HRESULT BlitKeyed(int x, int y, Surface* source, const platform::Rect* rect);
+    SurfaceResult BlitKeyed(int x, int y, Surface* source, const platform::Rect* rect);
     // Blends the source rectangle onto the back buffer at (destX, destY) with `alpha`.
-    HRESULT BlendSurface(Surface* source, int destX, int destY, int sourceLeft, int sourceTop,
-                         int sourceRight, int sourceBottom, int alpha);
+    SurfaceResult BlendSurface(Surface* source, int destX, int destY, int sourceLeft, int sourceTop,
+                               int sourceRight, int sourceBottom, int alpha);
     // A surface holding the named bitmap file at cx x cy (0 for the file's own size).
-    HRESULT CreateSurfaceFromBitmap(std::unique_ptr<Surface>& out, std::string_view name, int cx,
-                                    int cy);
+    SurfaceResult CreateSurfaceFromBitmap(std::unique_ptr<Surface>& out, std::string_view name,
+                                          int cx, int cy);
     // A surface the size of the back buffer.
-    HRESULT CreateScreenCopySurface(std::unique_ptr<Surface>& out);
-    HRESULT CopyBackBufferTo(Surface* destination);
+    SurfaceResult CreateScreenCopySurface(std::unique_ptr<Surface>& out);
+    SurfaceResult CopyBackBufferTo(Surface* destination);
     // Darkens every back-buffer pixel by factor / 256; only the factor's low 8 bits count.
-    HRESULT DarkenBackBuffer(int factor);
-    // Reads the colour table of a bitmap file; E_FAIL for files shorter than 1078 bytes.
-    HRESULT LoadBitmapPalette(Palette& out, std::string_view name) const;
-    HRESULT SetPrimaryPalette(const Palette& palette);
-    HRESULT RestoreAllSurfaces();
+    SurfaceResult DarkenBackBuffer(int factor);
+    // Reads the colour table of a bitmap file; FileUnreadable for files shorter than 1078 bytes.
+    SurfaceResult LoadBitmapPalette(Palette& out, std::string_view name) const;
+    SurfaceResult SetPrimaryPalette(const Palette& palette);
+    // Makes the presenter usable again after a lost surface; false when it cannot be.
+    bool RestoreAllSurfaces();
 
     // Whether a surface of width x height pixels goes to video memory: when width x height x 16
     // is less than the free video memory.
@@ -65,7 +68,7 @@ public:
 
 private:
     std::uint32_t MemoryCaps(int width, int height) const;
-    HRESULT CreateBackBuffer(int width, int height);
+    bool CreateBackBuffer(int width, int height);
 
     platform::Presenter& presenter;
     bool created = false;

@@ -28,9 +28,9 @@ std::uint32_t ToColorRef(std::uint16_t pixel) {
 
 } // namespace
 
-HRESULT Surface::Create(int width, int height, std::uint32_t caps) {
+SurfaceResult Surface::Create(int width, int height, std::uint32_t caps) {
     if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide) {
-        return E_INVALIDARG;
+        return SurfaceResult::InvalidArgument;
     }
     description = SurfaceDescription{};
     description.width = width;
@@ -40,7 +40,7 @@ HRESULT Surface::Create(int width, int height, std::uint32_t caps) {
     pixels.assign(static_cast<std::size_t>(Stride()) * height, 0);
     colorKeyed = false;
     runsValid = false;
-    return S_OK;
+    return SurfaceResult::Ok;
 }
 
 void Surface::Release() {
@@ -51,8 +51,8 @@ void Surface::Release() {
     runsValid = false;
 }
 
-HRESULT Surface::Restore() {
-    return IsCreated() ? S_OK : E_POINTER;
+SurfaceResult Surface::Restore() {
+    return IsCreated() ? SurfaceResult::Ok : SurfaceResult::NotCreated;
 }
 
 std::uint16_t* Surface::WritablePixels() {
@@ -60,16 +60,10 @@ std::uint16_t* Surface::WritablePixels() {
     return IsCreated() ? pixels.data() : nullptr;
 }
 
-HRESULT Surface::DrawBitmap(const Bitmap* bitmap, int sourceX, int sourceY, int sourceWidth,
-                            int sourceHeight) {
+SurfaceResult Surface::DrawBitmap(const Bitmap* bitmap, int sourceX, int sourceY, int sourceWidth,
+                                  int sourceHeight) {
     if (bitmap == nullptr || !IsCreated()) {
-        return E_INVALIDARG;
-    }
-    if (const HRESULT restored = Restore(); FAILED(restored)) {
-        return restored;
-    }
-    if (description.pixelFormat.flags == DDPF_FOURCC) {
-        return E_NOTIMPL;
+        return SurfaceResult::InvalidArgument;
     }
     const int bitmapWidth = bitmap->Width();
     const int bitmapHeight = bitmap->Height();
@@ -81,7 +75,7 @@ HRESULT Surface::DrawBitmap(const Bitmap* bitmap, int sourceX, int sourceY, int 
     sourceWidth = std::clamp(sourceWidth, 0, bitmapWidth - sourceX);
     sourceHeight = std::clamp(sourceHeight, 0, bitmapHeight - sourceY);
     if (sourceWidth == 0 || sourceHeight == 0) {
-        return S_OK;
+        return SurfaceResult::Ok;
     }
     const int width = Width();
     const int height = Height();
@@ -98,30 +92,30 @@ HRESULT Surface::DrawBitmap(const Bitmap* bitmap, int sourceX, int sourceY, int 
             out[x] = PixelKernels::ToRgb565(in[columns[x]]);
         }
     }
-    return S_OK;
+    return SurfaceResult::Ok;
 }
 
-HRESULT Surface::ReloadBitmap(std::string_view name, int cx, int cy) {
+SurfaceResult Surface::ReloadBitmap(std::string_view name, int cx, int cy) {
     if (!IsCreated() || name.empty()) {
-        return E_INVALIDARG;
+        return SurfaceResult::InvalidArgument;
     }
     const std::unique_ptr<Bitmap> bitmap = Bitmap::Load(name, cx, cy);
     if (!bitmap) {
-        return E_FAIL;
+        return SurfaceResult::FileUnreadable;
     }
     return DrawBitmap(bitmap.get(), 0, 0, 0, 0);
 }
 
-HRESULT Surface::SetColorKey(std::uint32_t color) {
+SurfaceResult Surface::SetColorKey(std::uint32_t color) {
     if (!IsCreated()) {
-        return E_POINTER;
+        return SurfaceResult::NotCreated;
     }
     colorKeyed = true;
     const std::uint32_t key = ColorToPixel(color);
     description.colorKeyLow = key;
     description.colorKeyHigh = key;
     runsValid = false;
-    return S_OK;
+    return SurfaceResult::Ok;
 }
 
 std::uint32_t Surface::ColorToPixel(std::uint32_t color) {

@@ -4,13 +4,12 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/HResult.h"
+#include "gfx/SurfaceResult.h"
 
 namespace gfx {
 
 class Bitmap;
 
-constexpr std::uint32_t DDPF_FOURCC = 0x00000004;
 constexpr std::uint32_t DDPF_RGB = 0x00000040;
 constexpr std::uint32_t DDSCAPS_OFFSCREENPLAIN = 0x00000040;
 constexpr std::uint32_t DDSCAPS_SYSTEMMEMORY = 0x00000800;
@@ -41,22 +40,22 @@ struct SurfaceDescription {
 // An off-screen RGB565 image in memory: a bitmap of a picture, a screen copy, the back buffer.
 class Surface {
 public:
-    // Makes a width x height RGB565 surface; E_INVALIDARG for a size that is not positive.
-    HRESULT Create(int width, int height, std::uint32_t caps);
+    // Makes a width x height RGB565 surface; InvalidArgument for a size that is not positive.
+    SurfaceResult Create(int width, int height, std::uint32_t caps);
     void Release();
     bool IsCreated() const { return !pixels.empty(); }
     // Makes a lost surface usable again; the contents are then to be drawn anew.
-    HRESULT Restore();
+    SurfaceResult Restore();
 
     // Stretches the source rectangle of the bitmap over the whole surface (a source width or
     // height of 0 means the bitmap's own), converting to RGB565.
-    HRESULT DrawBitmap(const Bitmap* bitmap, int sourceX, int sourceY, int sourceWidth,
-                       int sourceHeight);
+    SurfaceResult DrawBitmap(const Bitmap* bitmap, int sourceX, int sourceY, int sourceWidth,
+                             int sourceHeight);
     // Reads the named bitmap file at cx x cy (0 for its own size) and draws it whole.
-    HRESULT ReloadBitmap(std::string_view name, int cx, int cy);
+    SurfaceResult ReloadBitmap(std::string_view name, int cx, int cy);
 
     // Makes `color` (a GDI colour, 0x00BBGGRR) the source colour key of keyed copies.
-    HRESULT SetColorKey(std::uint32_t color);
+    SurfaceResult SetColorKey(std::uint32_t color);
     // The surface's pixel value for a GDI colour, found by writing it to the top-left pixel and
     // reading it back; the pixel is put back afterwards. 0xFFFFFFFF without pixels; with
     // CLR_INVALID, the top-left pixel as it is.

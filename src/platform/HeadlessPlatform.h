@@ -8,7 +8,7 @@
 
 namespace platform {
 
-// Every service in memory, for tests: the test posts messages and key changes, moves the timer
+// Every service in memory, for tests: the test posts events and key changes, moves the timer
 // clock by hand, and reads back frames, message boxes and opened documents.
 class HeadlessPlatform : public Platform {
 public:

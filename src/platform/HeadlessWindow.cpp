@@ -1,5 +1,6 @@
 #include "platform/HeadlessWindow.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace platform {
@@ -13,9 +14,9 @@ bool HeadlessWindow::Create(const std::string& newTitle, int, int) {
     return true;
 }
 
-void HeadlessWindow::WaitForEvent() {
-    // Nothing but the test posts; never block a test for long.
-    queue.WaitFor(std::chrono::milliseconds(10));
+void HeadlessWindow::WaitForEvent(std::chrono::milliseconds timeout) {
+    waits.push_back(timeout);
+    queue.WaitFor(std::min(timeout, std::chrono::milliseconds(10)));
 }
 
 void HeadlessWindow::SetCursorImage(const DecodedImage& image, int, int) {

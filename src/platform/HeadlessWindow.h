@@ -8,7 +8,7 @@
 
 namespace platform {
 
-// A window that exists only in memory, for tests: messages are posted by the test and pumped by
+// A window that exists only in memory, for tests: events are posted by the test and pumped by
 // the application; the presenter keeps the last frame; message boxes and move loops are recorded
 // (and message boxes printed to standard error, so a failing run says why).
 class HeadlessWindow : public Window {
@@ -19,7 +19,9 @@ public:
     void Destroy() override { exists = false; }
     bool Exists() const override { return exists; }
     void PumpEvents() override {}
-    void WaitForEvent() override;
+    // Records the timeout and waits for a post, at most 10 ms: nothing but the test posts, and a
+    // test is never held up for long.
+    void WaitForEvent(std::chrono::milliseconds timeout) override;
     void StartTimer(std::uint32_t periodMs) override { timerPeriod = periodMs; }
     void StopTimer() override { timerPeriod = 0; }
     void SetCursorImage(const DecodedImage& image, int hotspotX, int hotspotY) override;
@@ -43,6 +45,8 @@ public:
     std::vector<Box> messageBoxes;
     int moveLoops = 0;
     int minimizeCount = 0;
+    // The timeout of every wait, in order.
+    std::vector<std::chrono::milliseconds> waits;
 
 private:
     MessageQueue& queue;

@@ -15,14 +15,14 @@ void KeyBuffer::OnKeyChange(std::uint32_t dik, bool pressed) {
     ++size;
 }
 
-HRESULT KeyBuffer::Acquire() {
+AcquireResult KeyBuffer::Acquire() {
     std::lock_guard lock(mutex);
     if (acquired) {
-        return DI_NOEFFECT;
+        return AcquireResult::AlreadyAcquired;
     }
     acquired = true;
     lostUnread = false;
-    return S_OK;
+    return AcquireResult::Acquired;
 }
 
 void KeyBuffer::Unacquire() {
@@ -46,17 +46,18 @@ void KeyBuffer::Release(bool lost) {
     overflowed = false;
 }
 
-HRESULT KeyBuffer::GetDeviceData(KeyRecord* out, std::uint32_t& count) {
+KeyReadResult KeyBuffer::GetDeviceData(KeyRecord* out, std::uint32_t& count) {
     std::lock_guard lock(mutex);
     if (!acquired) {
         count = 0;
-        const HRESULT result = lostUnread ? DIERR_INPUTLOST : DIERR_NOTACQUIRED;
+        const KeyReadResult result =
+            lostUnread ? KeyReadResult::InputLost : KeyReadResult::NotAcquired;
         lostUnread = false;
         return result;
     }
     if (out == nullptr && count > 0) {
         count = 0;
-        return E_POINTER;
+        return KeyReadResult::NoBuffer;
     }
     std::uint32_t taken = 0;
     while (taken < count && size > 0) {
@@ -65,9 +66,14 @@ HRESULT KeyBuffer::GetDeviceData(KeyRecord* out, std::uint32_t& count) {
         --size;
     }
     count = taken;
-    const HRESULT result = overflowed ? DI_BUFFEROVERFLOW : DI_OK;
+    const KeyReadResult result = overflowed ? KeyReadResult::Overflowed : KeyReadResult::Ok;
     overflowed = false;
     return result;
+}
+
+bool KeyBuffer::HasNews() const {
+    std::lock_guard lock(mutex);
+    return !acquired || size > 0 || overflowed;
 }
 
 } // namespace platform

@@ -5,16 +5,18 @@
 #include <cstdint>
 #include <mutex>
 
-#include "platform/HResult.h"
-
 namespace platform {
 
-// Results of the key device under their published names and values.
-constexpr HRESULT DI_OK = 0;
-constexpr HRESULT DI_BUFFEROVERFLOW = 1;
-constexpr HRESULT DI_NOEFFECT = 1; // S_FALSE
-constexpr HRESULT DIERR_NOTACQUIRED = Code(0x8007000C);
-constexpr HRESULT DIERR_INPUTLOST = Code(0x8007001E);
+enum class AcquireResult { Acquired, AlreadyAcquired };
+
+// What a read of the key buffer found.
+enum class KeyReadResult {
+    Ok,
+    Overflowed,  // changes were dropped since the last read; the records are still handed out
+    InputLost,   // the window lost the focus since the last read; reported once
+    NotAcquired, // the device is not held
+    NoBuffer,    // records were asked for without a place to put them
+};
 
 // Key codes: the keyboard's set-1 scan codes, with 0xE0-prefixed keys at 0x80 + code.
 constexpr std::uint32_t DIK_ESCAPE = 0x01;
@@ -80,22 +82,23 @@ public:
     // Records a press or release; dropped (and the overflow noted) when the buffer is full.
     void OnKeyChange(std::uint32_t dik, bool pressed);
 
-    // S_OK, or DI_NOEFFECT when already acquired.
-    HRESULT Acquire();
+    AcquireResult Acquire();
     // Gives the device up on the game's request; waiting records are discarded.
     void Unacquire();
-    // The window lost focus: like Unacquire, but the next read reports DIERR_INPUTLOST.
+    // The window lost focus: like Unacquire, but the next read reports InputLost.
     void LoseAcquisition();
 
-    // Moves up to `count` records, oldest first, into `out` and sets `count` to how many. DI_OK,
-    // or DI_BUFFEROVERFLOW when changes were dropped since the last read (the records are still
-    // handed out). DIERR_INPUTLOST once after a loss, then DIERR_NOTACQUIRED until acquired.
-    HRESULT GetDeviceData(KeyRecord* out, std::uint32_t& count);
+    // Moves up to `count` records, oldest first, into `out` and sets `count` to how many.
+    // InputLost once after a loss, then NotAcquired until acquired again.
+    KeyReadResult GetDeviceData(KeyRecord* out, std::uint32_t& count);
+    // Whether a read now would hand out records or report anything but Ok; while it would not,
+    // reading changes nothing.
+    bool HasNews() const;
 
 private:
     void Release(bool lost);
 
-    std::mutex mutex;
+    mutable std::mutex mutex;
     std::array<KeyRecord, kCapacity> records{};
     std::size_t first = 0; // index of the oldest record
     std::size_t size = 0;

@@ -17,16 +17,17 @@ void MemoryPresenter::Close() {
     isOpen = false;
 }
 
-HRESULT MemoryPresenter::Present(const std::uint16_t* pixels, int width, int height, int pitch) {
+PresentStatus MemoryPresenter::Present(const std::uint16_t* pixels, int width, int height,
+                                       int pitch) {
     if (stillDrawingCount > 0) {
         --stillDrawingCount;
-        return DDERR_WASSTILLDRAWING;
+        return PresentStatus::StillDrawing;
     }
     if (loseSurfaces) {
-        return DDERR_SURFACELOST;
+        return PresentStatus::SurfaceLost;
     }
     if (modeChanged) {
-        return DDERR_WRONGMODE;
+        return PresentStatus::WrongMode;
     }
     frame.resize(static_cast<std::size_t>(width) * height);
     const auto* row = reinterpret_cast<const std::uint8_t*>(pixels);
@@ -37,13 +38,13 @@ HRESULT MemoryPresenter::Present(const std::uint16_t* pixels, int width, int hei
     frameWidth = width;
     frameHeight = height;
     ++presentCount;
-    return S_OK;
+    return PresentStatus::Shown;
 }
 
-HRESULT MemoryPresenter::Restore() {
+bool MemoryPresenter::Restore() {
     loseSurfaces = false;
     ++restoreCount;
-    return S_OK;
+    return true;
 }
 
 } // namespace platform

@@ -13,8 +13,9 @@ class MemoryPresenter : public Presenter {
 public:
     bool Open(bool fullScreen, int width, int height) override;
     void Close() override;
-    HRESULT Present(const std::uint16_t* pixels, int width, int height, int pitch) override;
-    HRESULT Restore() override;
+    PresentStatus Present(const std::uint16_t* pixels, int width, int height, int pitch) override;
+    bool Restore() override;
+    bool NeedsFrame() const override { return loseSurfaces || modeChanged; }
     std::uint64_t FreeVideoMemory() const override { return freeVideoMemory; }
     Rect ClientBounds() const override { return clientBounds; }
     int ScreenWidth() const override { return screenWidth; }

@@ -2,11 +2,11 @@
 
 namespace platform {
 
-void MessageQueue::Post(const Message& message) {
+void MessageQueue::Post(const Event& event) {
     std::function<void()> wake;
     {
         std::lock_guard lock(mutex);
-        messages.push_back(message);
+        events.push_back(event);
         wake = waker;
     }
     posted.notify_one();
@@ -15,24 +15,24 @@ void MessageQueue::Post(const Message& message) {
     }
 }
 
-bool MessageQueue::TryTake(Message& message) {
+bool MessageQueue::TryTake(Event& event) {
     std::lock_guard lock(mutex);
-    if (messages.empty()) {
+    if (events.empty()) {
         return false;
     }
-    message = messages.front();
-    messages.pop_front();
+    event = events.front();
+    events.pop_front();
     return true;
 }
 
 bool MessageQueue::Empty() const {
     std::lock_guard lock(mutex);
-    return messages.empty();
+    return events.empty();
 }
 
 void MessageQueue::WaitFor(std::chrono::milliseconds timeout) {
     std::unique_lock lock(mutex);
-    posted.wait_for(lock, timeout, [this] { return !messages.empty(); });
+    posted.wait_for(lock, timeout, [this] { return !events.empty(); });
 }
 
 void MessageQueue::SetWaker(std::function<void()> newWaker) {

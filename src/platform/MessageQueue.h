@@ -6,19 +6,19 @@
 #include <functional>
 #include <mutex>
 
-#include "platform/Messages.h"
+#include "platform/Event.h"
 
 namespace platform {
 
-// The window's posted-message queue. Any thread may post; only the main thread takes. A post
-// wakes a waiting taker, and an optional waker lets the desktop's event wait return as well.
+// The window's queue of events. Any thread may post; only the main thread takes. A post wakes a
+// waiting taker, and an optional waker lets the desktop's event wait return as well.
 class MessageQueue {
 public:
-    void Post(const Message& message);
-    // Takes the oldest message, if any.
-    bool TryTake(Message& message);
+    void Post(const Event& event);
+    // Takes the oldest event, if any.
+    bool TryTake(Event& event);
     bool Empty() const;
-    // Waits until a message is posted or the timeout passes.
+    // Waits until an event is posted or the timeout passes.
     void WaitFor(std::chrono::milliseconds timeout);
     // Called after every post, from the posting thread (for instance to push a desktop event).
     void SetWaker(std::function<void()> waker);
@@ -26,7 +26,7 @@ public:
 private:
     mutable std::mutex mutex;
     std::condition_variable posted;
-    std::deque<Message> messages;
+    std::deque<Event> events;
     std::function<void()> waker;
 };
 

@@ -2,10 +2,17 @@
 
 #include <cstdint>
 
-#include "platform/HResult.h"
 #include "platform/Rect.h"
 
 namespace platform {
+
+// What became of a frame handed to the presenter.
+enum class PresentStatus {
+    Shown,
+    StillDrawing, // an earlier frame is still on its way; the caller tries again
+    SurfaceLost,  // the device lost its contents; Restore makes it usable again
+    WrongMode,    // the desktop's display mode changed under it
+};
 
 // Puts finished RGB565 frames on the screen, in a window or full screen.
 class Presenter {
@@ -16,12 +23,14 @@ public:
     virtual bool Open(bool fullScreen, int width, int height) = 0;
     virtual void Close() = 0;
 
-    // Shows one frame. Returns 0, DDERR_WASSTILLDRAWING while an earlier frame is still on its
-    // way (the caller tries again), DDERR_SURFACELOST when the device lost its contents, or
-    // DDERR_WRONGMODE when the desktop's display mode changed under it.
-    virtual HRESULT Present(const std::uint16_t* pixels, int width, int height, int pitch) = 0;
-    // Makes the device usable again after DDERR_SURFACELOST.
-    virtual HRESULT Restore() = 0;
+    // Shows one frame.
+    virtual PresentStatus Present(const std::uint16_t* pixels, int width, int height,
+                                  int pitch) = 0;
+    // Makes the device usable again after a lost surface; false when it cannot be.
+    virtual bool Restore() = 0;
+    // Whether the next frame must be presented even if the picture did not change: the window
+    // was exposed, or the next Present reports a lost device or a changed display mode.
+    virtual bool NeedsFrame() const { return false; }
     // While off, presents do not wait for the frame period: frames that only show progress
     // (loading) go out as fast as they are drawn. On by default.
     virtual void SetPacing(bool on) { (void)on; }

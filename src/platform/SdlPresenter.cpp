@@ -72,24 +72,24 @@ void SdlPresenter::Close() {
     }
 }
 
-HRESULT SdlPresenter::Present(const std::uint16_t* pixels, int width, int height, int pitch) {
+PresentStatus SdlPresenter::Present(const std::uint16_t* pixels, int width, int height, int pitch) {
     if (renderer == nullptr || texture == nullptr) {
-        return DDERR_SURFACELOST;
+        return PresentStatus::SurfaceLost;
     }
     if (lost) {
-        return DDERR_SURFACELOST;
+        return PresentStatus::SurfaceLost;
     }
     if (modeChanged) {
         modeChanged = false;
-        return DDERR_WRONGMODE;
+        return PresentStatus::WrongMode;
     }
     if (!exposed && SameAsShown(pixels, width, height, pitch)) {
         Pace();
-        return S_OK;
+        return PresentStatus::Shown;
     }
     const SDL_Rect area{0, 0, width, height};
     if (SDL_UpdateTexture(texture, &area, pixels, pitch) != 0) {
-        return DDERR_SURFACELOST;
+        return PresentStatus::SurfaceLost;
     }
     SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
     SDL_RenderClear(renderer);
@@ -98,7 +98,7 @@ HRESULT SdlPresenter::Present(const std::uint16_t* pixels, int width, int height
     Remember(pixels, width, height, pitch);
     exposed = false;
     Pace();
-    return S_OK;
+    return PresentStatus::Shown;
 }
 
 void SdlPresenter::Pace() {
@@ -131,13 +131,13 @@ void SdlPresenter::Remember(const std::uint16_t* pixels, int width, int height, 
     }
 }
 
-HRESULT SdlPresenter::Restore() {
+bool SdlPresenter::Restore() {
     if (renderer == nullptr) {
-        return E_FAIL;
+        return false;
     }
     lost = false;
     exposed = true;
-    return CreateTexture() ? S_OK : E_FAIL;
+    return CreateTexture();
 }
 
 Rect SdlPresenter::ClientBounds() const {

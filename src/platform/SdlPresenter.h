@@ -24,8 +24,9 @@ public:
 
     bool Open(bool fullScreen, int width, int height) override;
     void Close() override;
-    HRESULT Present(const std::uint16_t* pixels, int width, int height, int pitch) override;
-    HRESULT Restore() override;
+    PresentStatus Present(const std::uint16_t* pixels, int width, int height, int pitch) override;
+    bool Restore() override;
+    bool NeedsFrame() const override { return exposed || lost || modeChanged; }
     void SetPacing(bool on) override { pacing = on; }
     std::uint64_t FreeVideoMemory() const override { return 256u << 20; }
     Rect ClientBounds() const override;

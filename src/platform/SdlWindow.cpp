@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -13,11 +14,6 @@
 namespace platform {
 
 namespace {
-
-LPARAM MousePosition(int x, int y) {
-    // Positions outside the window wrap to large unsigned values, as client coordinates do.
-    return MakeLParam(static_cast<unsigned>(x), static_cast<unsigned>(y));
-}
 
 std::string EnvironmentValue(const char* name) {
     const char* value = std::getenv(name);
@@ -118,7 +114,10 @@ void SdlWindow::PostTimerTick() {
         const bool minimized =
             window != nullptr && (SDL_GetWindowFlags(window) & SDL_WINDOW_MINIMIZED) != 0;
         nextTick = now + (minimized ? std::max(timerPeriod, kMinimizedPeriod) : timerPeriod);
-        Post(WM_TIMER, 0, 0);
+        // A poll of a buffer with nothing to tell does nothing: that tick is left out.
+        if (keys.HasNews()) {
+            Post(Event::Of(EventKind::PollKeyboard));
+        }
     }
 }
 
@@ -130,42 +129,47 @@ void SdlWindow::PumpEvents() {
     PostTimerTick();
 }
 
-void SdlWindow::WaitForEvent() {
-    int timeout = 100;
-    if (timerPeriod != 0) {
+void SdlWindow::WaitForEvent(std::chrono::milliseconds timeout) {
+    std::int64_t wait = std::clamp<std::int64_t>(timeout.count(), 0, INT32_MAX);
+    if (timerPeriod != 0 && keys.HasNews()) {
         const auto left = static_cast<std::int32_t>(nextTick - SDL_GetTicks());
-        timeout = left > 0 ? left : 0;
+        wait = std::min<std::int64_t>(wait, std::max(left, 0));
     }
     SDL_Event event;
-    if (SDL_WaitEventTimeout(&event, timeout) != 0) {
+    if (SDL_WaitEventTimeout(&event, static_cast<int>(wait)) != 0) {
         Translate(event);
     }
     PumpEvents();
 }
 
-void SdlWindow::Post(UINT message, WPARAM wParam, LPARAM lParam) {
-    queue.Post({message, wParam, lParam});
+void SdlWindow::Post(const Event& event) {
+    queue.Post(event);
+}
+
+void SdlWindow::PostMouse(MouseAction action, int x, int y) {
+    Post(Event::Mouse(action, x, y));
 }
 
 void SdlWindow::Translate(const SDL_Event& event) {
     switch (event.type) {
     case SDL_QUIT:
-        Post(WM_CLOSE);
+        Post(Event::Of(EventKind::Close));
         break;
     case SDL_WINDOWEVENT:
         TranslateWindowEvent(event);
         break;
     case SDL_MOUSEMOTION:
-        Post(WM_MOUSEMOVE, 0, MousePosition(event.motion.x, event.motion.y));
+        PostMouse(MouseAction::Move, event.motion.x, event.motion.y);
         break;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP: {
         const bool down = event.type == SDL_MOUSEBUTTONDOWN;
-        const LPARAM where = MousePosition(event.button.x, event.button.y);
+        const int x = event.button.x;
+        const int y = event.button.y;
         if (event.button.button == SDL_BUTTON_LEFT) {
-            Post(down ? WM_LBUTTONDOWN : WM_LBUTTONUP, 0, where);
+            PostMouse(down ? MouseAction::LeftDown : MouseAction::LeftUp, x, y);
         } else if (event.button.button == SDL_BUTTON_RIGHT) {
-            Post(down ? WM_RBUTTONDOWN : WM_RBUTTONUP, 0, where);
+            PostMouse(down ? MouseAction::RightDown : MouseAction::RightUp, x, y);
         }
         break;
     }
@@ -192,28 +196,28 @@ void SdlWindow::TranslateWindowEvent(const SDL_Event& event) {
     switch (event.window.event) {
     case SDL_WINDOWEVENT_FOCUS_GAINED:
         keys.Acquire();
-        Post(WM_ACTIVATE, WA_ACTIVE);
+        Post(Event::Of(EventKind::Activated));
         break;
     case SDL_WINDOWEVENT_FOCUS_LOST:
         keys.LoseAcquisition();
-        Post(WM_ACTIVATE, WA_INACTIVE);
+        Post(Event::Of(EventKind::Deactivated));
         break;
     case SDL_WINDOWEVENT_MINIMIZED:
-        Post(WM_SIZE, SIZE_MINIMIZED);
+        Post(Event::Of(EventKind::Minimized));
         break;
     case SDL_WINDOWEVENT_RESTORED:
     case SDL_WINDOWEVENT_SHOWN:
-        Post(WM_SIZE, SIZE_RESTORED);
+        Post(Event::Of(EventKind::Restored));
         break;
     case SDL_WINDOWEVENT_MOVED:
-        Post(WM_MOVE);
+        Post(Event::Of(EventKind::Moved));
         break;
     case SDL_WINDOWEVENT_EXPOSED:
         presenter->MarkExposed();
-        Post(WM_PAINT);
+        Post(Event::Of(EventKind::Paint));
         break;
     case SDL_WINDOWEVENT_CLOSE:
-        Post(WM_CLOSE);
+        Post(Event::Of(EventKind::Close));
         break;
     default:
         break;
@@ -243,24 +247,24 @@ void SdlWindow::TranslateKey(const SDL_Event& event) {
     if (accelerator) {
         if (event.key.repeat == 0) {
             acceleratorScancode = scancode;
-            Post(WM_COMMAND, 1002); // the Alt+Enter accelerator
+            Post(Event::Command(CommandId::ToggleFullScreen));
         }
         return;
     }
     // Control keys that type a character; text input brings the printable ones.
     if (key == SDLK_BACKSPACE) {
-        Post(WM_CHAR, 8);
+        Post(Event::Char(8));
     } else if (key == SDLK_RETURN || key == SDLK_KP_ENTER) {
-        Post(WM_CHAR, 13);
+        Post(Event::Char(13));
     } else if (key == SDLK_ESCAPE) {
-        Post(WM_CHAR, 27);
+        Post(Event::Char(27));
     }
 }
 
 void SdlWindow::TranslateText(const char* utf8) {
-    // One WM_CHAR per GBK byte: a double-byte character arrives as two.
+    // One Char per GBK byte: a double-byte character arrives as two.
     for (const char byte : GbkText::FromUtf8(utf8)) {
-        Post(WM_CHAR, static_cast<unsigned char>(byte));
+        Post(Event::Char(static_cast<std::uint8_t>(byte)));
     }
 }
 
@@ -312,8 +316,8 @@ void SdlWindow::RunMoveLoop() {
     // The button went up inside the loop; the game still sees the release.
     int x = 0, y = 0;
     SDL_GetMouseState(&x, &y);
-    Post(WM_LBUTTONUP, 0, MousePosition(x, y));
-    Post(WM_MOVE);
+    PostMouse(MouseAction::LeftUp, x, y);
+    Post(Event::Of(EventKind::Moved));
 }
 
 void SdlWindow::Minimize() {

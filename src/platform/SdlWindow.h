@@ -13,9 +13,11 @@ namespace platform {
 
 class KeyBuffer;
 
-// The game's window on the desktop through SDL. Mouse, window, key and text events become
-// window messages; key changes also go to the key buffer; Alt+Enter becomes WM_COMMAND 1002; the
-// keyboard poll timer is a WM_TIMER every period, made while pumping so ticks never pile up.
+// The game's window on the desktop through SDL. Mouse, window, key and text events become the
+// window's events; key changes also go to the key buffer; Alt+Enter becomes the full-screen toggle
+// command; the keyboard poll timer is a PollKeyboard every period, made while pumping so ticks
+// never pile up, and only while the key buffer has something to tell, so an idle game sleeps
+// between events.
 class SdlWindow : public Window {
 public:
     SdlWindow(MessageQueue& queue, KeyBuffer& keys);
@@ -25,7 +27,7 @@ public:
     void Destroy() override;
     bool Exists() const override { return window != nullptr; }
     void PumpEvents() override;
-    void WaitForEvent() override;
+    void WaitForEvent(std::chrono::milliseconds timeout) override;
     void StartTimer(std::uint32_t periodMs) override;
     void StopTimer() override { timerPeriod = 0; }
     void SetCursorImage(const DecodedImage& image, int hotspotX, int hotspotY) override;
@@ -40,7 +42,8 @@ private:
     void TranslateWindowEvent(const SDL_Event& event);
     void TranslateKey(const SDL_Event& event);
     void TranslateText(const char* utf8);
-    void Post(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    void Post(const Event& event);
+    void PostMouse(MouseAction action, int x, int y);
     void PostTimerTick();
 
     MessageQueue& queue;

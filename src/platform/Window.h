@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <string>
 
@@ -12,7 +13,7 @@ namespace platform {
 class KeyBuffer;
 
 // The game's one top-level window on the desktop: a borderless window of a fixed size, centred
-// on the screen. Desktop events become window messages on the queue given at construction.
+// on the screen. Desktop events become typed events on the queue given at construction.
 class Window {
 public:
     virtual ~Window() = default;
@@ -21,12 +22,15 @@ public:
     virtual void Destroy() = 0;
     virtual bool Exists() const = 0;
 
-    // Turns every waiting desktop event into messages on the queue; never blocks.
+    // Turns every waiting desktop event into events on the queue; never blocks.
     virtual void PumpEvents() = 0;
-    // Blocks until a desktop event arrives or a message is posted.
-    virtual void WaitForEvent() = 0;
+    // Blocks until a desktop event arrives, an event is posted or `timeout` passes, then turns
+    // the waiting desktop events into events on the queue. The keyboard poll timer ends the wait
+    // when it has keys to hand over.
+    virtual void WaitForEvent(std::chrono::milliseconds timeout) = 0;
 
-    // Posts WM_TIMER every periodMs until stopped.
+    // Posts PollKeyboard every periodMs until stopped, while the key buffer has something to
+    // tell: a tick that would find nothing is left out.
     virtual void StartTimer(std::uint32_t periodMs) = 0;
     virtual void StopTimer() = 0;
 

@@ -28,8 +28,6 @@ public:
 
     const Grid& GetGrid() const { return grid; }
 
-    // exeDir + "Board\" + level + ".dat".
-    static std::string PathFor(int level);
     // The 24 bytes of a level file holding `grid`.
     static std::string Encode(const Grid& grid);
 

@@ -63,12 +63,47 @@ void ClipAxis(const Axis& axis, const ParentAxis* parent, int limit) {
 
 Element::Element() : limitWidth(kScreenWidth), limitHeight(kScreenHeight) {}
 
-Element::~Element() = default;
+Element::~Element() {
+    // A child that outlives this element must not report changes through it.
+    for (Element* child : children) {
+        if (child->parent == this) {
+            child->parent = nullptr;
+        }
+    }
+}
+
+Element::Appearance Element::Look() const {
+    return {x, y, width, height, screenX, screenY, visible, alpha, z, sourceRect};
+}
+
+void Element::MarkChanged() {
+    Report(SceneChange::Changed);
+}
+
+void Element::WantNextFrame() {
+    Report(SceneChange::NextFrameWanted);
+}
+
+void Element::Report(SceneChange change) {
+    Element* root = this;
+    for (;;) {
+        Element* const up = root->parent != nullptr ? root->parent : root->owner;
+        if (up == nullptr) {
+            break;
+        }
+        root = up;
+    }
+    root->OnSceneChange(change);
+}
+
+void Element::OnSceneChange(SceneChange) {}
 
 void Element::SetPosition(int newX, int newY) {
-    x = newX;
-    y = newY;
-    SetSize(width, height);
+    Watched([&] {
+        x = newX;
+        y = newY;
+        SetSize(width, height);
+    });
     ForEachChild([](Element& child) { child.SetPosition(child.x, child.y); });
 }
 
@@ -76,6 +111,10 @@ void Element::SetSize(int newWidth, int newHeight) {
     if (newWidth == 0 || newHeight == 0) {
         return;
     }
+    Watched([&] { Place(newWidth, newHeight); });
+}
+
+void Element::Place(int newWidth, int newHeight) {
     width = newWidth;
     height = newHeight;
     ParentAxis horizontal{};
@@ -91,12 +130,12 @@ void Element::SetSize(int newWidth, int newHeight) {
 }
 
 void Element::SetAlpha(int newAlpha) {
-    alpha = newAlpha;
+    Watched([&] { alpha = newAlpha; });
     ForEachChild([newAlpha](Element& child) { child.SetAlpha(newAlpha); });
 }
 
 void Element::SetZOrder(std::uint32_t newZ) {
-    z = newZ;
+    Watched([&] { z = newZ; });
     if (parent != nullptr) {
         parent->SortChildren();
     }
@@ -110,6 +149,7 @@ void Element::AddChild(Element* child) {
     child->parent = this;
     child->SetPosition(child->x, child->y);
     SortChildren();
+    MarkChanged();
 }
 
 void Element::SortChildren() {
@@ -118,9 +158,9 @@ void Element::SortChildren() {
                      [](const Element* a, const Element* b) { return a->z < b->z; });
 }
 
-HRESULT Element::RestoreSurfaces() {
+bool Element::RestoreSurfaces() {
     ForEachChild([](Element& child) { child.RestoreSurfaces(); });
-    return S_OK;
+    return true;
 }
 
 void Element::Draw() {
@@ -136,7 +176,7 @@ void Element::ReleaseSurfaces() {
 }
 
 void Element::SetVisible(int newVisible) {
-    visible = newVisible;
+    Watched([&] { visible = newVisible; });
 }
 
 void Element::RemoveChild(Element* child) {
@@ -144,6 +184,7 @@ void Element::RemoveChild(Element* child) {
     while (i < children.size()) {
         if (children[i] == child) {
             children.erase(children.begin() + static_cast<std::ptrdiff_t>(i));
+            MarkChanged();
             continue;
         }
         children[i]->RemoveChild(child);

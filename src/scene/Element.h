@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/HResult.h"
 #include "platform/Rect.h"
 
 namespace scene {
@@ -11,6 +10,16 @@ namespace scene {
 // The screen every scene is laid out on: a root element's clip stops at its edges.
 constexpr int kScreenWidth = 800;
 constexpr int kScreenHeight = 600;
+
+// What a change reported to the root of the tree asks of the main loop.
+enum class SceneChange {
+    // The next frame shows something else: draw it.
+    Changed,
+    // Asked while drawing: drawn again, the element comes out different even if nothing changes
+    // (a blinking caret, a frame that shows its background again), so the frame after this one
+    // is drawn too.
+    NextFrameWanted,
+};
 
 // A node of the scene tree: a position relative to its parent, a size, the clip that says where
 // its visible part lands on the back buffer, visibility, a z key, alpha and z-ordered children.
@@ -36,7 +45,9 @@ public:
     virtual void SetZOrder(std::uint32_t z);
     // Appends the child, places it against this element and sorts by z; null is ignored.
     virtual void AddChild(Element* child);
-    virtual HRESULT RestoreSurfaces();
+    // Draws the images of the subtree again after the display lost them; false when this
+    // element's own image could not be drawn again.
+    virtual bool RestoreSurfaces();
     // Draws the visible children in list order, so a higher z comes out on top.
     virtual void Draw();
     virtual void ReleaseSurfaces();
@@ -46,6 +57,17 @@ public:
 
     const std::vector<Element*>& Children() const { return children; }
     Element* Parent() const { return parent; }
+
+    // Tells the root of the tree that the next frame differs. The setters above do it whenever
+    // they change what is drawn; kinds that draw from state of their own (a text, a value) call
+    // it when that state changes.
+    void MarkChanged();
+    // Called from Draw by an element that comes out different at every draw: the root draws the
+    // frame after this one too.
+    void WantNextFrame();
+    // An element drawn by another without being its child (a frame's title-bar parts) reports its
+    // changes through that owner; null for none. The parent, when there is one, comes first.
+    void SetOwner(Element* newOwner) { owner = newOwner; }
 
     int x = 0;
     int y = 0;
@@ -62,6 +84,15 @@ public:
     int alpha = 255;
 
 protected:
+    // Called on the root of the tree, the element with neither parent nor owner, for each change
+    // reported below it. A root that draws nothing ignores them.
+    virtual void OnSceneChange(SceneChange change);
+
+    // Runs `change` and marks the scene changed when the element's placement, clip, visibility,
+    // z or alpha came out different.
+    template <typename Change>
+    void Watched(Change&& change);
+
     // Calls `visit` on each child in list order. The walk survives children that change this
     // element's list while they are visited: it goes on after the child it just visited, or at
     // the place that child left when it was taken out.
@@ -69,11 +100,33 @@ protected:
     void ForEachChild(Visit&& visit);
 
 private:
+    // What a frame shows of the element itself, to tell whether a setter changed it.
+    struct Appearance {
+        int x, y, width, height, screenX, screenY, visible, alpha;
+        std::uint32_t z;
+        platform::Rect sourceRect;
+        bool operator==(const Appearance&) const = default;
+    };
+
+    Appearance Look() const;
+    // Stores the size and computes the clip against the parent, or the limit for a root.
+    void Place(int width, int height);
     void SortChildren();
+    void Report(SceneChange change);
 
     std::vector<Element*> children;
     Element* parent = nullptr;
+    Element* owner = nullptr;
 };
+
+template <typename Change>
+void Element::Watched(Change&& change) {
+    const Appearance before = Look();
+    change();
+    if (!(Look() == before)) {
+        MarkChanged();
+    }
+}
 
 template <typename Visit>
 void Element::ForEachChild(Visit&& visit) {

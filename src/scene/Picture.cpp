@@ -11,6 +11,8 @@ namespace scene {
 namespace {
 
 constexpr std::uint32_t kMagenta = 0xFF00FF;
+// LoadImage's result when the new surface refuses its colour key.
+constexpr int kKeyRefused = -1;
 
 // The characters after the last '.', compared exactly: "BMP" is not "bmp".
 std::string_view Extension(std::string_view path) {
@@ -28,16 +30,20 @@ void Picture::SetFrame(int n) {
     if (currentFrame == 0 || currentFrame > frameCount || n < 1 || n > frameCount) {
         return;
     }
-    currentFrame = n;
-    sourceRect.left = (n - 1) * width;
-    sourceRect.top = 0;
-    SetSize(width, height);
+    Watched([&] {
+        currentFrame = n;
+        sourceRect.left = (n - 1) * width;
+        sourceRect.top = 0;
+        SetSize(width, height);
+    });
 }
 
 void Picture::SetPosition(int newX, int newY) {
-    x = newX;
-    y = newY;
-    SetFrame(currentFrame);
+    Watched([&] {
+        x = newX;
+        y = newY;
+        SetFrame(currentFrame);
+    });
     ForEachChild([](Element& child) { child.SetPosition(child.x, child.y); });
 }
 
@@ -54,18 +60,19 @@ void Picture::SetSize(int newWidth, int newHeight) {
 
 int Picture::LoadBitmap(std::string_view path, int stripWidth, int stripHeight) {
     gfx::Palette palette;
-    if (FAILED(display->LoadBitmapPalette(palette, path))) {
+    if (display->LoadBitmapPalette(palette, path) != gfx::SurfaceResult::Ok) {
         return 0;
     }
     display->SetPrimaryPalette(palette);
     std::unique_ptr<gfx::Surface> made;
-    if (FAILED(display->CreateSurfaceFromBitmap(made, path, stripWidth, stripHeight))) {
+    if (display->CreateSurfaceFromBitmap(made, path, stripWidth, stripHeight) !=
+        gfx::SurfaceResult::Ok) {
         core::Trace("创建失败!!!:  %s  \n", std::string(path).c_str());
         return 0;
     }
     surface = std::move(made);
-    if (const HRESULT keyed = surface->SetColorKey(kMagenta); FAILED(keyed)) {
-        return keyed;
+    if (surface->SetColorKey(kMagenta) != gfx::SurfaceResult::Ok) {
+        return kKeyRefused;
     }
     gfx::ImageCache::Instance().CacheSurface(path, surface);
     return 1;
@@ -73,6 +80,8 @@ int Picture::LoadBitmap(std::string_view path, int stripWidth, int stripHeight) 
 
 int Picture::LoadImage(std::string_view path, int newX, int newY, int stripWidth, int stripHeight,
                        int frames) {
+    // Whatever comes of it, the old image is gone.
+    MarkChanged();
     display = nullptr;
     surface.reset();
     display = currentDisplay;
@@ -135,22 +144,22 @@ void Picture::Draw() {
 }
 
 void Picture::ReleaseSurfaces() {
+    MarkChanged();
     surface.reset();
     // The display goes away with its surfaces; a new one comes with the next load.
     display = nullptr;
     Element::ReleaseSurfaces();
 }
 
-HRESULT Picture::RestoreSurfaces() {
+bool Picture::RestoreSurfaces() {
     if (!fileName.empty() && surface && display != nullptr) {
         gfx::Palette palette;
-        if (const HRESULT loaded = display->LoadBitmapPalette(palette, fileName); FAILED(loaded)) {
-            return loaded;
+        if (display->LoadBitmapPalette(palette, fileName) != gfx::SurfaceResult::Ok) {
+            return false;
         }
         display->SetPrimaryPalette(palette);
-        if (const HRESULT drawn = surface->ReloadBitmap(fileName, imageWidth, imageHeight);
-            FAILED(drawn)) {
-            return drawn;
+        if (surface->ReloadBitmap(fileName, imageWidth, imageHeight) != gfx::SurfaceResult::Ok) {
+            return false;
         }
     }
     return Element::RestoreSurfaces();

@@ -12,7 +12,7 @@ namespace gfx {
 class Display;
 class PngImage;
 class Surface;
-}
+} // namespace gfx
 
 namespace scene {
 
@@ -30,7 +30,7 @@ public:
 
     void SetPosition(int x, int y) override;
     void SetSize(int width, int height) override;
-    HRESULT RestoreSurfaces() override;
+    bool RestoreSurfaces() override;
     void Draw() override;
     void ReleaseSurfaces() override;
 

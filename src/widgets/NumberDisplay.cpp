@@ -22,12 +22,14 @@ int NumberDisplay::Load(std::string_view path, int newX, int newY, int stripWidt
         AddChild(&digits);
     }
     minDigits = newMinDigits;
+    MarkChanged();
     return loaded;
 }
 
 void NumberDisplay::SetValue(int v) {
-    if (v >= 0) {
+    if (v >= 0 && v != value) {
         value = v;
+        MarkChanged();
     }
 }
 

@@ -100,6 +100,7 @@ void TextField::Configure(int newX, int newY, int newWidth, int newHeight, int n
         bufferSize = newCapacity;
     }
     capacity = newCapacity;
+    MarkChanged();
 }
 
 const char* TextField::GetText(int& outLength) const {
@@ -107,7 +108,15 @@ const char* TextField::GetText(int& outLength) const {
     return buffer.get();
 }
 
+void TextField::SetFocused(int on) {
+    if (on != focused) {
+        focused = on;
+        MarkChanged();
+    }
+}
+
 void TextField::Clear() {
+    MarkChanged();
     length = 0;
     if (buffer) {
         std::memset(buffer.get(), 0, static_cast<std::size_t>(bufferSize));
@@ -131,6 +140,7 @@ void TextField::OnChar(int code) {
     // The last byte of the buffer stays 0.
     if (length < std::min(capacity, bufferSize) - 1) {
         buffer[length++] = byte;
+        MarkChanged();
     }
 }
 
@@ -144,10 +154,11 @@ void TextField::Backspace() {
         platform::GbkText::LastCharacterStart({buffer.get(), std::size_t(length)}));
     std::memset(buffer.get() + start, 0, static_cast<std::size_t>(length - start));
     length = start;
+    MarkChanged();
 }
 
-HRESULT TextField::RestoreSurfaces() {
-    return S_OK;
+bool TextField::RestoreSurfaces() {
+    return true;
 }
 
 void TextField::ReleaseSurfaces() {}
@@ -167,7 +178,12 @@ void TextField::Draw() {
     platform::TextRenderer::Shared().Draw(back->WritablePixels(), back->Description().pitch,
                                           back->Width(), back->Height(), screenX, screenY, text,
                                           rgb, bounds);
-    if (focused != 0 && CaretShown()) {
+    if (focused == 0) {
+        return;
+    }
+    // The caret's phase is judged at every draw, so a focused field is drawn at every frame.
+    WantNextFrame();
+    if (CaretShown()) {
         const std::int64_t caretX =
             screenX + std::int64_t{length} * platform::TextRenderer::kByteAdvance;
         FillClipped(*back, caretX, screenY, kCaretWidth, kCaretHeight,

@@ -27,7 +27,7 @@ public:
     // capacity <= 0.
     void Configure(int x, int y, int width, int height, int capacity, int modeFlags,
                    std::uint32_t color);
-    void SetFocused(int on) { focused = on; }
+    void SetFocused(int on);
     // The buffer (null without one) and, in `outLength`, how many bytes of text it holds.
     const char* GetText(int& outLength) const;
     // Empties the text and zeroes the whole buffer.
@@ -37,7 +37,7 @@ public:
     // ignored, any other low byte is appended while there is room.
     void OnChar(int code);
 
-    HRESULT RestoreSurfaces() override;
+    bool RestoreSurfaces() override;
     void ReleaseSurfaces() override;
     // Draws the text and, while focused, the caret after it, onto the current back buffer.
     void Draw() override;

@@ -10,8 +10,6 @@
 
 namespace widgets {
 
-namespace {} // namespace
-
 TextTable::TextTable() = default;
 
 TextTable::~TextTable() = default;
@@ -35,6 +33,7 @@ void TextTable::SetCell(int row, int column, std::string_view text, std::uint32_
     }
     cells[row][column] = std::string(text);
     colours[row][column] = colour;
+    MarkChanged();
 }
 
 int TextTable::RowsInUse() const {
@@ -46,6 +45,7 @@ int TextTable::ColumnsInUse() const {
 }
 
 void TextTable::Layout() {
+    MarkChanged();
     int top = screenY + paddingY;
     // Carried through the whole walk: a row or column without an entry keeps the last size.
     int cellWidth = 0;

@@ -7,6 +7,7 @@
 #include "core/ProcessState.h"
 #include "gfx/Display.h"
 #include "gfx/Surface.h"
+#include "platform/Event.h"
 #include "platform/Platform.h"
 #include "platform/Window.h"
 #include "scene/Picture.h"
@@ -26,9 +27,9 @@ int ButtonLeft(const scene::Element& frame, int stripWidth, unsigned buttons, in
     return frame.screenX + frame.width - static_cast<int>(widths) - gap;
 }
 
-void Post(UINT message, WPARAM wParam) {
+void Post(const platform::Event& event) {
     if (app::Application* application = app::Application::Instance()) {
-        application->PostMessage(message, wParam, 0);
+        application->PostEvent(event);
     }
 }
 
@@ -44,7 +45,12 @@ bool WindowFrame::WindowMoving() {
 
 void WindowFrame::SetAlpha(int newAlpha) {
     // The gamma fade would run here; the display has no gamma control, so it ends at once.
-    alpha = newAlpha;
+    Watched([&] { alpha = newAlpha; });
+}
+
+void WindowFrame::Adopt(scene::Element& part) {
+    part.SetOwner(this);
+    MarkChanged();
 }
 
 // Each setter destroys the old part before loading the new one, so a new part loading the
@@ -54,36 +60,42 @@ void WindowFrame::SetIcon(const std::string& path, int stripWidth, int height) {
     icon.reset();
     icon = std::make_unique<scene::Picture>();
     icon->LoadImage(path, 10, 0, stripWidth, height, 1);
+    Adopt(*icon);
 }
 
 void WindowFrame::SetBackground(const std::string& path, int stripWidth, int height) {
     background.reset();
     background = std::make_unique<scene::Picture>();
     background->LoadImage(path, 0, 0, stripWidth, height, 1);
+    Adopt(*background);
 }
 
 void WindowFrame::SetTitleBar(const std::string& path, int stripWidth, int height) {
     titleBar.reset();
     titleBar = std::make_unique<scene::Picture>();
     titleBar->LoadImage(path, screenX, screenY, stripWidth, height, 1);
+    Adopt(*titleBar);
 }
 
 void WindowFrame::SetMinimizeButton(const std::string& path, int stripWidth, int height) {
     minimizeButton.reset();
     minimizeButton =
         std::make_unique<Button>(path, ButtonLeft(*this, stripWidth, 3, 36), 0, stripWidth, height);
+    Adopt(*minimizeButton);
 }
 
 void WindowFrame::SetCommandButton(const std::string& path, int stripWidth, int height) {
     commandButton.reset();
     commandButton =
         std::make_unique<Button>(path, ButtonLeft(*this, stripWidth, 2, 31), 0, stripWidth, height);
+    Adopt(*commandButton);
 }
 
 void WindowFrame::SetCloseButton(const std::string& path, int stripWidth, int height) {
     closeButton.reset();
     closeButton =
         std::make_unique<Button>(path, ButtonLeft(*this, stripWidth, 1, 26), 0, stripWidth, height);
+    Adopt(*closeButton);
 }
 
 void WindowFrame::AddOverlay(scene::Element* overlay) {
@@ -112,7 +124,7 @@ void WindowFrame::ReleaseOverlays() {
 
 void WindowFrame::SetVisibleAll(int newVisible) {
     // The frame keeps the flag as a byte.
-    visible = static_cast<std::uint8_t>(newVisible);
+    Watched([&] { visible = static_cast<std::uint8_t>(newVisible); });
     scene::Element* const parts[] = {minimizeButton.get(), background.get(), commandButton.get(),
                                      closeButton.get(),    titleBar.get(),   icon.get()};
     for (scene::Element* part : parts) {
@@ -122,7 +134,7 @@ void WindowFrame::SetVisibleAll(int newVisible) {
     }
 }
 
-HRESULT WindowFrame::RestoreSurfaces() {
+bool WindowFrame::RestoreSurfaces() {
     scene::Element* const parts[] = {background.get(),  minimizeButton.get(), commandButton.get(),
                                      closeButton.get(), titleBar.get(),       icon.get()};
     for (scene::Element* part : parts) {
@@ -135,6 +147,7 @@ HRESULT WindowFrame::RestoreSurfaces() {
 }
 
 void WindowFrame::ReleaseSurfaces() {
+    MarkChanged();
     scene::Element* const parts[] = {background.get(), minimizeButton.get(), commandButton.get(),
                                      closeButton.get(), titleBar.get()};
     for (scene::Element* part : parts) {
@@ -160,6 +173,7 @@ void WindowFrame::Draw() {
     } else if (page && alpha == 255) {
         // Undimmed again: this one frame shows neither the background nor the children.
         page.reset();
+        WantNextFrame();
     } else {
         DrawScreen();
     }
@@ -188,7 +202,7 @@ void WindowFrame::CapturePage() {
     if (display != nullptr) {
         display->DarkenBackBuffer(alpha);
     }
-    if (display == nullptr || FAILED(display->CreateScreenCopySurface(page))) {
+    if (display == nullptr || display->CreateScreenCopySurface(page) != gfx::SurfaceResult::Ok) {
         page.reset();
         if (app::Application* application = app::Application::Instance()) {
             application->GetPlatform().GetWindow().ShowMessageBox("创建透明页面失败!", "ERROR");
@@ -239,18 +253,18 @@ void WindowFrame::OnLeftDown(int x, int y) {
         // top.
         windowMoving = true;
         if (app::Application* application = app::Application::Instance()) {
-            application->SendMessage(WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
+            application->SendEvent(platform::Event::Frame(platform::FrameCommand::Move));
         }
     }
 }
 
 void WindowFrame::OnLeftUp(int x, int y) {
     if (minimizeButton && minimizeButton->OnMouseUp(x, y)) {
-        Post(WM_SYSCOMMAND, SC_MINIMIZE);
+        Post(platform::Event::Frame(platform::FrameCommand::Minimize));
     } else if (commandButton && commandButton->OnMouseUp(x, y)) {
-        Post(WM_COMMAND, kCommandToggleFullScreen);
+        Post(platform::Event::Command(platform::CommandId::ToggleFullScreen));
     } else if (closeButton && closeButton->OnMouseUp(x, y)) {
-        Post(WM_CLOSE, 0);
+        Post(platform::Event::Of(platform::EventKind::Close));
     } else if (titleBar && windowMoving) {
         windowMoving = false;
     }

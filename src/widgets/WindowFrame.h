@@ -34,7 +34,7 @@ public:
 
     // Stores alpha for the frame alone; children and overlays keep theirs.
     void SetAlpha(int alpha) override;
-    HRESULT RestoreSurfaces() override;
+    bool RestoreSurfaces() override;
     void Draw() override;
     // Releases every surface; the dimmed copy and the icon are destroyed.
     void ReleaseSurfaces() override;
@@ -76,6 +76,8 @@ public:
 
 private:
     bool Dimmed() const { return 0 < alpha && alpha < 255; }
+    // A new part: it reports its changes through the frame, and the frame shows it.
+    void Adopt(scene::Element& part);
     void DrawScreen();
     void CapturePage();
     void DrawTitleBar();

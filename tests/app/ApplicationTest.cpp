@@ -17,6 +17,11 @@ using namespace core;
 using namespace gfx;
 using namespace scene;
 using namespace app;
+using platform::CommandId;
+using platform::Event;
+using platform::EventKind;
+using platform::FrameCommand;
+using platform::MouseAction;
 
 namespace {
 
@@ -71,8 +76,8 @@ protected:
         EXPECT_EQ(platform.window.timerPeriod, 8u) << "the keyboard is polled every 8 ms";
     }
 
-    void Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
-        app->PostMessage(message, wParam, lParam);
+    void Send(const Event& event) {
+        app->PostEvent(event);
         app->DispatchMessages();
     }
 
@@ -123,21 +128,21 @@ TEST_F(ApplicationTest, FullScreenWishIsForgottenAtStart) {
 
 TEST_F(ApplicationTest, ActivationAndMinimisingDecideWhetherFramesAreDrawn) {
     Start();
-    Send(WM_SIZE, SIZE_RESTORED);
+    Send(Event::Of(EventKind::Restored));
     EXPECT_EQ(app->Active(), 1);
-    Send(WM_SIZE, SIZE_MINIMIZED);
+    Send(Event::Of(EventKind::Minimized));
     EXPECT_EQ(app->Active(), 0);
-    Send(WM_ACTIVATE, WA_CLICKACTIVE);
+    Send(Event::Of(EventKind::Activated));
     EXPECT_EQ(app->Active(), 1);
 
     const int frames = platform.window.presenter.presentCount;
-    Send(WM_ACTIVATE, WA_INACTIVE);
+    Send(Event::Of(EventKind::Deactivated));
     EXPECT_EQ(app->Active(), 0);
     EXPECT_EQ(app->deactivations, 1);
     EXPECT_EQ(platform.window.presenter.presentCount, frames + 1) << "one frame on deactivation";
 
     platform.window.presenter.loseSurfaces = true;
-    Send(WM_ACTIVATE, WA_INACTIVE);
+    Send(Event::Of(EventKind::Deactivated));
     EXPECT_EQ(app->deactivations, 2);
     EXPECT_GE(platform.window.presenter.restoreCount, 1);
     EXPECT_EQ(platform.window.presenter.presentCount, frames + 2)
@@ -147,12 +152,12 @@ TEST_F(ApplicationTest, ActivationAndMinimisingDecideWhetherFramesAreDrawn) {
 TEST_F(ApplicationTest, AltEnterTogglesFullScreenAndRemembersIt) {
     Start();
     EXPECT_EQ(app->displayReady, 1);
-    Send(WM_COMMAND, kCommandToggleFullScreen);
+    Send(Event::Command(CommandId::ToggleFullScreen));
     EXPECT_EQ(windowed, 0);
     EXPECT_TRUE(platform.window.presenter.fullScreen);
     EXPECT_EQ(Setting("set", "fullscreen"), "1");
     EXPECT_EQ(app->displayReady, 2);
-    Send(WM_COMMAND, kCommandToggleFullScreen);
+    Send(Event::Command(CommandId::ToggleFullScreen));
     EXPECT_EQ(windowed, 1);
     EXPECT_EQ(Setting("set", "fullscreen"), "0");
     EXPECT_EQ(app->displayReady, 3);
@@ -160,15 +165,18 @@ TEST_F(ApplicationTest, AltEnterTogglesFullScreenAndRemembersIt) {
 
 TEST_F(ApplicationTest, FullScreenSwallowsMovingAndSizing) {
     Start();
-    EXPECT_EQ(app->SendMessage(WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0), 0);
+    EXPECT_FALSE(app->SendEvent(Event::Frame(FrameCommand::Move)));
     EXPECT_EQ(platform.window.moveLoops, 1) << "in a window the title bar drags it";
+    EXPECT_FALSE(app->SendEvent(Event::Of(EventKind::SetCursor)));
     windowed = 0;
-    EXPECT_EQ(app->SendMessage(WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0), 1);
-    EXPECT_EQ(app->SendMessage(WM_SYSCOMMAND, SC_SIZE, 0), 1);
+    for (const FrameCommand framing : {FrameCommand::Move, FrameCommand::Size,
+                                       FrameCommand::Maximize, FrameCommand::MonitorPower}) {
+        EXPECT_TRUE(app->SendEvent(Event::Frame(framing))) << static_cast<int>(framing);
+    }
     EXPECT_EQ(platform.window.moveLoops, 1);
-    EXPECT_EQ(app->SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0), 0);
+    EXPECT_FALSE(app->SendEvent(Event::Frame(FrameCommand::Minimize)));
     EXPECT_EQ(platform.window.minimizeCount, 1);
-    EXPECT_EQ(app->SendMessage(WM_SETCURSOR, 0, 0), 1);
+    EXPECT_TRUE(app->SendEvent(Event::Of(EventKind::SetCursor)));
 }
 
 TEST_F(ApplicationTest, CharactersReachEveryListenerUnchanged) {
@@ -179,8 +187,8 @@ TEST_F(ApplicationTest, CharactersReachEveryListenerUnchanged) {
     app->AddCharListener(nullptr);
     app->AddCharListener(&second);
     app->AddCharListener(&first); // a second registration must not double the characters
-    Send(WM_CHAR, 8);
-    Send(WM_CHAR, 0xC3);
+    Send(Event::Char(8));
+    Send(Event::Char(0xC3));
     EXPECT_EQ(first.codes, (std::vector<int>{8, 0xC3}));
     EXPECT_EQ(second.codes, (std::vector<int>{8, 0xC3}));
     app->SetUpDisplay();
@@ -189,14 +197,14 @@ TEST_F(ApplicationTest, CharactersReachEveryListenerUnchanged) {
 
 TEST_F(ApplicationTest, MouseAndKeyEventsCarryTheirCodesAndPositions) {
     Start();
-    Send(WM_MOUSEMOVE, 0, MakeLParam(static_cast<unsigned>(-5), 10));
-    Send(WM_LBUTTONDOWN, 0, MakeLParam(100, 200));
-    Send(WM_RBUTTONUP, 0, MakeLParam(101, 201));
+    Send(Event::Mouse(MouseAction::Move, -5, 10));
+    Send(Event::Mouse(MouseAction::LeftDown, 100, 200));
+    Send(Event::Mouse(MouseAction::RightUp, 101, 201));
     platform.keys.Acquire();
     platform.keys.OnKeyChange(platform::DIK_LEFT, true);
     platform.keys.OnKeyChange(platform::DIK_LEFT, false);
     platform.keys.OnKeyChange(0x1E, true); // A: no key event
-    Send(WM_TIMER);
+    Send(Event::Of(EventKind::PollKeyboard));
     ASSERT_EQ(app->inputs.size(), 5u);
     EXPECT_EQ(app->inputs[0].code, kMouseMove);
     EXPECT_EQ(app->inputs[0].x, 65531u) << "left of the window: a large unsigned number";
@@ -228,8 +236,8 @@ TEST_F(ApplicationTest, NamedTimersFireOnTheMainThreadUntilTheirLimit) {
 TEST_F(ApplicationTest, ClosingTearsDownInOrderAndQuits) {
     Start();
     app->AddTimer(10, "t", 0);
-    app->PostMessage(WM_CLOSE, 0, 0);
-    EXPECT_FALSE(app->DispatchMessages()) << "WM_QUIT ends the loop";
+    app->PostEvent(Event::Of(EventKind::Close));
+    EXPECT_FALSE(app->DispatchMessages()) << "the Quit that closing posts ends the loop";
     EXPECT_FALSE(platform.window.Exists());
     EXPECT_EQ(app->GetDisplay(), nullptr);
     EXPECT_EQ(app->Timers(), nullptr);
@@ -239,8 +247,8 @@ TEST_F(ApplicationTest, ClosingTearsDownInOrderAndQuits) {
 
 TEST_F(ApplicationTest, RunEndsWithTheQuitCodeAndReportsDisplayFailures) {
     ASSERT_EQ(Init(""), Application::InitResult::Run);
-    app->PostMessage(WM_SIZE, SIZE_RESTORED, 0);
-    app->PostMessage(WM_CLOSE, 0, 0);
+    app->PostEvent(Event::Of(EventKind::Restored));
+    app->PostEvent(Event::Of(EventKind::Close));
     EXPECT_EQ(app->Run(), 0);
     EXPECT_GE(platform.window.presenter.presentCount, 0);
     EXPECT_TRUE(platform.window.messageBoxes.empty());
@@ -256,18 +264,18 @@ TEST_F(ApplicationTest, RunEndsWithTheQuitCodeAndReportsDisplayFailures) {
 
 TEST_F(ApplicationTest, FailedSwitchClosesTheWindowAndModeChangesRebuildTheDisplay) {
     Start();
-    Send(WM_SIZE, SIZE_RESTORED);
+    Send(Event::Of(EventKind::Restored));
     platform.window.presenter.modeChanged = true;
-    EXPECT_EQ(app->FrameStep(), S_OK);
+    EXPECT_TRUE(app->FrameStep());
     EXPECT_EQ(app->displayReady, 2) << "rebuilt in the same mode";
     platform.window.presenter.modeChanged = false;
 
     platform.window.presenter.refuseOpen = true;
-    Send(WM_COMMAND, kCommandWindowed);
+    Send(Event::Command(CommandId::Windowed));
     ASSERT_FALSE(platform.window.messageBoxes.empty());
     EXPECT_EQ(platform.window.messageBoxes.back().text,
               "InitDirectDraw() failed. The sample will now exit. ");
-    EXPECT_FALSE(platform.window.Exists()) << "WM_CLOSE was posted and handled";
+    EXPECT_FALSE(platform.window.Exists()) << "a Close was posted and handled";
     EXPECT_EQ(app->ExitCode(), Application::kExitFailure) << "the program ends in failure";
 }
 

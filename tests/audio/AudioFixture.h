@@ -19,7 +19,8 @@ using namespace audio;
 class AudioFixture : public ::testing::Test {
 protected:
     AudioFixture() {
-        backend.SetEndNotice([this] { queue.Post({WM_GRAPHNOTIFY, 0, 0}); });
+        backend.SetEndNotice(
+            [this] { queue.Post(platform::Event::Of(platform::EventKind::PlaybackEnded)); });
         MediaPlayer::SetBackend(&backend);
         MediaPlayer::SetMessageBox([this](const std::string& text, const std::string& caption) {
             boxes.push_back(caption + ": " + text);
@@ -35,11 +36,11 @@ protected:
     // A resource path as the game spells it.
     std::string Path(std::string_view relative) const { return Folder() + std::string(relative); }
 
-    // Hands every posted notice to the current sound manager, as the window procedure does.
+    // Hands every posted notice to the current sound manager, as the application does.
     void DeliverNotices() {
-        Message message;
-        while (queue.TryTake(message)) {
-            ASSERT_EQ(message.message, WM_GRAPHNOTIFY);
+        platform::Event event;
+        while (queue.TryTake(event)) {
+            ASSERT_EQ(event.kind, platform::EventKind::PlaybackEnded);
             if (SoundManager* manager = SoundManager::Current()) {
                 manager->OnGraphNotify();
             }

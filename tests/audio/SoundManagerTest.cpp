@@ -82,7 +82,8 @@ TEST_F(SoundManagerTest, FailuresAreToldInTheApplicationWindowsMessageBox) {
 
 TEST_F(SoundManagerTest, WithoutAnAudioDeviceEverythingIsSilentAndNothingIsShown) {
     ScopedEnv driver("SDL_AUDIODRIVER", "no-such-driver");
-    platform::SdlMixerAudioBackend sdl([this] { queue.Post({WM_GRAPHNOTIFY, 0, 0}); });
+    platform::SdlMixerAudioBackend sdl(
+        [this] { queue.Post(platform::Event::Of(platform::EventKind::PlaybackEnded)); });
     MediaPlayer::SetBackend(&sdl);
     {
         SoundManager manager(Folder());

@@ -2,13 +2,23 @@
 # Plays the real game from a fresh copy of its folder on a virtual X display with a window
 # manager: menu, music, start, level 1 solved by clicks, win panel and Rest.pa, full screen and
 # back with the panel up, next level, level 2 solved and a name typed into the table with Enter,
-# leave dialog, settings, full screen and back, and the close button. Every step says what it
-# checks; the screenshots of failed checks are kept in ./game_e2e_failures (or $E2E_FAILURES).
+# leave dialog, settings, full screen and back, the close button, and a restart that goes on
+# with level 3 and the changed setting. Every step says what it checks; the screenshots of failed
+# checks are kept in ./game_e2e_failures (or $E2E_FAILURES).
 #
-#   game_e2e.sh GAME_FOLDER SOLUTION_PATH_PROGRAM
+# With --read-only the game folder is made read-only and the game runs as an ordinary user (uid
+# 65534 when the test runs as root): its progress, settings and table must then live in
+# $XDG_DATA_HOME/tovak-marudo/ and survive the restart.
+#
+#   game_e2e.sh [--read-only] GAME_FOLDER SOLUTION_PATH_PROGRAM
 set -uo pipefail
 
 if [ "${1:-}" != "--session" ]; then
+    read_only=0
+    if [ "${1:-}" = --read-only ]; then
+        read_only=1
+        shift
+    fi
     dist=${1:?game folder}
     solver=${2:?solution_path program}
     work=$(mktemp -d)
@@ -16,13 +26,23 @@ if [ "${1:-}" != "--session" ]; then
     # A fresh copy without a player's progress: the game starts on level 1.
     cp -a "$dist" "$work/game"
     rm -f "$work/game/Rest.pa" "$work/game/st.data"
-    mkdir -p "$work/home" "$work/config" "$work/shots"
-    export HOME="$work/home" XDG_CONFIG_HOME="$work/config"
-    export SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/audio.raw"
+    mkdir -p "$work/home" "$work/config" "$work/shots" "$work/data" "$work/audio"
+    export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
+    export SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/audio/out.raw"
+    player=$work/game
+    if [ "$read_only" -eq 1 ]; then
+        player=$XDG_DATA_HOME/tovak-marudo
+        chmod -R a-w "$work/game"
+        chmod 755 "$work"
+        # The player owns their home, data and sound output, and nothing else here.
+        [ "$(id -u)" -eq 0 ] && chown 65534:65534 "$work/home" "$work/config" "$work/data" \
+            "$work/audio"
+    fi
     # Screenshots of an earlier run would be taken for this one's.
     failures=${E2E_FAILURES:-$PWD/game_e2e_failures}
     rm -f "$failures"/failed-*.png "$failures/game.log"
-    xvfb-run -a -s "-screen 0 1024x768x24" "$0" --session "$work" "$solver"
+    xvfb-run -a -s "-screen 0 1024x768x24" "$0" --session "$work" "$solver" "$read_only" \
+        "$player"
     status=$?
     if [ "$status" -ne 0 ]; then
         mkdir -p "$failures"
@@ -38,6 +58,9 @@ fi
 
 work=$2
 solver=$3
+read_only=$4
+# Where the game keeps Rest.pa, set.ini and st.data.
+player=$5
 game=$work/game
 failed=0
 mkdir -p "$work/cache"
@@ -227,14 +250,14 @@ counter_shows() {
 
 first_row_is() {
     local got
-    got=$(od -An -tx1 -N18 "$game/st.data" 2>/dev/null | xargs)
+    got=$(od -An -tx1 -N18 "$player/st.data" 2>/dev/null | xargs)
     [ "$got" = "$1" ] && return 0
     echo "    st.data begins with: $got"
     return 1
 }
 entry_gone() { ! pixels "match 225 100 350 60 $ui/pinput.bmp 0 0" > /dev/null; }
 
-setting() { sed -n "s/^$1=//p" "$game/set.ini" | tr -d '\r'; }
+setting() { sed -n "s/^$1=//p" "$player/set.ini" | tr -d '\r'; }
 has_setting() { [ "$(setting "$1")" = "$2" ]; }
 
 audible() {
@@ -285,24 +308,56 @@ done
 
 "$solver" "$game/Board/1.dat" > "$work/level1.txt" || exit 1
 "$solver" "$game/Board/2.dat" > "$work/level2.txt" || exit 1
+"$solver" "$game/Board/3.dat" > "$work/level3.txt" || exit 1
 steps1=$(awk '$1 == "steps" { print $2 }' "$work/level1.txt")
 
-note "start: $game/tovak-marudo"
-"$game/tovak-marudo" > "$work/game.log" 2>&1 &
-pid=$!
-id=
-for _ in $(seq 200); do
-    id=$(xdotool search --onlyvisible --name '^Tovak Marudo$' 2>/dev/null | head -n 1)
-    [ -n "$id" ] && break
-    alive
-    sleep 0.05
-done
-if [ -z "$id" ]; then
-    note "FAILED: no window named Tovak Marudo"
-    cat "$work/game.log"
-    exit 1
+# Starts the game and waits for its window; read-only runs start it as an ordinary user, who
+# gets a copy of this display's key.
+launch=("$game/tovak-marudo")
+if [ "$read_only" -eq 1 ] && [ "$(id -u)" -eq 0 ]; then
+    cp "${XAUTHORITY:?}" "$work/xauth" && chown 65534:65534 "$work/xauth"
+    launch=(env XAUTHORITY="$work/xauth" setpriv --reuid 65534 --regid 65534 --clear-groups
+            "$game/tovak-marudo")
 fi
-xdotool windowactivate --sync "$id" >/dev/null 2>&1 || true
+start_game() {
+    note "start: ${launch[*]}"
+    "${launch[@]}" > "$work/game.log" 2>&1 &
+    pid=$!
+    id=
+    for _ in $(seq 200); do
+        id=$(xdotool search --onlyvisible --name '^Tovak Marudo$' 2>/dev/null | head -n 1)
+        [ -n "$id" ] && break
+        alive
+        sleep 0.05
+    done
+    if [ -z "$id" ]; then
+        note "FAILED: no window named Tovak Marudo"
+        cat "$work/game.log"
+        exit 1
+    fi
+    xdotool windowactivate --sync "$id" >/dev/null 2>&1 || true
+}
+
+# The close button ends the game with exit code 0.
+close_game() {
+    click 762 12
+    for _ in $(seq 100); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    note "check: the close button ends the game with exit code 0"
+    if kill -0 "$pid" 2>/dev/null; then
+        note "FAILED: still running 10 s after the close button"
+        kill "$pid"
+        failed=$((failed + 1))
+    else
+        wait "$pid"
+        code=$?
+        [ "$code" -eq 0 ] || { note "FAILED: exit code $code"; failed=$((failed + 1)); }
+    fi
+}
+
+start_game
 
 wait_for "the window is 800x600" 1 window_is 800x600 window
 wait_for "the main menu shows its background" 10 menu_patches
@@ -321,7 +376,7 @@ done < <(grep '^click' "$work/level1.txt")
 wait_for "the win panel shows" 5 pixels "match 255 150 304 175 $ui/guog.bmp 0 0"
 wait_for "the step counter shows $steps1" 2 counter_shows "$steps1"
 wait_for "Rest.pa lists level 1 alone" 2 \
-    test "$(od -An -t d4 "$game/Rest.pa" 2>/dev/null | xargs)" = "1 1"
+    test "$(od -An -t d4 "$player/Rest.pa" 2>/dev/null | xargs)" = "1 1"
 
 note "Alt+Enter twice with the win panel up"
 alive
@@ -397,20 +452,33 @@ wait_for "set.ini holds fullscreen=0" 2 has_setting fullscreen 0
 wait_for "the main menu shows again" 10 menu_patches
 
 note "close button"
-click 762 12
-for _ in $(seq 100); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-done
-note "check: the close button ends the game with exit code 0"
-if kill -0 "$pid" 2>/dev/null; then
-    note "FAILED: still running 10 s after the close button"
-    kill "$pid"
-    failed=$((failed + 1))
-else
-    wait "$pid"
-    code=$?
-    [ "$code" -eq 0 ] || { note "FAILED: exit code $code"; failed=$((failed + 1)); }
+close_game
+
+note "restart: the game goes on where it stopped"
+start_game
+wait_for "the main menu shows its background" 10 menu_patches
+click 426 470
+wait_for "level 3 is on the board with 0 steps" 5 board_shows "$work/level3.txt" 0
+alive
+xdotool key Escape
+wait_for "the leave dialog opens" 5 pixels "match 248 178 304 140 $game/Graphic/setting/leave_lable.bmp 0 0"
+xdotool key Return
+wait_for "Enter returns to the main menu" 5 menu_patches
+click 415 557
+wait_for "the settings dialog keeps music at 0" 5 \
+    pixels "match 223 158 354 125 $game/Graphic/setting/m_set_node.bmp 0 0" \
+    "match 318 338 24 24 $ui/drag.bmp 0 0"
+click 343 412
+wait_for "OK closes the dialog" 3 menu_patches
+wait_for "st.data still begins with 2 and \"abc\"" 1 first_row_is "$row"
+close_game
+if [ "$read_only" -eq 1 ]; then
+    note "check: nothing was written to the game folder"
+    if [ -n "$(find "$game" -newer "$work/level1.txt" -print -quit)" ]; then
+        note "FAILED: the game folder changed:"
+        find "$game" -newer "$work/level1.txt" | sed 's/^/    /'
+        failed=$((failed + 1))
+    fi
 fi
 
 if [ "$failed" -ne 0 ]; then

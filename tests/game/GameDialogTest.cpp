@@ -222,19 +222,19 @@ TEST_F(LeaveDialogTest, DialogButtonsGoBackToTheGameOrToTheMenu) {
 
 TEST_F(LeaveDialogTest, LosingTheWindowWhilePlayingOpensTheDialog) {
     ASSERT_NO_FATAL_FAILURE(Launch());
-    Send(WM_ACTIVATE, WA_INACTIVE);
+    Send(Event::Of(EventKind::Deactivated));
     EXPECT_EQ(Game().screenState, GameApplication::kMainMenu) << "nothing on the menu";
     EXPECT_FALSE(Game().leaveDialog.visible);
 
-    Send(WM_ACTIVATE, WA_ACTIVE);
+    Send(Event::Of(EventKind::Activated));
     ASSERT_NO_FATAL_FAILURE(StartFromMenu());
     const std::size_t frames = Frames().size();
-    Send(WM_ACTIVATE, WA_INACTIVE);
+    Send(Event::Of(EventKind::Deactivated));
     ExpectDialogOpen();
     EXPECT_EQ(Frames().size(), frames + 1) << "one frame is drawn on the way out";
     ExpectDialogDrawn();
 
-    Send(WM_ACTIVATE, WA_ACTIVE);
+    Send(Event::Of(EventKind::Activated));
     ExpectDialogOpen();
 }
 
@@ -248,7 +248,7 @@ TEST_F(LeaveDialogTest, DisplayRebuildBringsTheDialogBackWithBoardTrackOne) {
 
     Tap(platform::DIK_ESCAPE);
     const int board1Plays = audio.Record(Track("board1.mp3")).plays;
-    Send(WM_COMMAND, kCommandToggleFullScreen);
+    Send(Event::Command(CommandId::ToggleFullScreen));
 
     EXPECT_EQ(windowed, 0);
     EXPECT_TRUE(Screen().recorder.fullScreen);
@@ -269,7 +269,7 @@ TEST_F(LeaveDialogTest, DisplayRebuildBringsTheDialogBackWithBoardTrackOne) {
 
     Tap(platform::DIK_ESCAPE);
     ExpectPlaying();
-    Send(WM_COMMAND, kCommandToggleFullScreen);
+    Send(Event::Command(CommandId::ToggleFullScreen));
     EXPECT_EQ(windowed, 1);
     ExpectPlaying();
     EXPECT_EQ(Setting("set", "fullscreen"), "0");

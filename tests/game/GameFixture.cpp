@@ -34,9 +34,10 @@ namespace gametest {
 
 namespace fs = std::filesystem;
 
-HRESULT FrameRecorder::Present(const std::uint16_t* pixels, int width, int height, int pitch) {
-    const HRESULT result = MemoryPresenter::Present(pixels, width, height, pitch);
-    if (result == S_OK) {
+platform::PresentStatus FrameRecorder::Present(const std::uint16_t* pixels, int width, int height,
+                                               int pitch) {
+    const platform::PresentStatus result = MemoryPresenter::Present(pixels, width, height, pitch);
+    if (result == platform::PresentStatus::Shown) {
         frames.push_back(frame);
     }
     return result;
@@ -59,7 +60,7 @@ GameFixture::~GameFixture() {
     if (game) {
         // The way the program ends: the window closes before the game goes.
         if (Screen().Exists()) {
-            game->PostMessage(WM_CLOSE, 0, 0);
+            game->PostEvent(Event::Of(EventKind::Close));
             game->DispatchMessages();
         }
         game.reset();
@@ -175,21 +176,21 @@ Application::InitResult GameFixture::Init() {
                       "Tovak Marudo", 108, 102);
 }
 
-void GameFixture::Send(UINT message, WPARAM wParam, LPARAM lParam) {
-    game->PostMessage(message, wParam, lParam);
+void GameFixture::Send(const Event& event) {
+    game->PostEvent(event);
     game->DispatchMessages();
 }
 
 void GameFixture::Press(int x, int y) {
-    Send(WM_LBUTTONDOWN, 0, MakeLParam(x, y));
+    Send(Event::Mouse(platform::MouseAction::LeftDown, x, y));
 }
 
 void GameFixture::Release(int x, int y) {
-    Send(WM_LBUTTONUP, 0, MakeLParam(x, y));
+    Send(Event::Mouse(platform::MouseAction::LeftUp, x, y));
 }
 
 void GameFixture::MoveTo(int x, int y) {
-    Send(WM_MOUSEMOVE, 0, MakeLParam(x, y));
+    Send(Event::Mouse(platform::MouseAction::Move, x, y));
 }
 
 void GameFixture::Click(int x, int y) {
@@ -216,21 +217,21 @@ void GameFixture::Drag(int fromX, int fromY, int toX, int toY) {
 void GameFixture::Tap(std::uint32_t dik) {
     platform.keys.OnKeyChange(dik, true);
     platform.keys.OnKeyChange(dik, false);
-    Send(WM_TIMER);
+    Send(Event::Of(EventKind::PollKeyboard));
 }
 
 void GameFixture::PressKey(std::uint32_t dik) {
-    const std::map<std::uint32_t, int> typed = {
+    const std::map<std::uint32_t, std::uint8_t> typed = {
         {platform::DIK_RETURN, 13}, {platform::DIK_ESCAPE, 27}, {platform::DIK_BACK, 8}};
     if (const auto found = typed.find(dik); found != typed.end()) {
-        Send(WM_CHAR, static_cast<WPARAM>(found->second));
+        Send(Event::Char(found->second));
     }
     Tap(dik);
 }
 
 void GameFixture::Type(std::string_view text) {
     for (const char c : text) {
-        Send(WM_CHAR, static_cast<unsigned char>(c));
+        Send(Event::Char(static_cast<std::uint8_t>(c)));
     }
 }
 
@@ -274,7 +275,7 @@ void GameFixture::ExpectSpritesMatchBoard() {
 }
 
 void GameFixture::Render() {
-    ASSERT_EQ(game->RenderFrame(), S_OK);
+    ASSERT_EQ(game->RenderFrame(), gfx::PresentResult::Ok);
 }
 
 std::uint16_t GameFixture::Pixel(int x, int y) const {

@@ -15,6 +15,7 @@
 #include "TempDir.h"
 #include "game/GameApplication.h"
 #include "game/GameContext.h"
+#include "platform/Event.h"
 #include "platform/HeadlessPlatform.h"
 #include "platform/MemoryAudioBackend.h"
 #include "puzzle/LevelFile.h"
@@ -28,13 +29,18 @@ using namespace game;
 
 namespace gametest {
 
+using platform::CommandId;
+using platform::Event;
+using platform::EventKind;
+
 // A presenter that keeps a copy of every frame it shows, so frames drawn while loading can be
 // looked at after later ones replaced them.
 class FrameRecorder : public platform::MemoryPresenter {
 public:
     using Frame = std::vector<std::uint16_t>;
 
-    HRESULT Present(const std::uint16_t* pixels, int width, int height, int pitch) override;
+    platform::PresentStatus Present(const std::uint16_t* pixels, int width, int height,
+                                    int pitch) override;
 
     std::vector<Frame> frames;
 };
@@ -75,7 +81,7 @@ protected:
     app::Application::InitResult Init();
 
     // Input, each handled at once.
-    void Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    void Send(const Event& event);
     void Press(int x, int y);
     void Release(int x, int y);
     void MoveTo(int x, int y);

@@ -194,7 +194,7 @@ TEST_F(GameMenuTest, LeaderboardButtonShowsTheTableFreshlyReadAndAnyOtherPressHi
 
 TEST_F(GameMenuTest, TheMusicOfEachScreenStartsAgainWhenItEnds) {
     // As on the desktop: the end of a track reaches the main thread as a window message.
-    audio.SetEndNotice([this] { platform.Queue().Post({WM_GRAPHNOTIFY, 0, 0}); });
+    audio.SetEndNotice([this] { platform.Queue().Post(Event::Of(EventKind::PlaybackEnded)); });
     ASSERT_NO_FATAL_FAILURE(Launch());
     const std::string begin = Track("begin.mp3");
     ASSERT_EQ(audio.EndTrack(begin), 1);
@@ -212,7 +212,7 @@ TEST_F(GameMenuTest, TheMusicOfEachScreenStartsAgainWhenItEnds) {
     EXPECT_FALSE(audio.IsPlaying(begin)) << "the menu track stays stopped";
 
     // After a rebuild of the display the new players loop on the new sound manager.
-    Send(WM_COMMAND, kCommandToggleFullScreen);
+    Send(Event::Command(CommandId::ToggleFullScreen));
     const std::string first = Track("board1.mp3");
     ASSERT_TRUE(audio.IsPlaying(first));
     ASSERT_EQ(audio.EndTrack(first), 1);
@@ -263,7 +263,7 @@ TEST_P(ExitTest, LeaveButtonEndsTheProgramAndEveryPlayerIsReleased) {
     const int y = button.screenY + button.height / 2;
     Press(x, y);
     EXPECT_TRUE(Screen().Exists()) << "the press alone ends nothing";
-    Game().PostMessage(WM_LBUTTONUP, 0, MakeLParam(x, y));
+    Game().PostEvent(Event::Mouse(platform::MouseAction::LeftUp, x, y));
     EXPECT_FALSE(Game().DispatchMessages()) << "the release ends the loop";
     EXPECT_FALSE(Screen().Exists());
     EXPECT_EQ(Game().GetDisplay(), nullptr);

@@ -243,7 +243,7 @@ protected:
         const std::vector<std::string> readableSettings = SettingValues();
 
         ASSERT_NO_FATAL_FAILURE(PlayThrough());
-        game->PostMessage(WM_CLOSE, 0, 0);
+        game->PostEvent(Event::Of(EventKind::Close));
         EXPECT_FALSE(game->DispatchMessages()) << "the close ends the loop";
         game.reset();
 

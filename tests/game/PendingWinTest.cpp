@@ -100,8 +100,8 @@ TEST_F(PendingWinTest, EnterStoresTheTypedNameAndNothingMore) {
     ASSERT_NO_FATAL_FAILURE(OpenEntry());
     Type("xy");
     PressKey(platform::DIK_BACK);
-    Send(WM_CHAR, 27);
-    Send(WM_CHAR, 0x7F);
+    Send(Event::Char(27));
+    Send(Event::Char(0x7F));
     EXPECT_EQ(Typed(), "x");
 }
 
@@ -186,11 +186,11 @@ TEST_F(PendingWinTest, LeavingFromOverTheNameEntryAbandonsIt) {
 TEST_F(PendingWinTest, SwitchingWindowsOverTheNameEntryOpensTheDialogAboveIt) {
     ASSERT_NO_FATAL_FAILURE(WinLevelOne());
     ASSERT_NO_FATAL_FAILURE(OpenEntry());
-    Send(WM_ACTIVATE, WA_INACTIVE);
+    Send(Event::Of(EventKind::Deactivated));
     EXPECT_EQ(Game().screenState, GameApplication::kLeaveDialogOpen);
     EXPECT_EQ(Pixel(260, 190), ColourOf("Graphic/setting/leave_lable.bmp"))
         << "the frame drawn on the way out";
-    Send(WM_ACTIVATE, WA_ACTIVE);
+    Send(Event::Of(EventKind::Activated));
     Tap(platform::DIK_ESCAPE);
     EXPECT_TRUE(Entry().visible);
     Type("w");
@@ -229,13 +229,13 @@ TEST_F(PendingWinTest, OneSittingHoldsOneRowWithItsRunningTotal) {
 
 TEST_F(PendingWinTest, DisplaySwitchKeepsTheWinPanel) {
     ASSERT_NO_FATAL_FAILURE(WinLevelOne());
-    Send(WM_COMMAND, kCommandToggleFullScreen);
+    Send(Event::Command(CommandId::ToggleFullScreen));
     ASSERT_EQ(windowed, 0);
     EXPECT_TRUE(WinPanel().visible);
     ASSERT_NO_FATAL_FAILURE(Render());
     EXPECT_EQ(Pixel(WinPanel().screenX + 5, WinPanel().screenY + 5),
               ColourOf("Graphic/UI/guog.bmp"));
-    Send(WM_COMMAND, kCommandToggleFullScreen);
+    Send(Event::Command(CommandId::ToggleFullScreen));
     ASSERT_EQ(windowed, 1);
     ASSERT_TRUE(WinPanel().visible);
     Click(Game().boardScreen.NextLevelButton());
@@ -247,7 +247,7 @@ TEST_F(PendingWinTest, DisplaySwitchKeepsTheNameEntryAndWhatWasTyped) {
     ASSERT_NO_FATAL_FAILURE(WinLevelOne());
     ASSERT_NO_FATAL_FAILURE(OpenEntry());
     Type("ab");
-    Send(WM_COMMAND, kCommandToggleFullScreen);
+    Send(Event::Command(CommandId::ToggleFullScreen));
     ASSERT_TRUE(Entry().visible);
     EXPECT_EQ(Typed(), "ab");
     EXPECT_TRUE(Entry().nameField.focused);

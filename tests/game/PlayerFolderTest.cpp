@@ -60,7 +60,7 @@ protected:
 
     // Ends the game as the player does, by closing its window.
     void Close() {
-        game->PostMessage(WM_CLOSE, 0, 0);
+        game->PostEvent(platform::Event::Of(platform::EventKind::Close));
         EXPECT_FALSE(game->DispatchMessages());
         game.reset();
     }

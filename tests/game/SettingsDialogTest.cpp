@@ -96,12 +96,12 @@ protected:
         Send(kMouseLeftUp, x, y);
     }
 
-    std::vector<WPARAM> PostedCommands() {
-        std::vector<WPARAM> commands;
-        for (Message message; platform.Queue().TryTake(message);) {
-            commands.push_back(message.message == WM_COMMAND ? message.wParam : 0);
+    std::vector<platform::Event> PostedEvents() {
+        std::vector<platform::Event> events;
+        for (platform::Event event; platform.Queue().TryTake(event);) {
+            events.push_back(event);
         }
-        return commands;
+        return events;
     }
 
     TempGameFolder game;
@@ -170,7 +170,7 @@ TEST_F(SettingsDialogTest, CancelKeepsTheFileButLeavesTheDraggedVolume) {
     EXPECT_EQ(dialog->visible, 0);
     EXPECT_EQ(Folder().Read("set.ini"), before);
     EXPECT_EQ(Mixer().MusicLevel(), 0);
-    EXPECT_TRUE(PostedCommands().empty());
+    EXPECT_TRUE(PostedEvents().empty());
 
     dialog->ShowSettings(true);
     EXPECT_EQ(dialog->MusicKnob().x, 95 + 14 * 6);
@@ -189,7 +189,7 @@ TEST_F(SettingsDialogTest, OkWithTheTickUnchangedWritesOnlyTheVolumes) {
     EXPECT_EQ(platform::Settings::ReadString(path, "volume", "music", "absent"), "1");
     EXPECT_EQ(platform::Settings::ReadString(path, "set", "fullscreen", "absent"), "absent");
     EXPECT_EQ(windowed, 1);
-    EXPECT_TRUE(PostedCommands().empty());
+    EXPECT_TRUE(PostedEvents().empty());
     EXPECT_EQ(backend.Record(Folder().Path() + "Sound\\btn.wav").plays, 1)
         << "the press on OK clicks";
 
@@ -202,7 +202,7 @@ TEST_F(SettingsDialogTest, OkWithTheTickUnchangedWritesOnlyTheVolumes) {
 struct TickCase {
     int windowedBefore;
     const char* stored;
-    WPARAM command;
+    platform::CommandId command;
     const char* written;
 };
 
@@ -222,15 +222,15 @@ TEST_P(SettingsDialogTickTest, FlippedTickSwitchesTheDisplayOnOk) {
     EXPECT_EQ(windowed, 1 - c.windowedBefore);
     EXPECT_EQ(platform::Settings::ReadString(dialog->SettingsPath(), "set", "fullscreen", ""),
               c.written);
-    EXPECT_EQ(PostedCommands(), std::vector<WPARAM>{c.command});
+    EXPECT_EQ(PostedEvents(), std::vector{platform::Event::Command(c.command)});
 
     dialog->ShowSettings(true);
     EXPECT_EQ(dialog->FullscreenTick().visible != 0, !tickBefore);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothWays, SettingsDialogTickTest,
-                         ::testing::Values(TickCase{1, "0", kCommandFullScreen, "1"},
-                                           TickCase{0, "1", kCommandWindowed, "0"}));
+                         ::testing::Values(TickCase{1, "0", platform::CommandId::FullScreen, "1"},
+                                           TickCase{0, "1", platform::CommandId::Windowed, "0"}));
 
 TEST_F(SettingsDialogTest, TickFlipsOnlyForPressesStrictlyInside) {
     Open();

@@ -15,7 +15,7 @@ class DisplayFixture : public ::testing::Test {
 protected:
     explicit DisplayFixture(int width = 800, int height = 600) {
         display = std::make_unique<Display>(presenter);
-        EXPECT_EQ(display->SetUpWindowed(width, height), S_OK);
+        EXPECT_TRUE(display->SetUpWindowed(width, height));
         currentDisplay = display.get();
     }
     ~DisplayFixture() override { currentDisplay = nullptr; }
@@ -27,7 +27,7 @@ protected:
     static std::unique_ptr<Surface> MakeSurface(int width, int height,
                                                 const std::vector<std::uint16_t>& pixels) {
         auto surface = std::make_unique<Surface>();
-        EXPECT_EQ(surface->Create(width, height, DDSCAPS_SYSTEMMEMORY), S_OK);
+        EXPECT_EQ(surface->Create(width, height, DDSCAPS_SYSTEMMEMORY), SurfaceResult::Ok);
         for (int y = 0; y < height; ++y) {
             for (int x = 0; x < width; ++x) {
                 surface->WritableRow(y)[x] = pixels[static_cast<std::size_t>(y) * width + x];

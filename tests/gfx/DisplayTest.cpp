@@ -31,19 +31,19 @@ TEST_F(DisplayTest, WindowedSetUpMakesAnRgb565BackBufferAndFollowsTheWindow) {
     display->UpdateBounds();
     EXPECT_EQ(display->Bounds(), (platform::Rect{10, 20, 810, 620}));
 
-    ASSERT_EQ(display->SetUpFullScreen(800, 600, 16), S_OK);
+    ASSERT_TRUE(display->SetUpFullScreen(800, 600, 16));
     EXPECT_EQ(display->Windowed(), 0);
     EXPECT_TRUE(presenter.fullScreen);
     EXPECT_EQ(display->Bounds(),
               (platform::Rect{0, 0, presenter.screenWidth, presenter.screenHeight}));
-    EXPECT_EQ(display->SetUpFullScreen(800, 600, 8), E_FAIL);
+    EXPECT_FALSE(display->SetUpFullScreen(800, 600, 8));
 
     presenter.refuseOpen = true;
-    EXPECT_EQ(display->SetUpWindowed(800, 600), E_FAIL);
+    EXPECT_FALSE(display->SetUpWindowed(800, 600));
     EXPECT_EQ(display->BackBuffer(), nullptr);
-    EXPECT_EQ(display->ClearBackBuffer(0), E_POINTER);
-    EXPECT_EQ(display->Present(), E_POINTER);
-    EXPECT_EQ(display->DarkenBackBuffer(3), E_POINTER);
+    EXPECT_EQ(display->ClearBackBuffer(0), SurfaceResult::NotCreated);
+    EXPECT_EQ(display->Present(), PresentResult::NoBackBuffer);
+    EXPECT_EQ(display->DarkenBackBuffer(3), SurfaceResult::NotCreated);
 }
 
 TEST_F(DisplayTest, VideoMemoryIsUsedOnlyWhenTheSurfaceFitsCountedInBits) {
@@ -52,26 +52,26 @@ TEST_F(DisplayTest, VideoMemoryIsUsedOnlyWhenTheSurfaceFitsCountedInBits) {
     EXPECT_TRUE(Display::UsesVideoMemory(800, 600, 7680001));
     presenter.freeVideoMemory = 3u << 20;
     std::unique_ptr<Surface> copy;
-    ASSERT_EQ(display->CreateScreenCopySurface(copy), S_OK);
+    ASSERT_EQ(display->CreateScreenCopySurface(copy), SurfaceResult::Ok);
     EXPECT_NE(copy->Description().caps & DDSCAPS_SYSTEMMEMORY, 0u);
     presenter.freeVideoMemory = 8u << 20;
-    ASSERT_EQ(display->CreateScreenCopySurface(copy), S_OK);
+    ASSERT_EQ(display->CreateScreenCopySurface(copy), SurfaceResult::Ok);
     EXPECT_NE(copy->Description().caps & DDSCAPS_VIDEOMEMORY, 0u);
 }
 
 TEST_F(SmallDisplayTest, PresentShowsTheBackBufferAndReportsLossAndModeChanges) {
     display->ClearBackBuffer(0x1234);
     presenter.stillDrawingCount = 3;
-    ASSERT_EQ(display->Present(), S_OK) << "a frame still on its way is waited for";
+    ASSERT_EQ(display->Present(), PresentResult::Ok) << "a frame still on its way is waited for";
     EXPECT_EQ(presenter.frame, std::vector<std::uint16_t>(24, 0x1234));
 
     presenter.loseSurfaces = true;
-    EXPECT_EQ(display->Present(), DDERR_SURFACELOST);
+    EXPECT_EQ(display->Present(), PresentResult::SurfaceLost);
     EXPECT_EQ(presenter.restoreCount, 1);
-    EXPECT_EQ(display->Present(), S_OK) << "restored";
+    EXPECT_EQ(display->Present(), PresentResult::Ok) << "restored";
 
     presenter.modeChanged = true;
-    EXPECT_EQ(display->Present(), DDERR_WRONGMODE);
+    EXPECT_EQ(display->Present(), PresentResult::WrongMode);
 }
 
 TEST_F(SmallDisplayTest, ColorToPixelProbesTheTopLeftPixelAndPutsItBack) {
@@ -83,8 +83,8 @@ TEST_F(SmallDisplayTest, ColorToPixelProbesTheTopLeftPixelAndPutsItBack) {
     EXPECT_EQ(surface->ColorToPixel(CLR_INVALID), 0x1234u);
     Surface empty;
     EXPECT_EQ(empty.ColorToPixel(0xFF00FF), 0xFFFFFFFFu);
-    EXPECT_EQ(empty.SetColorKey(0xFF00FF), E_POINTER);
-    ASSERT_EQ(surface->SetColorKey(0xFF00FF), S_OK);
+    EXPECT_EQ(empty.SetColorKey(0xFF00FF), SurfaceResult::NotCreated);
+    ASSERT_EQ(surface->SetColorKey(0xFF00FF), SurfaceResult::Ok);
     EXPECT_TRUE(surface->colorKeyed);
     EXPECT_EQ(surface->Description().colorKeyLow, 0xF81Fu);
     EXPECT_EQ(surface->Description().colorKeyHigh, 0xF81Fu);
@@ -115,7 +115,7 @@ TEST_F(SmallDisplayTest, KeyedCopyLeavesKeyPixelsOutAndClipsToTheBackBuffer) {
     source->SetColorKey(0xFF00FF);
     display->ClearBackBuffer(9);
     const platform::Rect whole{0, 0, 3, 2};
-    ASSERT_EQ(display->BlitKeyed(1, 1, source.get(), &whole), S_OK);
+    ASSERT_EQ(display->BlitKeyed(1, 1, source.get(), &whole), SurfaceResult::Ok);
     const std::vector<std::uint16_t> expected = {9, 9, 9, 9, 9, 9, //
                                                  9, 1, 9, 3, 9, 9, //
                                                  9, 4, 5, 9, 9, 9, //
@@ -126,14 +126,14 @@ TEST_F(SmallDisplayTest, KeyedCopyLeavesKeyPixelsOutAndClipsToTheBackBuffer) {
 
     // Hanging over the right and bottom edges: only the part on the back buffer is copied.
     display->ClearBackBuffer(9);
-    ASSERT_EQ(display->BlitKeyed(4, 3, source.get(), nullptr), S_OK);
+    ASSERT_EQ(display->BlitKeyed(4, 3, source.get(), nullptr), SurfaceResult::Ok);
     EXPECT_EQ(BackPixel(4, 3), 1);
     EXPECT_EQ(BackPixel(5, 3), 9) << "key";
     EXPECT_EQ(BackPixel(3, 3), 9);
 
     // Source clipped on the left: a rectangle starting left of the back buffer.
     display->ClearBackBuffer(9);
-    ASSERT_EQ(display->BlitKeyed(-1, 0, source.get(), &whole), S_OK);
+    ASSERT_EQ(display->BlitKeyed(-1, 0, source.get(), &whole), SurfaceResult::Ok);
     EXPECT_EQ(BackPixel(0, 0), 9) << "key";
     EXPECT_EQ(BackPixel(1, 0), 3);
     EXPECT_EQ(BackPixel(0, 1), 5);
@@ -142,15 +142,15 @@ TEST_F(SmallDisplayTest, KeyedCopyLeavesKeyPixelsOutAndClipsToTheBackBuffer) {
     auto plain = MakeSurface(3, 2, {1, kKey, 3, 4, 5, kKey});
     display->ClearBackBuffer(9);
     const platform::Rect right{1, 0, 3, 2};
-    ASSERT_EQ(display->BlitKeyed(0, 0, plain.get(), &right), S_OK);
+    ASSERT_EQ(display->BlitKeyed(0, 0, plain.get(), &right), SurfaceResult::Ok);
     EXPECT_EQ(BackPixel(0, 0), kKey);
     EXPECT_EQ(BackPixel(1, 0), 3);
     EXPECT_EQ(BackPixel(0, 1), 5);
     EXPECT_EQ(BackPixel(2, 0), 9);
 
-    EXPECT_EQ(display->BlitKeyed(0, 0, nullptr, &whole), E_INVALIDARG);
+    EXPECT_EQ(display->BlitKeyed(0, 0, nullptr, &whole), SurfaceResult::InvalidArgument);
     Surface empty;
-    EXPECT_EQ(display->BlitKeyed(0, 0, &empty, &whole), E_POINTER);
+    EXPECT_EQ(display->BlitKeyed(0, 0, &empty, &whole), SurfaceResult::NotCreated);
 }
 
 TEST_F(SmallDisplayTest, KeyedCopyFollowsChangesToTheSourcePixels) {
@@ -184,11 +184,12 @@ TEST_F(SmallDisplayTest, BlendMixesEachChannelAndNeverDrawsTheKey) {
         auto source = MakeSurface(1, 1, {c.source});
         source->SetColorKey(0xFF00FF);
         display->ClearBackBuffer(c.dest);
-        ASSERT_EQ(display->BlendSurface(source.get(), 2, 1, 0, 0, 1, 1, c.alpha), S_OK);
+        ASSERT_EQ(display->BlendSurface(source.get(), 2, 1, 0, 0, 1, 1, c.alpha),
+                  SurfaceResult::Ok);
         EXPECT_EQ(BackPixel(2, 1), c.expect) << c.what;
         EXPECT_EQ(BackPixel(1, 1), c.dest) << c.what << ": neighbours untouched";
     }
-    EXPECT_EQ(display->BlendSurface(nullptr, 0, 0, 0, 0, 1, 1, 1), E_POINTER);
+    EXPECT_EQ(display->BlendSurface(nullptr, 0, 0, 0, 0, 1, 1, 1), SurfaceResult::NotCreated);
 }
 
 TEST_F(SmallDisplayTest, ScreenCopyTakesTheBackBufferWithEachSurfacesOwnPitch) {
@@ -198,15 +199,16 @@ TEST_F(SmallDisplayTest, ScreenCopyTakesTheBackBufferWithEachSurfacesOwnPitch) {
         }
     }
     std::unique_ptr<Surface> copy;
-    ASSERT_EQ(display->CreateScreenCopySurface(copy), S_OK);
-    ASSERT_EQ(display->CopyBackBufferTo(copy.get()), S_OK);
+    ASSERT_EQ(display->CreateScreenCopySurface(copy), SurfaceResult::Ok);
+    ASSERT_EQ(display->CopyBackBufferTo(copy.get()), SurfaceResult::Ok);
     for (int y = 0; y < 4; ++y) {
         for (int x = 0; x < 6; ++x) {
             EXPECT_EQ(copy->Row(y)[x], y * 10 + x);
         }
     }
     auto small = MakeSurface(3, 2, {0, 0, 0, 0, 0, 0});
-    ASSERT_EQ(display->CopyBackBufferTo(small.get()), S_OK) << "a smaller surface takes what fits";
+    ASSERT_EQ(display->CopyBackBufferTo(small.get()), SurfaceResult::Ok)
+        << "a smaller surface takes what fits";
     EXPECT_EQ(small->Row(1)[2], 12);
 }
 
@@ -220,25 +222,30 @@ TEST_F(DisplayTest, BitmapFilesLoadOnlyFromAtLeast1078Bytes) {
     dir.Write("short.bmp", bmp24.substr(0, 1077));
     dir.Write("exact.bmp", bmp24.substr(0, 1078));
     Palette palette;
-    EXPECT_EQ(display->LoadBitmapPalette(palette, dir.File("long.bmp")), S_OK);
-    EXPECT_EQ(display->LoadBitmapPalette(palette, dir.File("exact.bmp")), S_OK);
-    EXPECT_EQ(display->LoadBitmapPalette(palette, dir.File("short.bmp")), E_FAIL);
-    EXPECT_EQ(display->LoadBitmapPalette(palette, dir.File("missing.bmp")), E_FAIL);
+    EXPECT_EQ(display->LoadBitmapPalette(palette, dir.File("long.bmp")), SurfaceResult::Ok);
+    EXPECT_EQ(display->LoadBitmapPalette(palette, dir.File("exact.bmp")), SurfaceResult::Ok);
+    EXPECT_EQ(display->LoadBitmapPalette(palette, dir.File("short.bmp")),
+              SurfaceResult::FileUnreadable);
+    EXPECT_EQ(display->LoadBitmapPalette(palette, dir.File("missing.bmp")),
+              SurfaceResult::FileUnreadable);
 
     dir.Write("pal.bmp", EncodeBmp8(2, 1, {0x112233, 0x445566}));
-    ASSERT_EQ(display->LoadBitmapPalette(palette, dir.File("pal.bmp")), S_OK);
+    ASSERT_EQ(display->LoadBitmapPalette(palette, dir.File("pal.bmp")), SurfaceResult::Ok);
     EXPECT_EQ(palette[0], 0x332211u) << "entries turn from blue-green-red to red-green-blue";
     EXPECT_EQ(palette[1], 0x665544u);
 
     std::unique_ptr<Surface> surface;
-    ASSERT_EQ(display->CreateSurfaceFromBitmap(surface, dir.File("long.bmp"), 0, 0), S_OK);
+    ASSERT_EQ(display->CreateSurfaceFromBitmap(surface, dir.File("long.bmp"), 0, 0),
+              SurfaceResult::Ok);
     EXPECT_EQ(surface->Width(), 20);
     EXPECT_EQ(surface->Row(0)[0], 0xF81F) << "magenta truncates to the key";
     EXPECT_EQ(surface->Row(17)[19], 0x1106);
-    ASSERT_EQ(display->CreateSurfaceFromBitmap(surface, dir.File("long.bmp"), 10, 9), S_OK);
+    ASSERT_EQ(display->CreateSurfaceFromBitmap(surface, dir.File("long.bmp"), 10, 9),
+              SurfaceResult::Ok);
     EXPECT_EQ(surface->Width(), 10) << "scaled to the size asked for";
     EXPECT_EQ(surface->Height(), 9);
-    EXPECT_EQ(display->CreateSurfaceFromBitmap(surface, dir.File("missing.bmp"), 0, 0), E_FAIL);
+    EXPECT_EQ(display->CreateSurfaceFromBitmap(surface, dir.File("missing.bmp"), 0, 0),
+              SurfaceResult::FileUnreadable);
 }
 
 } // namespace

@@ -11,7 +11,7 @@ namespace {
 using namespace platform;
 
 struct Read {
-    HRESULT result;
+    KeyReadResult result;
     std::vector<std::pair<std::uint32_t, std::uint32_t>> records; // offset, data
 };
 
@@ -30,16 +30,16 @@ using Records = std::vector<std::pair<std::uint32_t, std::uint32_t>>;
 TEST(KeyBufferTest, RecordsChangesInOrderOnlyWhileAcquired) {
     KeyBuffer device;
     device.OnKeyChange(DIK_LEFT, true);
-    EXPECT_EQ(ReadAll(device).result, DIERR_NOTACQUIRED);
+    EXPECT_EQ(ReadAll(device).result, KeyReadResult::NotAcquired);
 
-    EXPECT_EQ(device.Acquire(), S_OK);
-    EXPECT_EQ(device.Acquire(), DI_NOEFFECT);
+    EXPECT_EQ(device.Acquire(), AcquireResult::Acquired);
+    EXPECT_EQ(device.Acquire(), AcquireResult::AlreadyAcquired);
     EXPECT_EQ(ReadAll(device).records, Records{}) << "a change made before acquiring was kept";
     device.OnKeyChange(DIK_LEFT, true);
     device.OnKeyChange(DIK_A, true);
     device.OnKeyChange(DIK_LEFT, false);
     const Read read = ReadAll(device);
-    EXPECT_EQ(read.result, DI_OK);
+    EXPECT_EQ(read.result, KeyReadResult::Ok);
     EXPECT_EQ(read.records, (Records{{DIK_LEFT, 0x80}, {DIK_A, 0x80}, {DIK_LEFT, 0}}));
     EXPECT_EQ(ReadAll(device).records, Records{});
 }
@@ -56,7 +56,7 @@ TEST(KeyBufferTest, ReadHandsOutAtMostCountAndKeepsTheRest) {
 
     device.OnKeyChange(4, false);
     std::uint32_t count = 1;
-    EXPECT_EQ(device.GetDeviceData(nullptr, count), E_POINTER);
+    EXPECT_EQ(device.GetDeviceData(nullptr, count), KeyReadResult::NoBuffer);
     EXPECT_EQ(count, 0u);
     EXPECT_EQ(ReadAll(device).records, (Records{{4, 0}})) << "a refused read lost a record";
 }
@@ -68,20 +68,20 @@ TEST(KeyBufferTest, NinthChangeIsDroppedAndTheOverflowReportedOnce) {
         device.OnKeyChange(key, true);
     }
     Read read = ReadAll(device);
-    EXPECT_EQ(read.result, DI_BUFFEROVERFLOW);
+    EXPECT_EQ(read.result, KeyReadResult::Overflowed);
     ASSERT_EQ(read.records.size(), 8u);
     EXPECT_EQ(read.records.front().first, 1u);
     EXPECT_EQ(read.records.back().first, 8u);
 
     read = ReadAll(device);
-    EXPECT_EQ(read.result, DI_OK);
+    EXPECT_EQ(read.result, KeyReadResult::Ok);
     EXPECT_EQ(read.records, Records{});
     // The ring has wrapped; later changes still come out in order.
     for (std::uint32_t key = 10; key <= 17; ++key) {
         device.OnKeyChange(key, key % 2 == 0);
     }
     read = ReadAll(device);
-    EXPECT_EQ(read.result, DI_OK);
+    EXPECT_EQ(read.result, KeyReadResult::Ok);
     ASSERT_EQ(read.records.size(), 8u);
     EXPECT_EQ(read.records[0], std::make_pair(10u, 0x80u));
     EXPECT_EQ(read.records[7], std::make_pair(17u, 0u));
@@ -95,18 +95,18 @@ TEST(KeyBufferTest, GivingTheDeviceUpDiscardsWaitingRecordsAndOverflow) {
     }
     device.LoseAcquisition();
     device.OnKeyChange(DIK_UP, true);
-    EXPECT_EQ(ReadAll(device).result, DIERR_INPUTLOST);
-    EXPECT_EQ(ReadAll(device).result, DIERR_NOTACQUIRED) << "the loss is reported once";
-    EXPECT_EQ(device.Acquire(), S_OK);
+    EXPECT_EQ(ReadAll(device).result, KeyReadResult::InputLost);
+    EXPECT_EQ(ReadAll(device).result, KeyReadResult::NotAcquired) << "the loss is reported once";
+    EXPECT_EQ(device.Acquire(), AcquireResult::Acquired);
     Read read = ReadAll(device);
-    EXPECT_EQ(read.result, DI_OK);
+    EXPECT_EQ(read.result, KeyReadResult::Ok);
     EXPECT_EQ(read.records, Records{});
 
     device.OnKeyChange(DIK_UP, true);
     device.Unacquire();
-    EXPECT_EQ(ReadAll(device).result, DIERR_NOTACQUIRED);
+    EXPECT_EQ(ReadAll(device).result, KeyReadResult::NotAcquired);
     device.LoseAcquisition(); // losing a device not held is no loss
-    EXPECT_EQ(ReadAll(device).result, DIERR_NOTACQUIRED);
+    EXPECT_EQ(ReadAll(device).result, KeyReadResult::NotAcquired);
     device.Acquire();
     EXPECT_EQ(ReadAll(device).records, Records{});
 }
@@ -135,7 +135,7 @@ TEST(KeyBufferTest, ConcurrentFeedingKeepsOrderAndReportsEveryDrop) {
             last = key;
         }
         if (!read.records.empty()) {
-            previousOverflowed = read.result == DI_BUFFEROVERFLOW;
+            previousOverflowed = read.result == KeyReadResult::Overflowed;
         } else {
             std::this_thread::yield();
         }

@@ -17,6 +17,8 @@
 namespace {
 
 using namespace std::chrono_literals;
+using platform::Event;
+using platform::EventKind;
 using platform::SdlMixerAudioBackend;
 
 constexpr int kRate = 44100;
@@ -71,13 +73,13 @@ protected:
     }
 
     std::function<void()> PostingNotice() {
-        return [this] { queue.Post({WM_GRAPHNOTIFY, 0, 0}); };
+        return [this] { queue.Post(Event::Of(EventKind::PlaybackEnded)); };
     }
 
-    // The next posted message; false when none came within seconds (the test then fails).
-    bool NextMessage(Message& message) {
+    // The next posted event; false when none came within seconds (the test then fails).
+    bool NextEvent(Event& event) {
         const auto giveUp = std::chrono::steady_clock::now() + 5s;
-        while (!queue.TryTake(message)) {
+        while (!queue.TryTake(event)) {
             if (std::chrono::steady_clock::now() > giveUp) {
                 return false;
             }
@@ -95,9 +97,9 @@ protected:
             EXPECT_TRUE(backend.NotifyOnEnd(tone));
             EXPECT_TRUE(backend.SetVolume(tone, hundredths));
             backend.PlayFromStart(tone);
-            Message message;
-            EXPECT_TRUE(NextMessage(message));
-            EXPECT_EQ(message.message, WM_GRAPHNOTIFY);
+            Event event;
+            EXPECT_TRUE(NextEvent(event));
+            EXPECT_EQ(event.kind, EventKind::PlaybackEnded);
             EXPECT_TRUE(backend.TakeEnded(tone));
             EXPECT_FALSE(backend.TakeEnded(tone));
         }
@@ -158,8 +160,8 @@ TEST_F(SdlMixerAudioBackendTest, TrackAskedForWhileDecodingStartsWhenReadyUnless
     backend.PlayFromStart(stopped);
     backend.Stop(stopped);
 
-    Message message;
-    ASSERT_TRUE(NextMessage(message));
+    Event event;
+    ASSERT_TRUE(NextEvent(event));
     EXPECT_TRUE(backend.TakeEnded(tone));
     backend.WaitForDecoding();
     EXPECT_FALSE(backend.IsPlaying(stopped));

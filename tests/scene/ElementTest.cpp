@@ -30,7 +30,7 @@ public:
         }
         Element::ReleaseSurfaces();
     }
-    HRESULT RestoreSurfaces() override {
+    bool RestoreSurfaces() override {
         log.push_back("restore " + name);
         return Element::RestoreSurfaces();
     }

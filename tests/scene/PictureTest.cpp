@@ -23,7 +23,7 @@ class PictureTest : public ::testing::Test {
 protected:
     PictureTest() {
         display = std::make_unique<Display>(presenter);
-        EXPECT_EQ(display->SetUpWindowed(60, 40), S_OK);
+        EXPECT_TRUE(display->SetUpWindowed(60, 40));
         currentDisplay = display.get();
         ImageCache::Instance().ClearImageCache();
         root.SetSize(60, 40);
@@ -205,7 +205,7 @@ TEST_F(PictureTest, RestoreRedrawsOwnBitmapsAndReleaseForgetsSurfaces) {
     root.AddChild(&owner);
     root.AddChild(&sharer);
     owner.surface->WritableRow(2)[2] = 0x1234; // contents lost
-    EXPECT_EQ(root.RestoreSurfaces(), S_OK);
+    EXPECT_TRUE(root.RestoreSurfaces());
     EXPECT_EQ(owner.surface->Row(2)[2], FrameColor(1));
     EXPECT_EQ(owner.surface->Row(0)[0], 0xF81F);
 

@@ -17,8 +17,8 @@
 #include "audio/MediaPlayer.h"
 #include "game/ProgressStore.h"
 #include "game/screens/LeaderboardFile.h"
+#include "platform/Event.h"
 #include "platform/FileSystem.h"
-#include "platform/Messages.h"
 #include "platform/Settings.h"
 #include "puzzle/Board.h"
 #include "puzzle/ProgressFile.h"
@@ -80,7 +80,8 @@ protected:
     void Relaunch() {
         Close();
         recorder = std::make_unique<platform::MemoryAudioBackend>();
-        recorder->SetEndNotice([this] { platform.Queue().Post({WM_GRAPHNOTIFY, 0, 0}); });
+        recorder->SetEndNotice(
+            [this] { platform.Queue().Post(Event::Of(EventKind::PlaybackEnded)); });
         MediaPlayer::SetBackend(recorder.get());
         ASSERT_NO_FATAL_FAILURE(Launch());
         stepsInLaunch = 0;
@@ -88,7 +89,7 @@ protected:
 
     void Close() {
         if (game && Screen().Exists()) {
-            game->PostMessage(WM_CLOSE, 0, 0);
+            game->PostEvent(Event::Of(EventKind::Close));
             game->DispatchMessages();
         }
         game.reset();
@@ -202,7 +203,7 @@ protected:
         Note("type " + std::to_string(text.size()) + " characters");
         Type(text);
         if (Chance(30)) {
-            Send(WM_CHAR, 8); // backspace
+            Send(Event::Char(8)); // backspace
         }
     }
 
@@ -234,11 +235,11 @@ protected:
             ChangeSettings();
         } else if (roll < 83) {
             Note("alt+enter");
-            Send(WM_COMMAND, kCommandToggleFullScreen);
+            Send(Event::Command(CommandId::ToggleFullScreen));
         } else if (roll < 84) {
             Note("focus lost and back");
-            Send(WM_ACTIVATE, WA_INACTIVE);
-            Send(WM_ACTIVATE, WA_ACTIVE);
+            Send(Event::Of(EventKind::Deactivated));
+            Send(Event::Of(EventKind::Activated));
         } else if (roll < 95) {
             const int ms = Pick(1, 700);
             Note("advance " + std::to_string(ms));

@@ -153,7 +153,7 @@ TEST_F(TextFieldTest, CaretBlinksByTheClock) {
     const bool expected[] = {true, true,  true,  false, false, false,
                              true, false, false, false, true,  false};
     for (const bool shown : expected) {
-        ASSERT_EQ(display->ClearBackBuffer(0), S_OK);
+        ASSERT_EQ(display->ClearBackBuffer(0), SurfaceResult::Ok);
         field.Draw();
         // The field is empty: the only ink is the 2 x 16 caret.
         EXPECT_EQ(CaretAt(10, 5), shown) << "at " << clock.now << " ms";

@@ -19,6 +19,7 @@ using namespace gfx;
 using namespace scene;
 using namespace app;
 using namespace widgets;
+using platform::Event;
 
 namespace {
 
@@ -70,12 +71,12 @@ protected:
         MouseEvent event{code, static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y)};
         frame.OnMouseEvent(&event);
     }
-    std::vector<Message> Posted() {
-        std::vector<Message> messages;
-        for (Message m; platform.Queue().TryTake(m);) {
-            messages.push_back(m);
+    std::vector<Event> Posted() {
+        std::vector<Event> events;
+        for (Event event; platform.Queue().TryTake(event);) {
+            events.push_back(event);
         }
-        return messages;
+        return events;
     }
     std::vector<std::uint16_t> Screen() {
         const std::uint16_t* first = Back().Row(0);
@@ -242,6 +243,40 @@ TEST_F(WindowFrameTest, AlphaZeroDrawsUndimmedAndMakesNoPage) {
     EXPECT_EQ(BackPixel(120, 120), kRed);
 }
 
+// A root that keeps every change reported to it.
+class ChangeRecorder : public Element {
+public:
+    std::vector<SceneChange> changes;
+
+protected:
+    void OnSceneChange(SceneChange change) override { changes.push_back(change); }
+};
+
+TEST_F(WindowFrameTest, PartsAndTheFrameAfterTheDimReachTheRootOfTheTree) {
+    ChangeRecorder root;
+    root.SetSize(800, 600);
+    root.AddChild(&frame);
+    AddTitleBar();
+    EXPECT_FALSE(root.changes.empty()) << "new parts";
+    root.changes.clear();
+    Send(kMouseMove, 760, 10);
+    EXPECT_FALSE(root.changes.empty()) << "the close button's hover, through the frame";
+
+    frame.SetAlpha(128);
+    Draw();
+    root.changes.clear();
+    frame.SetAlpha(255);
+    EXPECT_EQ(root.changes, std::vector<SceneChange>{SceneChange::Changed});
+    root.changes.clear();
+    Draw();
+    EXPECT_EQ(root.changes, std::vector<SceneChange>{SceneChange::NextFrameWanted})
+        << "the frame without background and children asks for the next one";
+    root.changes.clear();
+    Draw();
+    EXPECT_TRUE(root.changes.empty());
+    root.RemoveChild(&frame);
+}
+
 TEST_F(WindowFrameTest, PageThatCannotBeMadeIsReportedAndTriedAgain) {
     frame.SetAlpha(128);
     display->Release(); // no back buffer to copy
@@ -253,7 +288,7 @@ TEST_F(WindowFrameTest, PageThatCannotBeMadeIsReportedAndTriedAgain) {
     Draw();
     EXPECT_EQ(platform.window.messageBoxes.size(), 2u);
 
-    ASSERT_EQ(display->SetUpWindowed(800, 600), S_OK);
+    ASSERT_TRUE(display->SetUpWindowed(800, 600));
     Draw();
     EXPECT_NE(frame.page, nullptr);
     EXPECT_EQ(platform.window.messageBoxes.size(), 2u);
@@ -291,14 +326,13 @@ INSTANTIATE_TEST_SUITE_P(WindowFramePresses, WindowFramePressTest,
 
 struct ButtonCase {
     int x;
-    UINT message;
-    WPARAM wParam;
+    Event posted;
 };
 
 class WindowFrameButtonTest : public WindowFrameTest,
                               public ::testing::WithParamInterface<ButtonCase> {};
 
-TEST_P(WindowFrameButtonTest, ReleasedButtonPostsItsMessage) {
+TEST_P(WindowFrameButtonTest, ReleasedButtonPostsItsEvent) {
     const ButtonCase& c = GetParam();
     AddTitleBar();
     Send(kMouseMove, c.x, 10);
@@ -310,16 +344,16 @@ TEST_P(WindowFrameButtonTest, ReleasedButtonPostsItsMessage) {
     Send(kMouseLeftDown, c.x, 10);
     EXPECT_EQ(platform.window.moveLoops, 0);
     Send(kMouseLeftUp, c.x, 10);
-    const std::vector<Message> posted = Posted();
+    const std::vector<Event> posted = Posted();
     ASSERT_EQ(posted.size(), 1u);
-    EXPECT_EQ(posted[0].message, c.message);
-    EXPECT_EQ(posted[0].wParam, c.wParam);
+    EXPECT_EQ(posted[0], c.posted);
 }
 
-INSTANTIATE_TEST_SUITE_P(WindowFrameButtons, WindowFrameButtonTest,
-                         ::testing::Values(ButtonCase{714, WM_SYSCOMMAND, SC_MINIMIZE},
-                                           ButtonCase{739, WM_COMMAND, kCommandToggleFullScreen},
-                                           ButtonCase{764, WM_CLOSE, 0}));
+INSTANTIATE_TEST_SUITE_P(
+    WindowFrameButtons, WindowFrameButtonTest,
+    ::testing::Values(ButtonCase{714, Event::Frame(platform::FrameCommand::Minimize)},
+                      ButtonCase{739, Event::Command(platform::CommandId::ToggleFullScreen)},
+                      ButtonCase{764, Event::Of(platform::EventKind::Close)}));
 
 TEST_F(WindowFrameTest, EveryButtonHearsThePressButOnlyTheFirstTheRelease) {
     AddTitleBar();
@@ -328,9 +362,9 @@ TEST_F(WindowFrameTest, EveryButtonHearsThePressButOnlyTheFirstTheRelease) {
     EXPECT_EQ(frame.minimizeButton->state, ButtonState::Pressed);
     EXPECT_EQ(frame.commandButton->state, ButtonState::Pressed);
     Send(kMouseLeftUp, 714, 10);
-    const std::vector<Message> posted = Posted();
+    const std::vector<Event> posted = Posted();
     ASSERT_EQ(posted.size(), 1u);
-    EXPECT_EQ(posted[0].wParam, SC_MINIMIZE);
+    EXPECT_EQ(posted[0], Event::Frame(platform::FrameCommand::Minimize));
     EXPECT_EQ(frame.commandButton->state, ButtonState::Pressed) << "not asked";
 
     Send(kMouseLeftDown, 764, 10);
@@ -360,9 +394,9 @@ TEST_F(WindowFrameTest, FullScreenOrHiddenFrameIgnoresTheMouse) {
 // Counts the surface calls that reach an overlay.
 class CountingElement : public Element {
 public:
-    HRESULT RestoreSurfaces() override {
+    bool RestoreSurfaces() override {
         ++restored;
-        return S_OK;
+        return true;
     }
     void ReleaseSurfaces() override { ++released; }
     int restored = 0;

@@ -8,7 +8,7 @@
 #include "core/Trace.h"
 #include "game/screens/WebLinks.h"
 #include "platform/DocumentOpener.h"
-#include "platform/Messages.h"
+#include "platform/Event.h"
 #include "platform/Platform.h"
 #include "puzzle/Board.h"
 
@@ -273,7 +273,7 @@ bool BoardScreen::OnRelease(int x, int y) {
     // The exit button acts on the release alone, wherever the press began.
     if (exitButton.OnMouseUp(x, y)) {
         if (app::Application* application = app::Application::Instance()) {
-            application->PostMessage(WM_CLOSE, 0, 0);
+            application->PostEvent(platform::Event::Of(platform::EventKind::Close));
         }
     }
     return false;

@@ -8,7 +8,7 @@
 #include "audio/SoundManager.h"
 #include "audio/VolumeMixer.h"
 #include "core/ProcessState.h"
-#include "platform/Messages.h"
+#include "platform/Event.h"
 #include "platform/Settings.h"
 
 namespace game {
@@ -187,20 +187,20 @@ void SettingsDialog::Accept() {
 }
 
 void SettingsDialog::ApplyFullscreenChoice() {
-    WPARAM command = 0;
+    platform::CommandId command;
     if (fullscreenTick.visible != 0 && windowed == 1) {
         windowed = 0;
-        command = kCommandFullScreen;
+        command = platform::CommandId::FullScreen;
     } else if (fullscreenTick.visible == 0 && windowed == 0) {
         windowed = 1;
-        command = kCommandWindowed;
+        command = platform::CommandId::Windowed;
     } else {
         return;
     }
     platform::Settings::WriteString(settingsPath, "set", "fullscreen", windowed == 0 ? "1" : "0");
     // The switch itself happens when the window handles the command.
     if (app::Application* application = app::Application::Instance()) {
-        application->PostMessage(WM_COMMAND, command, 0);
+        application->PostEvent(platform::Event::Command(command));
     }
 }
 

@@ -135,11 +135,11 @@ TEST_F(BoardScreenTest, ExitClosesOnTheReleaseAloneAndLinksOpenOnThePress) {
     WriteLevels();
     Start();
     Press(515, 569);
-    EXPECT_EQ(TakeMessage(), 0u);
+    EXPECT_EQ(TakeEvent(), std::nullopt);
     EXPECT_EQ(Clicks(), 0);
     Press(700, 300);
     Send(kMouseLeftUp, 515, 569);
-    EXPECT_EQ(TakeMessage(), WM_CLOSE);
+    EXPECT_EQ(TakeEvent(), platform::Event::Of(platform::EventKind::Close));
 
     Press(300, 569);
     Dir().Write("set.ini", "[website]\nweb1=https://one.example\nweb2=https://two.example\n");

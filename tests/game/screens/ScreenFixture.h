@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -165,10 +166,13 @@ protected:
         }
         return shown;
     }
-    // The next posted message, or 0 when none waits.
-    UINT TakeMessage() {
-        Message message;
-        return platform.Queue().TryTake(message) ? message.message : 0;
+    // The next posted event, if one waits.
+    std::optional<platform::Event> TakeEvent() {
+        platform::Event event;
+        if (!platform.Queue().TryTake(event)) {
+            return std::nullopt;
+        }
+        return event;
     }
     void Draw() {
         display->ClearBackBuffer(0);

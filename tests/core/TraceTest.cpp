@@ -1,0 +1,33 @@
+#include "core/Trace.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+using namespace core;
+
+TEST(TraceTest, OnlyASetNonZeroValueTurnsTracingOn) {
+    EXPECT_FALSE(TraceEnabled(nullptr));
+    EXPECT_FALSE(TraceEnabled(""));
+    EXPECT_FALSE(TraceEnabled("0"));
+    EXPECT_TRUE(TraceEnabled("1"));
+    EXPECT_TRUE(TraceEnabled("yes"));
+}
+
+// Each case runs in a child process: the variable is read once, at a process's first trace.
+TEST(TraceTest, WritesToStandardErrorOnlyWhenTurnedOn) {
+    EXPECT_EXIT(
+        {
+            ::setenv("TOVAK_TRACE", "1", 1);
+            Trace("level %d\n", 7);
+            std::exit(0);
+        },
+        testing::ExitedWithCode(0), "^level 7\n$");
+    EXPECT_EXIT(
+        {
+            ::unsetenv("TOVAK_TRACE");
+            Trace("level %d\n", 7);
+            std::exit(0);
+        },
+        testing::ExitedWithCode(0), "^$");
+}

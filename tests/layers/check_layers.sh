@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Each folder of src/ is one library whose includes and links point only at the layers below
+# it. Prints every include or link that points elsewhere and fails if there is one.
+#
+#   check_layers.sh SOURCE_DIR
+set -uo pipefail
+src=${1:?source dir}/src
+
+# What each layer may use, besides itself.
+declare -A allowed=(
+    [platform]=""
+    [core]="platform"
+    [gfx]="platform"
+    [scene]="gfx core platform"
+    [app]="scene gfx core platform"
+    [widgets]="app scene gfx core platform"
+    [audio]="core platform"
+    [puzzle]=""
+    [game]="puzzle audio widgets app scene gfx core platform"
+)
+
+faults=0
+for folder in "$src"/*/; do
+    layer=$(basename "$folder")
+    if [ -z "${allowed[$layer]+set}" ]; then
+        echo "src/$layer: a folder that is not a layer"
+        faults=$((faults + 1))
+        continue
+    fi
+    ok=" $layer ${allowed[$layer]} "
+    # Includes of our own headers name their layer first: "gfx/Surface.h".
+    while IFS=: read -r file line used; do
+        case $ok in *" $used "*) ;; *)
+            echo "${file#"$src"/}:$line: $layer includes $used"
+            faults=$((faults + 1)) ;;
+        esac
+    done < <(grep -rnoE '^#include "[a-z]+/' "$folder" --include=*.h --include=*.cpp |
+             sed -E 's/#include "([a-z]+)\//\1/')
+    # The library's links.
+    for used in $(sed -n '/target_link_libraries('"$layer"' /,/)/p' "$folder/CMakeLists.txt" |
+                  grep -oE '\b(platform|core|gfx|scene|app|widgets|audio|puzzle|game)\b' |
+                  grep -vx "$layer"); do
+        case $ok in *" $used "*) ;; *)
+            echo "src/$layer/CMakeLists.txt: $layer links $used"
+            faults=$((faults + 1)) ;;
+        esac
+    done
+    # Every source of the layer is in its namespace (main.cpp holds the entry point).
+    while read -r file; do
+        case $file in */main.cpp) continue ;; esac
+        grep -q "^namespace $layer {" "$file" ||
+            { echo "${file#"$src"/}: not in namespace $layer"; faults=$((faults + 1)); }
+    done < <(find "$folder" -name '*.h' -o -name '*.cpp')
+done
+[ "$faults" -eq 0 ] && echo "every layer points down"
+exit $((faults > 0))
