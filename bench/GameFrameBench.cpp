@@ -25,6 +25,7 @@
 #include "audio/MediaPlayer.h"
 #include "core/ProcessState.h"
 #include "game/GameApplication.h"
+#include "game/GameContext.h"
 #include "platform/Event.h"
 #include "platform/HeadlessPlatform.h"
 #include "platform/MemoryAudioBackend.h"
@@ -138,7 +139,8 @@ public:
         windowed = 1;
         platform.executablePath = (gameFolder / "tovak-marudo").string();
         MediaPlayer::SetBackend(&audio);
-        game = std::make_unique<GameApplication>(platform);
+        context = std::make_unique<GameContext>(platform);
+        game = std::make_unique<GameApplication>(*context);
     }
     ~BenchGame() {
         if (platform.window.Exists()) {
@@ -150,8 +152,8 @@ public:
     }
 
     bool Init() {
-        iconPath = exeDir + "tpz.bmp";
-        return game->Init("", 800, 600, exePath, "1", "227", iconPath,
+        return game->Init("", 800, 600, context->Executable(), "1", "227",
+                          context->Folders().GameFile("tpz.bmp"),
                           "Software\\qelvo\\InstalledGame\\227", "Tovak Marudo", 108,
                           102) == Application::InitResult::Run;
     }
@@ -187,6 +189,7 @@ private:
 
     platform::HeadlessPlatform platform;
     platform::MemoryAudioBackend audio;
+    std::unique_ptr<GameContext> context;
     std::unique_ptr<GameApplication> game;
 };
 

@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "app/CharListener.h"
+#include "core/GameFolders.h"
 #include "core/InstallRegistration.h"
 #include "core/KeyboardInput.h"
 #include "core/ProcessState.h"
@@ -47,17 +48,12 @@ std::uint32_t MouseCode(platform::MouseAction action) {
     return core::kMouseMove;
 }
 
-std::string SettingsPath() {
-    return exeDir + "set.ini";
-}
-
 } // namespace
 
-Application::Application(platform::Platform& platform) : platform(platform) {
+Application::Application(platform::Platform& platform, const core::GameFolders& folders)
+    : platform(platform), folders(folders) {
     gfx::ImageCache::Instance().ClearImageCache();
     theApplication = this;
-    exePath = platform.ExecutablePath();
-    exeDir = DirectoryWithSeparator(exePath);
 }
 
 Application::~Application() {
@@ -92,9 +88,10 @@ Application::InitResult Application::Init(const std::string& line, int width, in
     screenHeight = height;
     screenWidth = width;
     core::RegisterInstall(installKey, gamePath, version, gameId, gameIcon);
+    iconPath = gameIcon;
     if (line == "/REGSERVER") {
         platform.Opener().Open(
-            platform::Settings::ReadString(SettingsPath(), "website", "web1", "1"));
+            platform::Settings::ReadString(folders.SettingsFile(), "website", "web1", "1"));
         return InitResult::Done;
     }
     timerRegistry = std::make_unique<core::TimerRegistry>(
@@ -103,10 +100,10 @@ Application::InitResult Application::Init(const std::string& line, int width, in
             queue.Post(platform::Event::TimerFired(id));
         },
         [this](const std::string& name) { OnTimerEvent(name); });
-    if (platform::Settings::ReadNumber(SettingsPath(), "set", "fullscreen", "0") == 1) {
+    if (platform::Settings::ReadNumber(folders.SettingsFile(), "set", "fullscreen", "0") == 1) {
         // The game always starts in a window; the settings switch to full screen later.
         windowed = 1;
-        platform::Settings::WriteString(SettingsPath(), "set", "fullscreen", "0");
+        platform::Settings::WriteString(folders.SettingsFile(), "set", "fullscreen", "0");
     }
     if (!platform.GetWindow().Create(title, screenWidth, screenHeight)) {
         core::Trace("创建窗口失败！！\n");
@@ -121,7 +118,7 @@ void Application::LoadCursorAndIcon() {
     platform::Window& window = platform.GetWindow();
     std::string bytes;
     platform::CursorImage cursor;
-    if (platform::ReadWholeFile(exeDir + "Cursor.cur", bytes, 1 << 20) ==
+    if (platform::ReadWholeFile(folders.GameFile("Cursor.cur"), bytes, 1 << 20) ==
             platform::ReadResult::Ok &&
         platform::CursorFile::Parse(reinterpret_cast<const std::uint8_t*>(bytes.data()),
                                     bytes.size(), cursor)) {
@@ -430,7 +427,8 @@ void Application::OnPaint() {
 void Application::OnCommand(platform::CommandId id) {
     if (id == platform::CommandId::ToggleFullScreen) {
         windowed = windowed ? 0 : 1;
-        platform::Settings::WriteString(SettingsPath(), "set", "fullscreen", windowed ? "0" : "1");
+        platform::Settings::WriteString(folders.SettingsFile(), "set", "fullscreen",
+                                        windowed ? "0" : "1");
     }
     SetUpDisplayForCommand();
 }

@@ -18,6 +18,7 @@ namespace gfx {
 class Display;
 }
 namespace core {
+class GameFolders;
 class KeyboardInput;
 class TimerRegistry;
 } // namespace core
@@ -31,7 +32,9 @@ class CharListener;
 // a frame whenever nothing else waits. The game derives from it.
 class Application : public scene::Element {
 public:
-    explicit Application(platform::Platform& platform);
+    // The folders tell where the cursor (game folder) and set.ini (player's folder) are; both
+    // must outlive the application.
+    Application(platform::Platform& platform, const core::GameFolders& folders);
     ~Application() override;
 
     // What start-up decided: run the loop, end successfully ("/REGSERVER" did its work), or end
@@ -103,6 +106,8 @@ public:
     core::TimerRegistry* Timers() const { return timerRegistry.get(); }
     platform::Platform& GetPlatform() const { return platform; }
     const std::vector<CharListener*>& CharListeners() const { return charListeners; }
+    // Not 0 while the window is shown and active: frames are drawn only then.
+    int Active() const { return active; }
 
     core::MouseEvent lastInput{};
     std::string commandLine;
@@ -134,6 +139,9 @@ private:
     void TearDownDisplay();
 
     platform::Platform& platform;
+    const core::GameFolders& folders;
+    // Init's window icon.
+    std::string iconPath;
     std::unique_ptr<gfx::Display> display;
     std::unique_ptr<core::KeyboardInput> keyboard;
     std::unique_ptr<core::TimerRegistry> timerRegistry;
@@ -144,6 +152,11 @@ private:
     RedrawTracker redraw;
     // The window was active at the last turn of the loop.
     bool wasActive = false;
+    // Frames are drawn only while not 0.
+    int active = 0;
+    // The client area Init was given.
+    int screenWidth = 800;
+    int screenHeight = 600;
 };
 
 } // namespace app

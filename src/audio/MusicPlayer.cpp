@@ -3,12 +3,11 @@
 #include <algorithm>
 
 #include "audio/SoundManager.h"
-#include "core/ProcessState.h"
 #include "core/RandomRange.h"
 
 namespace audio {
 
-MusicPlayer::MusicPlayer() {
+MusicPlayer::MusicPlayer(const std::string& gameFolder) {
     SoundManager* manager = SoundManager::Current();
     if (manager == nullptr) {
         return;
@@ -16,7 +15,7 @@ MusicPlayer::MusicPlayer() {
     const char* const names[] = {"begin.mp3", "board1.mp3", "board2.mp3", "board3.mp3"};
     MediaPlayer* const players[] = {&begin, &boards[0], &boards[1], &boards[2]};
     for (int i = 0; i < 4; ++i) {
-        players[i]->Open(exeDir + "Music\\" + names[i]);
+        players[i]->Open(gameFolder + "Music\\" + names[i]);
         manager->Mixer().AddMusicPlayer(players[i]);
         players[i]->SetLoop(true);
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 
 #include "audio/MediaPlayer.h"
 
@@ -12,7 +13,8 @@ namespace audio {
 // nothing and stays silent. Main thread only.
 class MusicPlayer {
 public:
-    MusicPlayer();
+    // Opens the tracks of the game folder's "Music" folder.
+    explicit MusicPlayer(const std::string& gameFolder);
     // Releases board tracks 3, 2, 1 and then the menu track.
     ~MusicPlayer();
     MusicPlayer(const MusicPlayer&) = delete;

@@ -2,8 +2,6 @@
 
 #include <atomic>
 
-#include "core/ProcessState.h"
-
 namespace audio {
 
 namespace {
@@ -12,8 +10,8 @@ std::atomic<SoundManager*> current{nullptr};
 
 } // namespace
 
-SoundManager::SoundManager() {
-    click.Open(exeDir + "Sound\\btn.wav");
+SoundManager::SoundManager(const std::string& gameFolder) {
+    click.Open(gameFolder + "Sound\\btn.wav");
     mixer.AddEffectsPlayer(&click);
     current = this;
 }

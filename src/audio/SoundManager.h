@@ -1,16 +1,18 @@
 #pragma once
 
+#include <string>
+
 #include "audio/MediaPlayer.h"
 #include "audio/VolumeMixer.h"
 
 namespace audio {
 
-// Owns the volume mixer and the click sound ("Sound\btn.wav" beside the executable). One is made
+// Owns the volume mixer and the click sound ("Sound\btn.wav" of the game folder). One is made
 // at every display set-up; the newest one is the process-wide current sound manager until it is
 // destroyed. Main thread only.
 class SoundManager {
 public:
-    SoundManager();
+    explicit SoundManager(const std::string& gameFolder);
     virtual ~SoundManager();
     SoundManager(const SoundManager&) = delete;
     SoundManager& operator=(const SoundManager&) = delete;

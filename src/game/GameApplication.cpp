@@ -2,9 +2,9 @@
 
 #include "audio/MusicPlayer.h"
 #include "audio/SoundManager.h"
-#include "core/ProcessState.h"
 #include "game/Layout.h"
 #include "game/PlacedImage.h"
+#include "game/ProgressStore.h"
 #include "game/screens/LeaderboardFile.h"
 #include "game/screens/TitleBar.h"
 #include "gfx/Display.h"
@@ -18,17 +18,21 @@ namespace game {
 
 namespace {
 
-audio::MusicPlayer* currentMusic = nullptr;
+constexpr int kLeaderboardRows = 10;
+constexpr int kLeaderboardColumns = 2;
 
 } // namespace
 
-GameApplication::GameApplication(platform::Platform& platform) : app::Application(platform) {
+GameApplication::GameApplication(const GameContext& context)
+    : app::Application(context.Platform(), context.Folders()), boardScreen(context.Folders()),
+      folders(context.Folders()), menu(folders), leaveDialog(folders) {
     // A save killed half-way leaves its temporary file beside the real one; nothing reads it.
-    for (const char* saved : {"Rest.pa", "set.ini", "st.data"}) {
-        platform::RemoveStaleTemporaries(exeDir, saved);
+    for (const char* saved : core::GameFolders::kPlayerFiles) {
+        platform::RemoveStaleTemporaries(folders.Player(), saved);
     }
     screenState = kMainMenu;
     board = std::make_unique<puzzle::Board>();
+    ProgressStore(folders).Restore(*board);
     SetSize(800, 600);
     BuildSceneTree();
     boardScreen.SetBoard(board.get());
@@ -38,7 +42,6 @@ GameApplication::GameApplication(platform::Platform& platform) : app::Applicatio
 GameApplication::~GameApplication() {
     board.reset();
     musicPlayer.reset();
-    currentMusic = nullptr;
     DestroySoundManager();
     // The screens are members and die before the Application part, which still walks its
     // children when it releases the display; the return button dies before the board screen
@@ -47,10 +50,6 @@ GameApplication::~GameApplication() {
     RemoveChild(&loadingPicture);
     menu.DetachFrom(*this);
     RemoveChild(&boardFrame);
-}
-
-audio::MusicPlayer* GameApplication::CurrentMusic() {
-    return currentMusic;
 }
 
 void GameApplication::BuildSceneTree() {
@@ -89,7 +88,7 @@ void GameApplication::WireScreens() {
 
 void GameApplication::ResetSoundManager() {
     DestroySoundManager();
-    soundManager = std::make_unique<audio::SoundManager>();
+    soundManager = std::make_unique<audio::SoundManager>(folders.Game());
     audio::SoundManager::SetCurrent(soundManager.get());
 }
 
@@ -108,9 +107,7 @@ void GameApplication::OnGraphNotify() {
 
 void GameApplication::ReplaceMusicPlayer() {
     musicPlayer.reset();
-    currentMusic = nullptr;
-    musicPlayer = std::make_unique<audio::MusicPlayer>();
-    currentMusic = musicPlayer.get();
+    musicPlayer = std::make_unique<audio::MusicPlayer>(folders.Game());
 }
 
 void GameApplication::PlayMenuMusic() {
@@ -136,8 +133,8 @@ void GameApplication::LoadScreens() {
     if (gfx::Display* display = GetDisplay()) {
         display->SetPacing(false);
     }
-    LoadPlaced(loadingPicture, Layout::Of(Image::Loading));
-    LoadPlaced(loadingBar, Layout::Of(Image::LoadingBar));
+    LoadPlaced(loadingPicture, Layout::Of(Image::Loading), folders.Game());
+    LoadPlaced(loadingBar, Layout::Of(Image::LoadingBar), folders.Game());
     loadingBar.SetSize(1, loadingBar.height);
     loadingPicture.SetVisible(1);
     RenderOnce();
@@ -199,9 +196,9 @@ void GameApplication::FocusNameEntry() {
 
 void GameApplication::BuildBoardChrome() {
     boardFrame.SetVisibleAll(0);
-    LoadTitleBar(boardFrame);
+    LoadTitleBar(boardFrame, folders.Game());
     boardScreen.BuildBoardScreen();
-    LoadPlaced(returnButton, Layout::Of(Image::ReturnButton));
+    LoadPlaced(returnButton, Layout::Of(Image::ReturnButton), folders.Game());
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -217,8 +214,7 @@ void GameApplication::StartGame() {
     }
     menu.frame.SetAlpha(255);
     screenState = kPlaying;
-    board->RestartLevel();
-    boardScreen.ShowBoard();
+    boardScreen.StartLevel(board->level);
     boardScreen.Entry().SetVisible(0);
     boardScreen.Overlay().SetVisible(0);
     // A win panel left from an earlier attempt would offer a next level not won in this one.
@@ -312,7 +308,7 @@ void GameApplication::OnInput(core::MouseEvent* event) {
 // A result good enough for the table is entered by name when the player closes the win panel.
 void GameApplication::OfferNameEntry() {
     LeaderboardFile::Table table;
-    LeaderboardFile::Read(LeaderboardFile::Path(), table);
+    LeaderboardFile::Read(folders.LeaderboardFile(), table);
     if (levelsWon <= table.back().score) {
         return;
     }
@@ -329,7 +325,7 @@ void GameApplication::OpenWebBand(const core::MouseEvent& event) {
         return;
     }
     std::string address =
-        platform::Settings::ReadString(exeDir + "set.ini", "website", "web2", "1");
+        platform::Settings::ReadString(folders.SettingsFile(), "website", "web2", "1");
     if (address.size() > 260) {
         address.resize(260);
     }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/Application.h"
+#include "game/GameContext.h"
 #include "game/screens/BoardScreen.h"
 #include "game/screens/LeaveDialog.h"
 #include "game/screens/MainMenu.h"
@@ -29,7 +30,8 @@ class GameApplication : public app::Application {
 public:
     enum State : std::int32_t { kMainMenu = 0, kPlaying = 1, kLeaveDialogOpen = 3 };
 
-    explicit GameApplication(platform::Platform& platform);
+    // The context must outlive the game.
+    explicit GameApplication(const GameContext& context);
     ~GameApplication() override;
 
     void OnDisplayReady() override;
@@ -41,9 +43,6 @@ public:
     void StartGame();
     // Board screen to main menu.
     void ReturnToMenu();
-
-    // The process-wide music player of the moment, or null.
-    static audio::MusicPlayer* CurrentMusic();
 
     // What the tests look at.
     std::int32_t screenState = kMainMenu;
@@ -67,6 +66,7 @@ protected:
     void OnGraphNotify() override;
 
 private:
+    // A file of the game folder's "Graphic" folder.
     void BuildSceneTree();
     void WireScreens();
     void LoadScreens();
@@ -87,6 +87,7 @@ private:
     void OfferNameEntry();
     void FocusNameEntry();
 
+    const core::GameFolders& folders;
     MainMenu menu;
     LeaveDialog leaveDialog;
     std::unique_ptr<puzzle::Board> board;

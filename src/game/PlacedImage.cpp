@@ -1,18 +1,22 @@
 #include "game/PlacedImage.h"
 
-#include "game/GamePath.h"
 #include "scene/Picture.h"
 #include "widgets/Button.h"
 
 namespace game {
 
-int LoadPlaced(scene::Picture& picture, const ImagePlace& place) {
-    return picture.LoadImage(GamePath(place.file), place.x, place.y, place.width, place.height,
-                             place.frames);
+std::string GamePath(const std::string& gameFolder, const std::string& relative) {
+    return gameFolder + relative;
 }
 
-int LoadPlaced(widgets::Button& button, const ImagePlace& place) {
-    return button.Load(GamePath(place.file), place.x, place.y, place.width, place.height);
+int LoadPlaced(scene::Picture& picture, const ImagePlace& place, const std::string& gameFolder) {
+    return picture.LoadImage(GamePath(gameFolder, place.file), place.x, place.y, place.width,
+                             place.height, place.frames);
+}
+
+int LoadPlaced(widgets::Button& button, const ImagePlace& place, const std::string& gameFolder) {
+    return button.Load(GamePath(gameFolder, place.file), place.x, place.y, place.width,
+                       place.height);
 }
 
 } // namespace game

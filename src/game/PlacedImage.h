@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "game/Layout.h"
 
 namespace scene {
@@ -11,10 +13,14 @@ class Button;
 
 namespace game {
 
+// The full path of a file in the game folder (`gameFolder` ends in a separator), from its path
+// relative to that folder ('/' between folders). Every image the game loads goes through here.
+std::string GamePath(const std::string& gameFolder, const std::string& relative);
+
 // Loads an image from the game folder into a picture at its place in the layout. Returns what
 // the picture's load returns.
-int LoadPlaced(scene::Picture& picture, const ImagePlace& place);
+int LoadPlaced(scene::Picture& picture, const ImagePlace& place, const std::string& gameFolder);
 // The same for a button, whose strip always holds five frames.
-int LoadPlaced(widgets::Button& button, const ImagePlace& place);
+int LoadPlaced(widgets::Button& button, const ImagePlace& place, const std::string& gameFolder);
 
 } // namespace game

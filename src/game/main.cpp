@@ -19,8 +19,6 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         commandLine += (i > 1 ? " " : "") + std::string(argv[i]);
     }
-    screenWidth = 800;
-    screenHeight = 600;
 
     platform::SdlPlatform platform;
     // The end of a track is noticed on the audio thread and handled on the main thread.
@@ -29,11 +27,13 @@ int main(int argc, char** argv) {
     });
     MediaPlayer::SetBackend(&audio);
 
+    // Where the game's files are is settled once, here; everything else is handed it.
+    const GameContext context(platform);
     int exitCode = 0;
     {
-        GameApplication game(platform);
-        iconPath = exeDir + "tpz.bmp";
-        switch (game.Init(commandLine, 800, 600, exePath, "1", "227", iconPath,
+        GameApplication game(context);
+        switch (game.Init(commandLine, 800, 600, context.Executable(), "1", "227",
+                          context.Folders().GameFile("tpz.bmp"),
                           "Software\\qelvo\\InstalledGame\\227", "Tovak Marudo", 108, 102)) {
         case Application::InitResult::Run:
             exitCode = game.Run();

@@ -146,6 +146,17 @@ bool WriteFileAtomically(std::string_view path, std::string_view data) {
     return ok;
 }
 
+bool CanWriteAtomically(std::string_view path) {
+    std::string temp;
+    const int fd = CreateLockedTemporary(NativePath(path), temp);
+    if (fd < 0) {
+        return false;
+    }
+    ::unlink(temp.c_str());
+    ::close(fd);
+    return true;
+}
+
 int RemoveStaleTemporaries(std::string_view folder, std::string_view name) {
     const std::string native = NativePath(folder);
     DIR* dir = ::opendir(native.empty() ? "." : native.c_str());

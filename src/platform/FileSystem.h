@@ -32,6 +32,10 @@ ReadResult ReadWholeFile(std::string_view path, std::string& contents, std::size
 // written.
 bool WriteFileAtomically(std::string_view path, std::string_view data);
 
+// Whether WriteFileAtomically(path, ...) can make its temporary file: makes one as it would and
+// removes it again. A probe cut short leaves a temporary RemoveStaleTemporaries knows.
+bool CanWriteAtomically(std::string_view path);
+
 // Removes the temporary files that writes of `folder` + `name` left behind when their process
 // died: regular files named `name` + ".saving-" + six letters or digits that no live writer holds
 // locked. Returns how many went.

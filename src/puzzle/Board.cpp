@@ -1,23 +1,10 @@
 #include "puzzle/Board.h"
 
 #include <optional>
-#include <string>
-#include <vector>
-
-#include "core/ProcessState.h"
-#include "core/Trace.h"
-#include "platform/FileSystem.h"
-#include "platform/Settings.h"
-#include "puzzle/LevelFile.h"
-#include "puzzle/ProgressFile.h"
 
 namespace puzzle {
 
 namespace {
-
-std::string SettingsPath() {
-    return exeDir + "set.ini";
-}
 
 bool IsPieceNumber(int value) {
     return value >= 1 && value <= kMaxPieceNumber;
@@ -49,22 +36,23 @@ std::optional<Direction> DirectionToward(int targetCol, int targetRow, int col, 
 
 } // namespace
 
-Board::Board() {
-    LoadProgress();
+void Board::RestoreProgress(const ClearedTable& table, int maxboard) {
+    cleared = table;
+    maxLevel = maxboard;
+    for (int n = 1; n <= kLevelCount; ++n) {
+        if (cleared[n] == 0) {
+            level = n;
+            return;
+        }
+    }
 }
 
-void Board::LoadLevel(int n) {
+void Board::LoadLevel(int n, const std::optional<LevelFile::Grid>& levelGrid) {
     level = n;
     steps = 0;
     state = PlayState::Playing;
     selected = 0;
-    core::Trace("当前是第:   %d 关\n", n);
-    if (n != startLevel) {
-        platform::Settings::WriteNumber(SettingsPath(), "board", "nboard", n);
-    }
-
-    LevelFile file;
-    if (file.Read(LevelFile::PathFor(n)) != LevelFile::Status::Ok) {
+    if (!levelGrid) {
         return;
     }
     for (int col = 0; col < kColumns; ++col) {
@@ -72,21 +60,16 @@ void Board::LoadLevel(int n) {
             const int cell = CellIndex(col, row);
             grid[cell] = 0;
             // Bytes that are no piece number are skipped: no record outside 1..31 is written.
-            const int number = file.GetGrid()[cell];
+            const int number = (*levelGrid)[cell];
             if (!IsPieceNumber(number)) {
                 continue;
             }
             grid[cell] = static_cast<std::int8_t>(number);
-            core::Trace("st~~~~~~~~~~~~~:  %d  \n", number);
             pieces[number].SetType(number);
             pieces[number].col = col;
             pieces[number].row = row;
         }
     }
-}
-
-void Board::RestartLevel() {
-    LoadLevel(level);
 }
 
 int Board::PieceAt(int x, int y) {
@@ -183,7 +166,6 @@ int Board::CheckWin() {
     }
     if (IsTrackedLevel(level)) {
         cleared[level] = 1;
-        RecordClear();
     }
     state = PlayState::Finished;
     return 1;
@@ -194,59 +176,6 @@ std::pair<int, int> Board::PiecePosition(int number) const {
         return {0, 0};
     }
     return {pieces[number].col, pieces[number].row};
-}
-
-void Board::LoadProgress() {
-    maxLevel = platform::Settings::ReadNumber(SettingsPath(), "board", "maxboard", "1");
-
-    const std::string path = ProgressFile::Path();
-    const ProgressFile::Status status = ProgressFile::Read(path, [this](std::int32_t entry) {
-        // Entries outside the table flag nothing.
-        if (IsTrackedLevel(entry)) {
-            cleared[entry] = 1;
-        }
-        return true;
-    });
-    if (status == ProgressFile::Status::Missing) {
-        // Only a file that does not exist is created: one that exists but cannot be read may
-        // still hold the player's progress.
-        ProgressFile::Write(path, {});
-        return;
-    }
-    if (status != ProgressFile::Status::Ok) {
-        return;
-    }
-    for (int n = 1; n <= kLevelCount; ++n) {
-        if (cleared[n] == 0) {
-            level = n;
-            return;
-        }
-    }
-}
-
-void Board::RecordClear() {
-    const int won = level;
-    bool listed = false;
-    const std::string path = ProgressFile::Path();
-    const ProgressFile::Status status = ProgressFile::Read(path, [&](std::int32_t entry) {
-        listed = entry == won;
-        return !listed;
-    });
-    if (status != ProgressFile::Status::Ok) {
-        return;
-    }
-    if (listed) {
-        core::Trace("已经过关了: %d  \n", won);
-        return;
-    }
-    // The count written is the number of entries written, so it always matches the file.
-    std::vector<std::int32_t> levels;
-    for (int n = 1; n <= kLevelCount; ++n) {
-        if (cleared[n] != 0) {
-            levels.push_back(n);
-        }
-    }
-    ProgressFile::Write(path, levels);
 }
 
 } // namespace puzzle

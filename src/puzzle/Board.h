@@ -2,10 +2,12 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <utility>
 
 #include "puzzle/Direction.h"
 #include "puzzle/Geometry.h"
+#include "puzzle/LevelFile.h"
 #include "puzzle/Piece.h"
 
 namespace puzzle {
@@ -16,16 +18,20 @@ enum class PlayState : std::int32_t { Idle = 0, Playing = 2, Finished = 4 };
 // current level, the cleared-level table, the selection and the step counter. Coordinates taken
 // by the operations are board pixels, (0, 0) at the board's top-left corner.
 //
-// Creating a Board reads "maxboard" from the settings file and the progress file beside the
-// executable (exeDir), and picks the first level not yet cleared.
+// The board opens no file: it is given a level's grid and the cleared-level table, and reports
+// a win; the game reads and writes the files.
 class Board {
 public:
-    Board();
+    // Indexed by level number 1..267; index 0 is unused. Non-zero marks a cleared level.
+    using ClearedTable = std::array<std::int32_t, kLevelCount + 1>;
 
-    // Loads level n from its file. Level, steps, state and selection are reset even when the
-    // file cannot be read; the grid and pieces are replaced only when it can.
-    void LoadLevel(int n);
-    void RestartLevel();
+    // Takes the cleared levels and the "maxboard" setting, and makes the first level not
+    // cleared the current one (it stays when every level is cleared).
+    void RestoreProgress(const ClearedTable& table, int maxboard);
+
+    // Starts level n on `levelGrid`. Level, steps, state and selection are reset even without a
+    // grid (its file could not be read); the grid and pieces are replaced only with one.
+    void LoadLevel(int n, const std::optional<LevelFile::Grid>& levelGrid);
 
     // Selects and returns the piece strictly containing the point, or returns 0 and keeps the
     // selection.
@@ -35,13 +41,10 @@ public:
     // Moves the selected piece one cell; 1 on success, 0 when blocked or off the board.
     int Move(Direction direction);
     bool CollidesWithOthers() const;
-    // 1 if piece 2 stands on the goal: the level is recorded as cleared and play ends.
+    // 1 if piece 2 stands on the goal: the level is marked cleared and play ends.
     int CheckWin();
 
     std::pair<int, int> PiecePosition(int number) const;
-
-    void LoadProgress();
-    void RecordClear();
 
     std::array<std::int8_t, kCellCount> grid{};
     PlayState state = PlayState::Idle;
@@ -49,8 +52,7 @@ public:
     std::int32_t maxLevel = 0;
     // Indexed by piece number 1..31; index 0 is unused.
     std::array<Piece, kMaxPieceNumber + 1> pieces{};
-    // Indexed by level number 1..267; index 0 is unused.
-    std::array<std::int32_t, kLevelCount + 1> cleared{};
+    ClearedTable cleared{};
     std::int8_t selected = 0;
     std::int32_t startLevel = 1;
     std::int32_t steps = 0;

@@ -1,21 +1,12 @@
 #include "puzzle/LevelFile.h"
 
-#include "core/ProcessState.h"
-#include "platform/FileSystem.h"
-
 namespace puzzle {
-
-LevelFile::Status LevelFile::Read(std::string_view path) {
-    const platform::FilePtr file = platform::OpenFile(path, "rb");
-    if (!file) {
-        grid.fill(0);
-        return Status::CannotOpen;
-    }
-    return Read(file.get());
-}
 
 LevelFile::Status LevelFile::Read(std::FILE* file) {
     grid.fill(0);
+    if (file == nullptr) {
+        return Status::CannotOpen;
+    }
     unsigned char magic[4] = {};
     if (std::fread(magic, 1, sizeof magic, file) != sizeof magic) {
         return Status::BadMagic;
@@ -27,10 +18,6 @@ LevelFile::Status LevelFile::Read(std::FILE* file) {
     }
     std::fread(grid.data(), 1, grid.size(), file);
     return Status::Ok;
-}
-
-std::string LevelFile::PathFor(int level) {
-    return exeDir + "Board\\" + std::to_string(level) + ".dat";
 }
 
 std::string LevelFile::Encode(const Grid& grid) {

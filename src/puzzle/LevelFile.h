@@ -22,14 +22,12 @@ public:
 
     enum class Status { Ok, CannotOpen, BadMagic };
 
-    Status Read(std::string_view path);
-    // Reads from an open stream; the caller keeps ownership of it.
+    // Reads from an open stream; the caller keeps ownership of it. A null stream (a file that
+    // could not be opened) is CannotOpen and leaves the grid empty.
     Status Read(std::FILE* file);
 
     const Grid& GetGrid() const { return grid; }
 
-    // exeDir + "Board\" + level + ".dat".
-    static std::string PathFor(int level);
     // The 24 bytes of a level file holding `grid`.
     static std::string Encode(const Grid& grid);
 

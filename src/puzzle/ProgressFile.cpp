@@ -3,9 +3,6 @@
 #include <algorithm>
 #include <cerrno>
 
-#include "core/ProcessState.h"
-#include "platform/FileSystem.h"
-
 namespace puzzle {
 
 namespace {
@@ -29,19 +26,13 @@ void AppendInt32(std::string& bytes, std::int32_t value) {
 
 } // namespace
 
-ProgressFile::Status ProgressFile::Read(std::string_view path, const Visitor& visit) {
-    const platform::FilePtr file = platform::OpenFile(path, "rb");
-    if (!file) {
+ProgressFile::Status ProgressFile::Read(std::FILE* file, const Visitor& visit) {
+    if (file == nullptr) {
         return errno == ENOENT ? Status::Missing : Status::CannotOpen;
     }
-    Read(file.get(), visit);
-    return Status::Ok;
-}
-
-void ProgressFile::Read(std::FILE* file, const Visitor& visit) {
     std::int32_t count = 0;
     if (!ReadInt32(file, count)) {
-        return;
+        return Status::Ok;
     }
     // The game writes each level at most once; a count beyond any real file's is damage, and
     // reading a huge damaged file to its end would stall the start.
@@ -49,9 +40,10 @@ void ProgressFile::Read(std::FILE* file, const Visitor& visit) {
     std::int32_t entry = 0;
     for (std::int32_t i = 0; i < count && ReadInt32(file, entry); ++i) {
         if (!visit(entry)) {
-            return;
+            return Status::Ok;
         }
     }
+    return Status::Ok;
 }
 
 std::string ProgressFile::Encode(const std::vector<std::int32_t>& levels) {
@@ -62,14 +54,6 @@ std::string ProgressFile::Encode(const std::vector<std::int32_t>& levels) {
         AppendInt32(bytes, level);
     }
     return bytes;
-}
-
-bool ProgressFile::Write(std::string_view path, const std::vector<std::int32_t>& levels) {
-    return platform::WriteFileAtomically(path, Encode(levels));
-}
-
-std::string ProgressFile::Path() {
-    return exeDir + "Rest.pa";
 }
 
 } // namespace puzzle

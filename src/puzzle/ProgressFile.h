@@ -22,16 +22,13 @@ public:
     static constexpr std::int32_t kMaxEntries = 65536;
 
     // Visits the entries the count announces, stopping at the end of the file or after
-    // kMaxEntries: a damaged count never reads past what the file holds.
-    static Status Read(std::string_view path, const Visitor& visit);
-    static void Read(std::FILE* file, const Visitor& visit);
+    // kMaxEntries: a damaged count never reads past what the file holds. The caller keeps the
+    // stream. A null stream is a file that could not be opened: Missing when errno tells that
+    // the open found no file, CannotOpen otherwise.
+    static Status Read(std::FILE* file, const Visitor& visit);
 
-    // Replaces the file atomically with `levels` and their count.
-    static bool Write(std::string_view path, const std::vector<std::int32_t>& levels);
+    // The bytes of a file listing `levels`, with their count.
     static std::string Encode(const std::vector<std::int32_t>& levels);
-
-    // exeDir + "Rest.pa".
-    static std::string Path();
 };
 
 } // namespace puzzle

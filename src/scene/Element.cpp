@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "core/ProcessState.h"
-
 namespace scene {
 
 namespace {
@@ -63,7 +61,7 @@ void ClipAxis(const Axis& axis, const ParentAxis* parent, int limit) {
 
 } // namespace
 
-Element::Element() : limitWidth(screenWidth), limitHeight(screenHeight) {}
+Element::Element() : limitWidth(kScreenWidth), limitHeight(kScreenHeight) {}
 
 Element::~Element() {
     // A child that outlives this element must not report changes through it.

@@ -7,6 +7,10 @@
 
 namespace scene {
 
+// The screen every scene is laid out on: a root element's clip stops at its edges.
+constexpr int kScreenWidth = 800;
+constexpr int kScreenHeight = 600;
+
 // What a change reported to the root of the tree asks of the main loop.
 enum class SceneChange {
     // The next frame shows something else: draw it.

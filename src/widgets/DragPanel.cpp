@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "core/ProcessState.h"
-
 namespace widgets {
 
 namespace {
@@ -31,7 +29,8 @@ Point ParentOrigin(const scene::Element& panel) {
 } // namespace
 
 DragPanel::DragPanel()
-    : minX(-screenWidth), minY(-screenHeight), maxX(screenWidth), maxY(screenHeight) {}
+    : minX(-scene::kScreenWidth), minY(-scene::kScreenHeight), maxX(scene::kScreenWidth),
+      maxY(scene::kScreenHeight) {}
 
 DragPanel::~DragPanel() = default;
 

@@ -54,23 +54,19 @@ protected:
         const char* old = std::getenv("XDG_CONFIG_HOME");
         savedConfig = old != nullptr ? old : "";
         setenv("XDG_CONFIG_HOME", config.Path().c_str(), 1);
-        app = std::make_unique<RecordingApplication>(platform);
-        savedExeDir = exeDir;
-        exeDir = game.Path();
+        app = std::make_unique<RecordingApplication>(platform, folders);
         windowed = 1;
-        active = 0;
     }
     ~ApplicationTest() override {
         app.reset();
-        exeDir = savedExeDir;
         windowed = 1;
-        active = 0;
         setenv("XDG_CONFIG_HOME", savedConfig.c_str(), 1);
     }
 
     Application::InitResult Init(const std::string& commandLine) {
-        return app->Init(commandLine, 800, 600, exePath, "1", "227", game.File("tpz.bmp"),
-                         "Software\\qelvo\\InstalledGame\\227", "Tovak Marudo", 108, 102);
+        return app->Init(commandLine, 800, 600, platform.ExecutablePath(), "1", "227",
+                         game.File("tpz.bmp"), "Software\\qelvo\\InstalledGame\\227",
+                         "Tovak Marudo", 108, 102);
     }
 
     // Init and what Run does before its loop.
@@ -90,9 +86,9 @@ protected:
     }
 
     TempDir game;
+    const core::GameFolders folders{game.Path(), game.Path()};
     TempDir config;
     std::string savedConfig;
-    std::string savedExeDir;
     platform::HeadlessPlatform platform;
     std::unique_ptr<RecordingApplication> app;
 };
@@ -133,15 +129,15 @@ TEST_F(ApplicationTest, FullScreenWishIsForgottenAtStart) {
 TEST_F(ApplicationTest, ActivationAndMinimisingDecideWhetherFramesAreDrawn) {
     Start();
     Send(Event::Of(EventKind::Restored));
-    EXPECT_EQ(active, 1);
+    EXPECT_EQ(app->Active(), 1);
     Send(Event::Of(EventKind::Minimized));
-    EXPECT_EQ(active, 0);
+    EXPECT_EQ(app->Active(), 0);
     Send(Event::Of(EventKind::Activated));
-    EXPECT_EQ(active, 1);
+    EXPECT_EQ(app->Active(), 1);
 
     const int frames = platform.window.presenter.presentCount;
     Send(Event::Of(EventKind::Deactivated));
-    EXPECT_EQ(active, 0);
+    EXPECT_EQ(app->Active(), 0);
     EXPECT_EQ(app->deactivations, 1);
     EXPECT_EQ(platform.window.presenter.presentCount, frames + 1) << "one frame on deactivation";
 

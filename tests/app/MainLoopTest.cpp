@@ -9,6 +9,7 @@
 #include "TempDir.h"
 #include "app/Application.h"
 #include "app/RedrawTracker.h"
+#include "core/GameFolders.h"
 #include "core/ProcessState.h"
 #include "platform/HeadlessPlatform.h"
 
@@ -32,7 +33,8 @@ public:
 // An application whose scene is one probe, moved one pixel right by every timer firing.
 class ProbeApplication : public Application {
 public:
-    explicit ProbeApplication(platform::Platform& platform) : Application(platform) {
+    ProbeApplication(platform::Platform& platform, const core::GameFolders& folders)
+        : Application(platform, folders) {
         probe.SetSize(10, 10);
         AddChild(&probe);
     }
@@ -50,24 +52,22 @@ public:
 class MainLoopTest : public ::testing::Test {
 protected:
     MainLoopTest() {
-        savedExeDir = exeDir;
-        exeDir = game.Path();
         windowed = 1;
-        active = 1;
-        app = std::make_unique<ProbeApplication>(platform);
+        app = std::make_unique<ProbeApplication>(platform, folders);
     }
     ~MainLoopTest() override {
         app.reset();
-        exeDir = savedExeDir;
         windowed = 1;
-        active = 0;
     }
 
     void Start() {
-        ASSERT_EQ(app->Init("", 800, 600, exePath, "1", "227", game.File("tpz.bmp"),
-                            "Software\\qelvo\\InstalledGame\\227", "Tovak Marudo", 108, 102),
+        ASSERT_EQ(app->Init("", 800, 600, platform.ExecutablePath(), "1", "227",
+                            game.File("tpz.bmp"), "Software\\qelvo\\InstalledGame\\227",
+                            "Tovak Marudo", 108, 102),
                   Application::InitResult::Run);
         ASSERT_TRUE(app->StartRunning());
+        // The window comes up active, as on a desktop.
+        app->PostEvent(platform::Event::Of(platform::EventKind::Activated));
         Turns(1);
         ASSERT_EQ(Presents(), 1) << "the first frame";
         platform.window.waits.clear();
@@ -82,9 +82,9 @@ protected:
     int Sleeps() const { return static_cast<int>(platform.window.waits.size()); }
 
     TempDir game;
+    const core::GameFolders folders{game.Path(), game.Path()};
     TempDir config;
     ScopedEnv configHome{"XDG_CONFIG_HOME", config.Path()};
-    std::string savedExeDir;
     platform::HeadlessPlatform platform;
     std::unique_ptr<ProbeApplication> app;
 };

@@ -9,7 +9,6 @@
 #include "TempDir.h"
 #include "audio/MediaPlayer.h"
 #include "audio/SoundManager.h"
-#include "core/ProcessState.h"
 #include "platform/MemoryAudioBackend.h"
 #include "platform/MessageQueue.h"
 
@@ -32,8 +31,10 @@ protected:
         MediaPlayer::SetMessageBox(nullptr);
     }
 
+    // The game folder, as the players are given it.
+    const std::string& Folder() const { return game.Dir().Path(); }
     // A resource path as the game spells it.
-    static std::string Path(std::string_view relative) { return exeDir + std::string(relative); }
+    std::string Path(std::string_view relative) const { return Folder() + std::string(relative); }
 
     // Hands every posted notice to the current sound manager, as the application does.
     void DeliverNotices() {
@@ -46,7 +47,7 @@ protected:
         }
     }
 
-    ScopedExeDir game;
+    TempGameFolder game;
     platform::MemoryAudioBackend backend;
     platform::MessageQueue queue;
     std::vector<std::string> boxes;

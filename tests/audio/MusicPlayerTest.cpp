@@ -12,7 +12,7 @@ namespace {
 
 class MusicPlayerTest : public AudioFixture {
 protected:
-    static std::string Board(int number) {
+    std::string Board(int number) const {
         return Path("Music\\board" + std::to_string(number) + ".mp3");
     }
     int BoardPlays() const {
@@ -22,8 +22,8 @@ protected:
 };
 
 TEST_F(MusicPlayerTest, OpensFourLoopingTracksOnTheMusicChannel) {
-    SoundManager manager;
-    MusicPlayer music;
+    SoundManager manager(Folder());
+    MusicPlayer music(Folder());
     EXPECT_EQ(backend.LogOf("open"),
               (std::vector<std::string>{Path("Sound\\btn.wav"), Path("Music\\begin.mp3"), Board(1),
                                         Board(2), Board(3)}));
@@ -38,7 +38,7 @@ TEST_F(MusicPlayerTest, OpensFourLoopingTracksOnTheMusicChannel) {
 }
 
 TEST_F(MusicPlayerTest, WithoutSoundManagerNothingIsOpened) {
-    MusicPlayer music;
+    MusicPlayer music(Folder());
     music.PlayMenuTrack();
     music.PlayRandomBoardTrack();
     music.ResumeBoardTrack();
@@ -48,8 +48,8 @@ TEST_F(MusicPlayerTest, WithoutSoundManagerNothingIsOpened) {
 }
 
 TEST_F(MusicPlayerTest, RandomBoardTrackIsOneToThreeMayRepeatAndRestartsFromItsStart) {
-    SoundManager manager;
-    MusicPlayer music;
+    SoundManager manager(Folder());
+    MusicPlayer music(Folder());
     std::set<int> seen;
     bool repeated = false;
     int previous = 0;
@@ -70,8 +70,8 @@ TEST_F(MusicPlayerTest, RandomBoardTrackIsOneToThreeMayRepeatAndRestartsFromItsS
 }
 
 TEST_F(MusicPlayerTest, ResumeBoardTrackPlaysBoardOneUntilATrackIsPicked) {
-    SoundManager manager;
-    MusicPlayer music;
+    SoundManager manager(Folder());
+    MusicPlayer music(Folder());
     music.ResumeBoardTrack();
     EXPECT_EQ(backend.Record(Board(1)).plays, 1);
     EXPECT_EQ(music.CurrentBoardIndex(), 0);
@@ -87,8 +87,8 @@ TEST_F(MusicPlayerTest, ResumeBoardTrackPlaysBoardOneUntilATrackIsPicked) {
 }
 
 TEST_F(MusicPlayerTest, ReleasesBoardTracksThreeTwoOneThenTheMenuTrack) {
-    SoundManager manager;
-    { MusicPlayer music; }
+    SoundManager manager(Folder());
+    { MusicPlayer music(Folder()); }
     EXPECT_EQ(backend.LogOf("release"),
               (std::vector<std::string>{Board(3), Board(2), Board(1), Path("Music\\begin.mp3")}));
     // The sound manager keeps no pointer to the tracks that are gone.

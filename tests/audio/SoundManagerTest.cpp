@@ -22,8 +22,8 @@ namespace {
 using SoundManagerTest = AudioFixture;
 
 TEST_F(SoundManagerTest, WithoutSettingsClickAndMusicPlayAtLevelOne) {
-    SoundManager manager;
-    MusicPlayer music;
+    SoundManager manager(Folder());
+    MusicPlayer music(Folder());
     for (const char* file : {"Sound\\btn.wav", "Music\\begin.mp3", "Music\\board1.mp3",
                              "Music\\board2.mp3", "Music\\board3.mp3"}) {
         EXPECT_EQ(backend.Record(Path(file)).volume, -4900) << file;
@@ -32,7 +32,7 @@ TEST_F(SoundManagerTest, WithoutSettingsClickAndMusicPlayAtLevelOne) {
 }
 
 TEST_F(SoundManagerTest, ClickIsAnEffectThatPlaysFromItsStartWithoutLooping) {
-    SoundManager manager;
+    SoundManager manager(Folder());
     EXPECT_EQ(manager.Mixer().EffectsPlayers(),
               (std::vector<MediaPlayer*>{&manager.ClickPlayer()}));
     EXPECT_FALSE(manager.ClickPlayer().Loops());
@@ -42,13 +42,13 @@ TEST_F(SoundManagerTest, ClickIsAnEffectThatPlaysFromItsStartWithoutLooping) {
 }
 
 TEST_F(SoundManagerTest, RebuiltManagerIsCurrentWithANewClick) {
-    auto manager = std::make_unique<SoundManager>();
+    auto manager = std::make_unique<SoundManager>(Folder());
     EXPECT_EQ(SoundManager::Current(), manager.get());
     manager.reset();
     EXPECT_EQ(SoundManager::Current(), nullptr);
     EXPECT_EQ(backend.Record(Path("Sound\\btn.wav")).releases, 1);
 
-    manager = std::make_unique<SoundManager>();
+    manager = std::make_unique<SoundManager>(Folder());
     EXPECT_EQ(SoundManager::Current(), manager.get());
     EXPECT_EQ(backend.Record(Path("Sound\\btn.wav")).opens, 2);
     manager->PlayClick();
@@ -56,8 +56,8 @@ TEST_F(SoundManagerTest, RebuiltManagerIsCurrentWithANewClick) {
 }
 
 TEST_F(SoundManagerTest, PostedNoticeLoopsTheMusicThatEnded) {
-    SoundManager manager;
-    MusicPlayer music;
+    SoundManager manager(Folder());
+    MusicPlayer music(Folder());
     music.PlayMenuTrack();
     manager.PlayClick();
     backend.EndTrack(Path("Music\\begin.mp3"));
@@ -70,10 +70,10 @@ TEST_F(SoundManagerTest, PostedNoticeLoopsTheMusicThatEnded) {
 
 TEST_F(SoundManagerTest, FailuresAreToldInTheApplicationWindowsMessageBox) {
     platform::HeadlessPlatform platform;
-    QuietApplication application(platform);
+    QuietApplication application(platform, game.Folders());
     MediaPlayer::SetMessageBox(nullptr);
     MediaPlayer::SetBackend(nullptr);
-    SoundManager manager;
+    SoundManager manager(Folder());
     ASSERT_EQ(platform.window.messageBoxes.size(), 1u);
     EXPECT_EQ(platform.window.messageBoxes[0].text,
               "Unable to create DirectShow Graph Builder object.");
@@ -86,8 +86,8 @@ TEST_F(SoundManagerTest, WithoutAnAudioDeviceEverythingIsSilentAndNothingIsShown
         [this] { queue.Post(platform::Event::Of(platform::EventKind::PlaybackEnded)); });
     MediaPlayer::SetBackend(&sdl);
     {
-        SoundManager manager;
-        MusicPlayer music;
+        SoundManager manager(Folder());
+        MusicPlayer music(Folder());
         manager.PlayClick();
         music.PlayMenuTrack();
         music.PlayRandomBoardTrack();

@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "game/ProgressStore.h"
 #include "game/screens/LeaderboardFile.h"
 #include "platform/FileSystem.h"
 #include "platform/IniFile.h"
@@ -44,10 +45,11 @@ bool CheckProgress(const std::string& path) {
         return true;
     }
     std::vector<std::int32_t> levels;
-    if (read != platform::ReadResult::Ok || ProgressFile::Read(path, [&levels](std::int32_t level) {
-                                                levels.push_back(level);
-                                                return true;
-                                            }) != ProgressFile::Status::Ok) {
+    if (read != platform::ReadResult::Ok ||
+        game::ProgressStore::Read(path, [&levels](std::int32_t level) {
+            levels.push_back(level);
+            return true;
+        }) != ProgressFile::Status::Ok) {
         return Damaged(path, "cannot be read");
     }
     // The reader stops quietly at the end of the file; a whole file is its count and exactly

@@ -7,6 +7,7 @@
 
 #include "ImageFiles.h"
 #include "app/Application.h"
+#include "core/GameFolders.h"
 #include "core/ProcessState.h"
 #include "platform/FileSystem.h"
 #include "platform/SdlPlatform.h"
@@ -20,14 +21,15 @@ namespace {
 
 class ShellDemo : public Application {
 public:
-    explicit ShellDemo(platform::Platform& platform) : Application(platform) {
+    ShellDemo(platform::Platform& platform, const GameFolders& folders)
+        : Application(platform, folders), folders(folders) {
         SetSize(800, 600);
         AddChild(&picture);
     }
     ~ShellDemo() override { RemoveChild(&picture); }
 
     void OnDisplayReady() override {
-        picture.LoadImage(exeDir + "demo.bmp", 100, 50, 64, 48, 1);
+        picture.LoadImage(folders.GameFile("demo.bmp"), 100, 50, 64, 48, 1);
         std::printf("ready %s\n", windowed ? "window" : "fullscreen");
         std::fflush(stdout);
     }
@@ -45,6 +47,7 @@ public:
     void OnDeactivate() override {}
 
 private:
+    const GameFolders& folders;
     Picture picture;
 };
 
@@ -63,12 +66,13 @@ void WritePicture(const std::string& path) {
 
 int main(int argc, char** argv) {
     platform::SdlPlatform platform;
-    ShellDemo demo(platform);
-    if (argc > 1) {
-        exeDir = std::string(argv[1]) + "/";
-    }
-    WritePicture(exeDir + "demo.bmp");
-    if (demo.Init("", 800, 600, exePath, "1", "227", exeDir + "tpz.bmp",
+    // A folder named on the command line is both the game's and the player's.
+    const std::string folder =
+        argc > 1 ? std::string(argv[1]) + "/" : GameFolders::DirectoryOf(platform.ExecutablePath());
+    const GameFolders folders(folder, folder);
+    ShellDemo demo(platform, folders);
+    WritePicture(folders.GameFile("demo.bmp"));
+    if (demo.Init("", 800, 600, platform.ExecutablePath(), "1", "227", folders.GameFile("tpz.bmp"),
                   "Software\\qelvo\\InstalledGame\\227-test", "Tovak Marudo Shell Test", 108,
                   102) != Application::InitResult::Run) {
         return 1;

@@ -1,23 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "SolutionClicks.h"
-#include "TempDir.h"
+#include "platform/FileSystem.h"
 #include "puzzle/Board.h"
+#include "puzzle/LevelFile.h"
 
 using namespace puzzle;
 
 namespace {
-
-std::string ReadBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 // Presses as the board screen handles them: a press inside a piece selects it, any other press
 // moves the selected piece, and every move is followed by the win check. Returns the number of
@@ -47,13 +39,14 @@ TEST(SolutionClicksTest, CellCentresLieWhereTheBoardScreenDrawsTheCells) {
 TEST(SolutionClicksTest, PressesWinEveryShippedLevelInTheShortestNumberOfMoves) {
     const std::filesystem::path levels = std::filesystem::path(TM_DIST_DIR) / "Board";
     ASSERT_TRUE(std::filesystem::exists(levels / "1.dat")) << "build the levels first";
-    ScopedExeDir exe;
     int played = 0;
     for (int n = 1; std::filesystem::exists(levels / (std::to_string(n) + ".dat")); ++n) {
-        const std::string file = "Board/" + std::to_string(n) + ".dat";
-        exe.Dir().Write(file, ReadBytes(levels / (std::to_string(n) + ".dat")));
+        const std::string path = (levels / (std::to_string(n) + ".dat")).string();
+        LevelFile file;
+        ASSERT_EQ(file.Read(platform::OpenFile(path, "rb").get()), LevelFile::Status::Ok)
+            << "level " << n;
         Board board;
-        board.LoadLevel(n);
+        board.LoadLevel(n, file.GetGrid());
         const Solver::Result solution = Solver::Solve(board.grid);
         ASSERT_EQ(solution.status, Solver::Status::Solved) << "level " << n;
 

@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "SolutionClicks.h"
+#include "platform/FileSystem.h"
 #include "puzzle/Geometry.h"
 #include "puzzle/LevelFile.h"
 #include "puzzle/Piece.h"
@@ -62,7 +63,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     LevelFile level;
-    if (level.Read(argv[1]) != LevelFile::Status::Ok) {
+    if (level.Read(platform::OpenFile(argv[1], "rb").get()) != LevelFile::Status::Ok) {
         std::fprintf(stderr, "%s: not a level file\n", argv[1]);
         return 1;
     }

@@ -170,11 +170,9 @@ TEST_F(GameLifetimeTest, GameWhoseDisplayFailedEndsCleanly) {
     EXPECT_EXIT(
         {
             Screen().recorder.refuseOpen = true;
-            game = std::make_unique<GameApplication>(platform);
-            iconPath = exeDir + "tpz.bmp";
-            const Application::InitResult started =
-                game->Init("", 800, 600, exePath, "1", "227", iconPath,
-                           "Software\\qelvo\\InstalledGame\\227", "Tovak Marudo", 108, 102);
+            context = std::make_unique<GameContext>(platform);
+            game = std::make_unique<GameApplication>(*context);
+            const Application::InitResult started = Init();
             const bool running = game->StartRunning();
             game.reset();
             std::exit(started == Application::InitResult::Run && !running ? 0 : 2);

@@ -12,8 +12,10 @@
 #include "SolutionClicks.h"
 #include "audio/MediaPlayer.h"
 #include "core/ProcessState.h"
+#include "game/ProgressStore.h"
 #include "game/screens/LeaderboardFile.h"
 #include "gfx/PixelKernels.h"
+#include "platform/FileSystem.h"
 #include "platform/Settings.h"
 #include "puzzle/Board.h"
 #include "puzzle/ProgressFile.h"
@@ -41,18 +43,15 @@ platform::PresentStatus FrameRecorder::Present(const std::uint16_t* pixels, int 
     return result;
 }
 
-GameFixture::GameFixture()
-    : savedExeDir(exeDir), savedExePath(exePath), savedIconPath(iconPath), savedWindowed(windowed),
-      savedActive(active) {
+GameFixture::GameFixture() : savedWindowed(windowed) {
     windowed = 1;
-    active = 0;
     WriteImages();
     CopyLevels();
     folder.Write("set.ini", "[board]\nmaxboard=267\n"
                             "[website]\nweb1=http://example.test/one\n"
                             "web2=http://example.test/two\n"
                             "[volume]\nsound=5\nmusic=7\n");
-    // The application takes its folder from the executable's path when it is made.
+    // The game's folders are found from the executable's path, as at a program start.
     platform.executablePath = folder.Path() + "tovak-marudo";
     MediaPlayer::SetBackend(&audio);
 }
@@ -67,11 +66,7 @@ GameFixture::~GameFixture() {
         game.reset();
     }
     MediaPlayer::SetBackend(nullptr);
-    exeDir = savedExeDir;
-    exePath = savedExePath;
-    iconPath = savedIconPath;
     windowed = savedWindowed;
-    active = savedActive;
 }
 
 namespace {
@@ -167,14 +162,18 @@ void GameFixture::CopyLevels() const {
 }
 
 void GameFixture::Launch() {
-    game = std::make_unique<GameApplication>(platform);
-    ASSERT_EQ(exeDir, folder.Path());
-    iconPath = exeDir + "tpz.bmp";
-    ASSERT_EQ(game->Init("", 800, 600, exePath, "1", "227", iconPath,
-                         "Software\\qelvo\\InstalledGame\\227", "Tovak Marudo", 108, 102),
-              Application::InitResult::Run);
+    context = std::make_unique<GameContext>(platform);
+    ASSERT_EQ(context->Folders().Game(), folder.Path());
+    game = std::make_unique<GameApplication>(*context);
+    ASSERT_EQ(Init(), Application::InitResult::Run);
     ASSERT_TRUE(game->StartRunning());
     platform.keys.Acquire();
+}
+
+Application::InitResult GameFixture::Init() {
+    return game->Init("", 800, 600, context->Executable(), "1", "227",
+                      context->Folders().GameFile("tpz.bmp"), "Software\\qelvo\\InstalledGame\\227",
+                      "Tovak Marudo", 108, 102);
 }
 
 void GameFixture::Send(const Event& event) {
@@ -324,7 +323,7 @@ void GameFixture::WriteProgress(const std::vector<std::int32_t>& levels) const {
 
 std::vector<std::int32_t> GameFixture::ReadProgress() const {
     std::vector<std::int32_t> levels;
-    ProgressFile::Read(folder.File("Rest.pa"), [&levels](std::int32_t level) {
+    ProgressStore::Read(folder.File("Rest.pa"), [&levels](std::int32_t level) {
         levels.push_back(level);
         return true;
     });
@@ -345,8 +344,10 @@ void GameFixture::WriteResults(std::int32_t topScore, const char* name, std::int
 
 LevelFile::Grid GameFixture::LevelGrid(int level) const {
     LevelFile file;
-    EXPECT_EQ(file.Read(folder.File("Board/" + std::to_string(level) + ".dat")),
-              LevelFile::Status::Ok);
+    EXPECT_EQ(
+        file.Read(
+            platform::OpenFile(folder.File("Board/" + std::to_string(level) + ".dat"), "rb").get()),
+        LevelFile::Status::Ok);
     return file.GetGrid();
 }
 

@@ -14,6 +14,7 @@
 #include "ScopedEnv.h"
 #include "TempDir.h"
 #include "game/GameApplication.h"
+#include "game/GameContext.h"
 #include "platform/Event.h"
 #include "platform/HeadlessPlatform.h"
 #include "platform/MemoryAudioBackend.h"
@@ -76,6 +77,8 @@ protected:
     // Makes the game, runs Init with the program's values and what Run does before its loop;
     // the first display set-up loads the screens. Call it through ASSERT_NO_FATAL_FAILURE.
     void Launch();
+    // Init with the program's values.
+    app::Application::InitResult Init();
 
     // Input, each handled at once.
     void Send(const Event& event);
@@ -140,6 +143,8 @@ protected:
     ScopedEnv configHome{"XDG_CONFIG_HOME", config.Path()};
     RecordingPlatform platform;
     platform::MemoryAudioBackend audio;
+    // Made at every Launch, as at a program start.
+    std::unique_ptr<GameContext> context;
     std::unique_ptr<GameApplication> game;
 
 private:
@@ -147,11 +152,7 @@ private:
     void CopyLevels() const;
 
     std::map<std::string, std::uint16_t, std::less<>> colours;
-    std::string savedExeDir;
-    std::string savedExePath;
-    std::string savedIconPath;
     int savedWindowed;
-    int savedActive;
 };
 
 } // namespace gametest

@@ -15,6 +15,7 @@
 
 #include "GameFixture.h"
 #include "Unprivileged.h"
+#include "game/ProgressStore.h"
 #include "game/screens/LeaderboardFile.h"
 #include "platform/Settings.h"
 #include "puzzle/Board.h"
@@ -159,7 +160,7 @@ protected:
         if (StateOf("Rest.pa").size > (1u << 20)) {
             return levels;
         }
-        ProgressFile::Read(folder.File("Rest.pa"), [&levels](std::int32_t level) {
+        ProgressStore::Read(folder.File("Rest.pa"), [&levels](std::int32_t level) {
             // Numbers outside the level range are noise the game rightly forgets.
             if (level >= 1 && level <= kLevelCount) {
                 levels.insert(level);

@@ -35,7 +35,7 @@ protected:
     SettingsDialogTest() : savedWindowed(windowed) {
         ImageCache::Instance().ClearImageCache();
         MediaPlayer::SetBackend(&backend);
-        sound = std::make_unique<SoundManager>();
+        sound = std::make_unique<SoundManager>(Folder().Path());
         const struct {
             const char* name;
             int width, height;
@@ -66,9 +66,9 @@ protected:
 
     // Made once the test has written set.ini, as the constructor reads it.
     void Open(bool show = true) {
-        dialog = std::make_unique<SettingsDialog>();
+        dialog = std::make_unique<SettingsDialog>(game.Folders().SettingsFile());
         menu.AddChild(dialog.get());
-        EXPECT_TRUE(dialog->Build());
+        EXPECT_TRUE(dialog->Build(Folder().Path()));
         dialog->ShowSettings(show);
     }
 
@@ -104,10 +104,9 @@ protected:
         return events;
     }
 
-    // The application computes exeDir, so the game folder is set after it.
+    TempGameFolder game;
     platform::HeadlessPlatform platform;
-    QuietApplication application{platform};
-    ScopedExeDir game;
+    QuietApplication application{platform, game.Folders()};
     platform::MemoryAudioBackend backend;
     std::unique_ptr<SoundManager> sound;
     Element menu;
@@ -191,11 +190,12 @@ TEST_F(SettingsDialogTest, OkWithTheTickUnchangedWritesOnlyTheVolumes) {
     EXPECT_EQ(platform::Settings::ReadString(path, "set", "fullscreen", "absent"), "absent");
     EXPECT_EQ(windowed, 1);
     EXPECT_TRUE(PostedEvents().empty());
-    EXPECT_EQ(backend.Record(exeDir + "Sound\\btn.wav").plays, 1) << "the press on OK clicks";
+    EXPECT_EQ(backend.Record(Folder().Path() + "Sound\\btn.wav").plays, 1)
+        << "the press on OK clicks";
 
     // A display rebuild builds the dialog again: the saved levels come back, not the old ones.
     Mixer().SetEffectsLevel(1);
-    dialog->Build();
+    dialog->Build(Folder().Path());
     EXPECT_EQ(Mixer().EffectsLevel(), 12);
 }
 

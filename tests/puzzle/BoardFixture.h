@@ -3,29 +3,25 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <string>
 
-#include "TempDir.h"
 #include "puzzle/Board.h"
 #include "puzzle/LevelFile.h"
 
-using namespace puzzle;
-
-// A game folder of its own for each test, with helpers to lay level files into it.
+// A board playing a level given as a grid, with helpers for board pixels.
 class BoardFixture : public ::testing::Test {
 protected:
-    void WriteLevel(int n, const LevelFile::Grid& grid) const {
-        exe.Dir().Write("Board/" + std::to_string(n) + ".dat", LevelFile::Encode(grid));
+    // Starts `grid` as level 1 on a new board and returns the board.
+    puzzle::Board& Play(const puzzle::LevelFile::Grid& grid) {
+        levelGrid = grid;
+        board = std::make_unique<puzzle::Board>();
+        board->LoadLevel(1, levelGrid);
+        return *board;
     }
-
-    // A board created now, reading whatever the folder holds.
-    std::unique_ptr<Board> NewBoard() const { return std::make_unique<Board>(); }
 
     // Board pixel at the centre of a cell.
     static int CenterX(int col) { return col * 98 + 49; }
     static int CenterY(int row) { return row * 94 + 47; }
 
-    const TempDir& Dir() const { return exe.Dir(); }
-
-    ScopedExeDir exe;
+    puzzle::LevelFile::Grid levelGrid{};
+    std::unique_ptr<puzzle::Board> board;
 };

@@ -5,18 +5,7 @@ using namespace puzzle;
 
 namespace {
 
-class BoardMoveTest : public BoardFixture {
-protected:
-    // Loads `grid` as level 1 and returns the board.
-    Board& Play(const LevelFile::Grid& grid) {
-        WriteLevel(1, grid);
-        board = NewBoard();
-        board->LoadLevel(1);
-        return *board;
-    }
-
-    std::unique_ptr<Board> board;
-};
+using BoardMoveTest = BoardFixture;
 
 TEST_F(BoardMoveTest, SelectionNeedsAPointStrictlyInsideAPiece) {
     Board& b = Play(MakeGrid({{2, 1, 0}, {4, 0, 0}}));
@@ -167,7 +156,7 @@ TEST_F(BoardMoveTest, WinningMoveFinishesThePlayAndCountsTheStep) {
     EXPECT_EQ(b.MoveToward(CenterX(0), CenterY(1)), 0);
     EXPECT_EQ(b.steps, 1);
 
-    b.RestartLevel();
+    b.LoadLevel(b.level, levelGrid);
     EXPECT_EQ(b.state, PlayState::Playing);
     EXPECT_EQ(b.PiecePosition(2), std::make_pair(1, 2));
 }

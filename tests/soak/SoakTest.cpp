@@ -15,6 +15,7 @@
 
 #include "GameFixture.h"
 #include "audio/MediaPlayer.h"
+#include "game/ProgressStore.h"
 #include "game/screens/LeaderboardFile.h"
 #include "platform/Event.h"
 #include "platform/FileSystem.h"
@@ -280,7 +281,7 @@ protected:
                   platform::ReadResult::Ok);
         ASSERT_GE(bytes.size(), 4u);
         std::vector<std::int32_t> levels;
-        ProgressFile::Read(folder.File("Rest.pa"), [&levels](std::int32_t level) {
+        ProgressStore::Read(folder.File("Rest.pa"), [&levels](std::int32_t level) {
             levels.push_back(level);
             return true;
         });

@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include "core/ProcessState.h"
-
 namespace fs = std::filesystem;
 
 TempDir::TempDir() {
@@ -42,12 +40,4 @@ std::string TempDir::Read(std::string_view name, bool* exists) const {
 
 bool TempDir::Exists(std::string_view name) const {
     return fs::exists(fs::path(path) / name);
-}
-
-ScopedExeDir::ScopedExeDir() : saved(exeDir) {
-    exeDir = dir.Path();
-}
-
-ScopedExeDir::~ScopedExeDir() {
-    exeDir = saved;
 }

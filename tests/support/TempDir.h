@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/GameFolders.h"
+
 // A fresh folder for one test, removed with everything in it when the object goes away.
 class TempDir {
 public:
@@ -24,17 +26,13 @@ private:
     std::string path;
 };
 
-// Points exeDir at a fresh folder for the test's lifetime and restores it afterwards.
-class ScopedExeDir {
+// A fresh game folder that is also the player's folder, as in a portable copy of the game.
+class TempGameFolder {
 public:
-    ScopedExeDir();
-    ~ScopedExeDir();
-    ScopedExeDir(const ScopedExeDir&) = delete;
-    ScopedExeDir& operator=(const ScopedExeDir&) = delete;
-
     const TempDir& Dir() const { return dir; }
+    const core::GameFolders& Folders() const { return folders; }
 
 private:
     TempDir dir;
-    std::string saved;
+    core::GameFolders folders{dir.Path(), dir.Path()};
 };

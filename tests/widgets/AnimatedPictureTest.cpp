@@ -50,8 +50,8 @@ protected:
     }
     // A headless application with a timer registry whose events go to `picture`.
     void StartApplication() {
-        app = std::make_unique<TimerApplication>(platform);
-        ASSERT_EQ(app->Init("", 800, 600, exePath, "1", "227", "tpz.bmp",
+        app = std::make_unique<TimerApplication>(platform, game.Folders());
+        ASSERT_EQ(app->Init("", 800, 600, platform.ExecutablePath(), "1", "227", "tpz.bmp",
                             "Software\\qelvo\\InstalledGame\\227", "Tovak Marudo", 108, 102),
                   Application::InitResult::Run);
         app->receiver = &picture;
@@ -72,7 +72,7 @@ protected:
     std::string path;
     TempDir config;
     ScopedEnv configHome{"XDG_CONFIG_HOME", config.Path()};
-    ScopedExeDir game;
+    TempGameFolder game;
     platform::HeadlessPlatform platform;
     std::unique_ptr<TimerApplication> app;
     AnimatedPicture picture;

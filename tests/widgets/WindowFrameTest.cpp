@@ -29,16 +29,6 @@ constexpr std::uint16_t kGreen = 0x07E0;
 constexpr std::uint16_t kBlue = 0x001F;
 constexpr std::uint16_t kYellow = 0xFFE0;
 
-// The executable paths that constructing an application recomputes, put back afterwards.
-struct SavedPaths {
-    std::string dir = exeDir;
-    std::string path = exePath;
-    ~SavedPaths() {
-        exeDir = dir;
-        exePath = path;
-    }
-};
-
 // An 800 x 600 frame at (0, 0) in a headless application, drawn on an in-memory back buffer:
 // a white background, a red 50 x 50 child at (100, 100), and a title bar of 800 x 30 (green)
 // with a 20 x 20 icon and 20 x 20 buttons from a 100-pixel strip.
@@ -93,9 +83,9 @@ protected:
         return {first, first + static_cast<std::ptrdiff_t>(Back().Description().pitch / 2) * 600};
     }
 
-    SavedPaths savedPaths;
+    TempGameFolder game;
     platform::HeadlessPlatform platform;
-    QuietApplication app{platform};
+    QuietApplication app{platform, game.Folders()};
     TempDir dir;
     WindowFrame frame;
     Picture piece;

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <map>
 
+#include "platform/FileSystem.h"
 #include "puzzle/LevelFile.h"
 #include "puzzle/LevelValidator.h"
 #include "puzzle/Solver.h"
@@ -14,7 +15,7 @@ namespace {
 
 // Why a level file could not be read, or empty when it was.
 std::string ReadError(LevelFile& file, const std::string& path) {
-    switch (file.Read(path)) {
+    switch (file.Read(platform::OpenFile(path, "rb").get())) {
     case LevelFile::Status::Ok:
         return {};
     case LevelFile::Status::CannotOpen:

@@ -4,9 +4,9 @@
 
 #include "app/Application.h"
 #include "audio/SoundManager.h"
-#include "core/ProcessState.h"
+#include "core/GameFolders.h"
 #include "core/Trace.h"
-#include "game/GamePath.h"
+#include "game/PlacedImage.h"
 #include "game/PlacedImage.h"
 #include "game/screens/Report.h"
 #include "game/screens/WebLinks.h"
@@ -34,7 +34,8 @@ bool IsPieceNumber(int number) {
 
 } // namespace
 
-BoardScreen::BoardScreen() {
+BoardScreen::BoardScreen(const core::GameFolders& folders)
+    : folders(folders), levels(folders), progress(folders), entry(folders.LeaderboardFile()) {
     SetSize(800, 600);
     Place(boardPanel, Area::BoardPanel);
     Place(levelSelect, Area::LevelColumn);
@@ -44,10 +45,7 @@ BoardScreen::BoardScreen() {
     winPanel.SetVisible(0);
     entry.SetVisible(0);
     AddChildren();
-    levelSelect.onLevelChosen = [this](int level) {
-        board->LoadLevel(level);
-        ShowBoard();
-    };
+    levelSelect.onLevelChosen = [this](int level) { StartLevel(level); };
 }
 
 void BoardScreen::AddChildren() {
@@ -83,6 +81,10 @@ void BoardScreen::SetBoard(puzzle::Board* newBoard) {
     }
 }
 
+std::string BoardScreen::GameFile(const std::string& relative) const {
+    return folders.GameFile(relative);
+}
+
 scene::Picture& BoardScreen::Sprite(int number) {
     assert(IsPieceNumber(number));
     return sprites[static_cast<std::size_t>(number - 1)];
@@ -100,28 +102,28 @@ void BoardScreen::HandleTimerEvent(const std::string& /*name*/) {}
 
 void BoardScreen::BuildBoardScreen() {
     Place(boardPanel, Area::BoardPanel);
-    levelSelect.BuildLevelSelect(board);
-    LoadPlaced(background, Layout::Of(Image::BoardBackground));
+    levelSelect.BuildLevelSelect(board, folders.Game());
+    LoadPlaced(background, Layout::Of(Image::BoardBackground), folders.Game());
     LoadEntry();
-    LoadPlaced(overlay, Layout::Of(Image::Overlay));
+    LoadPlaced(overlay, Layout::Of(Image::Overlay), folders.Game());
     LoadSprites();
     LoadFrames();
     LoadStepCounter();
     LoadButtons();
     PlaceSpritesOfGrid();
     LoadWinPanel();
-    help.Load();
+    help.Load(folders.Game());
 }
 
 void BoardScreen::LoadEntry() {
-    LoadPlaced(entry, Layout::Of(Image::NameEntry));
+    LoadPlaced(entry, Layout::Of(Image::NameEntry), folders.Game());
     const AreaPlace& field = Layout::Of(Area::NameField);
     entry.nameField.Configure(
         field.x, field.y, field.width, field.height, LeaderboardEntry::kNameCapacity,
         widgets::TextField::kAcceptsText | widgets::TextField::kMakesBuffer, 0xFFFFFF);
     entry.nameField.SetFocused(1);
-    LoadPlaced(entry.okButton, Layout::Of(Image::NameOk));
-    LoadPlaced(entry.cancelButton, Layout::Of(Image::NameCancel));
+    LoadPlaced(entry.okButton, Layout::Of(Image::NameOk), folders.Game());
+    LoadPlaced(entry.cancelButton, Layout::Of(Image::NameCancel), folders.Game());
     if (app::Application* application = app::Application::Instance()) {
         application->AddCharListener(&entry);
     }
@@ -129,7 +131,7 @@ void BoardScreen::LoadEntry() {
 
 void BoardScreen::LoadSprites() {
     for (int number = 1; number <= puzzle::kMaxPieceNumber; ++number) {
-        LoadPlaced(Sprite(number), Layout::PiecePortrait(number));
+        LoadPlaced(Sprite(number), Layout::PiecePortrait(number), folders.Game());
     }
 }
 
@@ -137,7 +139,7 @@ void BoardScreen::LoadFrames() {
     for (const puzzle::Shape shape :
          {puzzle::Shape::Across, puzzle::Shape::Erect, puzzle::Shape::Big, puzzle::Shape::Small}) {
         scene::Picture& frame = SelectionFrame(shape);
-        LoadPlaced(frame, Layout::SelectionFrame(shape));
+        LoadPlaced(frame, Layout::SelectionFrame(shape), folders.Game());
         frame.SetVisible(0);
     }
 }
@@ -148,20 +150,20 @@ void BoardScreen::LoadStepCounter() {
     stepCounter.SetPosition(counter.x, counter.y);
     stepCounter.SetSize(counter.width, counter.height);
     const ImagePlace& digits = Layout::Of(Image::StepDigits);
-    stepCounter.Load(GamePath(digits.file), digits.x, digits.y, digits.width, digits.height,
+    stepCounter.Load(GamePath(folders.Game(), digits.file), digits.x, digits.y, digits.width, digits.height,
                      kMinDigits);
 }
 
 void BoardScreen::LoadButtons() {
-    LoadPlaced(moreGamesButton, Layout::Of(Image::MoreGamesButton));
-    LoadPlaced(clickMeButton, Layout::Of(Image::ClickMeButton));
-    LoadPlaced(exitButton, Layout::Of(Image::ExitButton));
+    LoadPlaced(moreGamesButton, Layout::Of(Image::MoreGamesButton), folders.Game());
+    LoadPlaced(clickMeButton, Layout::Of(Image::ClickMeButton), folders.Game());
+    LoadPlaced(exitButton, Layout::Of(Image::ExitButton), folders.Game());
 }
 
 void BoardScreen::LoadWinPanel() {
-    LoadPlaced(winPanel, Layout::Of(Image::WinPanel));
-    LoadPlaced(nextLevelButton, Layout::Of(Image::NextLevelButton));
-    LoadPlaced(closeWinButton, Layout::Of(Image::CloseWinButton));
+    LoadPlaced(winPanel, Layout::Of(Image::WinPanel), folders.Game());
+    LoadPlaced(nextLevelButton, Layout::Of(Image::NextLevelButton), folders.Game());
+    LoadPlaced(closeWinButton, Layout::Of(Image::CloseWinButton), folders.Game());
 }
 
 // Places the sprites of the pieces on the grid without showing or hiding any.
@@ -178,6 +180,13 @@ void BoardScreen::PlaceSpritesOfGrid() {
 }
 
 // --- Showing ---------------------------------------------------------------------------------
+
+void BoardScreen::StartLevel(int n) {
+    if (board != nullptr) {
+        levels.Start(*board, n);
+    }
+    ShowBoard();
+}
 
 void BoardScreen::ShowBoard() {
     for (scene::Picture& sprite : sprites) {
@@ -290,8 +299,7 @@ void BoardScreen::GoToNextLevel() {
     if (board == nullptr || board->level >= puzzle::kLevelCount) {
         return;
     }
-    board->LoadLevel(board->level + 1);
-    ShowBoard();
+    StartLevel(board->level + 1);
     winPanel.SetVisible(0);
 }
 
@@ -329,7 +337,7 @@ bool BoardScreen::OnMove(int x, int y) {
 
 void BoardScreen::OpenWebLink(int n) {
     WebLinks links;
-    links.Read();
+    links.Read(folders.SettingsFile());
     if (app::Application* application = app::Application::Instance()) {
         application->GetPlatform().Opener().Open(links.Address(n));
     }
@@ -358,6 +366,7 @@ void BoardScreen::MoveSelectedToward(int boardX, int boardY) {
     PlaceSprite(number, piece.col, piece.row);
     FrameSprite(number);
     if (board->CheckWin() == 1) {
+        progress.RecordClear(*board);
         core::Trace("当前是第%d 关\n", board->level);
         const bool shown = winPanel.visible != 0;
         winPanel.SetVisible(1);

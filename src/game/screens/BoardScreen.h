@@ -5,6 +5,8 @@
 #include <string>
 
 #include "core/MouseEvent.h"
+#include "game/LevelLoader.h"
+#include "game/ProgressStore.h"
 #include "game/screens/HelpPanel.h"
 #include "game/screens/LeaderboardEntry.h"
 #include "game/screens/LevelSelect.h"
@@ -15,6 +17,9 @@
 #include "widgets/Button.h"
 #include "widgets/NumberDisplay.h"
 
+namespace core {
+class GameFolders;
+}
 namespace puzzle {
 class Board;
 }
@@ -27,7 +32,8 @@ namespace game {
 // which it does not own. Board pixel (0, 0) lies at screen (14, 36).
 class BoardScreen : public scene::Element {
 public:
-    BoardScreen();
+    // The folders must outlive the screen.
+    explicit BoardScreen(const core::GameFolders& folders);
     ~BoardScreen() override;
 
     // A null board is ignored.
@@ -37,6 +43,8 @@ public:
     // selection frame is shown; the board's selection is kept, and a win panel or name entry
     // that was up stays up, so a display switch never loses a pending win.
     void BuildBoardScreen();
+    // Starts level n on the board from its file and shows it.
+    void StartLevel(int n);
     // Shows the board's grid and step count; after every load of a level.
     void ShowBoard();
     // Every input event while the board is shown; nothing happens while the screen is hidden.
@@ -102,6 +110,12 @@ private:
     void LoadWinPanel();
     void PlaceSpritesOfGrid();
 
+    // A file of the game folder.
+    std::string GameFile(const std::string& relative) const;
+
+    const core::GameFolders& folders;
+    LevelLoader levels;
+    ProgressStore progress;
     puzzle::Board* board = nullptr;
     scene::Picture background;
     scene::Element boardPanel;

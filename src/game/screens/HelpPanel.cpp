@@ -22,12 +22,12 @@ void HelpPanel::RemoveFrom(scene::Element& parent) {
     parent.RemoveChild(&nextPageButton);
 }
 
-void HelpPanel::Load() {
-    LoadPlaced(pages, Layout::Of(Image::HelpPages));
-    LoadPlaced(prevPageButton, Layout::Of(Image::HelpPrevButton));
+void HelpPanel::Load(const std::string& gameFolder) {
+    LoadPlaced(pages, Layout::Of(Image::HelpPages), gameFolder);
+    LoadPlaced(prevPageButton, Layout::Of(Image::HelpPrevButton), gameFolder);
     prevPageButton.SetEnabled(false);
     nextPageButton.SetEnabled(true);
-    LoadPlaced(nextPageButton, Layout::Of(Image::HelpNextButton));
+    LoadPlaced(nextPageButton, Layout::Of(Image::HelpNextButton), gameFolder);
 }
 
 bool HelpPanel::OnPress(int x, int y) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "scene/Element.h"
 #include "scene/Picture.h"
 #include "widgets/Button.h"
@@ -18,8 +20,9 @@ public:
     // Appends the pages and then the two arrows to `parent`.
     void AddTo(scene::Element& parent);
     void RemoveFrom(scene::Element& parent);
-    // Loads the images and starts on page 1 with only the back arrow disabled.
-    void Load();
+    // Loads the images from the game folder and starts on page 1 with only the back arrow
+    // disabled.
+    void Load(const std::string& gameFolder);
 
     // True when an arrow takes the press.
     bool OnPress(int x, int y);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "audio/SoundManager.h"
 
@@ -13,11 +14,11 @@ constexpr char kDefaultName[] = "TOvak";
 
 } // namespace
 
-LeaderboardEntry::LeaderboardEntry() {
+LeaderboardEntry::LeaderboardEntry(std::string resultsPath) : resultsPath(std::move(resultsPath)) {
     AddChild(&nameField);
     AddChild(&okButton);
     AddChild(&cancelButton);
-    LeaderboardFile::CreateIfMissing(LeaderboardFile::Path());
+    LeaderboardFile::CreateIfMissing(this->resultsPath);
 }
 
 LeaderboardEntry::~LeaderboardEntry() {
@@ -83,7 +84,7 @@ void LeaderboardEntry::SubmitScore() {
     } else {
         std::memcpy(row.name.data(), kDefaultName, sizeof kDefaultName - 1);
     }
-    if (LeaderboardFile::Submit(LeaderboardFile::Path(), row.score, row.name, sittingRow) >= 0) {
+    if (LeaderboardFile::Submit(resultsPath, row.score, row.name, sittingRow) >= 0) {
         sittingRow = row;
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 #include "app/CharListener.h"
 #include "core/MouseEvent.h"
@@ -18,7 +19,8 @@ class LeaderboardEntry : public scene::Picture, public app::CharListener {
 public:
     static constexpr int kNameCapacity = 14;
 
-    LeaderboardEntry();
+    // Creates the results file at `resultsPath` when it does not exist.
+    explicit LeaderboardEntry(std::string resultsPath);
     ~LeaderboardEntry() override;
 
     void OnChar(int code) override;
@@ -41,6 +43,7 @@ private:
     static void PlayClick();
 
     // The row this sitting put in the table, if any.
+    std::string resultsPath;
     std::optional<LeaderboardFile::Record> sittingRow;
 };
 

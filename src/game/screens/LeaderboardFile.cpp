@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "core/ProcessState.h"
 #include "platform/FileSystem.h"
 
 namespace game {
@@ -19,10 +18,6 @@ std::int32_t ReadScore(const char* bytes) {
 }
 
 } // namespace
-
-std::string LeaderboardFile::Path() {
-    return exeDir + "st.data";
-}
 
 LeaderboardFile::Table LeaderboardFile::DefaultTable() {
     Table table{};

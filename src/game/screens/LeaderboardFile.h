@@ -25,8 +25,6 @@ public:
     };
     using Table = std::array<Record, kRecords>;
 
-    // exeDir + "st.data".
-    static std::string Path();
     // Ten records of score 0 named "TOvak".
     static Table DefaultTable();
     // Writes the default table when the file does not exist; an existing file, whatever it

@@ -14,14 +14,15 @@ constexpr std::uint32_t kWhite = 0xFFFFFF;
 
 } // namespace
 
-void LeaderboardView::LoadLeaderboard(widgets::TextTable& table, int rows, int columns) {
+void LeaderboardView::LoadLeaderboard(widgets::TextTable& table, int rows, int columns,
+                                      const std::string& path) {
     if (rows < 1 || columns < 1) {
         return;
     }
     table.rows = rows;
     table.columns = columns;
     LeaderboardFile::Table records{};
-    if (!LeaderboardFile::Read(LeaderboardFile::Path(), records)) {
+    if (!LeaderboardFile::Read(path, records)) {
         return;
     }
     const int shown = std::min(rows, LeaderboardFile::kRecords);

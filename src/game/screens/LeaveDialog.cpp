@@ -6,7 +6,7 @@
 
 namespace game {
 
-LeaveDialog::LeaveDialog() {
+LeaveDialog::LeaveDialog(const core::GameFolders& folders) : folders(folders) {
     AddChild(&yesButton);
     AddChild(&noButton);
 }
@@ -17,9 +17,9 @@ LeaveDialog::~LeaveDialog() {
 }
 
 void LeaveDialog::Load() {
-    LoadPlaced(*this, Layout::Of(Image::LeavePage));
-    LoadPlaced(yesButton, Layout::Of(Image::LeaveYesButton));
-    LoadPlaced(noButton, Layout::Of(Image::LeaveNoButton));
+    LoadPlaced(*this, Layout::Of(Image::LeavePage), folders.Game());
+    LoadPlaced(yesButton, Layout::Of(Image::LeaveYesButton), folders.Game());
+    LoadPlaced(noButton, Layout::Of(Image::LeaveNoButton), folders.Game());
 }
 
 bool LeaveDialog::OnMouseDown(int x, int y) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/GameFolders.h"
+
 #include <functional>
 
 #include "widgets/Button.h"
@@ -11,7 +13,8 @@ namespace game {
 // the mouse with a yes and a no button. It reports the answer and closes nothing itself.
 class LeaveDialog : public widgets::DragPanel {
 public:
-    LeaveDialog();
+    // The page and its buttons come from the game folder.
+    explicit LeaveDialog(const core::GameFolders& folders);
     ~LeaveDialog() override;
 
     // Loads the page and both buttons.
@@ -26,6 +29,10 @@ public:
     std::function<void()> onStay;
     std::function<void()> onLeave;
 
+private:
+    const core::GameFolders& folders;
+
+public:
     widgets::Button yesButton;
     widgets::Button noButton;
 };

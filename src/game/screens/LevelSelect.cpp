@@ -64,26 +64,26 @@ int LevelSelect::LastPage() const {
     return std::min(byMaxLevel, kPageOfLastLevel);
 }
 
-void LevelSelect::BuildLevelSelect(puzzle::Board* newBoard) {
+void LevelSelect::BuildLevelSelect(puzzle::Board* newBoard, const std::string& gameFolder) {
     board = newBoard;
-    LoadLevels();
+    LoadLevels(gameFolder);
     // The marks and the line are placed on their row at every draw.
-    LoadPlaced(passedMark, Layout::Of(Image::PassedMark));
-    LoadPlaced(notPassedMark, Layout::Of(Image::NotPassedMark));
-    LoadPlaced(prevListButton, Layout::Of(Image::LevelPrevButton));
-    LoadPlaced(nextListButton, Layout::Of(Image::LevelNextButton));
-    LoadPlaced(rowLine, Layout::Of(Image::RowLine));
+    LoadPlaced(passedMark, Layout::Of(Image::PassedMark), gameFolder);
+    LoadPlaced(notPassedMark, Layout::Of(Image::NotPassedMark), gameFolder);
+    LoadPlaced(prevListButton, Layout::Of(Image::LevelPrevButton), gameFolder);
+    LoadPlaced(nextListButton, Layout::Of(Image::LevelNextButton), gameFolder);
+    LoadPlaced(rowLine, Layout::Of(Image::RowLine), gameFolder);
 }
 
-void LevelSelect::LoadLevels() {
+void LevelSelect::LoadLevels(const std::string& gameFolder) {
     for (int n = 1; n <= puzzle::kLevelCount; ++n) {
         widgets::Button& button = LevelButton(n);
-        LoadPlaced(button, Layout::LevelButton(n));
+        LoadPlaced(button, Layout::LevelButton(n), gameFolder);
         button.SetVisible(0);
     }
     for (int n = 1; n <= puzzle::kLevelCount; ++n) {
         scene::Picture& name = LevelName(n);
-        LoadPlaced(name, Layout::LevelName(n));
+        LoadPlaced(name, Layout::LevelName(n), gameFolder);
         name.SetVisible(0);
     }
     ShowPage(1);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "game/Layout.h"
@@ -26,8 +27,8 @@ public:
     ~LevelSelect() override;
 
     // Keeps the board, which it reads the last page and the cleared levels from, and loads
-    // every image; the page stays where it was.
-    void BuildLevelSelect(puzzle::Board* board);
+    // every image from the game folder; the page stays where it was.
+    void BuildLevelSelect(puzzle::Board* board, const std::string& gameFolder);
     // A level button was clicked: the level, 1..kLevelCount. The list loads nothing itself.
     std::function<void(int)> onLevelChosen;
 
@@ -64,7 +65,7 @@ private:
     void OnPress(int x, int y);
     void OnRelease(int x, int y);
     void OnMove(int x, int y);
-    void LoadLevels();
+    void LoadLevels(const std::string& gameFolder);
     void DrawRow(int level);
 
     puzzle::Board* board = nullptr;

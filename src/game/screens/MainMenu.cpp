@@ -1,6 +1,5 @@
 #include "game/screens/MainMenu.h"
 
-#include "game/GamePath.h"
 #include "game/Layout.h"
 #include "game/PlacedImage.h"
 #include "game/screens/LeaderboardView.h"
@@ -9,7 +8,8 @@
 
 namespace game {
 
-MainMenu::MainMenu() {
+MainMenu::MainMenu(const core::GameFolders& folders)
+    : folders(folders), settingsDialog(folders.SettingsFile()) {
     frame.SetSize(800, 600);
     frame.AddChild(&logo);
     frame.AddOverlay(&settingsDialog);
@@ -40,22 +40,23 @@ void MainMenu::DetachFrom(scene::Element& root) {
 
 void MainMenu::Load() {
     frame.SetVisibleAll(0);
-    LoadTitleBar(frame);
+    LoadTitleBar(frame, folders.Game());
     const ImagePlace& background = Layout::Of(Image::MenuBackground);
-    frame.SetBackground(GamePath(background.file), background.width, background.height);
+    frame.SetBackground(GamePath(folders.Game(), background.file), background.width, background.height);
 
-    LoadPlaced(settingsButton, Layout::Of(Image::SettingsButton));
-    LoadPlaced(leaveButton, Layout::Of(Image::LeaveButton));
-    LoadPlaced(startButton, Layout::Of(Image::StartButton));
-    LoadPlaced(leaderboardButton, Layout::Of(Image::LeaderboardButton));
+    LoadPlaced(settingsButton, Layout::Of(Image::SettingsButton), folders.Game());
+    LoadPlaced(leaveButton, Layout::Of(Image::LeaveButton), folders.Game());
+    LoadPlaced(startButton, Layout::Of(Image::StartButton), folders.Game());
+    LoadPlaced(leaderboardButton, Layout::Of(Image::LeaderboardButton), folders.Game());
     LoadLeaderboard();
     LoadLogo();
 }
 
 void MainMenu::LoadLeaderboard() {
-    LoadPlaced(leaderboardTable, Layout::Of(Image::Leaderboard));
+    LoadPlaced(leaderboardTable, Layout::Of(Image::Leaderboard), folders.Game());
     const TableCells& cells = Layout::LeaderboardCells();
-    LeaderboardView::LoadLeaderboard(leaderboardTable, cells.rows, cells.columns);
+    LeaderboardView::LoadLeaderboard(leaderboardTable, cells.rows, cells.columns,
+                                     folders.LeaderboardFile());
     for (int column = 0; column < cells.columns; ++column) {
         leaderboardTable.SetColumnWidth(column, cells.columnWidths[column]);
     }
@@ -75,12 +76,12 @@ void MainMenu::LoadLogo() {
     spec.animFrame = 1;
     spec.period = 300;
     spec.repeatCount = 0;
-    logo.Load(GamePath(place.file), place.x, place.y, place.width, place.height, spec);
+    logo.Load(GamePath(folders.Game(), place.file), place.x, place.y, place.width, place.height, spec);
     logo.Start();
 }
 
 void MainMenu::LoadSettings() {
-    settingsDialog.Build();
+    settingsDialog.Build(folders.Game());
 }
 
 void MainMenu::Show(bool shown) {
@@ -89,7 +90,8 @@ void MainMenu::Show(bool shown) {
 
 void MainMenu::ShowLeaderboard() {
     const TableCells& cells = Layout::LeaderboardCells();
-    LeaderboardView::LoadLeaderboard(leaderboardTable, cells.rows, cells.columns);
+    LeaderboardView::LoadLeaderboard(leaderboardTable, cells.rows, cells.columns,
+                                     folders.LeaderboardFile());
     leaderboardTable.Layout();
     leaderboardTable.SetVisible(1);
 }

@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+#include "core/GameFolders.h"
 #include "core/MouseEvent.h"
 #include "game/screens/SettingsDialog.h"
 #include "widgets/AnimatedPicture.h"
@@ -17,7 +18,8 @@ namespace game {
 // It reports what the player chose through its callbacks and switches no screen itself.
 class MainMenu {
 public:
-    MainMenu();
+    // Images come from the game folder, the table and the settings from the player's.
+    explicit MainMenu(const core::GameFolders& folders);
     ~MainMenu();
 
     // Appends the menu's frame to `root`, hidden.
@@ -47,6 +49,10 @@ public:
     // A button took a press.
     std::function<void()> onClick;
 
+private:
+    const core::GameFolders& folders;
+
+public:
     widgets::WindowFrame frame;
     widgets::AnimatedPicture logo;
     widgets::Button settingsButton;

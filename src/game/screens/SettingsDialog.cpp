@@ -1,6 +1,8 @@
 #include "game/screens/SettingsDialog.h"
 
 #include <algorithm>
+#include <string_view>
+#include <utility>
 
 #include "app/Application.h"
 #include "audio/SoundManager.h"
@@ -40,7 +42,7 @@ void PlayClick() {
 
 } // namespace
 
-SettingsDialog::SettingsDialog() : settingsPath(exeDir + "set.ini") {
+SettingsDialog::SettingsDialog(std::string settingsPath) : settingsPath(std::move(settingsPath)) {
     AddWidget(&soundKnob);
     AddWidget(&musicKnob);
     AddChild(&fullscreenTick);
@@ -58,18 +60,18 @@ SettingsDialog::~SettingsDialog() {
     }
 }
 
-bool SettingsDialog::Build() {
+bool SettingsDialog::Build(const std::string& gameFolder) {
     ShowSettings(false);
     bool loaded = true;
     const auto note = [&loaded](int result) { loaded = loaded && result > 0; };
-    note(LoadPlaced(*this, Layout::Of(Image::SettingsPage)));
-    note(LoadPlaced(fullscreenTick, Layout::Of(Image::FullscreenTick)));
-    note(LoadPlaced(okButton, Layout::Of(Image::SettingsOk)));
-    note(LoadPlaced(cancelButton, Layout::Of(Image::SettingsCancel)));
-    note(LoadPlaced(soundKnob, Layout::Of(Image::SoundKnob)));
+    note(LoadPlaced(*this, Layout::Of(Image::SettingsPage), gameFolder));
+    note(LoadPlaced(fullscreenTick, Layout::Of(Image::FullscreenTick), gameFolder));
+    note(LoadPlaced(okButton, Layout::Of(Image::SettingsOk), gameFolder));
+    note(LoadPlaced(cancelButton, Layout::Of(Image::SettingsCancel), gameFolder));
+    note(LoadPlaced(soundKnob, Layout::Of(Image::SoundKnob), gameFolder));
     const SliderTrack sound = Layout::SoundTrack();
     SetSoundTrack(sound.x0, sound.y, sound.x1, sound.y);
-    note(LoadPlaced(musicKnob, Layout::Of(Image::MusicKnob)));
+    note(LoadPlaced(musicKnob, Layout::Of(Image::MusicKnob), gameFolder));
     const SliderTrack music = Layout::MusicTrack();
     SetMusicTrack(music.x0, music.y, music.x1, music.y);
     // The stored levels, not the file: set.ini is read again only when the dialog opens.

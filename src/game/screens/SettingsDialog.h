@@ -22,8 +22,8 @@ public:
         int y1 = 0;
     };
 
-    // Reads the stored volume levels from set.ini in exeDir; loads no image.
-    SettingsDialog();
+    // Reads the stored volume levels from the settings file at `settingsPath`; loads no image.
+    explicit SettingsDialog(std::string settingsPath);
     ~SettingsDialog() override;
 
     // While visible, every event drags the knobs or the page, drives the buttons and the tick,
@@ -39,7 +39,7 @@ public:
     // Loads the dialog's images from the game folder, lays it out hidden and gives the volume
     // mixer the stored levels. False when an image did not load; the dialog is laid out all the
     // same.
-    bool Build();
+    bool Build(const std::string& gameFolder);
 
     // The level a knob stands for: (x - track x0) / sliderStep, not clamped.
     int SoundKnobLevel() const;

@@ -2,17 +2,17 @@
 
 #include <string>
 
-#include "game/GamePath.h"
+#include "game/PlacedImage.h"
 #include "game/Layout.h"
 #include "widgets/WindowFrame.h"
 
 namespace game {
 
-void LoadTitleBar(widgets::WindowFrame& frame) {
+void LoadTitleBar(widgets::WindowFrame& frame, const std::string& gameFolder) {
     using Setter = void (widgets::WindowFrame::*)(const std::string&, int, int);
-    const auto load = [&frame](Setter set, Image image) {
+    const auto load = [&frame, &gameFolder](Setter set, Image image) {
         const ImagePlace& place = Layout::Of(image);
-        (frame.*set)(GamePath(place.file), place.width, place.height);
+        (frame.*set)(GamePath(gameFolder, place.file), place.width, place.height);
     };
     load(&widgets::WindowFrame::SetCommandButton, Image::FullScreenButton);
     load(&widgets::WindowFrame::SetIcon, Image::TitleIcon);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace widgets {
 class WindowFrame;
 }
@@ -8,6 +10,6 @@ namespace game {
 
 // Loads the title-bar parts every screen's frame shows: the bar, the icon and the minimise,
 // full-screen and close buttons, which the frame places itself.
-void LoadTitleBar(widgets::WindowFrame& frame);
+void LoadTitleBar(widgets::WindowFrame& frame, const std::string& gameFolder);
 
 } // namespace game

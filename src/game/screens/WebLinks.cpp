@@ -2,16 +2,14 @@
 
 #include <cassert>
 
-#include "core/ProcessState.h"
 #include "platform/Settings.h"
 
 namespace game {
 
-void WebLinks::Read() {
-    const std::string path = exeDir + "set.ini";
+void WebLinks::Read(const std::string& settingsPath) {
     for (int n = 1; n <= kCount; ++n) {
         addresses[n - 1] =
-            platform::Settings::ReadString(path, "website", "web" + std::to_string(n), "1");
+            platform::Settings::ReadString(settingsPath, "website", "web" + std::to_string(n), "1");
     }
 }
 

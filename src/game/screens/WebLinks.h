@@ -11,8 +11,9 @@ class WebLinks {
 public:
     static constexpr int kCount = 3;
 
-    // Reads every address; an absent key gives "1", which opens nothing anywhere.
-    void Read();
+    // Reads every address from the settings file at `settingsPath`; an absent key gives "1",
+    // which opens nothing anywhere.
+    void Read(const std::string& settingsPath);
     // Address n, 1..kCount.
     const std::string& Address(int n) const;
 

@@ -107,8 +107,7 @@ TEST_F(BoardScreenTest, WinIsReportedWhenThePanelComesUpAndCloseWhenItIsClosed) 
     EXPECT_EQ(board->level, 1) << "the hidden panel's next button does nothing";
 
     // Won again with the panel still up from an earlier win: no new report.
-    board->LoadLevel(1);
-    screen->ShowBoard();
+    screen->StartLevel(1);
     screen->WinPanel().SetVisible(1);
     PressCell(1, 2);
     PressCell(1, 4);
@@ -240,7 +239,7 @@ TEST_F(BoardScreenTest, WithoutAnyImageTheBoardStillPlays) {
 TEST_F(BoardScreenTest, NameEntryButtonsClickOnceAndReportTheAnswer) {
     TempDir config;
     ScopedEnv xdg("XDG_CONFIG_HOME", config.Path());
-    ASSERT_EQ(app.Init("", 800, 600, exePath, "1", "227", "icon",
+    ASSERT_EQ(app.Init("", 800, 600, platform.ExecutablePath(), "1", "227", "icon",
                        "Software\\qelvo\\InstalledGame\\227", "Tovak Marudo", 108, 102),
               Application::InitResult::Run);
     WriteImages();

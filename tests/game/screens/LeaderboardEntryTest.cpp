@@ -23,12 +23,10 @@ namespace {
 class LeaderboardEntryTest : public DisplayFixture {
 protected:
     LeaderboardEntryTest() : DisplayFixture(100, 80) {
-        savedExeDir = exeDir;
-        exeDir = dir.Path();
         ImageCache::Instance().ClearImageCache();
         dir.Write("page.bmp", EncodeBmp8(100, 60, std::vector<std::uint32_t>(6000, 0x202020)));
         dir.Write("button.bmp", EncodeBmp8(50, 10, std::vector<std::uint32_t>(500, 0x808080)));
-        entry = std::make_unique<LeaderboardEntry>();
+        entry = std::make_unique<LeaderboardEntry>(dir.File("st.data"));
         entry->LoadImage(dir.File("page.bmp"), 0, 0, 100, 60, 1);
         entry->nameField.Configure(10, 10, 60, 16, LeaderboardEntry::kNameCapacity, 3, 0xFFFFFF);
         entry->nameField.SetFocused(1);
@@ -38,7 +36,6 @@ protected:
     ~LeaderboardEntryTest() override {
         entry.reset();
         ImageCache::Instance().ClearImageCache();
-        exeDir = savedExeDir;
     }
 
     void Type(std::string_view text) {
@@ -54,7 +51,7 @@ protected:
     }
     std::string TopName() {
         LeaderboardFile::Table table{};
-        EXPECT_TRUE(LeaderboardFile::Read(LeaderboardFile::Path(), table));
+        EXPECT_TRUE(LeaderboardFile::Read(dir.File("st.data"), table));
         return LeaderboardFile::NameText(table[0]);
     }
     std::string Typed() {
@@ -64,7 +61,6 @@ protected:
     }
 
     TempDir dir;
-    std::string savedExeDir;
     std::unique_ptr<LeaderboardEntry> entry;
 };
 
@@ -104,7 +100,7 @@ TEST_F(LeaderboardEntryTest, CancelEmptyNamesAndHiddenPanels) {
     entry->SetVisible(1);
     entry->HandleMouse({kKeyEnterReleased, 0, 0});
     LeaderboardFile::Table table{};
-    ASSERT_TRUE(LeaderboardFile::Read(LeaderboardFile::Path(), table));
+    ASSERT_TRUE(LeaderboardFile::Read(dir.File("st.data"), table));
     EXPECT_EQ(table[0].score, 3);
     EXPECT_EQ(LeaderboardFile::NameText(table[0]), "TOvak") << "an empty name stores the default";
 }
@@ -114,9 +110,9 @@ TEST_F(LeaderboardEntryTest, TableShowsNamesAndScoresInWhite) {
     Type("abc");
     entry->SubmitScore();
     TextTable table;
-    LeaderboardView::LoadLeaderboard(table, 0, 2);
+    LeaderboardView::LoadLeaderboard(table, 0, 2, dir.File("st.data"));
     EXPECT_EQ(table.rows, 0) << "no rows: nothing happens";
-    LeaderboardView::LoadLeaderboard(table, 10, 2);
+    LeaderboardView::LoadLeaderboard(table, 10, 2, dir.File("st.data"));
     EXPECT_EQ(table.rows, 10);
     EXPECT_EQ(table.columns, 2);
     EXPECT_EQ(table.cells[0][0], "abc");
@@ -129,7 +125,7 @@ TEST_F(LeaderboardEntryTest, TableShowsNamesAndScoresInWhite) {
     LeaderboardFile::Table negative = LeaderboardFile::DefaultTable();
     negative[0].score = -12;
     dir.Write("st.data", LeaderboardFile::Encode(negative));
-    LeaderboardView::LoadLeaderboard(table, 10, 2);
+    LeaderboardView::LoadLeaderboard(table, 10, 2, dir.File("st.data"));
     EXPECT_EQ(table.cells[0][1], "-12");
 }
 

@@ -13,6 +13,7 @@
 #include "TempDir.h"
 #include "audio/MediaPlayer.h"
 #include "audio/SoundManager.h"
+#include "game/ProgressStore.h"
 #include "game/screens/BoardScreen.h"
 #include "gfx/DisplayFixture.h"
 #include "gfx/ImageCache.h"
@@ -53,7 +54,7 @@ protected:
     ScreenFixture() {
         ImageCache::Instance().ClearImageCache();
         MediaPlayer::SetBackend(&audio);
-        sound = std::make_unique<SoundManager>();
+        sound = std::make_unique<SoundManager>(Dir().Path());
     }
     ~ScreenFixture() override {
         screen.reset();
@@ -135,11 +136,11 @@ protected:
     // The board and its screen, built and showing `level`.
     void Start(int level = 1) {
         board = std::make_unique<Board>();
-        screen = std::make_unique<BoardScreen>();
+        ProgressStore(exe.Folders()).Restore(*board);
+        screen = std::make_unique<BoardScreen>(exe.Folders());
         screen->SetBoard(board.get());
         screen->BuildBoardScreen();
-        board->LoadLevel(level);
-        screen->ShowBoard();
+        screen->StartLevel(level);
     }
 
     void Send(std::uint32_t code, int x, int y) {
@@ -154,7 +155,7 @@ protected:
     // A press on the centre of a board cell.
     void PressCell(int col, int row) { Press(14 + 98 * col + 49, 36 + 94 * row + 47); }
 
-    int Clicks() const { return audio.Record(exeDir + "Sound\\btn.wav").plays; }
+    int Clicks() const { return audio.Record(Dir().Path() + "Sound\\btn.wav").plays; }
     // The frames shown, by shape.
     std::vector<Shape> VisibleFrames() {
         std::vector<Shape> shown;
@@ -178,10 +179,9 @@ protected:
         screen->Draw();
     }
 
+    TempGameFolder exe;
     platform::HeadlessPlatform platform;
-    // Made before the game folder: making it points exeDir at the test program.
-    QuietApplication app{platform};
-    ScopedExeDir exe;
+    QuietApplication app{platform, exe.Folders()};
     platform::MemoryAudioBackend audio;
     std::unique_ptr<SoundManager> sound;
     std::unique_ptr<Board> board;

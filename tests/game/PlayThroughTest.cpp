@@ -1,4 +1,4 @@
-#include "puzzle/BoardFixture.h"
+#include "BoardFilesFixture.h"
 #include "puzzle/LevelBuilder.h"
 #include "puzzle/ProgressFile.h"
 #include "puzzle/Solver.h"
@@ -9,7 +9,7 @@ namespace {
 
 // Plays a level from its file to the win with the presses a player would make: a click inside
 // the piece, then a click on the free cell next to it in the direction of the step.
-class PlayThroughTest : public BoardFixture {
+class PlayThroughTest : public BoardFilesFixture {
 protected:
     void Press(Board& board, const Solver::Step& step) const {
         const Piece& piece = board.pieces[step.piece];
@@ -39,15 +39,15 @@ TEST_F(PlayThroughTest, ShortestPathOfTheClassicLayoutWinsAndIsSaved) {
     Dir().Write("Rest.pa", ProgressFile::Encode({1, 7}));
     const auto board = NewBoard();
     ASSERT_EQ(board->level, 2);
-    board->RestartLevel();
+    Start(*board, board->level);
 
     const Solver::Result solution = Solver::Solve(board->grid);
     ASSERT_EQ(solution.status, Solver::Status::Solved);
     for (std::size_t i = 0; i < solution.path.size(); ++i) {
-        ASSERT_EQ(board->CheckWin(), 0) << "won early, before step " << i;
+        ASSERT_EQ(CheckWin(*board), 0) << "won early, before step " << i;
         ASSERT_NO_FATAL_FAILURE(Press(*board, solution.path[i])) << "step " << i;
     }
-    EXPECT_EQ(board->CheckWin(), 1);
+    EXPECT_EQ(CheckWin(*board), 1);
     EXPECT_EQ(board->steps, 116);
     EXPECT_EQ(board->PiecePosition(2), std::make_pair(1, 3));
 

@@ -1,7 +1,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "puzzle/BoardFixture.h"
+#include "BoardFilesFixture.h"
 #include "puzzle/LevelBuilder.h"
 #include "puzzle/ProgressFile.h"
 
@@ -9,7 +9,7 @@ using namespace puzzle;
 
 namespace {
 
-class ProgressTest : public BoardFixture {
+class ProgressTest : public BoardFilesFixture {
 protected:
     void WriteProgress(std::int32_t count, const std::vector<std::int32_t>& entries) const {
         std::string bytes = ProgressFile::Encode(entries);
@@ -23,10 +23,10 @@ protected:
     // Wins level `n` on a one-move layout.
     void Win(Board& board, int n) const {
         WriteLevel(n, MakeGrid({{2, 1, 2}}));
-        board.LoadLevel(n);
+        Start(board, n);
         ASSERT_EQ(board.PieceAt(CenterX(1), CenterY(2)), 2);
         ASSERT_EQ(board.MoveToward(CenterX(1), CenterY(4)), 1);
-        ASSERT_EQ(board.CheckWin(), 1);
+        ASSERT_EQ(CheckWin(board), 1);
     }
 };
 

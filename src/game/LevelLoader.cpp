@@ -1,0 +1,28 @@
+#include "game/LevelLoader.h"
+
+#include "core/GameFolders.h"
+#include "core/Trace.h"
+#include "platform/FileSystem.h"
+#include "platform/Settings.h"
+#include "puzzle/Board.h"
+
+namespace game {
+
+void LevelLoader::Start(puzzle::Board& board, int n) const {
+    core::Trace("当前是第:   %d 关\n", n);
+    if (n != board.startLevel) {
+        platform::Settings::WriteNumber(folders.SettingsFile(), "board", "nboard", n);
+    }
+    board.LoadLevel(n, Read(n));
+}
+
+std::optional<puzzle::LevelFile::Grid> LevelLoader::Read(int n) const {
+    const std::string path = folders.GameFile("Board\\" + std::to_string(n) + ".dat");
+    puzzle::LevelFile file;
+    if (file.Read(platform::OpenFile(path, "rb").get()) != puzzle::LevelFile::Status::Ok) {
+        return std::nullopt;
+    }
+    return file.GetGrid();
+}
+
+} // namespace game
