@@ -64,8 +64,17 @@ void ClipAxis(const Axis& axis, const ParentAxis* parent, int limit) {
 Element::Element() : limitWidth(kScreenWidth), limitHeight(kScreenHeight) {}
 
 Element::~Element() {
-    // A child that outlives this element must not report changes through it.
+    // Whichever of parent and child dies first unlinks itself, so neither keeps a pointer to a
+    // dead element: a parent never walks a destroyed child, and a child that outlives its parent
+    // no longer reports changes through it. (The parent link itself is kept after a removal, as
+    // callers rely on; only the reporting link follows the tree.)
+    if (reportTo != nullptr) {
+        std::erase(reportTo->children, this);
+    }
     for (Element* child : children) {
+        if (child->reportTo == this) {
+            child->reportTo = nullptr;
+        }
         if (child->parent == this) {
             child->parent = nullptr;
         }
@@ -87,7 +96,7 @@ void Element::WantNextFrame() {
 void Element::ReportUp(SceneChange change) {
     Element* root = this;
     for (;;) {
-        Element* const up = root->parent != nullptr ? root->parent : root->owner;
+        Element* const up = root->reportTo != nullptr ? root->reportTo : root->owner;
         if (up == nullptr) {
             break;
         }
@@ -147,6 +156,7 @@ void Element::AddChild(Element* child) {
     }
     children.push_back(child);
     child->parent = this;
+    child->reportTo = this;
     child->SetPosition(child->x, child->y);
     SortChildren();
     MarkChanged();
@@ -184,6 +194,9 @@ void Element::RemoveChild(Element* child) {
     while (i < children.size()) {
         if (children[i] == child) {
             children.erase(children.begin() + static_cast<std::ptrdiff_t>(i));
+            if (child->reportTo == this) {
+                child->reportTo = nullptr;
+            }
             MarkChanged();
             continue;
         }

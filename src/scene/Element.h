@@ -117,6 +117,9 @@ private:
     std::vector<Element*> children;
     Element* parent = nullptr;
     Element* owner = nullptr;
+    // The element whose children list holds this one: set by AddChild, cleared by RemoveChild
+    // and by the death of either; changes are reported up through it.
+    Element* reportTo = nullptr;
 };
 
 template <typename Change>
