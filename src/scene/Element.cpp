@@ -66,18 +66,13 @@ Element::Element() : limitWidth(kScreenWidth), limitHeight(kScreenHeight) {}
 Element::~Element() {
     // Whichever of parent and child dies first unlinks itself, so neither keeps a pointer to a
     // dead element: a parent never walks a destroyed child, and a child that outlives its parent
-    // no longer reports changes through it. (The parent link itself is kept after a removal, as
-    // callers rely on; only the reporting link follows the tree.)
-    if (reportTo != nullptr) {
-        std::erase(reportTo->children, this);
+    // (in its list or already removed from it) no longer reports changes through it.
+    if (parent != nullptr) {
+        std::erase(parent->children, this);
+        std::erase(parent->dependents, this);
     }
-    for (Element* child : children) {
-        if (child->reportTo == this) {
-            child->reportTo = nullptr;
-        }
-        if (child->parent == this) {
-            child->parent = nullptr;
-        }
+    for (Element* dependent : dependents) {
+        dependent->parent = nullptr;
     }
 }
 
@@ -96,7 +91,7 @@ void Element::WantNextFrame() {
 void Element::ReportUp(SceneChange change) {
     Element* root = this;
     for (;;) {
-        Element* const up = root->reportTo != nullptr ? root->reportTo : root->owner;
+        Element* const up = root->parent != nullptr ? root->parent : root->owner;
         if (up == nullptr) {
             break;
         }
@@ -155,8 +150,13 @@ void Element::AddChild(Element* child) {
         return;
     }
     children.push_back(child);
-    child->parent = this;
-    child->reportTo = this;
+    if (child->parent != this) {
+        if (child->parent != nullptr) {
+            std::erase(child->parent->dependents, child);
+        }
+        child->parent = this;
+        dependents.push_back(child);
+    }
     child->SetPosition(child->x, child->y);
     SortChildren();
     MarkChanged();
@@ -194,9 +194,6 @@ void Element::RemoveChild(Element* child) {
     while (i < children.size()) {
         if (children[i] == child) {
             children.erase(children.begin() + static_cast<std::ptrdiff_t>(i));
-            if (child->reportTo == this) {
-                child->reportTo = nullptr;
-            }
             MarkChanged();
             continue;
         }

@@ -117,9 +117,9 @@ private:
     std::vector<Element*> children;
     Element* parent = nullptr;
     Element* owner = nullptr;
-    // The element whose children list holds this one: set by AddChild, cleared by RemoveChild
-    // and by the death of either; changes are reported up through it.
-    Element* reportTo = nullptr;
+    // The elements whose parent link points here, in this list or already removed from it (a
+    // removed element keeps its parent link); their links are cleared when this one dies.
+    std::vector<Element*> dependents;
 };
 
 template <typename Change>
