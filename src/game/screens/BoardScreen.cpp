@@ -7,7 +7,6 @@
 #include "core/GameFolders.h"
 #include "core/Trace.h"
 #include "game/PlacedImage.h"
-#include "game/PlacedImage.h"
 #include "game/screens/Report.h"
 #include "game/screens/WebLinks.h"
 #include "platform/DocumentOpener.h"
@@ -150,8 +149,8 @@ void BoardScreen::LoadStepCounter() {
     stepCounter.SetPosition(counter.x, counter.y);
     stepCounter.SetSize(counter.width, counter.height);
     const ImagePlace& digits = Layout::Of(Image::StepDigits);
-    stepCounter.Load(GamePath(folders.Game(), digits.file), digits.x, digits.y, digits.width, digits.height,
-                     kMinDigits);
+    stepCounter.Load(GamePath(folders.Game(), digits.file), digits.x, digits.y, digits.width,
+                     digits.height, kMinDigits);
 }
 
 void BoardScreen::LoadButtons() {

@@ -42,7 +42,8 @@ void MainMenu::Load() {
     frame.SetVisibleAll(0);
     LoadTitleBar(frame, folders.Game());
     const ImagePlace& background = Layout::Of(Image::MenuBackground);
-    frame.SetBackground(GamePath(folders.Game(), background.file), background.width, background.height);
+    frame.SetBackground(GamePath(folders.Game(), background.file), background.width,
+                        background.height);
 
     LoadPlaced(settingsButton, Layout::Of(Image::SettingsButton), folders.Game());
     LoadPlaced(leaveButton, Layout::Of(Image::LeaveButton), folders.Game());
@@ -76,7 +77,8 @@ void MainMenu::LoadLogo() {
     spec.animFrame = 1;
     spec.period = 300;
     spec.repeatCount = 0;
-    logo.Load(GamePath(folders.Game(), place.file), place.x, place.y, place.width, place.height, spec);
+    logo.Load(GamePath(folders.Game(), place.file), place.x, place.y, place.width, place.height,
+              spec);
     logo.Start();
 }
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "game/PlacedImage.h"
 #include "game/Layout.h"
+#include "game/PlacedImage.h"
 #include "widgets/WindowFrame.h"
 
 namespace game {
