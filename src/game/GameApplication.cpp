@@ -76,7 +76,7 @@ void GameApplication::WireScreens() {
     menu.onClick = [] { BoardScreen::PlayClick(); };
     leaveDialog.onStay = [this] { CloseLeaveDialog(); };
     leaveDialog.onLeave = [this] { ReturnToMenu(); };
-    boardScreen.onWin = [this] { ++levelsWon; };
+    boardScreen.onWin = [this](const WinReport&) { ++levelsWon; };
     // Closed, not moved on to the next level.
     boardScreen.onWinClosed = [this] { OfferNameEntry(); };
     // The game goes back to the menu shortly after.

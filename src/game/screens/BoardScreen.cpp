@@ -370,7 +370,7 @@ void BoardScreen::MoveSelectedToward(int boardX, int boardY) {
         const bool shown = winPanel.visible != 0;
         winPanel.SetVisible(1);
         if (!shown) {
-            Report(onWin);
+            Report<const WinReport&>(onWin, WinReport{board->level, board->steps});
         }
     }
 }

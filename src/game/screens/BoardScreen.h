@@ -10,6 +10,7 @@
 #include "game/screens/HelpPanel.h"
 #include "game/screens/LeaderboardEntry.h"
 #include "game/screens/LevelSelect.h"
+#include "game/screens/WinReport.h"
 #include "puzzle/Geometry.h"
 #include "puzzle/Piece.h"
 #include "scene/Element.h"
@@ -54,7 +55,7 @@ public:
     void HandleTimerEvent(const std::string& name);
 
     // A move won the level and brought the win panel up.
-    std::function<void()> onWin;
+    std::function<void(const WinReport&)> onWin;
     // The win panel's close button: the level stays won, with no next level chosen.
     std::function<void()> onWinClosed;
     // The name entry's OK or cancel button: the entry has closed itself.

@@ -91,7 +91,7 @@ TEST_F(BoardScreenTest, WinIsReportedWhenThePanelComesUpAndCloseWhenItIsClosed) 
     Start();
     int wins = 0;
     int closes = 0;
-    screen->onWin = [&wins] { ++wins; };
+    screen->onWin = [&wins](const WinReport&) { ++wins; };
     screen->onWinClosed = [&closes] { ++closes; };
     PressCell(1, 2);
     EXPECT_EQ(wins, 0) << "a selection wins nothing";
