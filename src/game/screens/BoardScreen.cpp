@@ -3,7 +3,6 @@
 #include <cassert>
 
 #include "app/Application.h"
-#include "audio/SoundManager.h"
 #include "core/GameFolders.h"
 #include "core/Trace.h"
 #include "game/PlacedImage.h"
@@ -33,8 +32,9 @@ bool IsPieceNumber(int number) {
 
 } // namespace
 
-BoardScreen::BoardScreen(const core::GameFolders& folders)
-    : folders(folders), levels(folders), progress(folders), entry(folders.LeaderboardFile()) {
+BoardScreen::BoardScreen(const core::GameFolders& folders, app::Application& application)
+    : folders(folders), application(application), levels(folders), progress(folders),
+      entry(folders.LeaderboardFile()) {
     SetSize(800, 600);
     Place(boardPanel, Area::BoardPanel);
     Place(levelSelect, Area::LevelColumn);
@@ -45,6 +45,8 @@ BoardScreen::BoardScreen(const core::GameFolders& folders)
     entry.SetVisible(0);
     AddChildren();
     levelSelect.onLevelChosen = [this](int level) { StartLevel(level); };
+    levelSelect.onClick = [this] { PlayClick(); };
+    entry.onClick = [this] { PlayClick(); };
 }
 
 void BoardScreen::AddChildren() {
@@ -90,9 +92,7 @@ scene::Picture& BoardScreen::Sprite(int number) {
 }
 
 void BoardScreen::PlayClick() {
-    if (audio::SoundManager* sound = audio::SoundManager::Current()) {
-        sound->PlayClick();
-    }
+    Report(onClick);
 }
 
 void BoardScreen::HandleTimerEvent(const std::string& /*name*/) {}
@@ -123,9 +123,7 @@ void BoardScreen::LoadEntry(const ImageSource& images) {
     entry.nameField.SetFocused(1);
     LoadPlaced(entry.okButton, Layout::Of(Image::NameOk), images);
     LoadPlaced(entry.cancelButton, Layout::Of(Image::NameCancel), images);
-    if (app::Application* application = app::Application::Instance()) {
-        application->AddCharListener(&entry);
-    }
+    application.AddCharListener(&entry);
 }
 
 void BoardScreen::LoadSprites(const ImageSource& images) {
@@ -272,9 +270,7 @@ bool BoardScreen::OnRelease(int x, int y) {
     }
     // The exit button acts on the release alone, wherever the press began.
     if (exitButton.OnMouseUp(x, y)) {
-        if (app::Application* application = app::Application::Instance()) {
-            application->PostEvent(platform::Event::Of(platform::EventKind::Close));
-        }
+        application.PostEvent(platform::Event::Of(platform::EventKind::Close));
     }
     return false;
 }
@@ -337,9 +333,7 @@ bool BoardScreen::OnMove(int x, int y) {
 void BoardScreen::OpenWebLink(int n) {
     WebLinks links;
     links.Read(folders.SettingsFile());
-    if (app::Application* application = app::Application::Instance()) {
-        application->GetPlatform().Opener().Open(links.Address(n));
-    }
+    application.GetPlatform().Opener().Open(links.Address(n));
 }
 
 void BoardScreen::PressOnBoard(int boardX, int boardY) {

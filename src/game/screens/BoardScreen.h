@@ -19,6 +19,9 @@
 #include "widgets/Button.h"
 #include "widgets/NumberDisplay.h"
 
+namespace app {
+class Application;
+}
 namespace core {
 class GameFolders;
 }
@@ -34,8 +37,9 @@ namespace game {
 // which it does not own. Board pixel (0, 0) lies at screen (14, 36).
 class BoardScreen : public scene::Element {
 public:
-    // The folders must outlive the screen.
-    explicit BoardScreen(const core::GameFolders& folders);
+    // The application takes the screen's events, its name entry's characters and its links;
+    // it and the folders must outlive the screen.
+    BoardScreen(const core::GameFolders& folders, app::Application& application);
     ~BoardScreen() override;
 
     // A null board is ignored.
@@ -62,8 +66,8 @@ public:
     // The name entry's OK or cancel button: the entry has closed itself.
     std::function<void()> onEntryAnswered;
 
-    // The click for an accepted press, when there is a sound manager.
-    static void PlayClick();
+    // A button, here, in the level list or in the name entry, took a press.
+    std::function<void()> onClick;
 
     // Loaded here, shown by the game behind its dialogs; not in this screen's tree.
     scene::Picture& Overlay() { return overlay; }
@@ -87,6 +91,7 @@ public:
     widgets::Button& ExitButton() { return exitButton; }
 
 private:
+    void PlayClick();
     void HandleEntryMouse(const core::MouseEvent& event, int x, int y);
     // Each returns true when the event is consumed here.
     bool OnRelease(int x, int y);
@@ -116,6 +121,7 @@ private:
     std::string GameFile(const std::string& relative) const;
 
     const core::GameFolders& folders;
+    app::Application& application;
     LevelLoader levels;
     ProgressStore progress;
     puzzle::Board* board = nullptr;

@@ -136,7 +136,8 @@ protected:
     void Start(int level = 1) {
         board = std::make_unique<Board>();
         ProgressStore(exe.Folders()).Restore(*board);
-        screen = std::make_unique<BoardScreen>(exe.Folders());
+        screen = std::make_unique<BoardScreen>(exe.Folders(), app);
+        screen->onClick = [this] { sound->PlayClick(); };
         screen->SetBoard(board.get());
         screen->BuildBoardScreen(Images());
         screen->StartLevel(level);
