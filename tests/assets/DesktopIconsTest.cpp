@@ -3,11 +3,13 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "AssetManifest.h"
 #include "DesktopIcons.h"
 #include "ImageSet.h"
 #include "MarkArtIcon.h"
+#include "platform/PngDecoder.h"
 
 namespace {
 
@@ -21,14 +23,17 @@ struct Rgb {
     int b;
 };
 
-// The pixel under the design's point (x, y) of its 64-unit grid, on a canvas of `size`.
-Rgb DesignPoint(const Canvas& icon, double x, double y) {
-    const int size = icon.Width();
+// The pixel under the design's point (x, y) of its 64-unit grid, in square pixels of `size`.
+Rgb DesignPoint(const std::vector<std::uint32_t>& pixels, int size, double x, double y) {
     const int px = static_cast<int>(x * size / assetgen::MarkArtIcon::kGrid);
     const int py = static_cast<int>(y * size / assetgen::MarkArtIcon::kGrid);
-    const std::uint32_t p = icon.Pixels()[py * size + px];
+    const std::uint32_t p = pixels[py * size + px];
     return {static_cast<int>((p >> 16) & 0xFF), static_cast<int>((p >> 8) & 0xFF),
             static_cast<int>(p & 0xFF)};
+}
+
+Rgb DesignPoint(const Canvas& icon, double x, double y) {
+    return DesignPoint(icon.Pixels(), icon.Width(), x, y);
 }
 
 bool IsGilt(const Rgb& c) {
@@ -80,6 +85,18 @@ TEST(DesktopIcons, TheScalableIconDrawsTheSameShapesAsVectors) {
     // from the top left corner, gilt across the block over the gate (23, 35)-(41, 51).
     EXPECT_NE(svg.find("x1=\"0\" y1=\"0\" x2=\"64\" y2=\"64\""), std::string::npos);
     EXPECT_NE(svg.find("x1=\"23\" y1=\"35\" x2=\"41\" y2=\"51\""), std::string::npos);
+}
+
+TEST(DesktopIcons, ThePreviewOfTheScalableIconShowsTheDesignAtItsSize) {
+    const std::string png = DesktopIcons::SvgPreview(256);
+    platform::DecodedImage image;
+    ASSERT_TRUE(platform::PngDecoder::Decode(reinterpret_cast<const std::uint8_t*>(png.data()),
+                                             png.size(), image));
+    ASSERT_EQ(image.width, 256);
+    ASSERT_EQ(image.height, 256);
+    EXPECT_TRUE(IsCinnabar(DesignPoint(image.pixels, 256, 62, 62)));
+    EXPECT_TRUE(IsGilt(DesignPoint(image.pixels, 256, 27, 39)));
+    EXPECT_TRUE(IsGilt(DesignPoint(image.pixels, 256, 37, 48)));
 }
 
 TEST(DesktopIcons, TheManifestListsEveryThemeSizeAndTheSvg) {

@@ -3,6 +3,7 @@
 #include <cairo-svg.h>
 
 #include "MarkArtIcon.h"
+#include "platform/PngEncoder.h"
 
 namespace assetgen {
 namespace {
@@ -36,6 +37,12 @@ std::string DesktopIcons::Svg() {
     const bool ok = cairo_surface_status(surface) == CAIRO_STATUS_SUCCESS;
     cairo_surface_destroy(surface);
     return ok ? svg : std::string();
+}
+
+std::string DesktopIcons::SvgPreview(int size) {
+    const Canvas canvas(size, size);
+    MarkArtIcon::Draw(canvas.Cr(), size);
+    return platform::PngEncoder::Encode(size, size, canvas.Pixels());
 }
 
 } // namespace assetgen

@@ -14,6 +14,8 @@ public:
     static void Paint(ImageSet& images);
     // The scalable icon, an SVG document of MarkArtIcon::kGrid units square.
     static std::string Svg();
+    // A PNG of the SVG's shapes drawn at `size` pixels, for the previews.
+    static std::string SvgPreview(int size);
 };
 
 } // namespace assetgen
