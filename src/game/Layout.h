@@ -16,6 +16,9 @@ enum class Area {
     LevelColumn,  // the level selection beside the board
     LevelList,    // the names of the page's levels, inside the level column
     StepCounter,  // the step count's digits, right-aligned
+    FewestCounter, // the fewest steps left from the current position, under the step count
+    WinSteps,      // the steps taken, on the win panel
+    WinFewest,     // the fewest steps the level can be won in, on the win panel
     SettingsPage, // the settings dialog
     LeavePage,    // the leave dialog
     WinPanel,
@@ -66,6 +69,9 @@ enum class Image {
     PassedMark,
     NotPassedMark,
     RowLine,
+    FewestLabel, // the label and well of the fewest-steps counter
+    HintButton,
+    HintArrows, // four frames: left, up, right, down
     LeavePage,
     LeaveYesButton,
     LeaveNoButton, // the last

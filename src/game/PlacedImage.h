@@ -9,7 +9,8 @@ class Picture;
 }
 namespace widgets {
 class Button;
-}
+class NumberDisplay;
+} // namespace widgets
 
 namespace game {
 
@@ -22,5 +23,7 @@ std::string GamePath(const std::string& gameFolder, const std::string& relative)
 int LoadPlaced(scene::Picture& picture, const ImagePlace& place, const std::string& gameFolder);
 // The same for a button, whose strip always holds five frames.
 int LoadPlaced(widgets::Button& button, const ImagePlace& place, const std::string& gameFolder);
+// Places a counter on its area and loads the step digits into it, padded to four digits.
+int LoadPlaced(widgets::NumberDisplay& counter, Area area, const std::string& gameFolder);
 
 } // namespace game
