@@ -29,8 +29,7 @@ void DistanceTable::Compute(const puzzle::LevelFile::Grid& start) {
 }
 
 bool DistanceTable::Poll() {
-    if (pending.valid() &&
-        pending.wait_for(std::chrono::seconds(0)) == std::future_status::ready) {
+    if (pending.valid() && pending.wait_for(std::chrono::seconds(0)) == std::future_status::ready) {
         graph = pending.get();
     }
     return graph != nullptr;

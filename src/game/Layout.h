@@ -16,14 +16,16 @@ enum class Area {
     LevelColumn,  // the level selection beside the board
     LevelList,    // the names of the page's levels, inside the level column
     StepCounter,  // the step count's digits, right-aligned
-    FewestCounter, // the fewest steps left from the current position, under the step count
-    WinSteps,      // the steps taken, on the win panel
-    WinFewest,     // the fewest steps the level can be won in, on the win panel
     SettingsPage, // the settings dialog
     LeavePage,    // the leave dialog
     WinPanel,
     NameEntry,
     NameField, // where the typed name is written, inside the name entry
+    // The fewest steps left from the current position, under the step count; the steps taken
+    // and the fewest the level can be won in, on the win panel.
+    FewestCounter,
+    WinSteps,
+    WinFewest,
 };
 
 // Every image of the game outside the numbered families (level strips, pieces, frames).

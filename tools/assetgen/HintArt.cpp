@@ -62,8 +62,8 @@ void PaintArrow(cairo_t* cr, double cx, double cy, double size, double angle) {
 
 void HintArt::FewestLabel(Canvas& label) {
     cairo_t* cr = label.Cr();
-    TitleStyle style{14, 7, theme::kGoldLight, theme::kParchmentDark, 0};
-    TitlePair(cr, style, "最少", "FEWEST", 22, 1);
+    TitleStyle style{13, 6, theme::kGoldLight, theme::kParchmentDark, 0};
+    TitlePair(cr, style, "最少", "FEWEST", 22, -1);
     InkWell(label, 58, 2, 42, 18, 3, 523);
 }
 

@@ -179,8 +179,8 @@ void PlaceBoard(PreviewComposer& c, const Levels& levels) {
     const LevelFile::Grid grid = levels.empty() ? LevelFile::Grid{} : levels.front().grid;
     PlacePieces(c, grid);
     PlaceLevelList(c);
-    for (const Image image : {Image::MoreGamesButton, Image::ClickMeButton, Image::ExitButton,
-                              Image::HintButton}) {
+    for (const Image image :
+         {Image::MoreGamesButton, Image::ClickMeButton, Image::ExitButton, Image::HintButton}) {
         c.Place(Layout::Of(image));
     }
     PlaceSelection(c, grid);
@@ -221,12 +221,12 @@ std::string BoardWithHint(const ImageSet& images, const Levels& levels) {
     // The centre of the cells the piece moves into, in board pixels.
     const int dx = ColumnDelta(hint->direction);
     const int dy = RowDelta(hint->direction);
-    const int centreX = dx == 0 ? kCellWidth * col + piece.width / 2
-                                : kCellWidth * (dx > 0 ? col + piece.Columns() : col - 1) +
-                                      kCellWidth / 2;
-    const int centreY = dy == 0 ? kCellHeight * row + piece.height / 2
-                                : kCellHeight * (dy > 0 ? row + piece.Rows() : row - 1) +
-                                      kCellHeight / 2;
+    const int centreX =
+        dx == 0 ? kCellWidth * col + piece.width / 2
+                : kCellWidth * (dx > 0 ? col + piece.Columns() : col - 1) + kCellWidth / 2;
+    const int centreY =
+        dy == 0 ? kCellHeight * row + piece.height / 2
+                : kCellHeight * (dy > 0 ? row + piece.Rows() : row - 1) + kCellHeight / 2;
     const ImagePlace& arrows = Layout::Of(Image::HintArrows);
     const int size = arrows.width / arrows.frames;
     const ScreenPoint grid = Layout::Origin(Area::BoardGrid);

@@ -104,18 +104,23 @@ std::optional<puzzle::Solver::Step> RouteGuide::ShowHint(const puzzle::Board& bo
 }
 
 void RouteGuide::PlaceArrow(const puzzle::Board& board, const puzzle::Solver::Step& step) {
-    const CellSpan cells = Entered(board.pieces[static_cast<std::size_t>(step.piece)], step.direction);
+    const CellSpan cells =
+        Entered(board.pieces[static_cast<std::size_t>(step.piece)], step.direction);
     const AreaPlace& grid = Layout::Of(Area::BoardGrid);
     const int size = hintArrow.width;
-    const int centreX = grid.x + cells.col * puzzle::kCellWidth + cells.columns * puzzle::kCellWidth / 2;
-    const int centreY = grid.y + cells.row * puzzle::kCellHeight + cells.rows * puzzle::kCellHeight / 2;
+    const int centreX =
+        grid.x + cells.col * puzzle::kCellWidth + cells.columns * puzzle::kCellWidth / 2;
+    const int centreY =
+        grid.y + cells.row * puzzle::kCellHeight + cells.rows * puzzle::kCellHeight / 2;
     hintArrow.SetFrame(static_cast<int>(step.direction) + 1);
     hintArrow.SetPosition(centreX - size / 2, centreY - hintArrow.height / 2);
 }
 
 void RouteGuide::HideHint() {
-    timers.Stop(kHintTimer);
-    hintArrow.SetVisible(0);
+    if (HintShown()) {
+        timers.Stop(kHintTimer);
+        hintArrow.SetVisible(0);
+    }
 }
 
 bool RouteGuide::OnTimerEvent(const std::string& name, const puzzle::Board& board) {
@@ -127,9 +132,9 @@ bool RouteGuide::OnTimerEvent(const std::string& name, const puzzle::Board& boar
         return true;
     }
     if (name == kHintTimer) {
-        const bool shown = HintShown();
-        HideHint();
-        if (shown) {
+        // A firing already on its way when the hint went is dropped.
+        if (HintShown()) {
+            HideHint();
             Report(onHintOver);
         }
         return true;

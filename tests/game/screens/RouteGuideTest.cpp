@@ -48,8 +48,7 @@ protected:
     void Step(int piece, Direction d) {
         const Piece& p = board->pieces[static_cast<std::size_t>(piece)];
         PressCell(p.col, p.row);
-        const int col = d == Direction::Right ? p.col + p.Columns()
-                                              : p.col + ColumnDelta(d);
+        const int col = d == Direction::Right ? p.col + p.Columns() : p.col + ColumnDelta(d);
         const int row = d == Direction::Down ? p.row + p.Rows() : p.row + RowDelta(d);
         PressCell(col, row);
     }
@@ -85,11 +84,6 @@ TEST_F(RouteGuideTest, CounterShowsTheSolversFewestAfterEveryStepOfARandomWalk) 
 TEST_F(RouteGuideTest, HintFramesThePieceAndPointsItsWayUntilItsTimeIsUp) {
     // The big piece two rows above the goal row, left of it: it goes right first.
     StartOn(MakeGrid({{2, 0, 2}, {19, 3, 4}}));
-    screen->ShowHint();
-    EXPECT_FALSE(Guide().HintShown()) << "no hint before the table is ready";
-    EXPECT_TRUE(VisibleFrames().empty());
-    EXPECT_FALSE(Guide().Assisted());
-
     FinishTable();
     PressCell(3, 4);
     screen->ShowHint();
@@ -103,8 +97,8 @@ TEST_F(RouteGuideTest, HintFramesThePieceAndPointsItsWayUntilItsTimeIsUp) {
     EXPECT_EQ(arrow.x + arrow.width / 2, 14 + 2 * 98 + 49);
     EXPECT_EQ(arrow.y + arrow.height / 2, 12 + 3 * 94);
     EXPECT_GT(arrow.z, screen->SelectionFrame(Shape::Big).z);
-    EXPECT_EQ(started.back(), std::make_pair(RouteGuide::kHintMs,
-                                             std::string(RouteGuide::kHintTimer)));
+    EXPECT_EQ(started.back(),
+              std::make_pair(RouteGuide::kHintMs, std::string(RouteGuide::kHintTimer)));
     EXPECT_EQ(board->steps, 0) << "nothing moves by itself";
     EXPECT_EQ(board->grid, MakeGrid({{2, 0, 2}, {19, 3, 4}}));
     EXPECT_EQ(board->selected, 19) << "the player's selection stays";
@@ -120,6 +114,17 @@ TEST_F(RouteGuideTest, HintFramesThePieceAndPointsItsWayUntilItsTimeIsUp) {
     Step(19, Direction::Up);
     EXPECT_FALSE(Guide().HintShown());
     EXPECT_EQ(Fewest(), 2);
+}
+
+TEST_F(RouteGuideTest, NoHintWhereNoWinCanBeReached) {
+    StartOn(JammedGrid());
+    FinishTable();
+    EXPECT_EQ(Fewest(), -1) << "blank: no number of steps wins";
+    screen->ShowHint();
+    EXPECT_FALSE(Guide().HintShown());
+    EXPECT_TRUE(VisibleFrames().empty());
+    EXPECT_FALSE(Guide().Assisted());
+    EXPECT_TRUE(started.empty()) << "no hint timer";
 }
 
 TEST_F(RouteGuideTest, HintButtonAsksForTheHint) {
