@@ -27,6 +27,8 @@ std::uint32_t PressedCode(std::uint32_t dik) {
         return kKeyEscapePressed;
     case platform::DIK_RETURN:
         return kKeyEnterPressed;
+    case platform::DIK_H:
+        return kKeyHintPressed;
     default:
         return 0;
     }

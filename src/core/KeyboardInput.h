@@ -8,7 +8,7 @@
 namespace core {
 
 // Turns the buffered key device's records into the game's key event codes (MouseEvent.h). Only
-// the arrows, Escape and Enter produce events. A null device makes every call do nothing.
+// the arrows, Escape, Enter and H produce events. A null device makes every call do nothing.
 class KeyboardInput {
 public:
     // Acquires the device.

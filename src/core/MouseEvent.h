@@ -31,6 +31,9 @@ constexpr std::uint32_t kKeyEscapePressed = 0xFF09;
 constexpr std::uint32_t kKeyEscapeReleased = 0xFF0A;
 constexpr std::uint32_t kKeyEnterPressed = 0xFF11;
 constexpr std::uint32_t kKeyEnterReleased = 0xFF12;
+// H asks for a hint on the board.
+constexpr std::uint32_t kKeyHintPressed = 0xFF21;
+constexpr std::uint32_t kKeyHintReleased = 0xFF22;
 
 // Hands a left press, a left release or a move, with the event's position, to its handler and
 // returns what the handler returns; any other code reaches none and gives a default result.

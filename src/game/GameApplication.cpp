@@ -86,7 +86,12 @@ void GameApplication::WireScreens() {
     boardScreen.onClick = [this] { PlayClick(); };
     leaveDialog.onStay = [this] { CloseLeaveDialog(); };
     leaveDialog.onLeave = [this] { ReturnToMenu(); };
-    boardScreen.onWin = [this](const WinReport&) { ++levelsWon; };
+    // A level won after a hint is cleared all the same, but earns no place in the results.
+    boardScreen.onWin = [this](const WinReport& report) { levelsWon += report.assisted ? 0 : 1; };
+    boardScreen.timers.start = [this](int delayMs, const std::string& name) {
+        AddTimer(delayMs, name, 0);
+    };
+    boardScreen.timers.stop = [this](const std::string& name) { KillTimer(name); };
     // Closed, not moved on to the next level.
     boardScreen.onWinClosed = [this] { OfferNameEntry(); };
     // The game goes back to the menu shortly after.
@@ -316,6 +321,8 @@ void GameApplication::OnInput(core::MouseEvent* event) {
             ToggleLeaveDialog();
         } else if (event->code == core::kKeyEnterReleased && leaveDialog.visible) {
             ReturnToMenu();
+        } else if (event->code == core::kKeyHintReleased && !leaveDialog.visible) {
+            boardScreen.ShowHint();
         }
     }
     if (boardFrame.visible) {

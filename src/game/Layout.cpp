@@ -24,6 +24,9 @@ const NamedArea kAreas[] = {
     {Area::LevelColumn, {Area::BoardPanel, 433, 11, 227, 484}},
     {Area::LevelList, {Area::LevelColumn, 14, 333, 187, 113}},
     {Area::StepCounter, {Area::Screen, 547, 72, 32, 15}},
+    {Area::FewestCounter, {Area::Screen, 547, 97, 32, 15}},
+    {Area::WinSteps, {Area::WinPanel, 90, 135, 32, 15}},
+    {Area::WinFewest, {Area::WinPanel, 226, 135, 32, 15}},
     {Area::SettingsPage, {Area::Screen, 223, 158, 354, 284}},
     {Area::LeavePage, {Area::Screen, 248, 178, 304, 244}},
     {Area::WinPanel, {Area::Screen, 255, 150, 304, 244}},
@@ -93,6 +96,11 @@ std::vector<NamedImage> FixedImages() {
         {I::PassedMark, {kUi + "ytg.bmp", A::Screen, 565, 370, 48, 17}},
         {I::NotPassedMark, {kUi + "wtg.bmp", A::Screen, 565, 370, 48, 17}},
         {I::RowLine, {kUi + "xian.bmp", A::Screen, 514, 375, 51, 1}},
+        // Its well lies under the step counter's, holding the digits of Area::FewestCounter.
+        {I::FewestLabel, {kUi + "zuishao.png", A::Screen, 484, 93, 104, 22}},
+        {I::HintButton, {kButton + "tishi.bmp", A::Screen, 505, 491, 350, 24, b}},
+        // Centred by the board screen on the cells a hinted piece moves into.
+        {I::HintArrows, {kEffects + "tishi_jiantou.png", A::BoardGrid, 0, 0, 192, 48, 4}},
         {I::LeavePage, {kSetting + "leave_lable.bmp", A::Screen, 248, 178, 304, 244}},
         {I::LeaveYesButton, {kSetting + "set_r_btn.bmp", A::LeavePage, 30, 150, 560, 38, b}},
         {I::LeaveNoButton, {kSetting + "set_n_btn.bmp", A::LeavePage, 170, 150, 560, 38, b}},

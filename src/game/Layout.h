@@ -21,6 +21,11 @@ enum class Area {
     WinPanel,
     NameEntry,
     NameField, // where the typed name is written, inside the name entry
+    // The fewest steps left from the current position, under the step count; the steps taken
+    // and the fewest the level can be won in, on the win panel.
+    FewestCounter,
+    WinSteps,
+    WinFewest,
 };
 
 // Every image of the game outside the numbered families (level strips, pieces, frames).
@@ -66,6 +71,9 @@ enum class Image {
     PassedMark,
     NotPassedMark,
     RowLine,
+    FewestLabel, // the label and well of the fewest-steps counter
+    HintButton,
+    HintArrows, // four frames: left, up, right, down
     LeavePage,
     LeaveYesButton,
     LeaveNoButton, // the last

@@ -12,7 +12,8 @@ class Picture;
 }
 namespace widgets {
 class Button;
-}
+class NumberDisplay;
+} // namespace widgets
 
 namespace game {
 
@@ -32,5 +33,7 @@ struct ImageSource {
 int LoadPlaced(scene::Picture& picture, const ImagePlace& place, const ImageSource& images);
 // The same for a button, whose strip always holds five frames.
 int LoadPlaced(widgets::Button& button, const ImagePlace& place, const ImageSource& images);
+// Places a counter on its area and loads the step digits into it, padded to four digits.
+int LoadPlaced(widgets::NumberDisplay& counter, Area area, const ImageSource& images);
 
 } // namespace game

@@ -3,8 +3,7 @@
 #include <algorithm>
 #include <unordered_map>
 
-#include "puzzle/Geometry.h"
-#include "puzzle/Piece.h"
+#include "puzzle/GridSteps.h"
 #include "puzzle/PositionGraph.h"
 
 namespace puzzle {
@@ -13,8 +12,6 @@ namespace {
 
 using Code = PositionGraph::Code;
 constexpr Code kNoParent = ~Code{0};
-constexpr Direction kDirections[] = {Direction::Left, Direction::Up, Direction::Right,
-                                     Direction::Down};
 
 // The shortest way from `start` to a won position, one code per position, or empty when none
 // is reachable.
@@ -48,38 +45,18 @@ std::vector<Code> ShortestWay(Code start) {
     return way;
 }
 
-// The grid with the piece anchored at `from` moved one cell; false when it would leave the
-// board.
-bool MovedGrid(LevelFile::Grid grid, int from, Direction d, LevelFile::Grid& moved) {
-    const int col = from / kRows + ColumnDelta(d);
-    const int row = from % kRows + RowDelta(d);
-    if (col < 0 || row < 0 || col >= kColumns || row >= kRows) {
-        return false;
-    }
-    grid[CellIndex(col, row)] = grid[from];
-    grid[from] = 0;
-    moved = grid;
-    return true;
-}
-
 // Names the piece and direction of each step by replaying the way on the numbered grid.
 std::vector<Solver::Step> NameSteps(LevelFile::Grid grid, const std::vector<Code>& way) {
     std::vector<Solver::Step> steps;
     for (std::size_t i = 1; i < way.size(); ++i) {
-        bool found = false;
-        for (int cell = 0; cell < kCellCount && !found; ++cell) {
-            for (const Direction d : kDirections) {
-                LevelFile::Grid moved{};
-                Code code = 0;
-                if (grid[cell] != 0 && MovedGrid(grid, cell, d, moved) &&
-                    PositionGraph::CodeOf(moved, code) && code == way[i]) {
-                    steps.push_back({grid[cell], d});
-                    grid = moved;
-                    found = true;
-                    break;
-                }
+        GridSteps::Find(grid, [&](const GridSteps::Step& step) {
+            if (step.code != way[i]) {
+                return false;
             }
-        }
+            steps.push_back({step.piece, step.direction});
+            grid = step.after;
+            return true;
+        });
     }
     return steps;
 }

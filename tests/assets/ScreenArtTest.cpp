@@ -725,7 +725,7 @@ TEST_F(PreviewScreens, ImagesStandAtTheirLayoutPlaces) {
     for (const ImagePlace& place :
          of({Image::MoreGamesButton, Image::ClickMeButton, Image::ExitButton, Image::HelpPages,
              Image::HelpPrevButton, Image::HelpNextButton, Image::PassedMark, Image::RowLine,
-             Image::StepDigits, Image::ReturnButton})) {
+             Image::StepDigits, Image::FewestLabel, Image::HintButton, Image::ReturnButton})) {
         board.push_back(place);
     }
     board.insert(board.end(), titleBar.begin(), titleBar.end());

@@ -37,7 +37,8 @@ TEST_F(KeyboardInputTest, EachGameKeyGivesItsPressedAndReleasedCode) {
                                                             {DIK_UP, 0xFF05},
                                                             {DIK_DOWN, 0xFF07},
                                                             {DIK_ESCAPE, 0xFF09},
-                                                            {DIK_RETURN, 0xFF11}};
+                                                            {DIK_RETURN, 0xFF11},
+                                                            {DIK_H, 0xFF21}};
     for (const auto& [dik, pressed] : keys) {
         Change(dik, true);
         Change(dik, false);

@@ -50,6 +50,7 @@ void AssetGenerator::PaintImages() {
     PaintButtons(images);
     PaintLevelLabels(images, levels);
     PaintMarks(images);
+    PaintHints(images);
     // The desktop's icon is the window icon as a PNG.
     if (const Canvas* icon = images.Find("tpz.bmp")) {
         if (Canvas* copy = images.Add("tovak-marudo.png")) {

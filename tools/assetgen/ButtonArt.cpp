@@ -18,6 +18,7 @@ const std::vector<ButtonArt::Labelled>& ButtonArt::LabelledButtons() {
         {"Graphic/Button/return_btn.bmp", S::Lacquer, "返回", "Back"},
         {"Graphic/Button/xyg.bmp", S::Cinnabar, "下一关", "Next"},
         {"Graphic/Button/qx.bmp", S::Lacquer, "关闭", "Close"},
+        {"Graphic/Button/tishi.bmp", S::Cinnabar, "提示", "Hint"},
         {"Graphic/Button/i_rightbtn.bmp", S::Cinnabar, "确定", "OK"},
         {"Graphic/Button/i_nobtn.bmp", S::Lacquer, "取消", "Cancel"},
         {"Graphic/Button/set.bmp", S::Lacquer, "设置", "Settings"},

@@ -26,6 +26,9 @@ void PaintLevelLabels(ImageSet& images, const Levels& levels);
 // Small pieces: the step digits sfx_zi, the passed marks ytg and wtg, the row line xian, the
 // slider knob drag, and the game icon tpz.bmp.
 void PaintMarks(ImageSet& images);
+// The fewest-steps label zuishao.png (Graphic/UI) and the hint's arrows tishi_jiantou
+// (Graphic/Effects).
+void PaintHints(ImageSet& images);
 // Cursor.cur: a 32x32 cursor with its hotspot.
 std::string MakeCursorFile();
 

@@ -1,11 +1,15 @@
 #include "PreviewScreens.h"
 
+#include <algorithm>
+#include <optional>
 #include <string>
 
 #include "PreviewComposer.h"
 #include "game/Layout.h"
 #include "puzzle/Geometry.h"
 #include "puzzle/Piece.h"
+#include "puzzle/PositionGraph.h"
+#include "puzzle/RouteHint.h"
 
 using namespace puzzle;
 
@@ -150,14 +154,22 @@ void PlaceLevelMarks(PreviewComposer& c) {
     }
 }
 
-// The step counter showing 3, right-aligned over four digits of the digit strip.
-void PlaceSteps(PreviewComposer& c) {
+// Four digits of the digit strip in a counter's area, as the number displays stamp them.
+void PlaceDigits(PreviewComposer& c, Area counter, const char* fourDigits) {
     const ImagePlace& digits = Layout::Of(Image::StepDigits);
     const int digitWidth = digits.width / digits.frames;
-    const char* steps = "0003";
+    const ScreenPoint origin = Layout::Origin(counter);
     for (int i = 0; i < 4; ++i) {
-        c.Place(Moved(digits, digitWidth * i, 0), steps[i] - '0' + 1);
+        c.Place(digits.file, origin.x + digits.x + digitWidth * i, origin.y + digits.y,
+                fourDigits[i] - '0' + 1, digitWidth);
     }
+}
+
+// The step counter showing 3 and, under it, the fewest steps left from there.
+void PlaceSteps(PreviewComposer& c) {
+    PlaceDigits(c, Area::StepCounter, "0003");
+    c.Place(Layout::Of(Image::FewestLabel));
+    PlaceDigits(c, Area::FewestCounter, "0047");
 }
 
 // The board screen with a level's pieces, one of them selected, the level list on page 1 and
@@ -167,7 +179,8 @@ void PlaceBoard(PreviewComposer& c, const Levels& levels) {
     const LevelFile::Grid grid = levels.empty() ? LevelFile::Grid{} : levels.front().grid;
     PlacePieces(c, grid);
     PlaceLevelList(c);
-    for (const Image image : {Image::MoreGamesButton, Image::ClickMeButton, Image::ExitButton}) {
+    for (const Image image :
+         {Image::MoreGamesButton, Image::ClickMeButton, Image::ExitButton, Image::HintButton}) {
         c.Place(Layout::Of(image));
     }
     PlaceSelection(c, grid);
@@ -186,12 +199,50 @@ std::string Board(const ImageSet& images, const Levels& levels) {
     return c.Png();
 }
 
+// The board with the hint for the level's start showing: the selection frame on the hinted
+// piece and the arrow on the cells it moves into.
+std::string BoardWithHint(const ImageSet& images, const Levels& levels) {
+    PreviewComposer c(images, 800, 600);
+    PlaceBoard(c, levels);
+    const LevelFile::Grid start = levels.empty() ? LevelFile::Grid{} : levels.front().grid;
+    PositionGraph graph;
+    graph.Explore(start);
+    const std::optional<Solver::Step> hint = RouteHint::Next(graph, start);
+    const auto anchor = std::find(start.begin(), start.end(), hint ? hint->piece : -1);
+    if (!hint || anchor == start.end()) {
+        return c.Png();
+    }
+    const int cell = static_cast<int>(anchor - start.begin());
+    Piece piece;
+    piece.SetType(hint->piece);
+    const int col = cell / kRows;
+    const int row = cell % kRows;
+    c.Place(Moved(Layout::SelectionFrame(piece.shape), kCellWidth * col, kCellHeight * row));
+    // The centre of the cells the piece moves into, in board pixels.
+    const int dx = ColumnDelta(hint->direction);
+    const int dy = RowDelta(hint->direction);
+    const int centreX =
+        dx == 0 ? kCellWidth * col + piece.width / 2
+                : kCellWidth * (dx > 0 ? col + piece.Columns() : col - 1) + kCellWidth / 2;
+    const int centreY =
+        dy == 0 ? kCellHeight * row + piece.height / 2
+                : kCellHeight * (dy > 0 ? row + piece.Rows() : row - 1) + kCellHeight / 2;
+    const ImagePlace& arrows = Layout::Of(Image::HintArrows);
+    const int size = arrows.width / arrows.frames;
+    const ScreenPoint grid = Layout::Origin(Area::BoardGrid);
+    c.Place(arrows.file, grid.x + centreX - size / 2, grid.y + centreY - arrows.height / 2,
+            static_cast<int>(hint->direction) + 1, size);
+    return c.Png();
+}
+
 std::string WinPanel(const ImageSet& images, const Levels& levels) {
     PreviewComposer c(images, 800, 600);
     PlaceBoard(c, levels);
     for (const Image image : {Image::WinPanel, Image::NextLevelButton, Image::CloseWinButton}) {
         c.Place(Layout::Of(image));
     }
+    PlaceDigits(c, Area::WinSteps, "0012");
+    PlaceDigits(c, Area::WinFewest, "0009");
     return c.Png();
 }
 
@@ -254,6 +305,7 @@ std::string LoadingHalf(const ImageSet& images) {
 void WriteScreenPreviews(const ImageSet& images, const Levels& levels, OutputTree& preview) {
     preview.Write("menu-leaderboard.png", MenuWithLeaderboard(images));
     preview.Write("board-level1.png", Board(images, levels));
+    preview.Write("board-hint.png", BoardWithHint(images, levels));
     preview.Write("win-panel.png", WinPanel(images, levels));
     preview.Write("name-entry.png", NameEntry(images, levels));
     preview.Write("settings.png", Settings(images));

@@ -25,8 +25,13 @@ void PaintWinPanel(Canvas& canvas) {
     Seal(canvas, 236, 24, 30, "凯旋", 703);
     Divider(cr, cx, bottom + 12, 110, theme::kCinnabarDark.WithAlpha(0.85));
     PaintDialogLine(canvas, "曹操已破险关", "The general is through the pass.", cx, bottom + 22);
-    CloudCurl(cr, 40, 150, 22, false, theme::kGoldDark.WithAlpha(0.8));
-    CloudCurl(cr, 264, 150, 22, true, theme::kGoldDark.WithAlpha(0.8));
+    // The steps taken and the fewest possible, each label left of its well; the game writes
+    // the digits into the wells.
+    TitleStyle label{16, 8, theme::kInk, theme::kWood, 0};
+    TitlePair(cr, label, "步数", "STEPS", 58, 129);
+    InkWell(canvas, 85, 132, 42, 21, 3, 705);
+    TitlePair(cr, label, "最少", "FEWEST", 194, 129);
+    InkWell(canvas, 221, 132, 42, 21, 3, 707);
     ButtonSeat(cr, 35, 180, 100, 38);
     ButtonSeat(cr, 175, 180, 100, 38);
 }

@@ -47,6 +47,7 @@ BoardScreen::BoardScreen(const core::GameFolders& folders, app::Application& app
     levelSelect.onLevelChosen = [this](int level) { StartLevel(level); };
     levelSelect.onClick = [this] { PlayClick(); };
     entry.onClick = [this] { PlayClick(); };
+    guide.onHintOver = [this] { ShowSelection(); };
 }
 
 void BoardScreen::AddChildren() {
@@ -67,9 +68,13 @@ void BoardScreen::AddChildren() {
     help.AddTo(boardPanel);
     winPanel.AddChild(&nextLevelButton);
     winPanel.AddChild(&closeWinButton);
+    guide.AddTo(*this, boardPanel);
+    tally.AddTo(winPanel);
 }
 
 BoardScreen::~BoardScreen() {
+    guide.RemoveFrom(*this, boardPanel);
+    tally.RemoveFrom(winPanel);
     RemoveChild(&background);
     RemoveChild(&boardPanel);
     RemoveChild(&stepCounter);
@@ -95,7 +100,11 @@ void BoardScreen::PlayClick() {
     Report(onClick);
 }
 
-void BoardScreen::HandleTimerEvent(const std::string& /*name*/) {}
+void BoardScreen::HandleTimerEvent(const std::string& name) {
+    if (board != nullptr) {
+        guide.OnTimerEvent(name, *board);
+    }
+}
 
 // --- Loading ---------------------------------------------------------------------------------
 
@@ -112,6 +121,8 @@ void BoardScreen::BuildBoardScreen(const ImageSource& images) {
     PlaceSpritesOfGrid();
     LoadWinPanel(images);
     help.Load(images);
+    guide.Load(images);
+    tally.Load(images);
 }
 
 void BoardScreen::LoadEntry(const ImageSource& images) {
@@ -142,13 +153,7 @@ void BoardScreen::LoadFrames(const ImageSource& images) {
 }
 
 void BoardScreen::LoadStepCounter(const ImageSource& images) {
-    constexpr int kMinDigits = 4;
-    const AreaPlace& counter = Layout::Of(Area::StepCounter);
-    stepCounter.SetPosition(counter.x, counter.y);
-    stepCounter.SetSize(counter.width, counter.height);
-    const ImagePlace& digits = Layout::Of(Image::StepDigits);
-    stepCounter.Load(images.display, GamePath(images.gameFolder, digits.file), digits.x, digits.y,
-                     digits.width, digits.height, kMinDigits);
+    LoadPlaced(stepCounter, Area::StepCounter, images);
 }
 
 void BoardScreen::LoadButtons(const ImageSource& images) {
@@ -181,6 +186,7 @@ void BoardScreen::PlaceSpritesOfGrid() {
 void BoardScreen::StartLevel(int n) {
     if (board != nullptr) {
         levels.Start(*board, n);
+        guide.StartLevel(*board);
     }
     ShowBoard();
 }
@@ -203,6 +209,7 @@ void BoardScreen::ShowBoard() {
         }
     }
     stepCounter.SetValue(board->steps);
+    guide.ShowDistance(*board);
 }
 
 void BoardScreen::PlaceSprite(int number, int col, int row) {
@@ -214,6 +221,23 @@ void BoardScreen::PlaceSprite(int number, int col, int row) {
 void BoardScreen::HideFrames() {
     for (scene::Picture& frame : frames) {
         frame.SetVisible(0);
+    }
+}
+
+void BoardScreen::ShowSelection() {
+    if (board != nullptr && IsPieceNumber(board->selected)) {
+        FrameSprite(board->selected);
+    } else {
+        HideFrames();
+    }
+}
+
+void BoardScreen::ShowHint() {
+    if (board == nullptr || board->state != puzzle::PlayState::Playing || winPanel.visible != 0) {
+        return;
+    }
+    if (const auto step = guide.ShowHint(*board)) {
+        FrameSprite(step->piece);
     }
 }
 
@@ -262,6 +286,10 @@ void BoardScreen::HandleEntryMouse(const core::MouseEvent& event, int x, int y) 
 
 bool BoardScreen::OnRelease(int x, int y) {
     if (!help.OnRelease(x, y) && winPanel.visible != 0 && OnWinPanelRelease(x, y)) {
+        return true;
+    }
+    if (guide.OnRelease(x, y)) {
+        ShowHint();
         return true;
     }
     // The link buttons act on the press.
@@ -313,6 +341,10 @@ bool BoardScreen::OnPress(int x, int y) {
         OpenWebLink(1);
         PlayClick();
     }
+    if (guide.OnPress(x, y)) {
+        PlayClick();
+        return true;
+    }
     const ScreenPoint grid = Layout::Origin(Area::BoardGrid);
     PressOnBoard(x - grid.x, y - grid.y);
     return false;
@@ -323,6 +355,7 @@ bool BoardScreen::OnMove(int x, int y) {
                                                         nextLevelButton.OnMouseMove(x, y)))) {
         return true;
     }
+    guide.OnMove(x, y);
     // Hover frames: the first button under the pointer ends the search.
     if (!moreGamesButton.OnMouseMove(x, y) && !clickMeButton.OnMouseMove(x, y)) {
         exitButton.OnMouseMove(x, y);
@@ -354,6 +387,7 @@ void BoardScreen::MoveSelectedToward(int boardX, int boardY) {
         return;
     }
     stepCounter.SetValue(board->steps);
+    guide.ShowDistance(*board);
     const int number = board->selected;
     const puzzle::Piece& piece = board->pieces[static_cast<std::size_t>(number)];
     PlaceSprite(number, piece.col, piece.row);
@@ -364,7 +398,10 @@ void BoardScreen::MoveSelectedToward(int boardX, int boardY) {
         const bool shown = winPanel.visible != 0;
         winPanel.SetVisible(1);
         if (!shown) {
-            Report<const WinReport&>(onWin, WinReport{board->level, board->steps});
+            const WinReport report{board->level, board->steps, guide.FewestFromStart(),
+                                   guide.Assisted()};
+            tally.Show(report);
+            Report<const WinReport&>(onWin, report);
         }
     }
 }

@@ -11,7 +11,10 @@
 #include "game/screens/HelpPanel.h"
 #include "game/screens/LeaderboardEntry.h"
 #include "game/screens/LevelSelect.h"
+#include "game/screens/RouteGuide.h"
+#include "game/screens/ScreenTimers.h"
 #include "game/screens/WinReport.h"
+#include "game/screens/WinTally.h"
 #include "puzzle/Geometry.h"
 #include "puzzle/Piece.h"
 #include "scene/Element.h"
@@ -56,8 +59,14 @@ public:
     // Every input event while the board is shown; nothing happens while the screen is hidden.
     // What the screen does not consume goes on to the level selection and the name entry.
     void HandleMouse(core::MouseEvent* event);
-    // Timer events are offered here first; the screen uses none.
+    // Timer events are offered here first; the screen takes those of its route guide.
     void HandleTimerEvent(const std::string& name);
+    // Frames the piece of the next step of a shortest way to a win and shows its direction for
+    // a moment, while a level is being played and its distance table is ready.
+    void ShowHint();
+
+    // Wired by the game to its timers.
+    ScreenTimers timers;
 
     // A move won the level and brought the win panel up.
     std::function<void(const WinReport&)> onWin;
@@ -89,6 +98,8 @@ public:
     widgets::Button& MoreGamesButton() { return moreGamesButton; }
     widgets::Button& ClickMeButton() { return clickMeButton; }
     widgets::Button& ExitButton() { return exitButton; }
+    RouteGuide& Guide() { return guide; }
+    WinTally& Tally() { return tally; }
 
 private:
     void PlayClick();
@@ -106,6 +117,8 @@ private:
     // Shows only the frame of the piece's shape, over its sprite and above the sprites.
     void FrameSprite(int number);
     void HideFrames();
+    // The frame of the selected piece, if there is one, and no other.
+    void ShowSelection();
     void OpenWebLink(int n);
 
     void AddChildren();
@@ -141,6 +154,8 @@ private:
     LevelSelect levelSelect;
     LeaderboardEntry entry;
     scene::Picture overlay;
+    RouteGuide guide{timers};
+    WinTally tally;
 };
 
 } // namespace game

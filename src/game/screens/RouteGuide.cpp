@@ -1,0 +1,163 @@
+#include "game/screens/RouteGuide.h"
+
+#include "game/Layout.h"
+#include "game/PlacedImage.h"
+#include "game/screens/Report.h"
+#include "game/screens/WinReport.h"
+#include "puzzle/Board.h"
+#include "puzzle/RouteHint.h"
+
+namespace game {
+
+namespace {
+
+// Above the selection frames.
+constexpr std::uint32_t kArrowZ = 101;
+
+// The cells, in cell units, that a piece newly covers when it steps.
+struct CellSpan {
+    int col;
+    int row;
+    int columns;
+    int rows;
+};
+
+CellSpan Entered(const puzzle::Piece& piece, puzzle::Direction direction) {
+    switch (direction) {
+    case puzzle::Direction::Left:
+        return {piece.col - 1, piece.row, 1, piece.Rows()};
+    case puzzle::Direction::Right:
+        return {piece.col + piece.Columns(), piece.row, 1, piece.Rows()};
+    case puzzle::Direction::Up:
+        return {piece.col, piece.row - 1, piece.Columns(), 1};
+    case puzzle::Direction::Down:
+        break;
+    }
+    return {piece.col, piece.row + piece.Rows(), piece.Columns(), 1};
+}
+
+} // namespace
+
+RouteGuide::RouteGuide(const ScreenTimers& timers) : timers(timers) {
+    fewestCounter.SetVisible(0);
+    hintArrow.SetVisible(0);
+}
+
+void RouteGuide::AddTo(scene::Element& screen, scene::Element& boardPanel) {
+    screen.AddChild(&fewestLabel);
+    screen.AddChild(&fewestCounter);
+    screen.AddChild(&hintButton);
+    boardPanel.AddChild(&hintArrow);
+}
+
+void RouteGuide::RemoveFrom(scene::Element& screen, scene::Element& boardPanel) {
+    screen.RemoveChild(&fewestLabel);
+    screen.RemoveChild(&fewestCounter);
+    screen.RemoveChild(&hintButton);
+    boardPanel.RemoveChild(&hintArrow);
+}
+
+void RouteGuide::Load(const ImageSource& images) {
+    LoadPlaced(fewestLabel, Layout::Of(Image::FewestLabel), images);
+    LoadPlaced(fewestCounter, Area::FewestCounter, images);
+    LoadPlaced(hintButton, Layout::Of(Image::HintButton), images);
+    LoadPlaced(hintArrow, Layout::Of(Image::HintArrows), images);
+    hintArrow.SetZOrder(kArrowZ);
+}
+
+void RouteGuide::StartLevel(const puzzle::Board& board) {
+    HideHint();
+    assisted = false;
+    table.Compute(board.grid);
+    fewestCounter.SetVisible(0);
+    timers.Start(kPollMs, kPollTimer);
+}
+
+void RouteGuide::ShowDistance(const puzzle::Board& board) {
+    HideHint();
+    ShowCount(board);
+}
+
+void RouteGuide::ShowCount(const puzzle::Board& board) {
+    table.Poll();
+    const int distance = table.DistanceOf(board.grid);
+    fewestCounter.SetVisible(distance >= 0 ? 1 : 0);
+    fewestCounter.SetValue(distance);
+}
+
+std::optional<puzzle::Solver::Step> RouteGuide::ShowHint(const puzzle::Board& board) {
+    const puzzle::PositionGraph* graph = table.Poll() ? table.Graph() : nullptr;
+    if (graph == nullptr) {
+        return std::nullopt;
+    }
+    const std::optional<puzzle::Solver::Step> step = puzzle::RouteHint::Next(*graph, board.grid);
+    if (!step) {
+        return std::nullopt;
+    }
+    assisted = true;
+    PlaceArrow(board, *step);
+    hintArrow.SetVisible(1);
+    // A hint asked for again while one shows runs its full time from now.
+    timers.Stop(kHintTimer);
+    timers.Start(kHintMs, kHintTimer);
+    return step;
+}
+
+void RouteGuide::PlaceArrow(const puzzle::Board& board, const puzzle::Solver::Step& step) {
+    const CellSpan cells =
+        Entered(board.pieces[static_cast<std::size_t>(step.piece)], step.direction);
+    const AreaPlace& grid = Layout::Of(Area::BoardGrid);
+    const int size = hintArrow.width;
+    const int centreX =
+        grid.x + cells.col * puzzle::kCellWidth + cells.columns * puzzle::kCellWidth / 2;
+    const int centreY =
+        grid.y + cells.row * puzzle::kCellHeight + cells.rows * puzzle::kCellHeight / 2;
+    hintArrow.SetFrame(static_cast<int>(step.direction) + 1);
+    hintArrow.SetPosition(centreX - size / 2, centreY - hintArrow.height / 2);
+}
+
+void RouteGuide::HideHint() {
+    if (HintShown()) {
+        timers.Stop(kHintTimer);
+        hintArrow.SetVisible(0);
+    }
+}
+
+bool RouteGuide::OnTimerEvent(const std::string& name, const puzzle::Board& board) {
+    if (name == kPollTimer) {
+        if (table.Poll()) {
+            timers.Stop(kPollTimer);
+            ShowCount(board);
+        }
+        return true;
+    }
+    if (name == kHintTimer) {
+        // A firing already on its way when the hint went is dropped.
+        if (HintShown()) {
+            HideHint();
+            Report(onHintOver);
+        }
+        return true;
+    }
+    return false;
+}
+
+bool RouteGuide::OnPress(int x, int y) {
+    return hintButton.OnMouseDown(x, y);
+}
+
+bool RouteGuide::OnRelease(int x, int y) {
+    return hintButton.OnMouseUp(x, y);
+}
+
+bool RouteGuide::OnMove(int x, int y) {
+    return hintButton.OnMouseMove(x, y);
+}
+
+int RouteGuide::FewestFromStart() {
+    table.Wait();
+    const int fewest = table.FromStart();
+    return fewest >= 0 ? fewest : WinReport::kUnknown;
+}
+
+} // namespace game
