@@ -25,7 +25,8 @@ constexpr int kLeaderboardColumns = 2;
 
 GameApplication::GameApplication(const GameContext& context)
     : app::Application(context.Platform(), context.Folders()), boardScreen(context.Folders()),
-      folders(context.Folders()), menu(folders), leaveDialog(folders) {
+      folders(context.Folders()), menu(folders), leaveDialog(folders),
+      records(folders.RecordsFile()) {
     // A save killed half-way leaves its temporary file beside the real one; nothing reads it.
     for (const char* saved : core::GameFolders::kPlayerFiles) {
         platform::RemoveStaleTemporaries(folders.Player(), saved);
@@ -33,9 +34,11 @@ GameApplication::GameApplication(const GameContext& context)
     screenState = kMainMenu;
     board = std::make_unique<puzzle::Board>();
     ProgressStore(folders).Restore(*board);
+    records.Load();
     SetSize(800, 600);
     BuildSceneTree();
     boardScreen.SetBoard(board.get());
+    boardScreen.LevelList().ShowRecords(&records.Records());
     WireScreens();
 }
 
@@ -76,7 +79,10 @@ void GameApplication::WireScreens() {
     menu.onClick = [] { BoardScreen::PlayClick(); };
     leaveDialog.onStay = [this] { CloseLeaveDialog(); };
     leaveDialog.onLeave = [this] { ReturnToMenu(); };
-    boardScreen.onWin = [this](const WinReport&) { ++levelsWon; };
+    boardScreen.onWin = [this](const WinReport& won) {
+        ++levelsWon;
+        records.Record(won);
+    };
     // Closed, not moved on to the next level.
     boardScreen.onWinClosed = [this] { OfferNameEntry(); };
     // The game goes back to the menu shortly after.

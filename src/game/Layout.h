@@ -66,6 +66,9 @@ enum class Image {
     PassedMark,
     NotPassedMark,
     RowLine,
+    RecordDigits, // the player's best and the fewest possible, "23/21"
+    RecordSeal,   // beside a level whose best is the fewest possible
+    AssistedMark, // in place of the passed mark when every clear had a hint
     LeavePage,
     LeaveYesButton,
     LeaveNoButton, // the last

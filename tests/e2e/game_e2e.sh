@@ -25,7 +25,7 @@ if [ "${1:-}" != "--session" ]; then
     trap 'rm -rf "$work"' EXIT
     # A fresh copy without a player's progress: the game starts on level 1.
     cp -a "$dist" "$work/game"
-    rm -f "$work/game/Rest.pa" "$work/game/st.data"
+    rm -f "$work/game/Rest.pa" "$work/game/st.data" "$work/game/records.dat"
     mkdir -p "$work/home" "$work/config" "$work/shots" "$work/data" "$work/audio"
     export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
     export SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/audio/out.raw"
