@@ -34,6 +34,7 @@ public:
 
     // Stamped in place of the passed mark; placed by the level list.
     scene::Picture& AssistedMark() { return assistedMark; }
+    const scene::Picture& AssistedMark() const { return assistedMark; }
     const scene::Picture& Digits() const { return digits; }
     const scene::Picture& Seal() const { return seal; }
 
