@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "GameFixture.h"
-#include "core/ProcessState.h"
 #include "game/RecordsFile.h"
 #include "game/screens/LeaderboardFile.h"
 #include "platform/FileSystem.h"

@@ -64,27 +64,27 @@ int LevelSelect::LastPage() const {
     return std::min(byMaxLevel, kPageOfLastLevel);
 }
 
-void LevelSelect::BuildLevelSelect(puzzle::Board* newBoard, const std::string& gameFolder) {
+void LevelSelect::BuildLevelSelect(puzzle::Board* newBoard, const ImageSource& images) {
     board = newBoard;
-    LoadLevels(gameFolder);
+    LoadLevels(images);
     // The marks and the line are placed on their row at every draw.
-    LoadPlaced(passedMark, Layout::Of(Image::PassedMark), gameFolder);
-    LoadPlaced(notPassedMark, Layout::Of(Image::NotPassedMark), gameFolder);
-    LoadPlaced(prevListButton, Layout::Of(Image::LevelPrevButton), gameFolder);
-    LoadPlaced(nextListButton, Layout::Of(Image::LevelNextButton), gameFolder);
-    LoadPlaced(rowLine, Layout::Of(Image::RowLine), gameFolder);
-    recordMarks.Load(gameFolder);
+    LoadPlaced(passedMark, Layout::Of(Image::PassedMark), images);
+    LoadPlaced(notPassedMark, Layout::Of(Image::NotPassedMark), images);
+    LoadPlaced(prevListButton, Layout::Of(Image::LevelPrevButton), images);
+    LoadPlaced(nextListButton, Layout::Of(Image::LevelNextButton), images);
+    LoadPlaced(rowLine, Layout::Of(Image::RowLine), images);
+    recordMarks.Load(images);
 }
 
-void LevelSelect::LoadLevels(const std::string& gameFolder) {
+void LevelSelect::LoadLevels(const ImageSource& images) {
     for (int n = 1; n <= puzzle::kLevelCount; ++n) {
         widgets::Button& button = LevelButton(n);
-        LoadPlaced(button, Layout::LevelButton(n), gameFolder);
+        LoadPlaced(button, Layout::LevelButton(n), images);
         button.SetVisible(0);
     }
     for (int n = 1; n <= puzzle::kLevelCount; ++n) {
         scene::Picture& name = LevelName(n);
-        LoadPlaced(name, Layout::LevelName(n), gameFolder);
+        LoadPlaced(name, Layout::LevelName(n), images);
         name.SetVisible(0);
     }
     ShowPage(1);
@@ -103,32 +103,32 @@ void LevelSelect::TurnPage(int delta) {
     ShowPage(1);
 }
 
-void LevelSelect::Draw() {
-    scene::Element::Draw();
+void LevelSelect::Draw(gfx::Display& target) {
+    scene::Element::Draw(target);
     if (board == nullptr) {
         return;
     }
     for (int n = FirstLevel(); n <= LastLevel(); ++n) {
-        DrawRow(n);
+        DrawRow(target, n);
     }
 }
 
-void LevelSelect::DrawRow(int level) {
+void LevelSelect::DrawRow(gfx::Display& target, int level) {
     const int row = RowOf(level);
     static const LevelRecord kNoRecord;
     const LevelRecord& record = records != nullptr ? records->Of(level) : kNoRecord;
     scene::Picture& mark = MarkOf(level, record);
     const ImagePlace& markPlace = Layout::Of(Image::PassedMark);
     mark.SetPosition(markPlace.x, markPlace.y + Layout::kListRowSpacing * row);
-    mark.Draw();
+    mark.Draw(target);
     // The line runs from the name to the record, or to the mark when there is none.
     const ImagePlace& linePlace = Layout::Of(Image::RowLine);
     const int lineEnd = record.Cleared() ? recordMarks.TextLeft(record) - RecordMarks::kGap
                                          : linePlace.x + linePlace.width;
     rowLine.SetSize(std::max(lineEnd - linePlace.x, 1), linePlace.height);
     rowLine.SetPosition(linePlace.x, linePlace.y + Layout::kListRowSpacing * row);
-    rowLine.Draw();
-    recordMarks.Draw(record, row);
+    rowLine.Draw(target);
+    recordMarks.Draw(target, record, row);
 }
 
 scene::Picture& LevelSelect::MarkOf(int level, const LevelRecord& record) {

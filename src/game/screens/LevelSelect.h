@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "game/Layout.h"
+#include "game/PlacedImage.h"
 #include "game/screens/RecordMarks.h"
 #include "scene/Element.h"
 #include "scene/Picture.h"
@@ -30,7 +31,7 @@ public:
 
     // Keeps the board, which it reads the last page and the cleared levels from, and loads
     // every image from the game folder; the page stays where it was.
-    void BuildLevelSelect(puzzle::Board* board, const std::string& gameFolder);
+    void BuildLevelSelect(puzzle::Board* board, const ImageSource& images);
     // Shows the player's records, which must outlive the list, from the next frame; null shows
     // none.
     void ShowRecords(const PersonalRecords* shown) { records = shown; }
@@ -39,7 +40,7 @@ public:
 
     // The children, then a mark and a line for each listed level, read from the cleared table
     // on every frame.
-    void Draw() override;
+    void Draw(gfx::Display& target) override;
     // The marks and the line are outside the tree; they let go of their surfaces with it.
     void ReleaseSurfaces() override;
     // Nothing before BuildLevelSelect or while hidden.
@@ -71,8 +72,8 @@ private:
     void OnPress(int x, int y);
     void OnRelease(int x, int y);
     void OnMove(int x, int y);
-    void LoadLevels(const std::string& gameFolder);
-    void DrawRow(int level);
+    void LoadLevels(const ImageSource& images);
+    void DrawRow(gfx::Display& target, int level);
     // The passed, assisted or not-passed mark of a level.
     scene::Picture& MarkOf(int level, const LevelRecord& record);
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "game/Layout.h"
-#include "game/PlacedImage.h"
 
 namespace game {
 
@@ -29,10 +28,10 @@ int RowOffset(int row) {
 
 } // namespace
 
-void RecordMarks::Load(const std::string& gameFolder) {
-    LoadPlaced(digits, Layout::Of(Image::RecordDigits), gameFolder);
-    LoadPlaced(seal, Layout::Of(Image::RecordSeal), gameFolder);
-    LoadPlaced(assistedMark, Layout::Of(Image::AssistedMark), gameFolder);
+void RecordMarks::Load(const ImageSource& images) {
+    LoadPlaced(digits, Layout::Of(Image::RecordDigits), images);
+    LoadPlaced(seal, Layout::Of(Image::RecordSeal), images);
+    LoadPlaced(assistedMark, Layout::Of(Image::AssistedMark), images);
 }
 
 void RecordMarks::ReleaseSurfaces() {
@@ -63,19 +62,19 @@ int RecordMarks::TextLeft(const LevelRecord& record) const {
     return markLeft - kGap - static_cast<int>(count) * GlyphWidth();
 }
 
-void RecordMarks::Draw(const LevelRecord& record, int row) {
+void RecordMarks::Draw(gfx::Display& target, const LevelRecord& record, int row) {
     const int y = Layout::Of(Image::RecordDigits).y + RowOffset(row);
     int x = TextLeft(record);
     for (const int frame : Glyphs(record)) {
         digits.SetFrame(frame);
         digits.SetPosition(x, y);
-        digits.Draw();
+        digits.Draw(target);
         x += GlyphWidth();
     }
     if (record.Perfect()) {
         const ImagePlace& place = Layout::Of(Image::RecordSeal);
         seal.SetPosition(place.x, place.y + RowOffset(row));
-        seal.Draw();
+        seal.Draw(target);
     }
 }
 

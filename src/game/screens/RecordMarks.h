@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "game/PersonalRecords.h"
+#include "game/PlacedImage.h"
 #include "scene/Picture.h"
 
 namespace game {
@@ -20,7 +21,7 @@ public:
     static constexpr int kGap = 2;
 
     // Loads the digits, the seal and the mark for levels cleared only with hints.
-    void Load(const std::string& gameFolder);
+    void Load(const ImageSource& images);
     void ReleaseSurfaces();
 
     // The frames of the digit strip the record is written with, left to right: digit d is
@@ -30,7 +31,7 @@ public:
     // The mark's left edge when there is no text.
     int TextLeft(const LevelRecord& record) const;
     // Stamps the text and the seal on list row `row` (0 for the page's first level).
-    void Draw(const LevelRecord& record, int row);
+    void Draw(gfx::Display& target, const LevelRecord& record, int row);
 
     // Stamped in place of the passed mark; placed by the level list.
     scene::Picture& AssistedMark() { return assistedMark; }
