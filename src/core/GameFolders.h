@@ -8,12 +8,13 @@ namespace core {
 
 // The two places the game's files live. The game folder (the executable's directory, or the
 // installed data folder beside it) holds the images, levels, music and the default set.ini, and
-// is only read. The player's folder holds
-// set.ini, Rest.pa and st.data, which are read and written there. Nothing else decides a path.
+// is only read. The player's folder holds set.ini, Rest.pa, st.data and records.dat, which are
+// read and written there. Nothing else decides a path.
 class GameFolders {
 public:
     // The files the game writes, all in the player's folder.
-    static constexpr std::array<const char*, 3> kPlayerFiles = {"Rest.pa", "set.ini", "st.data"};
+    static constexpr std::array<const char*, 4> kPlayerFiles = {"Rest.pa", "set.ini", "st.data",
+                                                                "records.dat"};
     // The player's folder's name under the data home.
     static constexpr const char* kDataFolderName = "tovak-marudo";
     // The installed layout's game folder, relative to the executable's directory: the program
@@ -49,6 +50,7 @@ public:
     std::string SettingsFile() const { return player + "set.ini"; }
     std::string ProgressFile() const { return player + "Rest.pa"; }
     std::string LeaderboardFile() const { return player + "st.data"; }
+    std::string RecordsFile() const { return player + "records.dat"; }
 
 private:
     std::string game;

@@ -27,7 +27,7 @@ constexpr int kLeaderboardColumns = 2;
 GameApplication::GameApplication(const GameContext& context)
     : app::Application(context.Platform(), context.Folders()),
       boardScreen(context.Folders(), *this), boardFrame(*this), folders(context.Folders()),
-      menu(folders, *this), leaveDialog(folders) {
+      menu(folders, *this), leaveDialog(folders), records(folders.RecordsFile()) {
     // A save killed half-way leaves its temporary file beside the real one; nothing reads it.
     for (const char* saved : core::GameFolders::kPlayerFiles) {
         platform::RemoveStaleTemporaries(folders.Player(), saved);
@@ -35,9 +35,11 @@ GameApplication::GameApplication(const GameContext& context)
     screenState = kMainMenu;
     board = std::make_unique<puzzle::Board>();
     ProgressStore(folders).Restore(*board);
+    records.Load();
     SetSize(800, 600);
     BuildSceneTree();
     boardScreen.SetBoard(board.get());
+    boardScreen.LevelList().ShowRecords(&records.Records());
     WireScreens();
     // Audio failures are told in the game's window.
     audio::MediaPlayer::SetMessageBox([&window = context.Platform().GetWindow()](
@@ -86,8 +88,12 @@ void GameApplication::WireScreens() {
     boardScreen.onClick = [this] { PlayClick(); };
     leaveDialog.onStay = [this] { CloseLeaveDialog(); };
     leaveDialog.onLeave = [this] { ReturnToMenu(); };
-    // A level won after a hint is cleared all the same, but earns no place in the results.
-    boardScreen.onWin = [this](const WinReport& report) { levelsWon += report.assisted ? 0 : 1; };
+    // A level won after a hint is cleared and recorded all the same, but earns no place in the
+    // results.
+    boardScreen.onWin = [this](const WinReport& report) {
+        levelsWon += report.assisted ? 0 : 1;
+        records.Record(report);
+    };
     boardScreen.timers.start = [this](int delayMs, const std::string& name) {
         AddTimer(delayMs, name, 0);
     };

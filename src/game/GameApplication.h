@@ -5,6 +5,7 @@
 
 #include "app/Application.h"
 #include "game/GameContext.h"
+#include "game/RecordsStore.h"
 #include "game/screens/BoardScreen.h"
 #include "game/screens/LeaveDialog.h"
 #include "game/screens/MainMenu.h"
@@ -50,6 +51,7 @@ public:
     puzzle::Board& GetBoard() { return *board; }
     audio::MusicPlayer* Music() { return musicPlayer.get(); }
     int LevelsWonSinceStart() const { return levelsWon; }
+    const PersonalRecords& Records() const { return records.Records(); }
 
     MainMenu& Menu() { return menu; }
     LeaveDialog& Leave() { return leaveDialog; }
@@ -93,6 +95,8 @@ private:
     MainMenu menu;
     LeaveDialog leaveDialog;
     std::unique_ptr<puzzle::Board> board;
+    // The player's best steps per level, shown by the level list.
+    RecordsStore records;
     std::unique_ptr<audio::MusicPlayer> musicPlayer;
     std::unique_ptr<audio::SoundManager> soundManager;
     // Levels won since the last StartGame: the score a name entry records.

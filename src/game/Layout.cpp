@@ -101,6 +101,11 @@ std::vector<NamedImage> FixedImages() {
         {I::HintButton, {kButton + "tishi.bmp", A::Screen, 505, 491, 350, 24, b}},
         // Centred by the board screen on the cells a hinted piece moves into.
         {I::HintArrows, {kEffects + "tishi_jiantou.png", A::BoardGrid, 0, 0, 192, 48, 4}},
+        // Digits 0..9 and a slash; a cleared level's record is written right-aligned against
+        // the mark, no further left than this, and the row line shortened to meet it.
+        {I::RecordDigits, {kUi + "jlzi.bmp", A::Screen, 514, 371, 55, 9, 11}},
+        {I::RecordSeal, {kUi + "jlyin.bmp", A::Screen, 616, 371, 15, 15}},
+        {I::AssistedMark, {kUi + "tsg.bmp", A::Screen, 565, 370, 48, 17}},
         {I::LeavePage, {kSetting + "leave_lable.bmp", A::Screen, 248, 178, 304, 244}},
         {I::LeaveYesButton, {kSetting + "set_r_btn.bmp", A::LeavePage, 30, 150, 560, 38, b}},
         {I::LeaveNoButton, {kSetting + "set_n_btn.bmp", A::LeavePage, 170, 150, 560, 38, b}},

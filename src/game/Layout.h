@@ -74,6 +74,9 @@ enum class Image {
     FewestLabel, // the label and well of the fewest-steps counter
     HintButton,
     HintArrows, // four frames: left, up, right, down
+    RecordDigits, // the player's best and the fewest possible, "23/21"
+    RecordSeal,   // beside a level whose best is the fewest possible
+    AssistedMark, // in place of the passed mark when every clear had a hint
     LeavePage,
     LeaveYesButton,
     LeaveNoButton, // the last

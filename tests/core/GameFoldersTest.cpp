@@ -116,6 +116,7 @@ TEST_F(LocateTest, WritableGameFolderIsThePlayersFolder) {
     EXPECT_EQ(folders.SettingsFile(), game.File("set.ini"));
     EXPECT_EQ(folders.ProgressFile(), game.File("Rest.pa"));
     EXPECT_EQ(folders.LeaderboardFile(), game.File("st.data"));
+    EXPECT_EQ(folders.RecordsFile(), game.File("records.dat"));
     EXPECT_FALSE(data.Exists("tovak-marudo")) << "a portable copy leaves the data home alone";
     EXPECT_EQ(std::distance(fs::directory_iterator(game.Path()), fs::directory_iterator()), 1)
         << "the probe leaves nothing behind";

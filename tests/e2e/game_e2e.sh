@@ -43,7 +43,7 @@ if [ "${1:-}" != "--session" ]; then
     else
         # A fresh copy without a player's progress: the game starts on level 1.
         cp -a "$dist" "$work/game"
-        rm -f "$work/game/Rest.pa" "$work/game/st.data"
+        rm -f "$work/game/Rest.pa" "$work/game/st.data" "$work/game/records.dat"
         tree=$work/game
         game=$tree
         program=$game/tovak-marudo

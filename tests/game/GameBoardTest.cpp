@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "GameFixture.h"
+#include "game/RecordsFile.h"
 #include "game/screens/LeaderboardFile.h"
+#include "platform/FileSystem.h"
 #include "puzzle/Board.h"
 
 using namespace core;
@@ -159,6 +161,29 @@ TEST_F(WinFlowTest, LevelsWonAddUpUntilTheNextStart) {
     Click(Game().boardScreen.CloseWinButton());
     ASSERT_TRUE(Entry().visible) << "two levels beat the lowest score, 1";
     EXPECT_EQ(Entry().score, 2);
+}
+
+TEST_F(WinFlowTest, AWinBecomesARecordOnDiskAndInTheLevelList) {
+    ASSERT_NO_FATAL_FAILURE(WinLevelOne());
+    const LevelRecord& record = Game().Records().Of(1);
+    EXPECT_EQ(record.best, 5);
+    EXPECT_TRUE(record.unassisted);
+    PersonalRecords saved;
+    ASSERT_EQ(RecordsFile::Read(platform::OpenFile(folder.File("records.dat"), "rb").get(), saved),
+              RecordsFile::Status::Ok);
+    EXPECT_EQ(saved, Game().Records());
+    ASSERT_NO_FATAL_FAILURE(Render());
+    // The record's last digit, just left of the row's mark beside the win panel.
+    EXPECT_EQ(Pixel(561, 375), ColourOf("Graphic/UI/jlzi.bmp"));
+    EXPECT_EQ(Pixel(565, 370), ColourOf("Graphic/UI/ytg.bmp"));
+}
+
+TEST_F(WinFlowTest, RecordsOfAnEarlierSessionAreReadAtStart) {
+    PersonalRecords earlier;
+    earlier.Set(3, LevelRecord{40, 28, false});
+    folder.Write("records.dat", RecordsFile::Encode(earlier));
+    ASSERT_NO_FATAL_FAILURE(Launch());
+    EXPECT_EQ(Game().Records(), earlier);
 }
 
 using GameLifetimeTest = GameFixture;

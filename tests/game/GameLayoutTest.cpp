@@ -25,24 +25,33 @@ bool IsPng(const std::string& file) {
     return file.size() > 4 && file.compare(file.size() - 4, 4, ".png") == 0;
 }
 
-// Images the game moves after loading them: pieces and frames onto cells, the marks and the
-// line onto rows, the digits along the counter.
+// Images the game moves after loading them: pieces and frames onto cells, the marks, the line
+// and the records onto rows, the digits along the counter.
 bool MovedAfterLoading(const ImagePlace& place) {
-    return place.area == Area::BoardGrid || place.file == Layout::Of(Image::PassedMark).file ||
-           place.file == Layout::Of(Image::NotPassedMark).file ||
-           place.file == Layout::Of(Image::RowLine).file ||
-           place.file == Layout::Of(Image::StepDigits).file;
+    if (place.area == Area::BoardGrid) {
+        return true;
+    }
+    for (const Image moved :
+         {Image::PassedMark, Image::NotPassedMark, Image::RowLine, Image::StepDigits,
+          Image::RecordDigits, Image::RecordSeal, Image::AssistedMark}) {
+        if (place.file == Layout::Of(moved).file) {
+            return true;
+        }
+    }
+    return false;
 }
 
 class GameLayoutTest : public GameFixture {
 protected:
     // Every picture of the game: the scene tree, the frames' overlays and title-bar parts, and
-    // the level list's marks, which are drawn outside the tree.
+    // the level list's marks and records, which are drawn outside the tree.
     std::vector<const Picture*> Pictures() {
         std::vector<const Picture*> found;
         Collect(Game(), found);
         const LevelSelect& list = Game().boardScreen.LevelList();
-        for (const Picture* mark : {&list.PassedMark(), &list.NotPassedMark(), &list.RowLine()}) {
+        for (const Picture* mark :
+             {&list.PassedMark(), &list.NotPassedMark(), &list.RowLine(), &list.Records().Digits(),
+              &list.Records().Seal(), &list.Records().AssistedMark()}) {
             found.push_back(mark);
         }
         return found;

@@ -7,6 +7,7 @@
 #include "MarkArtIcon.h"
 #include "Painters.h"
 #include "PieceArtShapes.h"
+#include "RecordMarkArt.h"
 #include "Text.h"
 #include "Theme.h"
 
@@ -57,19 +58,31 @@ void MarkArt::Digits(Canvas& strip) {
     }
 }
 
-void MarkArt::Passed(Canvas& mark) {
+void MarkArt::Stamp(Canvas& mark, const Colour& edge, const Colour& ink, const std::string& words) {
     cairo_t* cr = mark.Cr();
     const ArtRect stamp{0, 0, static_cast<double>(mark.Width()),
                         static_cast<double>(mark.Height())};
-    PieceArtShapes::FillCrisp(cr, stamp, 3, theme::kCinnabarDark);
-    PieceArtShapes::FillVertical(cr, stamp.Inset(1), 2, theme::kCinnabar.Shade(0.1),
-                                 theme::kCinnabar.Shade(-0.15));
+    PieceArtShapes::FillCrisp(cr, stamp, 3, edge);
+    PieceArtShapes::FillVertical(cr, stamp.Inset(1), 2, ink.Shade(0.1), ink.Shade(-0.15));
     cairo_save(cr);
     cairo_new_path(cr);
     PieceArtShapes::RoundedRect(cr, stamp.Inset(2.5), 1.5);
     cairo_set_line_width(cr, 1);
     theme::kParchmentLight.WithAlpha(0.55).Use(cr);
     cairo_stroke(cr);
+    cairo_restore(cr);
+
+    TextStyle style;
+    style.family = kCalligraphy;
+    style.sizePx = 13;
+    style.colour = theme::kParchmentLight;
+    ButtonArtLabel::DrawAt(cr, style, words, 31, stamp.CentreY());
+}
+
+void MarkArt::Passed(Canvas& mark) {
+    Stamp(mark, theme::kCinnabarDark, theme::kCinnabar, "已过");
+    cairo_t* cr = mark.Cr();
+    cairo_save(cr);
     // The tick, a brush stroke thickening into its long arm.
     cairo_new_path(cr);
     cairo_move_to(cr, 5, 8.5);
@@ -81,12 +94,6 @@ void MarkArt::Passed(Canvas& mark) {
     theme::kGoldLight.Use(cr);
     cairo_stroke(cr);
     cairo_restore(cr);
-
-    TextStyle style;
-    style.family = kCalligraphy;
-    style.sizePx = 13;
-    style.colour = theme::kParchmentLight;
-    ButtonArtLabel::DrawAt(cr, style, "已过", 31, stamp.CentreY());
 }
 
 void MarkArt::NotPassed(Canvas& mark) {
@@ -157,6 +164,7 @@ void PaintMarks(ImageSet& images) {
     if (Canvas* canvas = images.Add("Graphic/UI/xian.bmp")) {
         MarkArt::RowLine(*canvas);
     }
+    RecordMarkArt::Paint(images);
     if (Canvas* canvas = images.Add("Graphic/UI/drag.bmp")) {
         MarkArt::Knob(*canvas);
     }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <string>
+
 #include "Canvas.h"
+#include "Colour.h"
 
 namespace assetgen {
 
@@ -13,6 +16,10 @@ public:
 
     // Ten digits 0..9 side by side, gilt with a dark edge so they read on the dark wood.
     static void Digits(Canvas& strip);
+    // A stamp in `ink` edged with `edge`, with a pale inner border and two characters right of
+    // its middle; its left part is left for a sign.
+    static void Stamp(Canvas& mark, const Colour& edge, const Colour& ink,
+                      const std::string& words);
     // "已过" on a cinnabar stamp with a gilt tick.
     static void Passed(Canvas& mark);
     // "未过" on a muted paper slip.

@@ -146,11 +146,41 @@ void PlaceLevelList(PreviewComposer& c) {
     }
 }
 
+// A row's record written in the record digits ("0".."9", "/"), ending two pixels left of the
+// mark as the game writes it; returns where the text starts.
+int PlaceRecordText(PreviewComposer& c, const std::string& text, int dy) {
+    const ImagePlace& digits = Layout::Of(Image::RecordDigits);
+    const int glyphWidth = digits.width / digits.frames;
+    const int left =
+        Layout::Of(Image::PassedMark).x - 2 - glyphWidth * static_cast<int>(text.size());
+    int x = left;
+    for (const char ch : text) {
+        const int frame = ch == '/' ? 11 : ch - '0' + 1;
+        ImagePlace glyph = Moved(digits, 0, dy);
+        glyph.x = x;
+        c.Place(glyph, frame);
+        x += glyphWidth;
+    }
+    return left;
+}
+
+// Page 1's marks: level 1 won in its fewest steps, level 2 won in more, level 3 won only with
+// hints, levels 4 and 5 still to do.
 void PlaceLevelMarks(PreviewComposer& c) {
+    const char* records[] = {"21/21", "34/21", "40/28", "", ""};
     for (int k = 0; k < Layout::kLevelsPerPage; ++k) {
         const int dy = Layout::kListRowSpacing * k;
-        c.Place(Moved(Layout::Of(k == 0 ? Image::PassedMark : Image::NotPassedMark), 0, dy));
-        c.Place(Moved(Layout::Of(Image::RowLine), 0, dy));
+        const std::string record = records[k];
+        const Image mark = record.empty() ? Image::NotPassedMark
+                           : k == 2       ? Image::AssistedMark
+                                          : Image::PassedMark;
+        c.Place(Moved(Layout::Of(mark), 0, dy));
+        const ImagePlace line = Moved(Layout::Of(Image::RowLine), 0, dy);
+        const int lineWidth = record.empty() ? -1 : PlaceRecordText(c, record, dy) - 2 - line.x;
+        c.Place(line, 1, lineWidth);
+        if (k == 0) {
+            c.Place(Moved(Layout::Of(Image::RecordSeal), 0, dy));
+        }
     }
 }
 

@@ -73,6 +73,7 @@ void LevelSelect::BuildLevelSelect(puzzle::Board* newBoard, const ImageSource& i
     LoadPlaced(prevListButton, Layout::Of(Image::LevelPrevButton), images);
     LoadPlaced(nextListButton, Layout::Of(Image::LevelNextButton), images);
     LoadPlaced(rowLine, Layout::Of(Image::RowLine), images);
+    recordMarks.Load(images);
 }
 
 void LevelSelect::LoadLevels(const ImageSource& images) {
@@ -114,20 +115,35 @@ void LevelSelect::Draw(gfx::Display& target) {
 
 void LevelSelect::DrawRow(gfx::Display& target, int level) {
     const int row = RowOf(level);
-    scene::Picture& mark =
-        board->cleared[static_cast<std::size_t>(level)] != 0 ? passedMark : notPassedMark;
+    static const LevelRecord kNoRecord;
+    const LevelRecord& record = records != nullptr ? records->Of(level) : kNoRecord;
+    scene::Picture& mark = MarkOf(level, record);
     const ImagePlace& markPlace = Layout::Of(Image::PassedMark);
     mark.SetPosition(markPlace.x, markPlace.y + Layout::kListRowSpacing * row);
     mark.Draw(target);
+    // The line runs from the name to the record, or to the mark when there is none.
     const ImagePlace& linePlace = Layout::Of(Image::RowLine);
+    const int lineEnd = record.Cleared() ? recordMarks.TextLeft(record) - RecordMarks::kGap
+                                         : linePlace.x + linePlace.width;
+    rowLine.SetSize(std::max(lineEnd - linePlace.x, 1), linePlace.height);
     rowLine.SetPosition(linePlace.x, linePlace.y + Layout::kListRowSpacing * row);
     rowLine.Draw(target);
+    recordMarks.Draw(target, record, row);
+}
+
+scene::Picture& LevelSelect::MarkOf(int level, const LevelRecord& record) {
+    if (record.OnlyAssisted()) {
+        return recordMarks.AssistedMark();
+    }
+    const bool cleared = board->cleared[static_cast<std::size_t>(level)] != 0 || record.Cleared();
+    return cleared ? passedMark : notPassedMark;
 }
 
 void LevelSelect::ReleaseSurfaces() {
     passedMark.ReleaseSurfaces();
     notPassedMark.ReleaseSurfaces();
     rowLine.ReleaseSurfaces();
+    recordMarks.ReleaseSurfaces();
     scene::Element::ReleaseSurfaces();
 }
 

@@ -6,6 +6,7 @@
 
 #include "game/Layout.h"
 #include "game/PlacedImage.h"
+#include "game/screens/RecordMarks.h"
 #include "scene/Element.h"
 #include "scene/Picture.h"
 #include "widgets/Button.h"
@@ -19,7 +20,8 @@ namespace game {
 
 // The column beside the board through which any level is chosen: pages of five level buttons,
 // and below them a list of the same five levels' names, each with a line and a mark that tells
-// whether the level has been cleared. Two arrows turn the pages.
+// whether the level has been cleared, and, when records are shown, the player's best steps
+// against the fewest possible. Two arrows turn the pages.
 class LevelSelect : public scene::Element, public widgets::MouseReceiver {
 public:
     static constexpr int kLevelsPerPage = Layout::kLevelsPerPage;
@@ -30,6 +32,9 @@ public:
     // Keeps the board, which it reads the last page and the cleared levels from, and loads
     // every image from the game folder; the page stays where it was.
     void BuildLevelSelect(puzzle::Board* board, const ImageSource& images);
+    // Shows the player's records, which must outlive the list, from the next frame; null shows
+    // none.
+    void ShowRecords(const PersonalRecords* shown) { records = shown; }
     // A level button was clicked: the level, 1..kLevelCount. The list loads nothing itself.
     std::function<void(int)> onLevelChosen;
     // A page button took a press.
@@ -57,6 +62,7 @@ public:
     const scene::Picture& PassedMark() const { return passedMark; }
     const scene::Picture& NotPassedMark() const { return notPassedMark; }
     const scene::Picture& RowLine() const { return rowLine; }
+    const RecordMarks& Records() const { return recordMarks; }
 
 private:
     static std::size_t Index(int level);
@@ -70,6 +76,8 @@ private:
     void OnMove(int x, int y);
     void LoadLevels(const ImageSource& images);
     void DrawRow(gfx::Display& target, int level);
+    // The passed, assisted or not-passed mark of a level.
+    scene::Picture& MarkOf(int level, const LevelRecord& record);
 
     puzzle::Board* board = nullptr;
     int page = 1;
@@ -81,6 +89,8 @@ private:
     scene::Picture passedMark;
     scene::Picture notPassedMark;
     scene::Picture rowLine;
+    RecordMarks recordMarks;
+    const PersonalRecords* records = nullptr;
 };
 
 } // namespace game

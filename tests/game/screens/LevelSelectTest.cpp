@@ -109,4 +109,91 @@ TEST_F(LevelSelectTest, MarksFollowTheClearedTableOnTheNextFrame) {
     EXPECT_EQ(BackPixel(565, 390), Pixel(kNotPassed)) << "level 2 is still to do";
 }
 
+// The records of page 1: level 1 won in its fewest steps without a hint, level 2 won with the
+// fewest unknown, level 3 won only with hints in more steps than are shown, level 4 cleared
+// before records were kept, level 5 still to do.
+TEST_F(LevelSelectTest, RowsShowEachRecordAgainstItsFewestWithItsMarks) {
+    WriteImages();
+    WriteLevels();
+    Start();
+    PersonalRecords records;
+    records.Set(1, LevelRecord{21, 21, true});
+    records.Set(2, LevelRecord{34, WinReport::kUnknown, true});
+    records.Set(3, LevelRecord{1234, 40, false});
+    board->cleared[4] = 1;
+    LevelSelect& list = screen->LevelList();
+    list.ShowRecords(&records);
+    Draw();
+
+    const auto expectText = [this](int row, int left, const std::vector<int>& frames) {
+        const int y = 375 + 20 * row;
+        for (std::size_t i = 0; i < frames.size(); ++i) {
+            EXPECT_EQ(BackPixel(left + 5 * static_cast<int>(i), y),
+                      Pixel(RecordGlyphColour(frames[i])))
+                << "row " << row << " glyph " << i;
+        }
+        EXPECT_EQ(BackPixel(left + 5 * static_cast<int>(frames.size()), y), Pixel(kDesk))
+            << "a gap before the mark";
+        EXPECT_EQ(BackPixel(left - 3, y), Pixel(kLine)) << "the line ends two pixels before";
+        EXPECT_EQ(BackPixel(left - 2, y), Pixel(kDesk));
+        EXPECT_EQ(BackPixel(left - 1, y), Pixel(kDesk));
+    };
+    expectText(0, 538, {3, 2, 11, 3, 2});
+    expectText(1, 553, {4, 5});
+    expectText(2, 533, {10, 10, 10, 11, 5, 1});
+    EXPECT_EQ(BackPixel(565, 370), Pixel(kPassed));
+    EXPECT_EQ(BackPixel(565, 390), Pixel(kPassed));
+    EXPECT_EQ(BackPixel(565, 410), Pixel(kAssisted)) << "cleared only with hints";
+    EXPECT_EQ(BackPixel(565, 430), Pixel(kPassed)) << "cleared with no record";
+    EXPECT_EQ(BackPixel(565, 450), Pixel(kNotPassed));
+    for (const int row : {3, 4}) {
+        EXPECT_EQ(BackPixel(564, 375 + 20 * row), Pixel(kLine)) << "no record: the whole line";
+    }
+    EXPECT_EQ(BackPixel(616, 371), Pixel(kSeal));
+    EXPECT_EQ(BackPixel(630, 385), Pixel(kSeal));
+    for (const int row : {1, 2, 3, 4}) {
+        EXPECT_EQ(BackPixel(620, 375 + 20 * row), Pixel(kDesk)) << "no seal on row " << row;
+    }
+
+    list.ShowRecords(nullptr);
+    Draw();
+    EXPECT_EQ(BackPixel(565, 370), Pixel(kNotPassed));
+    EXPECT_EQ(BackPixel(564, 375), Pixel(kLine));
+    EXPECT_EQ(BackPixel(620, 375), Pixel(kDesk));
+}
+
+TEST_F(LevelSelectTest, ALaterPageShowsTheRecordsOfItsOwnLevels) {
+    WriteImages(1, 10);
+    WriteLevels();
+    Dir().Write("set.ini", "[board]\nmaxboard=5\n");
+    Start();
+    PersonalRecords records;
+    records.Set(2, LevelRecord{8, 8, true});
+    records.Set(7, LevelRecord{12, 10, true});
+    screen->LevelList().ShowRecords(&records);
+    Click(kNextListX, kListArrowY);
+    ASSERT_EQ(screen->LevelList().Page(), 2);
+    Draw();
+    EXPECT_EQ(BackPixel(565, 390), Pixel(kPassed)) << "level 7, second row";
+    EXPECT_EQ(BackPixel(538, 395), Pixel(RecordGlyphColour(2)));
+    EXPECT_EQ(BackPixel(620, 395), Pixel(kDesk)) << "level 2's seal stays on page 1";
+    EXPECT_EQ(BackPixel(565, 370), Pixel(kNotPassed)) << "level 6";
+}
+
+TEST(RecordMarksTest, TheTextIsTheBestThenTheFewestWhenKnown) {
+    EXPECT_TRUE(RecordMarks::Glyphs(LevelRecord{}).empty());
+    EXPECT_EQ(RecordMarks::Glyphs(LevelRecord{7, WinReport::kUnknown, true}),
+              (std::vector<int>{8}));
+    EXPECT_EQ(RecordMarks::Glyphs(LevelRecord{109, 90, true}),
+              (std::vector<int>{2, 1, 10, 11, 10, 1}));
+    EXPECT_EQ(RecordMarks::Glyphs(LevelRecord{PersonalRecords::kMaxSteps, 1000, false}),
+              (std::vector<int>{10, 10, 10, 11, 10, 10, 10}))
+        << "numbers above 999 are shown as 999";
+    // The widest text still leaves the line a start beside the name.
+    RecordMarks marks;
+    const LevelRecord widest{PersonalRecords::kMaxSteps, 1000, true};
+    EXPECT_GE(marks.TextLeft(widest) - RecordMarks::kGap, Layout::Of(Image::RecordDigits).x);
+    EXPECT_EQ(marks.TextLeft(LevelRecord{}), Layout::Of(Image::PassedMark).x);
+}
+
 } // namespace

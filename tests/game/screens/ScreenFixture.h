@@ -44,6 +44,12 @@ protected:
     static constexpr std::uint32_t kPassed = 0xF8F800;
     static constexpr std::uint32_t kNotPassed = 0x0000F8;
     static constexpr std::uint32_t kLine = 0xF80000;
+    static constexpr std::uint32_t kSeal = 0xF88000;
+    static constexpr std::uint32_t kAssisted = 0x00F8F8;
+    // Each frame of the record digits in its own colour: frame f (digit f - 1, 11 the slash).
+    static std::uint32_t RecordGlyphColour(int frame) {
+        return static_cast<std::uint32_t>(frame * 8) << 16 | 0x00A0F8;
+    }
     // Soldiers 19..31 share the portrait of number 1.
     static constexpr int kPortraits = 18;
     static std::uint32_t SpriteColour(int number) {
@@ -115,10 +121,25 @@ protected:
             WriteImage(std::string("Graphic/") + image.name, image.width, image.height,
                        image.colour);
         }
+        WriteImage("Graphic/UI/jlyin.bmp", 15, 15, kSeal);
+        WriteImage("Graphic/UI/tsg.bmp", 48, 17, kAssisted);
+        WriteRecordDigits();
         for (int n = firstLevel; n <= lastLevel; ++n) {
             WriteImage("Graphic/Board/" + std::to_string(n) + ".bmp", 645, 30, 0x585858);
             WriteImage("Graphic/Board/s" + std::to_string(n) + ".bmp", 62, 17, 0x606060);
         }
+    }
+
+    // Eleven 5 x 9 frames, each filled with its RecordGlyphColour.
+    void WriteRecordDigits() {
+        constexpr int kFrames = 11, kGlyphWidth = 5, kHeight = 9;
+        std::vector<std::uint32_t> pixels;
+        for (int y = 0; y < kHeight; ++y) {
+            for (int x = 0; x < kFrames * kGlyphWidth; ++x) {
+                pixels.push_back(RecordGlyphColour(x / kGlyphWidth + 1));
+            }
+        }
+        Dir().Write("Graphic/UI/jlzi.bmp", EncodeBmp8(kFrames * kGlyphWidth, kHeight, pixels));
     }
 
     void WriteLevel(int n, const LevelFile::Grid& grid) const {
