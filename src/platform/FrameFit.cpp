@@ -42,6 +42,10 @@ bool FrameFit::WholeScale() const {
            target.Height() % frameHeight == 0;
 }
 
+bool FrameFit::Smoothed() const {
+    return !target.IsEmpty() && !WholeScale() && target.Width() < 2 * frameWidth;
+}
+
 FrameFit::Point FrameFit::ToFrame(int x, int y) const {
     if (target.IsEmpty()) {
         return {x, y};

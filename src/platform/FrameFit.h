@@ -16,6 +16,10 @@ public:
     Rect Target() const { return target; }
     // Whether every frame pixel covers the same whole number of output pixels in each direction.
     bool WholeScale() const;
+    // Whether the scaled picture is better smoothed than made of copied pixels: between one and
+    // two times the frame, where copied pixels would come out one and two wide by turns. From
+    // twice up copied pixels stay sharp and differ in width by a third at most.
+    bool Smoothed() const;
 
     struct Point {
         int x;

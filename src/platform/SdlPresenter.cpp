@@ -129,10 +129,9 @@ void SdlPresenter::ShowTexture(const SDL_Rect& area) {
     const FrameFit fit(textureWidth, textureHeight, outputWidth, outputHeight);
     const Rect target = fit.Target();
     const SDL_Rect destination{target.left, target.top, target.Width(), target.Height()};
-    // Smoothing only where pixels would otherwise come out in uneven widths: a window at one
-    // and a half. Full screen keeps the sharp look it always had.
-    SDL_SetTextureScaleMode(texture, fullScreen || fit.WholeScale() ? SDL_ScaleModeNearest
-                                                                    : SDL_ScaleModeLinear);
+    // Full screen keeps the sharp look it always had.
+    SDL_SetTextureScaleMode(texture, !fullScreen && fit.Smoothed() ? SDL_ScaleModeLinear
+                                                                   : SDL_ScaleModeNearest);
     SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
     SDL_RenderClear(renderer);
     SDL_RenderCopy(renderer, texture, &area, &destination);

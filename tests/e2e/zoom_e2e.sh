@@ -135,7 +135,9 @@ start_game() {
     "$game/tovak-marudo" > "$work/game.log" 2>&1 &
     pid=$!
     id=
-    for _ in $(seq 200); do
+    # A loaded machine may take a while to start the game on a large screen.
+    local deadline=$((${EPOCHREALTIME/./} + 30000000))
+    while (( ${EPOCHREALTIME/./} < deadline )); do
         id=$(xdotool search --onlyvisible --name '^Tovak Marudo$' 2>/dev/null | head -n 1)
         [ -n "$id" ] && break
         alive
@@ -175,6 +177,8 @@ geometry
 from="$X,$Y"
 alive
 xdotool mousemove --window "$id" 600 20 mousedown 1
+# The window follows from where the pointer is when the move starts, a moment after the press.
+sleep 0.5
 xdotool mousemove_relative --sync 60 40
 sleep 0.3
 xdotool mousemove_relative --sync 40 10

@@ -10,16 +10,18 @@ namespace {
 using namespace platform;
 using Point = FrameFit::Point;
 
-TEST(FrameFitTest, ZoomedWindowsAreFilledAndWholeZoomsAreWholeScales) {
+TEST(FrameFitTest, ZoomedWindowsAreFilledAndOnlyOneAndAHalfIsSmoothed) {
     struct Case {
         int width, height;
-        bool whole;
+        bool whole, smoothed;
     };
-    for (const Case c : {Case{800, 600, true}, Case{1200, 900, false}, Case{1600, 1200, true},
-                         Case{2000, 1500, false}, Case{2400, 1800, true}}) {
+    for (const Case c :
+         {Case{800, 600, true, false}, Case{1200, 900, false, true}, Case{1600, 1200, true, false},
+          Case{2000, 1500, false, false}, Case{2400, 1800, true, false}}) {
         const FrameFit fit(800, 600, c.width, c.height);
         EXPECT_EQ(fit.Target(), (Rect{0, 0, c.width, c.height})) << c.width;
         EXPECT_EQ(fit.WholeScale(), c.whole) << c.width;
+        EXPECT_EQ(fit.Smoothed(), c.smoothed) << c.width;
     }
 }
 
@@ -67,6 +69,7 @@ TEST(FrameFitTest, NothingToFitMapsPointsToThemselves) {
          {FrameFit(0, 0, 800, 600), FrameFit(800, 600, 0, 0), FrameFit(800, 600, -5, 600)}) {
         EXPECT_TRUE(fit.Target().IsEmpty());
         EXPECT_FALSE(fit.WholeScale());
+        EXPECT_FALSE(fit.Smoothed());
         EXPECT_EQ(fit.ToFrame(123, 45), (Point{123, 45}));
     }
 }
