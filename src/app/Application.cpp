@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "app/CharListener.h"
+#include "app/WindowZoom.h"
 #include "core/GameFolders.h"
 #include "core/InstallRegistration.h"
 #include "core/KeyboardInput.h"
@@ -92,6 +93,9 @@ Application::InitResult Application::Init(const std::string& line, int width, in
         core::Trace("创建窗口失败！！\n");
         return InitResult::Failed;
     }
+    zoom = std::make_unique<WindowZoom>(platform.GetWindow().GetPresenter(), folders.SettingsFile(),
+                                        screenWidth, screenHeight);
+    zoom->Load();
     LoadCursorAndIcon();
     commandLine = line;
     return InitResult::Run;
@@ -405,6 +409,14 @@ void Application::OnPaint() {
 }
 
 void Application::OnCommand(platform::CommandId id) {
+    if (WindowZoom::IsZoomCommand(id)) {
+        // Only the window's size changes: nothing is set up again. Full screen fills the screen
+        // at any zoom, so the zoom keys do nothing there.
+        if (zoom && display && display->Windowed() && zoom->OnCommand(id)) {
+            UpdateDisplayBounds();
+        }
+        return;
+    }
     if (id == platform::CommandId::ToggleFullScreen) {
         wantsWindow = !wantsWindow;
         platform::Settings::WriteString(folders.SettingsFile(), "set", "fullscreen",

@@ -26,6 +26,7 @@ class TimerRegistry;
 namespace app {
 
 class CharListener;
+class WindowZoom;
 
 // The root of the scene tree and owner of the window, the display, the timers and the keyboard:
 // one per process. It runs the main loop, turns the window's events into the game's input and draws
@@ -145,6 +146,8 @@ private:
     // Init's window icon.
     std::string iconPath;
     std::unique_ptr<gfx::Display> display;
+    // Made with the window.
+    std::unique_ptr<WindowZoom> zoom;
     std::unique_ptr<core::KeyboardInput> keyboard;
     std::unique_ptr<core::TimerRegistry> timerRegistry;
     std::vector<CharListener*> charListeners;

@@ -31,6 +31,9 @@ enum class CommandId : std::uint32_t {
     ToggleFullScreen = 1002, // Alt+Enter and the title bar's button
     FullScreen = 1003,
     Windowed = 1004,
+    ZoomIn = 1005,    // Ctrl+Plus: the window one zoom step larger
+    ZoomOut = 1006,   // Ctrl+Minus: one step smaller
+    ZoomReset = 1007, // Ctrl+0: back to the frame's own size
 };
 
 enum class FrameCommand : std::uint8_t { Size, Move, Minimize, Maximize, MonitorPower };

@@ -19,6 +19,10 @@ void HeadlessWindow::WaitForEvent(std::chrono::milliseconds timeout) {
     queue.WaitFor(std::min(timeout, std::chrono::milliseconds(10)));
 }
 
+void HeadlessWindow::PostMouseAt(MouseAction action, int windowX, int windowY) {
+    queue.Post(MouseEventAt(GetPresenter(), action, windowX, windowY));
+}
+
 void HeadlessWindow::SetCursorImage(const DecodedImage& image, int, int) {
     cursor = image;
 }

@@ -31,6 +31,10 @@ public:
     void Minimize() override { ++minimizeCount; }
     Presenter& GetPresenter() override { return presenter; }
 
+    // Posts a mouse event at a point of the window as the desktop window does: moved into the
+    // frame by the presenter's zoom or full-screen fit.
+    void PostMouseAt(MouseAction action, int windowX, int windowY);
+
     MemoryPresenter presenter;
     bool refuseCreate = false;
     bool exists = false;

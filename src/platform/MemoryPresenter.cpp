@@ -2,15 +2,50 @@
 
 #include <cstring>
 
+#include "platform/WindowPlacement.h"
+
 namespace platform {
 
-bool MemoryPresenter::Open(bool wantFullScreen, int, int) {
+bool MemoryPresenter::Open(bool wantFullScreen, int width, int height) {
     if (refuseOpen) {
         return false;
     }
     isOpen = true;
     fullScreen = wantFullScreen;
+    openWidth = width;
+    openHeight = height;
+    if (!fullScreen) {
+        PlaceWindow(true);
+    }
     return true;
+}
+
+void MemoryPresenter::SetZoom(int percent) {
+    if (percent == zoom) {
+        return;
+    }
+    zoom = percent;
+    if (isOpen && !fullScreen) {
+        PlaceWindow(false);
+    }
+}
+
+void MemoryPresenter::PlaceWindow(bool centre) {
+    const int width = openWidth * zoom / 100;
+    const int height = openHeight * zoom / 100;
+    if (width == clientBounds.Width() && height == clientBounds.Height()) {
+        return; // a window a test placed stays where it is
+    }
+    clientBounds =
+        centre ? WindowPlacement::CentredIn({0, 0, screenWidth, screenHeight}, width, height)
+               : WindowPlacement::Resized(clientBounds, width, height, usableBounds);
+}
+
+FrameFit MemoryPresenter::Fit() const {
+    if (fullScreen) {
+        return FrameFit(openWidth, openHeight, screenWidth, screenHeight);
+    }
+    return FrameFit(openWidth, openHeight, clientBounds.Width(), clientBounds.Height());
 }
 
 void MemoryPresenter::Close() {

@@ -8,7 +8,8 @@
 namespace platform {
 
 // A presenter without a screen, for tests: keeps the last frame, and can be told to refuse a
-// mode, to lose its surfaces, to report a changed display mode or to be still drawing.
+// mode, to lose its surfaces, to report a changed display mode or to be still drawing. A zoom
+// sizes and places the client area as the desktop window would be.
 class MemoryPresenter : public Presenter {
 public:
     bool Open(bool fullScreen, int width, int height) override;
@@ -20,6 +21,10 @@ public:
     Rect ClientBounds() const override { return clientBounds; }
     int ScreenWidth() const override { return screenWidth; }
     int ScreenHeight() const override { return screenHeight; }
+    Rect UsableBounds() const override { return usableBounds; }
+    void SetZoom(int percent) override;
+    int Zoom() const override { return zoom; }
+    FrameFit Fit() const override;
 
     // The last frame presented, row by row without padding.
     std::vector<std::uint16_t> frame;
@@ -40,6 +45,16 @@ public:
     Rect clientBounds{240, 100, 1040, 700};
     int screenWidth = 1280;
     int screenHeight = 800;
+    Rect usableBounds{0, 0, 1280, 800};
+
+    int zoom = 100;
+    // The frame size the presenter was opened for.
+    int openWidth = 0;
+    int openHeight = 0;
+
+private:
+    // The client area at the zoom: centred on the screen, or resized where it stands.
+    void PlaceWindow(bool centre);
 };
 
 } // namespace platform

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "platform/Event.h"
+#include "platform/FrameFit.h"
 #include "platform/Rect.h"
 
 namespace platform {
@@ -42,6 +44,19 @@ public:
     // The size of the whole screen.
     virtual int ScreenWidth() const = 0;
     virtual int ScreenHeight() const = 0;
+    // The part of the window's screen a window may cover: without panels and docks.
+    virtual Rect UsableBounds() const = 0;
+
+    // A window shows the frame at `percent` of its size (100: one to one), from now on and at
+    // every later Open; full screen always fills the screen. A window that is open is resized
+    // around its centre and kept on the usable part of the screen.
+    virtual void SetZoom(int percent) = 0;
+    virtual int Zoom() const = 0;
+    // How the frame lies on the window or screen of the moment.
+    virtual FrameFit Fit() const = 0;
 };
+
+// A mouse event at a point of the window, in frame coordinates: what both windows post.
+Event MouseEventAt(const Presenter& presenter, MouseAction action, int windowX, int windowY);
 
 } // namespace platform

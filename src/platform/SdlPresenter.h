@@ -9,13 +9,15 @@
 struct SDL_Window;
 struct SDL_Renderer;
 struct SDL_Texture;
+struct SDL_Rect;
 
 namespace platform {
 
-// Puts RGB565 frames on an SDL window: the frame is uploaded to a streaming texture of SDL's
-// software renderer and shown, scaled to the window with a fixed logical size so full screen is
-// letterboxed and mouse positions come back in frame coordinates. Nothing waits for the
-// display, so it waits out the rest of 1/60 s itself after each frame.
+// Puts RGB565 frames on an SDL window: the frame is converted into a streaming texture of SDL's
+// software renderer, in the window's format, and shown scaled as its FrameFit says: a zoomed window
+// is filled, full screen is letterboxed. Whole zooms keep every pixel sharp; one and a half is
+// smoothed. Nothing waits for the display, so it waits out the rest of 1/60 s itself after each
+// frame.
 class SdlPresenter : public Presenter {
 public:
     SdlPresenter() = default;
@@ -32,6 +34,10 @@ public:
     Rect ClientBounds() const override;
     int ScreenWidth() const override;
     int ScreenHeight() const override;
+    Rect UsableBounds() const override;
+    void SetZoom(int percent) override;
+    int Zoom() const override { return zoom; }
+    FrameFit Fit() const override;
 
     // The render device lost its contents; the next Present reports it.
     void MarkLost() { lost = true; }
@@ -42,6 +48,12 @@ public:
 
 private:
     bool CreateTexture();
+    // Copies the frame into the texture, converting it to the texture's format.
+    bool Upload(const std::uint16_t* pixels, int width, int height, int pitch);
+    // The window's size at the zoom: the frame's, scaled.
+    void ZoomedSize(int& width, int& height) const;
+    // Clears the output and copies `area` of the texture onto the frame's place in it.
+    void ShowTexture(const SDL_Rect& area);
 
     bool SameAsShown(const std::uint16_t* pixels, int width, int height, int pitch) const;
     void Remember(const std::uint16_t* pixels, int width, int height, int pitch);
@@ -56,10 +68,13 @@ private:
     SDL_Texture* texture = nullptr;
     int textureWidth = 0;
     int textureHeight = 0;
+    std::uint32_t textureFormat = 0;
     bool lost = false;
     bool modeChanged = false;
     std::chrono::steady_clock::time_point lastPresent{};
     bool pacing = true;
+    int zoom = 100;
+    bool fullScreen = false;
 };
 
 } // namespace platform

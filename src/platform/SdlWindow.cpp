@@ -5,10 +5,12 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 #include "platform/GbkText.h"
 #include "platform/KeyBuffer.h"
+#include "platform/SdlAccelerators.h"
 #include "platform/SdlKeyMap.h"
 
 namespace platform {
@@ -147,7 +149,7 @@ void SdlWindow::Post(const Event& event) {
 }
 
 void SdlWindow::PostMouse(MouseAction action, int x, int y) {
-    Post(Event::Mouse(action, x, y));
+    Post(MouseEventAt(*presenter, action, x, y));
 }
 
 void SdlWindow::Translate(const SDL_Event& event) {
@@ -212,6 +214,7 @@ void SdlWindow::TranslateWindowEvent(const SDL_Event& event) {
     case SDL_WINDOWEVENT_MOVED:
         Post(Event::Of(EventKind::Moved));
         break;
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
     case SDL_WINDOWEVENT_EXPOSED:
         presenter->MarkExposed();
         Post(Event::Of(EventKind::Paint));
@@ -227,12 +230,11 @@ void SdlWindow::TranslateWindowEvent(const SDL_Event& event) {
 void SdlWindow::TranslateKey(const SDL_Event& event) {
     const bool down = event.type == SDL_KEYDOWN;
     const SDL_Keycode key = event.key.keysym.sym;
-    const bool alt = (event.key.keysym.mod & KMOD_ALT) != 0;
-    const bool enter = key == SDLK_RETURN || key == SDLK_KP_ENTER;
-    // The Enter of Alt+Enter belongs to the accelerator: the game's keyboard never sees it, or
-    // its release would also act as Enter (and start a game on the menu).
+    const std::optional<CommandId> command = AcceleratorCommand(key, event.key.keysym.mod);
+    // The key of a command belongs to it: the game's keyboard never sees it, or the release of
+    // Alt+Enter's Enter would also act as Enter (and start a game on the menu).
     const int scancode = static_cast<int>(event.key.keysym.scancode);
-    const bool accelerator = down ? enter && alt : scancode == acceleratorScancode;
+    const bool accelerator = down ? command.has_value() : scancode == acceleratorScancode;
     if (event.key.repeat == 0 && !accelerator) {
         if (const std::uint32_t dik = DikFromScancode(event.key.keysym.scancode)) {
             keys.OnKeyChange(dik, down);
@@ -244,10 +246,12 @@ void SdlWindow::TranslateKey(const SDL_Event& event) {
         }
         return;
     }
+    // Nor does it type: Ctrl+0 would put a 0 into a name being entered.
+    swallowText = accelerator;
     if (accelerator) {
         if (event.key.repeat == 0) {
             acceleratorScancode = scancode;
-            Post(Event::Command(CommandId::ToggleFullScreen));
+            Post(Event::Command(*command));
         }
         return;
     }
@@ -262,6 +266,10 @@ void SdlWindow::TranslateKey(const SDL_Event& event) {
 }
 
 void SdlWindow::TranslateText(const char* utf8) {
+    if (swallowText) {
+        swallowText = false;
+        return;
+    }
     // One Char per GBK byte: a double-byte character arrives as two.
     for (const char byte : GbkText::FromUtf8(utf8)) {
         Post(Event::Char(static_cast<std::uint8_t>(byte)));

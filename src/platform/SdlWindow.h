@@ -14,10 +14,10 @@ namespace platform {
 class KeyBuffer;
 
 // The game's window on the desktop through SDL. Mouse, window, key and text events become the
-// window's events; key changes also go to the key buffer; Alt+Enter becomes the full-screen toggle
-// command; the keyboard poll timer is a PollKeyboard every period, made while pumping so ticks
-// never pile up, and only while the key buffer has something to tell, so an idle game sleeps
-// between events.
+// window's events, mouse positions in frame coordinates; key changes also go to the key buffer;
+// Alt+Enter and the zoom keys become the window's commands; the keyboard poll timer is a
+// PollKeyboard every period, made while pumping so ticks never pile up, and only while the key
+// buffer has something to tell, so an idle game sleeps between events.
 class SdlWindow : public Window {
 public:
     SdlWindow(MessageQueue& queue, KeyBuffer& keys);
@@ -55,8 +55,11 @@ private:
     std::uint32_t timerPeriod = 0;
     std::uint32_t nextTick = 0;
     bool sdlStarted = false;
-    // The key whose press made the Alt+Enter accelerator, until it is released; -1 for none.
+    // The key whose press made a command (Alt+Enter, Ctrl+Plus, ...), until it is released; -1
+    // for none.
     int acceleratorScancode = -1;
+    // The last key press made a command: the text it types is dropped.
+    bool swallowText = false;
 };
 
 } // namespace platform

@@ -276,4 +276,61 @@ TEST_F(ApplicationTest, FailedSwitchClosesTheWindowAndModeChangesRebuildTheDispl
     EXPECT_EQ(app->ExitCode(), Application::kExitFailure) << "the program ends in failure";
 }
 
+// A 2048x1536 desktop: the first start shows the window at 2x.
+class ApplicationZoomTest : public ApplicationTest {
+protected:
+    ApplicationZoomTest() {
+        presenter.screenWidth = 2048;
+        presenter.screenHeight = 1536;
+        presenter.usableBounds = {0, 0, 2048, 1536};
+    }
+
+    platform::MemoryPresenter& presenter = platform.window.presenter;
+};
+
+TEST_F(ApplicationZoomTest, ZoomKeysResizeTheWindowWithoutSettingTheDisplayUpAgain) {
+    Start();
+    EXPECT_EQ(presenter.ClientBounds(), (platform::Rect{224, 168, 1824, 1368}));
+    EXPECT_EQ(app->GetDisplay()->BackBuffer()->Width(), 800) << "the game still draws 800x600";
+    EXPECT_EQ(app->displayReady, 1);
+
+    Send(Event::Command(CommandId::ZoomReset));
+    EXPECT_EQ(presenter.ClientBounds(), (platform::Rect{624, 468, 1424, 1068}));
+    Send(Event::Command(CommandId::ZoomIn));
+    EXPECT_EQ(presenter.ClientBounds(), (platform::Rect{424, 318, 1624, 1218}));
+    EXPECT_EQ(app->GetDisplay()->Bounds(), presenter.ClientBounds());
+    EXPECT_EQ(app->displayReady, 1) << "images are not loaded again";
+    EXPECT_EQ(Setting("set", "zoom"), "150");
+
+    // The pointer at window (1.5x, 1.5y) reaches the game at (x, y).
+    platform.window.PostMouseAt(MouseAction::LeftDown, 639, 705);
+    app->DispatchMessages();
+    ASSERT_EQ(app->inputs.size(), 1u);
+    EXPECT_EQ(app->inputs[0].x, 426u);
+    EXPECT_EQ(app->inputs[0].y, 470u);
+}
+
+TEST_F(ApplicationZoomTest, FullScreenIgnoresTheZoomKeysAndTheWindowComesBackZoomed) {
+    game.Write("set.ini", "[set]\nzoom=150\n");
+    Start();
+    Send(Event::Command(CommandId::ToggleFullScreen));
+    EXPECT_EQ(app->displayReady, 2);
+    for (const CommandId id : {CommandId::ZoomIn, CommandId::ZoomOut, CommandId::ZoomReset}) {
+        Send(Event::Command(id));
+    }
+    EXPECT_EQ(app->displayReady, 2) << "no zoom key sets the display up again";
+    EXPECT_EQ(presenter.Zoom(), 150);
+    EXPECT_EQ(Setting("set", "zoom"), "150");
+
+    // Full screen fits the frame to the screen; the mouse follows the fit.
+    platform.window.PostMouseAt(MouseAction::Move, 1024, 768);
+    app->DispatchMessages();
+    ASSERT_EQ(app->inputs.size(), 1u);
+    EXPECT_EQ(app->inputs[0].x, 400u);
+    EXPECT_EQ(app->inputs[0].y, 300u);
+
+    Send(Event::Command(CommandId::ToggleFullScreen));
+    EXPECT_EQ(presenter.ClientBounds(), (platform::Rect{424, 318, 1624, 1218}));
+}
+
 } // namespace
