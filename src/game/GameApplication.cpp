@@ -24,8 +24,9 @@ constexpr int kLeaderboardColumns = 2;
 } // namespace
 
 GameApplication::GameApplication(const GameContext& context)
-    : app::Application(context.Platform(), context.Folders()), boardScreen(context.Folders()),
-      folders(context.Folders()), menu(folders), leaveDialog(folders) {
+    : app::Application(context.Platform(), context.Folders()),
+      boardScreen(context.Folders(), &context.Platform().GetClock()), folders(context.Folders()),
+      menu(folders), leaveDialog(folders) {
     // A save killed half-way leaves its temporary file beside the real one; nothing reads it.
     for (const char* saved : core::GameFolders::kPlayerFiles) {
         platform::RemoveStaleTemporaries(folders.Player(), saved);
