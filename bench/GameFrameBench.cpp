@@ -23,7 +23,6 @@
 
 #include "SolutionClicks.h"
 #include "audio/MediaPlayer.h"
-#include "core/ProcessState.h"
 #include "game/GameApplication.h"
 #include "game/GameContext.h"
 #include "platform/Event.h"
@@ -136,7 +135,6 @@ private:
 class BenchGame {
 public:
     explicit BenchGame(const fs::path& gameFolder) {
-        windowed = 1;
         platform.executablePath = (gameFolder / "tovak-marudo").string();
         MediaPlayer::SetBackend(&audio);
         context = std::make_unique<GameContext>(platform);
@@ -317,7 +315,7 @@ bool TimeLoading(BenchGame& bench, int rebuilds, std::vector<Row>& rows) {
         samples.push_back(MillisecondsSince(begin));
     }
     rows.push_back({"LoadScreens: rebuild (Alt+Enter)", SpreadOf(samples), 150, true});
-    return windowed == 1 && bench.Game().GetDisplay() != nullptr;
+    return bench.Game().WantsWindow() && bench.Game().GetDisplay() != nullptr;
 }
 
 void PrintTable(const std::vector<Row>& rows, const Options& options) {

@@ -8,7 +8,6 @@
 #include "core/GameFolders.h"
 #include "core/InstallRegistration.h"
 #include "core/KeyboardInput.h"
-#include "core/ProcessState.h"
 #include "core/TimerRegistry.h"
 #include "core/Trace.h"
 #include "gfx/Bitmap.h"
@@ -52,7 +51,6 @@ std::uint32_t MouseCode(platform::MouseAction action) {
 
 Application::Application(platform::Platform& platform, const core::GameFolders& folders)
     : platform(platform), folders(folders) {
-    gfx::ImageCache::Instance().ClearImageCache();
     theApplication = this;
 }
 
@@ -62,10 +60,8 @@ Application::~Application() {
     if (display) {
         ReleaseSurfaces();
         display.reset();
-        currentDisplay = nullptr;
     }
     charListeners.clear();
-    gfx::ImageCache::Instance().ClearImageCache();
     if (theApplication == this) {
         theApplication = nullptr;
     }
@@ -102,7 +98,6 @@ Application::InitResult Application::Init(const std::string& line, int width, in
         [this](const std::string& name) { OnTimerEvent(name); });
     if (platform::Settings::ReadNumber(folders.SettingsFile(), "set", "fullscreen", "0") == 1) {
         // The game always starts in a window; the settings switch to full screen later.
-        windowed = 1;
         platform::Settings::WriteString(folders.SettingsFile(), "set", "fullscreen", "0");
     }
     if (!platform.GetWindow().Create(title, screenWidth, screenHeight)) {
@@ -230,7 +225,7 @@ gfx::PresentResult Application::RenderFrame() {
     }
     display->ClearBackBuffer(0);
     redraw.BeginFrame();
-    Draw();
+    Draw(*display);
     redraw.EndFrame();
     const gfx::PresentResult result = display->Present();
     if (result != gfx::PresentResult::Ok) {
@@ -272,17 +267,14 @@ bool Application::FrameStep() {
 void Application::TearDownDisplay() {
     ReleaseSurfaces();
     display.reset();
-    currentDisplay = nullptr;
 }
 
 bool Application::SetUpDisplay() {
-    gfx::ImageCache::Instance().ClearImageCache();
     ReleaseSurfaces();
     charListeners.clear();
     display.reset();
     display = std::make_unique<gfx::Display>(platform.GetWindow().GetPresenter());
-    currentDisplay = display.get();
-    if (windowed) {
+    if (wantsWindow) {
         if (!display->SetUpWindowed(screenWidth, screenHeight)) {
             return false;
         }
@@ -351,7 +343,7 @@ bool Application::SendEvent(const platform::Event& event) {
         OnPaint();
         break;
     case EventKind::SetCursor:
-        return !windowed;
+        return !wantsWindow;
     case EventKind::Char:
         BroadcastChar(event.character);
         break;
@@ -426,9 +418,9 @@ void Application::OnPaint() {
 
 void Application::OnCommand(platform::CommandId id) {
     if (id == platform::CommandId::ToggleFullScreen) {
-        windowed = windowed ? 0 : 1;
+        wantsWindow = !wantsWindow;
         platform::Settings::WriteString(folders.SettingsFile(), "set", "fullscreen",
-                                        windowed ? "0" : "1");
+                                        wantsWindow ? "0" : "1");
     }
     SetUpDisplayForCommand();
 }
@@ -445,7 +437,7 @@ void Application::SetUpDisplayForCommand() {
 
 bool Application::OnFrameCommand(platform::FrameCommand command) {
     using platform::FrameCommand;
-    if (command != FrameCommand::Minimize && !windowed) {
+    if (command != FrameCommand::Minimize && !wantsWindow) {
         return true; // full screen: the window neither moves nor changes size
     }
     if (command == FrameCommand::Move) {

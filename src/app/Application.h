@@ -86,8 +86,12 @@ public:
     // One frame with the recovery of lost surfaces and changed display modes.
     // False when the display had to be set up again and could not be.
     bool FrameStep();
-    // Sets the display up again for the current windowed flag; false when it cannot be.
+    // Sets the display up again, in a window or full screen as asked; false when it cannot be.
     bool SetUpDisplay();
+    // Whether the next display set-up makes a window (true) or takes the full screen. The game
+    // starts in a window; the full-screen command and the settings dialog change it.
+    bool WantsWindow() const { return wantsWindow; }
+    void RequestWindow(bool window) { wantsWindow = window; }
 
     // Queues the event for the next dispatch; any thread may post.
     void PostEvent(const platform::Event& event);
@@ -154,6 +158,7 @@ private:
     bool wasActive = false;
     // Frames are drawn only while not 0.
     int active = 0;
+    bool wantsWindow = true;
     // The client area Init was given.
     int screenWidth = 800;
     int screenHeight = 600;

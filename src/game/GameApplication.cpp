@@ -26,7 +26,7 @@ constexpr int kLeaderboardColumns = 2;
 GameApplication::GameApplication(const GameContext& context)
     : app::Application(context.Platform(), context.Folders()),
       boardScreen(context.Folders(), &context.Platform().GetClock()), folders(context.Folders()),
-      menu(folders), leaveDialog(folders) {
+      menu(folders, *this), leaveDialog(folders) {
     // A save killed half-way leaves its temporary file beside the real one; nothing reads it.
     for (const char* saved : core::GameFolders::kPlayerFiles) {
         platform::RemoveStaleTemporaries(folders.Player(), saved);
@@ -122,20 +122,19 @@ void GameApplication::PlayMenuMusic() {
 // Loading
 
 void GameApplication::OnDisplayReady() {
-    LoadScreens();
+    // Called only once a display is set up.
+    LoadScreens(ImageSource{*GetDisplay(), folders.Game()});
 }
 
 void GameApplication::GrowLoadingBar(int width) {
     loadingBar.SetSize(width, loadingBar.height);
 }
 
-void GameApplication::LoadScreens() {
+void GameApplication::LoadScreens(const ImageSource& images) {
     // The loading frames show progress only; they go out as soon as they are drawn.
-    if (gfx::Display* display = GetDisplay()) {
-        display->SetPacing(false);
-    }
-    LoadPlaced(loadingPicture, Layout::Of(Image::Loading), folders.Game());
-    LoadPlaced(loadingBar, Layout::Of(Image::LoadingBar), folders.Game());
+    images.display.SetPacing(false);
+    LoadPlaced(loadingPicture, Layout::Of(Image::Loading), images);
+    LoadPlaced(loadingBar, Layout::Of(Image::LoadingBar), images);
     loadingBar.SetSize(1, loadingBar.height);
     loadingPicture.SetVisible(1);
     RenderOnce();
@@ -143,18 +142,18 @@ void GameApplication::LoadScreens() {
     ReplaceMusicPlayer();
     RenderOnce();
 
-    menu.Load();
+    menu.Load(images);
     const unsigned barWidth = static_cast<unsigned>(loadingBar.imageWidth);
     GrowLoadingBar(static_cast<int>(barWidth >> 2));
-    BuildBoardChrome();
+    BuildBoardChrome(images);
     RenderOnce();
 
     GrowLoadingBar(static_cast<int>(barWidth >> 1));
-    menu.LoadSettings();
+    menu.LoadSettings(images);
     RenderOnce();
 
     GrowLoadingBar(static_cast<int>((barWidth * 3) >> 2));
-    leaveDialog.Load();
+    leaveDialog.Load(images);
     RenderOnce();
 
     GrowLoadingBar(static_cast<int>(barWidth));
@@ -162,9 +161,7 @@ void GameApplication::LoadScreens() {
     RenderOnce();
 
     RestoreScreen();
-    if (gfx::Display* display = GetDisplay()) {
-        display->SetPacing(true);
-    }
+    images.display.SetPacing(true);
     RenderOnce();
 }
 
@@ -195,11 +192,11 @@ void GameApplication::FocusNameEntry() {
     boardScreen.Entry().nameField.SetFocused(leaveDialog.visible ? 0 : 1);
 }
 
-void GameApplication::BuildBoardChrome() {
+void GameApplication::BuildBoardChrome(const ImageSource& images) {
     boardFrame.SetVisibleAll(0);
-    LoadTitleBar(boardFrame, folders.Game());
-    boardScreen.BuildBoardScreen();
-    LoadPlaced(returnButton, Layout::Of(Image::ReturnButton), folders.Game());
+    LoadTitleBar(boardFrame, images);
+    boardScreen.BuildBoardScreen(images);
+    LoadPlaced(returnButton, Layout::Of(Image::ReturnButton), images);
 }
 
 // ---------------------------------------------------------------------------------------------

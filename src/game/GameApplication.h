@@ -69,11 +69,11 @@ private:
     // A file of the game folder's "Graphic" folder.
     void BuildSceneTree();
     void WireScreens();
-    void LoadScreens();
+    void LoadScreens(const ImageSource& images);
     void ReplaceMusicPlayer();
     void GrowLoadingBar(int width);
     void RestoreScreen();
-    void BuildBoardChrome();
+    void BuildBoardChrome(const ImageSource& images);
 
     void OpenWebBand(const core::MouseEvent& event);
     void OnMouseDown(int x, int y);

@@ -9,14 +9,14 @@ std::string GamePath(const std::string& gameFolder, const std::string& relative)
     return gameFolder + relative;
 }
 
-int LoadPlaced(scene::Picture& picture, const ImagePlace& place, const std::string& gameFolder) {
-    return picture.LoadImage(GamePath(gameFolder, place.file), place.x, place.y, place.width,
-                             place.height, place.frames);
+int LoadPlaced(scene::Picture& picture, const ImagePlace& place, const ImageSource& images) {
+    return picture.LoadImage(images.display, GamePath(images.gameFolder, place.file), place.x,
+                             place.y, place.width, place.height, place.frames);
 }
 
-int LoadPlaced(widgets::Button& button, const ImagePlace& place, const std::string& gameFolder) {
-    return button.Load(GamePath(gameFolder, place.file), place.x, place.y, place.width,
-                       place.height);
+int LoadPlaced(widgets::Button& button, const ImagePlace& place, const ImageSource& images) {
+    return button.Load(images.display, GamePath(images.gameFolder, place.file), place.x, place.y,
+                       place.width, place.height);
 }
 
 } // namespace game

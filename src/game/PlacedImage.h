@@ -4,6 +4,9 @@
 
 #include "game/Layout.h"
 
+namespace gfx {
+class Display;
+}
 namespace scene {
 class Picture;
 }
@@ -17,10 +20,17 @@ namespace game {
 // relative to that folder ('/' between folders). Every image the game loads goes through here.
 std::string GamePath(const std::string& gameFolder, const std::string& relative);
 
+// Where the screens' images come from: the game folder, loaded for the display of the moment.
+// Made for each load after a display set-up; both must outlive it.
+struct ImageSource {
+    gfx::Display& display;
+    const std::string& gameFolder;
+};
+
 // Loads an image from the game folder into a picture at its place in the layout. Returns what
 // the picture's load returns.
-int LoadPlaced(scene::Picture& picture, const ImagePlace& place, const std::string& gameFolder);
+int LoadPlaced(scene::Picture& picture, const ImagePlace& place, const ImageSource& images);
 // The same for a button, whose strip always holds five frames.
-int LoadPlaced(widgets::Button& button, const ImagePlace& place, const std::string& gameFolder);
+int LoadPlaced(widgets::Button& button, const ImagePlace& place, const ImageSource& images);
 
 } // namespace game

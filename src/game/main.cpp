@@ -1,6 +1,5 @@
 // The game's entry: one GameApplication on the desktop, its exit code the program's.
 #include "audio/MediaPlayer.h"
-#include "core/ProcessState.h"
 #include "game/GameApplication.h"
 #include "platform/Event.h"
 #include "platform/SdlMixerAudioBackend.h"

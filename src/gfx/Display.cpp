@@ -1,6 +1,5 @@
 #include "gfx/Display.h"
 
-#include "core/ProcessState.h"
 #include "gfx/Bitmap.h"
 #include "gfx/PixelKernels.h"
 #include "platform/FileSystem.h"

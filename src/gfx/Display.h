@@ -5,6 +5,7 @@
 #include <memory>
 #include <string_view>
 
+#include "gfx/ImageCache.h"
 #include "gfx/PresentResult.h"
 #include "gfx/Surface.h"
 #include "gfx/SurfaceResult.h"
@@ -65,6 +66,9 @@ public:
     const platform::Rect& Bounds() const { return bounds; }
     int Windowed() const { return windowed; }
     const Palette& PrimaryPalette() const { return primaryPalette; }
+    // The bitmap surfaces loaded for this display, shared between the pictures showing them;
+    // they go with the display.
+    ImageCache& Images() { return images; }
 
 private:
     std::uint32_t MemoryCaps(int width, int height) const;
@@ -77,6 +81,7 @@ private:
     platform::Rect bounds;
     int windowed = 1;
     Palette primaryPalette{};
+    ImageCache images;
 };
 
 } // namespace gfx

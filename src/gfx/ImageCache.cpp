@@ -18,9 +18,4 @@ void ImageCache::ClearImageCache() {
     entries.clear();
 }
 
-ImageCache& ImageCache::Instance() {
-    static ImageCache cache;
-    return cache;
-}
-
 } // namespace gfx

@@ -20,9 +20,6 @@ public:
     void ClearImageCache();
     std::size_t Size() const { return entries.size(); }
 
-    // The process's one cache, which the application clears at every display set-up.
-    static ImageCache& Instance();
-
 private:
     std::map<std::string, std::weak_ptr<Surface>, std::less<>> entries;
 };

@@ -173,10 +173,10 @@ bool Element::RestoreSurfaces() {
     return true;
 }
 
-void Element::Draw() {
-    ForEachChild([](Element& child) {
+void Element::Draw(gfx::Display& target) {
+    ForEachChild([&target](Element& child) {
         if (child.visible != 0) {
-            child.Draw();
+            child.Draw(target);
         }
     });
 }

@@ -5,6 +5,10 @@
 
 #include "platform/Rect.h"
 
+namespace gfx {
+class Display;
+}
+
 namespace scene {
 
 // The screen every scene is laid out on: a root element's clip stops at its edges.
@@ -48,8 +52,9 @@ public:
     // Draws the images of the subtree again after the display lost them; false when this
     // element's own image could not be drawn again.
     virtual bool RestoreSurfaces();
-    // Draws the visible children in list order, so a higher z comes out on top.
-    virtual void Draw();
+    // Draws the visible children into the display's back buffer in list order, so a higher z
+    // comes out on top.
+    virtual void Draw(gfx::Display& target);
     virtual void ReleaseSurfaces();
     virtual void SetVisible(bool shown);
     // Takes every occurrence of `child` out of the whole subtree; destroys nothing.

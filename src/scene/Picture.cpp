@@ -1,9 +1,7 @@
 #include "scene/Picture.h"
 
-#include "core/ProcessState.h"
 #include "core/Trace.h"
 #include "gfx/Display.h"
-#include "gfx/ImageCache.h"
 #include "gfx/PngImage.h"
 
 namespace scene {
@@ -74,34 +72,29 @@ int Picture::LoadBitmap(std::string_view path, int stripWidth, int stripHeight) 
     if (surface->SetColorKey(kMagenta) != gfx::SurfaceResult::Ok) {
         return kKeyRefused;
     }
-    gfx::ImageCache::Instance().CacheSurface(path, surface);
+    display->Images().CacheSurface(path, surface);
     return 1;
 }
 
-int Picture::LoadImage(std::string_view path, int newX, int newY, int stripWidth, int stripHeight,
-                       int frames) {
+int Picture::LoadImage(gfx::Display& target, std::string_view path, int newX, int newY,
+                       int stripWidth, int stripHeight, int frames) {
     // Whatever comes of it, the old image is gone.
     MarkChanged();
-    display = nullptr;
     surface.reset();
-    display = currentDisplay;
+    display = &target;
     const auto count = static_cast<std::uint16_t>(frames);
     // Every kind of file needs a frame to divide the strip by.
     if (count == 0) {
         return 0;
     }
-    if (std::shared_ptr<gfx::Surface> cached =
-            gfx::ImageCache::Instance().FindCachedSurface(path)) {
+    if (std::shared_ptr<gfx::Surface> cached = target.Images().FindCachedSurface(path)) {
         // Shared, never this picture's own to redraw.
         surface = std::move(cached);
         fileName.clear();
     } else if (Extension(path) == "bmp") {
         ReleaseSurfaces();
-        display = currentDisplay;
+        display = &target;
         fileName = std::string(path);
-        if (display == nullptr) {
-            return 0;
-        }
         if (const int loaded = LoadBitmap(path, stripWidth, stripHeight); loaded != 1) {
             return loaded;
         }
@@ -120,27 +113,26 @@ int Picture::LoadImage(std::string_view path, int newX, int newY, int stripWidth
     return 1;
 }
 
-bool Picture::BlitTo(int destX, int destY, const platform::Rect& rect) {
+bool Picture::BlitTo(gfx::Display& target, int destX, int destY, const platform::Rect& rect) {
     if (visible == 0 || !surface || display == nullptr) {
         return false;
     }
     if (alpha == 255) {
-        display->BlitKeyed(destX, destY, surface.get(), &rect);
+        target.BlitKeyed(destX, destY, surface.get(), &rect);
     } else {
-        display->BlendSurface(surface.get(), destX, destY, rect.left, rect.top, rect.right,
-                              rect.bottom, alpha);
+        target.BlendSurface(surface.get(), destX, destY, rect.left, rect.top, rect.right,
+                            rect.bottom, alpha);
     }
     return true;
 }
 
-void Picture::Draw() {
-    if (!BlitTo(screenX, screenY, sourceRect) && pngImage && display != nullptr) {
-        if (gfx::Surface* target = display->BackBuffer()) {
-            pngImage->Draw(*target, screenX - sourceRect.left, screenY - sourceRect.top,
-                           pngDestRect);
+void Picture::Draw(gfx::Display& target) {
+    if (!BlitTo(target, screenX, screenY, sourceRect) && pngImage && display != nullptr) {
+        if (gfx::Surface* back = target.BackBuffer()) {
+            pngImage->Draw(*back, screenX - sourceRect.left, screenY - sourceRect.top, pngDestRect);
         }
     }
-    Element::Draw();
+    Element::Draw(target);
 }
 
 void Picture::ReleaseSurfaces() {

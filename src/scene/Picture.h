@@ -31,20 +31,20 @@ public:
     void SetPosition(int x, int y) override;
     void SetSize(int width, int height) override;
     bool RestoreSurfaces() override;
-    void Draw() override;
+    void Draw(gfx::Display& target) override;
     void ReleaseSurfaces() override;
 
     // Shows frame n (1..frameCount); nothing while no image is loaded.
     virtual void SetFrame(int n);
-    // Loads a strip of stripWidth x height with frameCount frames and places the picture at
-    // (x, y). Non-zero on success; 0 when the bitmap cannot be loaded or frameCount is 0; a
-    // negative code when the colour key is refused. A ".png" that does not decode, or another
-    // extension, still succeeds and draws nothing.
-    virtual int LoadImage(std::string_view path, int x, int y, int stripWidth, int height,
-                          int frameCount);
-    // Copies `rect` of the surface to (x, y) of the back buffer; false when the picture is
-    // hidden or has no surface or display.
-    virtual bool BlitTo(int x, int y, const platform::Rect& rect);
+    // Loads a strip of stripWidth x height with frameCount frames for `display` and places the
+    // picture at (x, y). Non-zero on success; 0 when the bitmap cannot be loaded, the display
+    // is not set up or frameCount is 0; a negative code when the colour key is refused. A
+    // ".png" that does not decode, or another extension, still succeeds and draws nothing.
+    virtual int LoadImage(gfx::Display& display, std::string_view path, int x, int y,
+                          int stripWidth, int height, int frameCount);
+    // Copies `rect` of the surface to (x, y) of the target's back buffer; false when the
+    // picture is hidden or has no surface or display.
+    virtual bool BlitTo(gfx::Display& target, int x, int y, const platform::Rect& rect);
 
     std::shared_ptr<gfx::Surface> surface;
     gfx::Display* display = nullptr;

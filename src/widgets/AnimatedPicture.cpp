@@ -23,12 +23,13 @@ void AnimatedPicture::StopTimer() const {
     }
 }
 
-int AnimatedPicture::Load(std::string_view path, int newX, int newY, int stripWidth,
-                          int stripHeight, const AnimationSpec& timing) {
+int AnimatedPicture::Load(gfx::Display& display, std::string_view path, int newX, int newY,
+                          int stripWidth, int stripHeight, const AnimationSpec& timing) {
     if (stripWidth == 0 || stripHeight == 0 || timing.frameCount == 0) {
         return 0;
     }
-    const int loaded = LoadImage(path, newX, newY, stripWidth, stripHeight, timing.frameCount);
+    const int loaded =
+        LoadImage(display, path, newX, newY, stripWidth, stripHeight, timing.frameCount);
     // A negative result is a refused colour key: a failure like 0.
     if (loaded > 0) {
         animation = timing;

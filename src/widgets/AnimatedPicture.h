@@ -21,7 +21,7 @@ public:
     // Loads the strip with timing.frameCount frames and takes the timing, whose animFrame becomes
     // the rest frame. Nothing unless stripWidth, height and timing.frameCount are all non-zero.
     // Returns LoadImage's result, or 0 when nothing was loaded.
-    int Load(std::string_view path, int x, int y, int stripWidth, int height,
+    int Load(gfx::Display& display, std::string_view path, int x, int y, int stripWidth, int height,
              const AnimationSpec& timing);
     // Stops the timer and goes back to the rest frame, ready to run again; visibility stays.
     void Reset();

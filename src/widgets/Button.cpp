@@ -14,17 +14,19 @@ constexpr int kDisabledFrame = 4;
 
 Button::Button() = default;
 
-Button::Button(std::string_view path, int newX, int newY, int stripWidth, int stripHeight) {
-    Load(path, newX, newY, stripWidth, stripHeight);
+Button::Button(gfx::Display& display, std::string_view path, int newX, int newY, int stripWidth,
+               int stripHeight) {
+    Load(display, path, newX, newY, stripWidth, stripHeight);
 }
 
 Button::~Button() = default;
 
-int Button::Load(std::string_view path, int newX, int newY, int stripWidth, int stripHeight) {
+int Button::Load(gfx::Display& display, std::string_view path, int newX, int newY, int stripWidth,
+                 int stripHeight) {
     if (stripWidth == 0 || stripHeight == 0) {
         return 0;
     }
-    const int loaded = LoadImage(path, newX, newY, stripWidth, stripHeight, kFrames);
+    const int loaded = LoadImage(display, path, newX, newY, stripWidth, stripHeight, kFrames);
     // A negative result is a refused colour key: a failure like 0.
     if (loaded <= 0) {
         return loaded;

@@ -22,13 +22,14 @@ class Button : public scene::Picture {
 public:
     Button();
     // Loads the strip when stripWidth and height are both non-zero.
-    Button(std::string_view path, int x, int y, int stripWidth, int height);
+    Button(gfx::Display& display, std::string_view path, int x, int y, int stripWidth, int height);
     ~Button() override;
 
     // Loads a five-frame strip; nothing when stripWidth or height is 0. On success an enabled
     // button starts Normal on frame 1, a disabled one shows frame 4. Returns LoadImage's result,
     // or 0 when nothing was loaded.
-    int Load(std::string_view path, int x, int y, int stripWidth, int height);
+    int Load(gfx::Display& display, std::string_view path, int x, int y, int stripWidth,
+             int height);
 
     // Strictly inside the full frame: the first column and row do not count, and the clip of
     // the parent plays no part.

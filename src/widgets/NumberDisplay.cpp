@@ -14,9 +14,10 @@ NumberDisplay::NumberDisplay() = default;
 
 NumberDisplay::~NumberDisplay() = default;
 
-int NumberDisplay::Load(std::string_view path, int newX, int newY, int stripWidth, int stripHeight,
-                        int newMinDigits) {
-    const int loaded = digits.LoadImage(path, newX, newY, stripWidth, stripHeight, kDigitFrames);
+int NumberDisplay::Load(gfx::Display& display, std::string_view path, int newX, int newY,
+                        int stripWidth, int stripHeight, int newMinDigits) {
+    const int loaded =
+        digits.LoadImage(display, path, newX, newY, stripWidth, stripHeight, kDigitFrames);
     // Every display set-up loads again: the strip is listed once, not once per load.
     if (std::find(Children().begin(), Children().end(), &digits) == Children().end()) {
         AddChild(&digits);
@@ -33,23 +34,23 @@ void NumberDisplay::SetValue(int v) {
     }
 }
 
-void NumberDisplay::StampAt(int left) {
+void NumberDisplay::StampAt(gfx::Display& target, int left) {
     digits.SetPosition(left, digits.y);
-    digits.Draw();
+    digits.Draw(target);
 }
 
-void NumberDisplay::Draw() {
+void NumberDisplay::Draw(gfx::Display& target) {
     const int digitWidth = digits.width;
     const int visibleWidth = sourceRect.Width();
     int shown = 0;
     for (int v = value; v != 0; v /= 10) {
         ++shown;
         digits.SetFrame(v % 10 + 1);
-        StampAt(visibleWidth - shown * digitWidth);
+        StampAt(target, visibleWidth - shown * digitWidth);
     }
     digits.SetFrame(1);
     for (int j = minDigits; j > shown; --j) {
-        StampAt(visibleWidth - j * digitWidth);
+        StampAt(target, visibleWidth - j * digitWidth);
     }
 }
 

@@ -18,11 +18,12 @@ public:
 
     // Loads the digit strip with its row at y (relative to the display; x is set at every
     // draw), makes it the display's child and stores minDigits. Returns LoadImage's result.
-    int Load(std::string_view path, int x, int y, int stripWidth, int height, int minDigits);
+    int Load(gfx::Display& display, std::string_view path, int x, int y, int stripWidth, int height,
+             int minDigits);
     // A negative value is ignored and the old one stays.
     void SetValue(int v);
 
-    void Draw() override;
+    void Draw(gfx::Display& target) override;
 
     int value = 0;
     int minDigits = 0;
@@ -30,7 +31,7 @@ public:
 
 private:
     // Stamps the current frame of the strip with its left edge at x, relative to the display.
-    void StampAt(int x);
+    void StampAt(gfx::Display& target, int x);
 };
 
 } // namespace widgets

@@ -4,7 +4,6 @@
 #include <cstring>
 #include <string_view>
 
-#include "core/ProcessState.h"
 #include "gfx/Display.h"
 #include "gfx/PixelKernels.h"
 #include "gfx/Surface.h"
@@ -163,11 +162,11 @@ bool TextField::RestoreSurfaces() {
 
 void TextField::ReleaseSurfaces() {}
 
-void TextField::Draw() {
-    if (visible == 0 || !buffer || currentDisplay == nullptr) {
+void TextField::Draw(gfx::Display& target) {
+    if (visible == 0 || !buffer) {
         return;
     }
-    gfx::Surface* back = currentDisplay->BackBuffer();
+    gfx::Surface* back = target.BackBuffer();
     if (back == nullptr) {
         return;
     }

@@ -39,8 +39,8 @@ public:
 
     bool RestoreSurfaces() override;
     void ReleaseSurfaces() override;
-    // Draws the text and, while focused, the caret after it, onto the current back buffer.
-    void Draw() override;
+    // Draws the text and, while focused, the caret after it, onto the target's back buffer.
+    void Draw(gfx::Display& target) override;
 
     // The clock the caret blinks by, shared by every field; null goes back to the steady clock.
     static void SetClock(const platform::Clock* clock);

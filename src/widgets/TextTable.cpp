@@ -3,7 +3,6 @@
 
 #include <algorithm>
 
-#include "core/ProcessState.h"
 #include "gfx/Display.h"
 #include "gfx/Surface.h"
 #include "platform/TextRenderer.h"
@@ -69,12 +68,12 @@ void TextTable::Layout() {
     }
 }
 
-void TextTable::Draw() {
+void TextTable::Draw(gfx::Display& target) {
     if (visible == 0) {
         return;
     }
-    scene::Picture::Draw();
-    gfx::Surface* back = currentDisplay != nullptr ? currentDisplay->BackBuffer() : nullptr;
+    scene::Picture::Draw(target);
+    gfx::Surface* back = target.BackBuffer();
     if (back == nullptr) {
         return;
     }

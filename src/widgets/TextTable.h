@@ -39,7 +39,7 @@ public:
 
     // Nothing while hidden; otherwise the picture and its children, then the texts of the cells
     // in use.
-    void Draw() override;
+    void Draw(gfx::Display& target) override;
 
     // The cells in use, set by the filling code before Layout; clamped to 0..20 where read.
     int rows = 0;

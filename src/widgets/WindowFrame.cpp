@@ -4,7 +4,6 @@
 #include <initializer_list>
 
 #include "app/Application.h"
-#include "core/ProcessState.h"
 #include "gfx/Display.h"
 #include "gfx/Surface.h"
 #include "platform/Event.h"
@@ -56,45 +55,52 @@ void WindowFrame::Adopt(scene::Element& part) {
 // Each setter destroys the old part before loading the new one, so a new part loading the
 // same file owns its surface instead of sharing the one that goes away.
 
-void WindowFrame::SetIcon(const std::string& path, int stripWidth, int height) {
+void WindowFrame::SetIcon(gfx::Display& display, const std::string& path, int stripWidth,
+                          int height) {
     icon.reset();
     icon = std::make_unique<scene::Picture>();
-    icon->LoadImage(path, 10, 0, stripWidth, height, 1);
+    icon->LoadImage(display, path, 10, 0, stripWidth, height, 1);
     Adopt(*icon);
 }
 
-void WindowFrame::SetBackground(const std::string& path, int stripWidth, int height) {
+void WindowFrame::SetBackground(gfx::Display& display, const std::string& path, int stripWidth,
+                                int height) {
     background.reset();
     background = std::make_unique<scene::Picture>();
-    background->LoadImage(path, 0, 0, stripWidth, height, 1);
+    background->LoadImage(display, path, 0, 0, stripWidth, height, 1);
     Adopt(*background);
 }
 
-void WindowFrame::SetTitleBar(const std::string& path, int stripWidth, int height) {
+void WindowFrame::SetTitleBar(gfx::Display& display, const std::string& path, int stripWidth,
+                              int height) {
     titleBar.reset();
     titleBar = std::make_unique<scene::Picture>();
-    titleBar->LoadImage(path, screenX, screenY, stripWidth, height, 1);
+    titleBar->LoadImage(display, path, screenX, screenY, stripWidth, height, 1);
+    inWindow = display.Windowed() != 0;
     Adopt(*titleBar);
 }
 
-void WindowFrame::SetMinimizeButton(const std::string& path, int stripWidth, int height) {
+void WindowFrame::SetMinimizeButton(gfx::Display& display, const std::string& path, int stripWidth,
+                                    int height) {
     minimizeButton.reset();
-    minimizeButton =
-        std::make_unique<Button>(path, ButtonLeft(*this, stripWidth, 3, 36), 0, stripWidth, height);
+    minimizeButton = std::make_unique<Button>(display, path, ButtonLeft(*this, stripWidth, 3, 36),
+                                              0, stripWidth, height);
     Adopt(*minimizeButton);
 }
 
-void WindowFrame::SetCommandButton(const std::string& path, int stripWidth, int height) {
+void WindowFrame::SetCommandButton(gfx::Display& display, const std::string& path, int stripWidth,
+                                   int height) {
     commandButton.reset();
-    commandButton =
-        std::make_unique<Button>(path, ButtonLeft(*this, stripWidth, 2, 31), 0, stripWidth, height);
+    commandButton = std::make_unique<Button>(display, path, ButtonLeft(*this, stripWidth, 2, 31), 0,
+                                             stripWidth, height);
     Adopt(*commandButton);
 }
 
-void WindowFrame::SetCloseButton(const std::string& path, int stripWidth, int height) {
+void WindowFrame::SetCloseButton(gfx::Display& display, const std::string& path, int stripWidth,
+                                 int height) {
     closeButton.reset();
-    closeButton =
-        std::make_unique<Button>(path, ButtonLeft(*this, stripWidth, 1, 26), 0, stripWidth, height);
+    closeButton = std::make_unique<Button>(display, path, ButtonLeft(*this, stripWidth, 1, 26), 0,
+                                           stripWidth, height);
     Adopt(*closeButton);
 }
 
@@ -162,62 +168,57 @@ void WindowFrame::ReleaseSurfaces() {
     scene::Element::ReleaseSurfaces();
 }
 
-void WindowFrame::Draw() {
+void WindowFrame::Draw(gfx::Display& target) {
     if (visible == 0 || width == 0 || height == 0) {
         return;
     }
     if (page && Dimmed()) {
-        if (currentDisplay != nullptr) {
-            currentDisplay->BlitKeyed(0, 0, page.get(), &sourceRect);
-        }
+        target.BlitKeyed(0, 0, page.get(), &sourceRect);
     } else if (page && alpha == 255) {
         // Undimmed again: this one frame shows neither the background nor the children.
         page.reset();
         WantNextFrame();
     } else {
-        DrawScreen();
+        DrawScreen(target);
     }
     for (std::size_t i = 0; i < overlays.size(); ++i) {
         if (overlays[i]->visible != 0) {
-            overlays[i]->Draw();
+            overlays[i]->Draw(target);
         }
     }
-    if (windowed != 0) {
-        DrawTitleBar();
+    if (inWindow) {
+        DrawTitleBar(target);
     }
 }
 
-void WindowFrame::DrawScreen() {
+void WindowFrame::DrawScreen(gfx::Display& target) {
     if (background) {
-        background->Draw();
+        background->Draw(target);
     }
-    scene::Element::Draw();
+    scene::Element::Draw(target);
     if (Dimmed() && !page) {
-        CapturePage();
+        CapturePage(target);
     }
 }
 
-void WindowFrame::CapturePage() {
-    gfx::Display* const display = currentDisplay;
-    if (display != nullptr) {
-        display->DarkenBackBuffer(alpha);
-    }
-    if (display == nullptr || display->CreateScreenCopySurface(page) != gfx::SurfaceResult::Ok) {
+void WindowFrame::CapturePage(gfx::Display& target) {
+    target.DarkenBackBuffer(alpha);
+    if (target.CreateScreenCopySurface(page) != gfx::SurfaceResult::Ok) {
         page.reset();
         if (app::Application* application = app::Application::Instance()) {
             application->GetPlatform().GetWindow().ShowMessageBox("创建透明页面失败!", "ERROR");
         }
         return;
     }
-    display->CopyBackBufferTo(page.get());
+    target.CopyBackBufferTo(page.get());
 }
 
-void WindowFrame::DrawTitleBar() {
+void WindowFrame::DrawTitleBar(gfx::Display& target) {
     scene::Element* const parts[] = {titleBar.get(), minimizeButton.get(), commandButton.get(),
                                      closeButton.get(), icon.get()};
     for (scene::Element* part : parts) {
         if (part != nullptr) {
-            part->Draw();
+            part->Draw(target);
         }
     }
 }
@@ -227,7 +228,7 @@ void WindowFrame::OnMouseEvent(core::MouseEvent* event) {
         return;
     }
     buttonPressed = 0;
-    if (windowed == 0) {
+    if (!inWindow) {
         return;
     }
     core::RouteMouse(

@@ -12,8 +12,9 @@ namespace scene {
 class Picture;
 }
 namespace gfx {
+class Display;
 class Surface;
-}
+} // namespace gfx
 
 namespace widgets {
 
@@ -35,7 +36,7 @@ public:
     // Stores alpha for the frame alone; children and overlays keep theirs.
     void SetAlpha(int alpha) override;
     bool RestoreSurfaces() override;
-    void Draw() override;
+    void Draw(gfx::Display& target) override;
     // Releases every surface; the dimmed copy and the icon are destroyed.
     void ReleaseSurfaces() override;
 
@@ -48,14 +49,17 @@ public:
     // on the rest of the title bar lets the window follow the pointer.
     void OnMouseEvent(core::MouseEvent* event) override;
 
-    // Each setter replaces its part. The frame must be sized and placed first: the buttons stand
-    // against its right edge, one, two and three button widths from it.
-    void SetIcon(const std::string& path, int stripWidth, int height);
-    void SetBackground(const std::string& path, int stripWidth, int height);
-    void SetMinimizeButton(const std::string& path, int stripWidth, int height);
-    void SetCommandButton(const std::string& path, int stripWidth, int height);
-    void SetCloseButton(const std::string& path, int stripWidth, int height);
-    void SetTitleBar(const std::string& path, int stripWidth, int height);
+    // Each setter replaces its part with one loaded for `display`. The frame must be sized and
+    // placed first: the buttons stand against its right edge, one, two and three button widths
+    // from it. The title bar is drawn and takes presses only when its display is a window.
+    void SetIcon(gfx::Display& display, const std::string& path, int stripWidth, int height);
+    void SetBackground(gfx::Display& display, const std::string& path, int stripWidth, int height);
+    void SetMinimizeButton(gfx::Display& display, const std::string& path, int stripWidth,
+                           int height);
+    void SetCommandButton(gfx::Display& display, const std::string& path, int stripWidth,
+                          int height);
+    void SetCloseButton(gfx::Display& display, const std::string& path, int stripWidth, int height);
+    void SetTitleBar(gfx::Display& display, const std::string& path, int stripWidth, int height);
 
     // Appends an overlay, drawn in order of addition whatever its z; null is ignored. The
     // overlay's parent becomes the frame, without it being placed again.
@@ -78,14 +82,16 @@ private:
     bool Dimmed() const { return 0 < alpha && alpha < 255; }
     // A new part: it reports its changes through the frame, and the frame shows it.
     void Adopt(scene::Element& part);
-    void DrawScreen();
-    void CapturePage();
-    void DrawTitleBar();
+    void DrawScreen(gfx::Display& target);
+    void CapturePage(gfx::Display& target);
+    void DrawTitleBar(gfx::Display& target);
     void OnLeftDown(int x, int y);
     void OnLeftUp(int x, int y);
     void OnMove(int x, int y);
 
     std::vector<scene::Element*> overlays;
+    // Whether the display the title bar was loaded for is a window.
+    bool inWindow = true;
 };
 
 } // namespace widgets

@@ -8,7 +8,6 @@
 #include "app/Application.h"
 #include "app/CharListener.h"
 #include "core/KeyboardInput.h"
-#include "core/ProcessState.h"
 #include "gfx/Display.h"
 #include "platform/HeadlessPlatform.h"
 #include "platform/Settings.h"
@@ -55,11 +54,9 @@ protected:
         savedConfig = old != nullptr ? old : "";
         setenv("XDG_CONFIG_HOME", config.Path().c_str(), 1);
         app = std::make_unique<RecordingApplication>(platform, folders);
-        windowed = 1;
     }
     ~ApplicationTest() override {
         app.reset();
-        windowed = 1;
         setenv("XDG_CONFIG_HOME", savedConfig.c_str(), 1);
     }
 
@@ -122,7 +119,7 @@ TEST_F(ApplicationTest, MissingArgumentsOrWindowEndTheStart) {
 TEST_F(ApplicationTest, FullScreenWishIsForgottenAtStart) {
     game.Write("set.ini", "[set]\nfullscreen=1\n");
     ASSERT_EQ(Init(""), Application::InitResult::Run);
-    EXPECT_EQ(windowed, 1);
+    EXPECT_TRUE(app->WantsWindow());
     EXPECT_EQ(Setting("set", "fullscreen"), "0");
 }
 
@@ -153,12 +150,12 @@ TEST_F(ApplicationTest, AltEnterTogglesFullScreenAndRemembersIt) {
     Start();
     EXPECT_EQ(app->displayReady, 1);
     Send(Event::Command(CommandId::ToggleFullScreen));
-    EXPECT_EQ(windowed, 0);
+    EXPECT_FALSE(app->WantsWindow());
     EXPECT_TRUE(platform.window.presenter.fullScreen);
     EXPECT_EQ(Setting("set", "fullscreen"), "1");
     EXPECT_EQ(app->displayReady, 2);
     Send(Event::Command(CommandId::ToggleFullScreen));
-    EXPECT_EQ(windowed, 1);
+    EXPECT_TRUE(app->WantsWindow());
     EXPECT_EQ(Setting("set", "fullscreen"), "0");
     EXPECT_EQ(app->displayReady, 3);
 }
@@ -168,7 +165,7 @@ TEST_F(ApplicationTest, FullScreenSwallowsMovingAndSizing) {
     EXPECT_FALSE(app->SendEvent(Event::Frame(FrameCommand::Move)));
     EXPECT_EQ(platform.window.moveLoops, 1) << "in a window the title bar drags it";
     EXPECT_FALSE(app->SendEvent(Event::Of(EventKind::SetCursor)));
-    windowed = 0;
+    app->RequestWindow(false);
     for (const FrameCommand framing : {FrameCommand::Move, FrameCommand::Size,
                                        FrameCommand::Maximize, FrameCommand::MonitorPower}) {
         EXPECT_TRUE(app->SendEvent(Event::Frame(framing))) << static_cast<int>(framing);

@@ -10,7 +10,6 @@
 #include "app/Application.h"
 #include "app/RedrawTracker.h"
 #include "core/GameFolders.h"
-#include "core/ProcessState.h"
 #include "platform/HeadlessPlatform.h"
 
 using namespace core;
@@ -22,7 +21,7 @@ namespace {
 // An element that runs an action whenever it is drawn.
 class Probe : public Element {
 public:
-    void Draw() override {
+    void Draw(gfx::Display&) override {
         if (onDraw) {
             onDraw();
         }
@@ -51,14 +50,8 @@ public:
 // The loop of a started application, turn by turn, with its frames and sleeps counted.
 class MainLoopTest : public ::testing::Test {
 protected:
-    MainLoopTest() {
-        windowed = 1;
-        app = std::make_unique<ProbeApplication>(platform, folders);
-    }
-    ~MainLoopTest() override {
-        app.reset();
-        windowed = 1;
-    }
+    MainLoopTest() { app = std::make_unique<ProbeApplication>(platform, folders); }
+    ~MainLoopTest() override { app.reset(); }
 
     void Start() {
         ASSERT_EQ(app->Init("", 800, 600, platform.ExecutablePath(), "1", "227",

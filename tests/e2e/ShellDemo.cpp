@@ -8,7 +8,6 @@
 #include "ImageFiles.h"
 #include "app/Application.h"
 #include "core/GameFolders.h"
-#include "core/ProcessState.h"
 #include "platform/FileSystem.h"
 #include "platform/SdlPlatform.h"
 #include "scene/Picture.h"
@@ -29,8 +28,8 @@ public:
     ~ShellDemo() override { RemoveChild(&picture); }
 
     void OnDisplayReady() override {
-        picture.LoadImage(folders.GameFile("demo.bmp"), 100, 50, 64, 48, 1);
-        std::printf("ready %s\n", windowed ? "window" : "fullscreen");
+        picture.LoadImage(*GetDisplay(), folders.GameFile("demo.bmp"), 100, 50, 64, 48, 1);
+        std::printf("ready %s\n", WantsWindow() ? "window" : "fullscreen");
         std::fflush(stdout);
     }
     void OnTimerEvent(std::string name) override {

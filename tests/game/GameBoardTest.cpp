@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "GameFixture.h"
-#include "core/ProcessState.h"
 #include "game/screens/LeaderboardFile.h"
 #include "puzzle/Board.h"
 

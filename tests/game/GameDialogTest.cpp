@@ -4,7 +4,6 @@
 
 #include "GameFixture.h"
 #include "audio/MediaPlayer.h"
-#include "core/ProcessState.h"
 #include "puzzle/Board.h"
 
 using namespace core;
@@ -100,7 +99,7 @@ TEST_F(SettingsFlowTest, OkWithTheTickWritesTheFileAndSwitchesToFullScreen) {
     EXPECT_EQ(Setting("set", "fullscreen"), "1");
     EXPECT_EQ(Setting("volume", "music"), "3");
     EXPECT_EQ(Setting("volume", "sound"), "12");
-    EXPECT_EQ(windowed, 0);
+    EXPECT_FALSE(Game().WantsWindow());
     EXPECT_TRUE(Screen().recorder.fullScreen) << "the display was set up again, full screen";
     ASSERT_GT(Frames().size(), framesBefore);
     EXPECT_EQ(PixelOf(Frames()[framesBefore], 400, 300), ColourOf("Graphic/UI/lodingtiao.bmp"))
@@ -250,7 +249,7 @@ TEST_F(LeaveDialogTest, DisplayRebuildBringsTheDialogBackWithBoardTrackOne) {
     const int board1Plays = audio.Record(Track("board1.mp3")).plays;
     Send(Event::Command(CommandId::ToggleFullScreen));
 
-    EXPECT_EQ(windowed, 0);
+    EXPECT_FALSE(Game().WantsWindow());
     EXPECT_TRUE(Screen().recorder.fullScreen);
     ExpectDialogOpen();
     EXPECT_TRUE(Game().boardFrame.visible);
@@ -270,7 +269,7 @@ TEST_F(LeaveDialogTest, DisplayRebuildBringsTheDialogBackWithBoardTrackOne) {
     Tap(platform::DIK_ESCAPE);
     ExpectPlaying();
     Send(Event::Command(CommandId::ToggleFullScreen));
-    EXPECT_EQ(windowed, 1);
+    EXPECT_TRUE(Game().WantsWindow());
     ExpectPlaying();
     EXPECT_EQ(Setting("set", "fullscreen"), "0");
 }

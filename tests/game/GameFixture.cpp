@@ -11,7 +11,6 @@
 #include "ImageFiles.h"
 #include "SolutionClicks.h"
 #include "audio/MediaPlayer.h"
-#include "core/ProcessState.h"
 #include "game/ProgressStore.h"
 #include "game/screens/LeaderboardFile.h"
 #include "gfx/PixelKernels.h"
@@ -43,8 +42,7 @@ platform::PresentStatus FrameRecorder::Present(const std::uint16_t* pixels, int 
     return result;
 }
 
-GameFixture::GameFixture() : savedWindowed(windowed) {
-    windowed = 1;
+GameFixture::GameFixture() {
     WriteImages();
     CopyLevels();
     folder.Write("set.ini", "[board]\nmaxboard=267\n"
@@ -68,7 +66,6 @@ GameFixture::~GameFixture() {
         game.reset();
     }
     MediaPlayer::SetBackend(nullptr);
-    windowed = savedWindowed;
 }
 
 namespace {

@@ -152,7 +152,6 @@ private:
     void CopyLevels() const;
 
     std::map<std::string, std::uint16_t, std::less<>> colours;
-    int savedWindowed;
 };
 
 } // namespace gametest

@@ -6,7 +6,6 @@
 #include <string>
 
 #include "GameFixture.h"
-#include "core/ProcessState.h"
 #include "game/screens/LeaderboardFile.h"
 #include "puzzle/Board.h"
 
@@ -230,13 +229,13 @@ TEST_F(PendingWinTest, OneSittingHoldsOneRowWithItsRunningTotal) {
 TEST_F(PendingWinTest, DisplaySwitchKeepsTheWinPanel) {
     ASSERT_NO_FATAL_FAILURE(WinLevelOne());
     Send(Event::Command(CommandId::ToggleFullScreen));
-    ASSERT_EQ(windowed, 0);
+    ASSERT_FALSE(Game().WantsWindow());
     EXPECT_TRUE(WinPanel().visible);
     ASSERT_NO_FATAL_FAILURE(Render());
     EXPECT_EQ(Pixel(WinPanel().screenX + 5, WinPanel().screenY + 5),
               ColourOf("Graphic/UI/guog.bmp"));
     Send(Event::Command(CommandId::ToggleFullScreen));
-    ASSERT_EQ(windowed, 1);
+    ASSERT_TRUE(Game().WantsWindow());
     ASSERT_TRUE(WinPanel().visible);
     Click(Game().boardScreen.NextLevelButton());
     EXPECT_EQ(GameBoard().level, 2);

@@ -32,8 +32,7 @@ namespace {
 // sits on an 800 x 600 menu, so its page starts at screen (223, 158).
 class SettingsDialogTest : public DisplayFixture {
 protected:
-    SettingsDialogTest() : savedWindowed(windowed) {
-        ImageCache::Instance().ClearImageCache();
+    SettingsDialogTest() {
         MediaPlayer::SetBackend(&backend);
         sound = std::make_unique<SoundManager>(Folder().Path());
         const struct {
@@ -57,8 +56,6 @@ protected:
         dialog.reset();
         sound.reset();
         MediaPlayer::SetBackend(nullptr);
-        ImageCache::Instance().ClearImageCache();
-        windowed = savedWindowed;
     }
 
     const TempDir& Folder() const { return game.Dir(); }
@@ -66,9 +63,9 @@ protected:
 
     // Made once the test has written set.ini, as the constructor reads it.
     void Open(bool show = true) {
-        dialog = std::make_unique<SettingsDialog>(game.Folders().SettingsFile());
+        dialog = std::make_unique<SettingsDialog>(game.Folders().SettingsFile(), application);
         menu.AddChild(dialog.get());
-        EXPECT_TRUE(dialog->Build(Folder().Path()));
+        EXPECT_TRUE(dialog->Build(ImageSource{*display, game.Folders().Game()}));
         dialog->ShowSettings(show);
     }
 
@@ -111,7 +108,6 @@ protected:
     std::unique_ptr<SoundManager> sound;
     Element menu;
     std::unique_ptr<SettingsDialog> dialog;
-    int savedWindowed;
 };
 
 TEST_F(SettingsDialogTest, MissingKeysGiveLevelOneAndNoTick) {
@@ -179,7 +175,7 @@ TEST_F(SettingsDialogTest, CancelKeepsTheFileButLeavesTheDraggedVolume) {
 }
 
 TEST_F(SettingsDialogTest, OkWithTheTickUnchangedWritesOnlyTheVolumes) {
-    windowed = 1;
+    application.RequestWindow(true);
     Open();
     DragKnob(dialog->SoundKnob(), 12);
     Click(dialog->OkButton());
@@ -188,14 +184,14 @@ TEST_F(SettingsDialogTest, OkWithTheTickUnchangedWritesOnlyTheVolumes) {
     EXPECT_EQ(platform::Settings::ReadString(path, "volume", "sound", "absent"), "12");
     EXPECT_EQ(platform::Settings::ReadString(path, "volume", "music", "absent"), "1");
     EXPECT_EQ(platform::Settings::ReadString(path, "set", "fullscreen", "absent"), "absent");
-    EXPECT_EQ(windowed, 1);
+    EXPECT_TRUE(application.WantsWindow());
     EXPECT_TRUE(PostedEvents().empty());
     EXPECT_EQ(backend.Record(Folder().Path() + "Sound\\btn.wav").plays, 1)
         << "the press on OK clicks";
 
     // A display rebuild builds the dialog again: the saved levels come back, not the old ones.
     Mixer().SetEffectsLevel(1);
-    dialog->Build(Folder().Path());
+    dialog->Build(ImageSource{*display, game.Folders().Game()});
     EXPECT_EQ(Mixer().EffectsLevel(), 12);
 }
 
@@ -211,7 +207,7 @@ class SettingsDialogTickTest : public SettingsDialogTest,
 
 TEST_P(SettingsDialogTickTest, FlippedTickSwitchesTheDisplayOnOk) {
     const TickCase& c = GetParam();
-    windowed = c.windowedBefore;
+    application.RequestWindow(c.windowedBefore != 0);
     Folder().Write("set.ini", std::string("[set]\nfullscreen=") + c.stored + "\n");
     Open();
     const bool tickBefore = dialog->FullscreenTick().visible != 0;
@@ -219,7 +215,7 @@ TEST_P(SettingsDialogTickTest, FlippedTickSwitchesTheDisplayOnOk) {
     ASSERT_NE(dialog->FullscreenTick().visible != 0, tickBefore);
     Click(dialog->OkButton());
 
-    EXPECT_EQ(windowed, 1 - c.windowedBefore);
+    EXPECT_EQ(application.WantsWindow(), c.windowedBefore == 0);
     EXPECT_EQ(platform::Settings::ReadString(dialog->SettingsPath(), "set", "fullscreen", ""),
               c.written);
     EXPECT_EQ(PostedEvents(), std::vector{platform::Event::Command(c.command)});

@@ -4,21 +4,18 @@
 
 #include <memory>
 
-#include "core/ProcessState.h"
 #include "gfx/Display.h"
 #include "platform/MemoryPresenter.h"
 
 using namespace gfx;
 
-// A display set up in a window over an in-memory presenter, installed as the current display.
+// A display set up in a window over an in-memory presenter.
 class DisplayFixture : public ::testing::Test {
 protected:
     explicit DisplayFixture(int width = 800, int height = 600) {
         display = std::make_unique<Display>(presenter);
         EXPECT_TRUE(display->SetUpWindowed(width, height));
-        currentDisplay = display.get();
     }
-    ~DisplayFixture() override { currentDisplay = nullptr; }
 
     Surface& Back() { return *display->BackBuffer(); }
     std::uint16_t BackPixel(int x, int y) { return Back().Row(y)[x]; }

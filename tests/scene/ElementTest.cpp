@@ -4,11 +4,20 @@
 #include <string>
 #include <vector>
 
+#include "gfx/Display.h"
+#include "platform/MemoryPresenter.h"
 #include "scene/Element.h"
 
 using namespace scene;
 
 namespace {
+
+// Draws the tree into a display that is never set up: a plain element draws nothing itself.
+void DrawTree(Element& root) {
+    platform::MemoryPresenter presenter;
+    gfx::Display display(presenter);
+    root.Draw(display);
+}
 
 // An element that notes its name in a shared log when it is drawn, released or restored, and
 // can run an action from inside those walks.
@@ -16,12 +25,12 @@ class Probe : public Element {
 public:
     Probe(std::string name, std::vector<std::string>& log) : name(std::move(name)), log(log) {}
 
-    void Draw() override {
+    void Draw(gfx::Display& target) override {
         log.push_back(name);
         if (onDraw) {
             onDraw();
         }
-        Element::Draw();
+        Element::Draw(target);
     }
     void ReleaseSurfaces() override {
         log.push_back("release " + name);
@@ -159,17 +168,17 @@ TEST(ElementTest, ChildrenDrawInZOrderAndEqualKeysInOrderOfAddition) {
     root.AddChild(&a);
     root.AddChild(&b);
     root.AddChild(&c);
-    root.Draw();
+    DrawTree(root);
     EXPECT_EQ(log, (std::vector<std::string>{"a", "b", "c"}));
 
     log.clear();
     a.SetZOrder(100);
-    root.Draw();
+    DrawTree(root);
     EXPECT_EQ(log, (std::vector<std::string>{"b", "c", "a"}));
 
     log.clear();
     c.SetZOrder(0xFFFFFFFF); // compared unsigned: the largest key, not -1
-    root.Draw();
+    DrawTree(root);
     EXPECT_EQ(log, (std::vector<std::string>{"b", "a", "c"}));
 }
 
@@ -186,7 +195,7 @@ TEST(ElementTest, LongListsKeepTheOrderOfAdditionForEqualKeys) {
     probes[5]->SetZOrder(1);
     expected.erase(expected.begin() + 5);
     expected.push_back("5");
-    root.Draw();
+    DrawTree(root);
     EXPECT_EQ(log, expected);
 }
 
@@ -234,7 +243,7 @@ TEST(ElementTest, HiddenSubtreesAreNotDrawnButStillWalked) {
     root.AddChild(&hidden);
     hidden.AddChild(&underHidden);
     hidden.SetVisible(0);
-    root.Draw();
+    DrawTree(root);
     EXPECT_EQ(log, (std::vector<std::string>{"shown"}));
 
     log.clear();
@@ -258,7 +267,7 @@ TEST(ElementTest, WalksSurviveChildrenChangingTheList) {
     }
     // b takes itself out while drawn: c and d are still drawn, once each.
     b.onDraw = [&] { root.RemoveChild(&b); };
-    root.Draw();
+    DrawTree(root);
     EXPECT_EQ(log, (std::vector<std::string>{"a", "b", "c", "d"}));
 
     // c takes out the sibling drawn before it, and adds b back at the end.

@@ -4,7 +4,6 @@
 
 #include "ImageFiles.h"
 #include "TempDir.h"
-#include "core/ProcessState.h"
 #include "gfx/Display.h"
 #include "gfx/ImageCache.h"
 #include "gfx/PixelKernels.h"
@@ -24,13 +23,7 @@ protected:
     PictureTest() {
         display = std::make_unique<Display>(presenter);
         EXPECT_TRUE(display->SetUpWindowed(60, 40));
-        currentDisplay = display.get();
-        ImageCache::Instance().ClearImageCache();
         root.SetSize(60, 40);
-    }
-    ~PictureTest() override {
-        ImageCache::Instance().ClearImageCache();
-        currentDisplay = nullptr;
     }
 
     // A strip of `frames` frames of frameWidth x height, frame n filled with colour n * 0x10,
@@ -53,7 +46,7 @@ protected:
 
     void Frame() {
         display->ClearBackBuffer(0);
-        root.Draw();
+        root.Draw(*display);
     }
 
     TempDir dir;
@@ -65,7 +58,7 @@ protected:
 TEST_F(PictureTest, StripFramesSelectTheirSliceOfTheImage) {
     const std::string path = WriteStrip("strip.bmp", 3, 10, 5);
     Picture picture;
-    ASSERT_EQ(picture.LoadImage(path, 4, 2, 30, 5, 3), 1);
+    ASSERT_EQ(picture.LoadImage(*display, path, 4, 2, 30, 5, 3), 1);
     root.AddChild(&picture);
     EXPECT_EQ(picture.width, 10);
     EXPECT_EQ(picture.currentFrame, 1);
@@ -99,7 +92,7 @@ TEST_F(PictureTest, PictureWithoutAnImageOnlyPlacesItsChildren) {
     EXPECT_EQ(empty.screenX, 0) << "no size, so no clip";
     EXPECT_EQ(child.screenX, 0) << "placed against the unsized parent at its origin";
     EXPECT_EQ(child.sourceRect.Width(), 0);
-    EXPECT_FALSE(empty.BlitTo(0, 0, {0, 0, 1, 1}));
+    EXPECT_FALSE(empty.BlitTo(*display, 0, 0, {0, 0, 1, 1}));
 }
 
 TEST_F(PictureTest, ClippedFrameOriginIsRestoredBeforeEveryPlacement) {
@@ -108,7 +101,7 @@ TEST_F(PictureTest, ClippedFrameOriginIsRestoredBeforeEveryPlacement) {
     parent.SetSize(60, 40);
     root.AddChild(&parent);
     Picture picture;
-    ASSERT_EQ(picture.LoadImage(path, -20, 0, 60, 4, 2), 1);
+    ASSERT_EQ(picture.LoadImage(*display, path, -20, 0, 60, 4, 2), 1);
     parent.AddChild(&picture);
     picture.SetFrame(2);
     EXPECT_EQ(picture.sourceRect, (platform::Rect{50, 0, 60, 4}));
@@ -127,8 +120,8 @@ TEST_F(PictureTest, AlphaBlendsBitmapsButNotPngs) {
     dir.Write("white.png", EncodePngRgba(2, 1, {0xFFFFFFFF, 0x00FFFFFF}));
     Picture bitmap;
     Picture png;
-    ASSERT_EQ(bitmap.LoadImage(dir.File("white.bmp"), 0, 0, 2, 1, 1), 1);
-    ASSERT_EQ(png.LoadImage(dir.File("white.png"), 0, 1, 2, 1, 1), 1);
+    ASSERT_EQ(bitmap.LoadImage(*display, dir.File("white.bmp"), 0, 0, 2, 1, 1), 1);
+    ASSERT_EQ(png.LoadImage(*display, dir.File("white.png"), 0, 1, 2, 1, 1), 1);
     root.AddChild(&bitmap);
     root.AddChild(&png);
     root.SetAlpha(128);
@@ -144,11 +137,11 @@ TEST_F(PictureTest, AlphaBlendsBitmapsButNotPngs) {
 
     bitmap.SetVisible(0);
     png.SetVisible(0);
-    EXPECT_FALSE(bitmap.BlitTo(0, 0, bitmap.sourceRect));
+    EXPECT_FALSE(bitmap.BlitTo(*display, 0, 0, bitmap.sourceRect));
     Frame();
     EXPECT_EQ(Pixel(0, 0), 0);
     EXPECT_EQ(Pixel(0, 1), 0);
-    png.Draw(); // called directly, a hidden png still draws
+    png.Draw(*display); // called directly, a hidden png still draws
     EXPECT_EQ(Pixel(0, 1), 0xFFFF);
     root.RemoveChild(&bitmap);
     root.RemoveChild(&png);
@@ -158,16 +151,17 @@ TEST_F(PictureTest, LoadsThatFailOrLoadNothing) {
     const std::string path = WriteStrip("ok.bmp", 1, 4, 4);
     dir.Write("caps.BMP", dir.Read("ok.bmp"));
     Picture picture;
-    EXPECT_EQ(picture.LoadImage(path, 0, 0, 4, 4, 0), 0) << "no frames";
-    EXPECT_EQ(picture.LoadImage(dir.File("missing.bmp"), 0, 0, 4, 4, 1), 0);
+    EXPECT_EQ(picture.LoadImage(*display, path, 0, 0, 4, 4, 0), 0) << "no frames";
+    EXPECT_EQ(picture.LoadImage(*display, dir.File("missing.bmp"), 0, 0, 4, 4, 1), 0);
     EXPECT_EQ(picture.surface, nullptr);
-    EXPECT_EQ(picture.LoadImage(dir.File("caps.BMP"), 0, 0, 4, 4, 1), 1) << "loads nothing";
+    EXPECT_EQ(picture.LoadImage(*display, dir.File("caps.BMP"), 0, 0, 4, 4, 1), 1)
+        << "loads nothing";
     EXPECT_EQ(picture.surface, nullptr);
     EXPECT_EQ(picture.pngImage, nullptr);
     dir.Write("short.bmp", dir.Read("ok.bmp").substr(0, 1077));
-    EXPECT_EQ(picture.LoadImage(dir.File("short.bmp"), 0, 0, 4, 4, 1), 0);
-    currentDisplay = nullptr;
-    EXPECT_EQ(picture.LoadImage(path, 0, 0, 4, 4, 1), 0) << "no display";
+    EXPECT_EQ(picture.LoadImage(*display, dir.File("short.bmp"), 0, 0, 4, 4, 1), 0);
+    Display notSetUp(presenter);
+    EXPECT_EQ(picture.LoadImage(notSetUp, path, 0, 0, 4, 4, 1), 0) << "no display";
 }
 
 TEST_F(PictureTest, CachedSurfacesAreSharedAndOutliveTheirFirstOwner) {
@@ -175,14 +169,14 @@ TEST_F(PictureTest, CachedSurfacesAreSharedAndOutliveTheirFirstOwner) {
     const std::string second = WriteStrip("second.bmp", 2, 2, 4);
     auto owner = std::make_unique<Picture>();
     Picture sharer;
-    ASSERT_EQ(owner->LoadImage(first, 0, 0, 4, 4, 1), 1);
-    ASSERT_EQ(sharer.LoadImage(first, 10, 0, 4, 4, 1), 1);
+    ASSERT_EQ(owner->LoadImage(*display, first, 0, 0, 4, 4, 1), 1);
+    ASSERT_EQ(sharer.LoadImage(*display, first, 10, 0, 4, 4, 1), 1);
     EXPECT_EQ(sharer.surface, owner->surface) << "one surface for one path";
     EXPECT_TRUE(sharer.fileName.empty()) << "a cached surface is never the sharer's own";
 
     // The owner loads another file: the sharer still shows the first image.
     std::weak_ptr<Surface> firstSurface = owner->surface;
-    ASSERT_EQ(owner->LoadImage(second, 0, 0, 4, 4, 2), 1);
+    ASSERT_EQ(owner->LoadImage(*display, second, 0, 0, 4, 4, 2), 1);
     EXPECT_FALSE(firstSurface.expired());
     owner.reset();
     EXPECT_FALSE(firstSurface.expired()) << "still in use by the sharer";
@@ -191,7 +185,7 @@ TEST_F(PictureTest, CachedSurfacesAreSharedAndOutliveTheirFirstOwner) {
     EXPECT_EQ(Pixel(11, 1), FrameColor(1));
 
     // A sharer that loads its own file stops sharing; the last user frees the surface.
-    ASSERT_EQ(sharer.LoadImage(second, 10, 0, 4, 4, 2), 1);
+    ASSERT_EQ(sharer.LoadImage(*display, second, 10, 0, 4, 4, 2), 1);
     EXPECT_TRUE(firstSurface.expired());
     root.RemoveChild(&sharer);
 }
@@ -200,8 +194,8 @@ TEST_F(PictureTest, RestoreRedrawsOwnBitmapsAndReleaseForgetsSurfaces) {
     const std::string path = WriteStrip("restore.bmp", 1, 4, 4);
     Picture owner;
     Picture sharer;
-    ASSERT_EQ(owner.LoadImage(path, 0, 0, 4, 4, 1), 1);
-    ASSERT_EQ(sharer.LoadImage(path, 0, 0, 4, 4, 1), 1);
+    ASSERT_EQ(owner.LoadImage(*display, path, 0, 0, 4, 4, 1), 1);
+    ASSERT_EQ(sharer.LoadImage(*display, path, 0, 0, 4, 4, 1), 1);
     root.AddChild(&owner);
     root.AddChild(&sharer);
     owner.surface->WritableRow(2)[2] = 0x1234; // contents lost
@@ -212,7 +206,7 @@ TEST_F(PictureTest, RestoreRedrawsOwnBitmapsAndReleaseForgetsSurfaces) {
     root.ReleaseSurfaces();
     EXPECT_EQ(owner.surface, nullptr);
     EXPECT_EQ(sharer.surface, nullptr);
-    EXPECT_EQ(ImageCache::Instance().FindCachedSurface(path), nullptr);
+    EXPECT_EQ(display->Images().FindCachedSurface(path), nullptr);
     Frame();
     EXPECT_EQ(Pixel(1, 1), 0);
     root.RemoveChild(&owner);

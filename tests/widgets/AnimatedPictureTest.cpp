@@ -46,7 +46,7 @@ protected:
     void Load(AnimatedPicture& target, int startFrame, int repeatCount) {
         const AnimationSpec timing{"logo", 4, static_cast<std::uint16_t>(startFrame), kPeriod,
                                    repeatCount};
-        ASSERT_EQ(target.Load(path, 3, 4, 8, 2, timing), 1);
+        ASSERT_EQ(target.Load(*display, path, 3, 4, 8, 2, timing), 1);
     }
     // A headless application with a timer registry whose events go to `picture`.
     void StartApplication() {
@@ -65,7 +65,7 @@ protected:
     // The pixel the picture shows at its top-left corner, 0 when nothing is drawn.
     std::uint16_t Shown() {
         display->ClearBackBuffer(0);
-        picture.Draw();
+        picture.Draw(*display);
         return BackPixel(3, 4);
     }
 
@@ -101,9 +101,9 @@ TEST_F(AnimatedPictureTest, FramesCycleUntilTheLastCycleHidesThePicture) {
 
 TEST_F(AnimatedPictureTest, OnlyItsOwnNameAdvancesEvenWithoutAnApplication) {
     AnimationSpec timing{"logo", 4, 1, kPeriod, 0};
-    EXPECT_EQ(picture.Load(path, 3, 4, 0, 2, timing), 0);
+    EXPECT_EQ(picture.Load(*display, path, 3, 4, 0, 2, timing), 0);
     timing.frameCount = 0;
-    EXPECT_EQ(picture.Load(path, 3, 4, 8, 2, timing), 0);
+    EXPECT_EQ(picture.Load(*display, path, 3, 4, 8, 2, timing), 0);
     EXPECT_EQ(picture.animation.eventName, "") << "nothing taken from a refused load";
 
     Load(picture, 1, 0);

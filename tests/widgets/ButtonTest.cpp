@@ -16,7 +16,7 @@ class ButtonTest : public WidgetFixture {
 protected:
     ButtonTest() : WidgetFixture(200, 80) {
         path = WriteStrip("button.bmp", 5, 80, 20);
-        EXPECT_EQ(button.Load(path, 100, 50, 400, 20), 1);
+        EXPECT_EQ(button.Load(*display, path, 100, 50, 400, 20), 1);
     }
 
     void ExpectShows(ButtonState state, int frame) {
@@ -83,7 +83,7 @@ TEST_F(ButtonTest, MouseSequencesFollowTheStateMachine) {
          {Call::Down, 141, true, Pressed, 3}},
     };
     for (std::size_t i = 0; i < sequences.size(); ++i) {
-        button.Load(path, 100, 50, 400, 20);
+        button.Load(*display, path, 100, 50, 400, 20);
         for (const Step& step : sequences[i]) {
             const bool result = step.call == Call::Down   ? button.OnMouseDown(step.x, 60)
                                 : step.call == Call::Move ? button.OnMouseMove(step.x, 60)
@@ -104,7 +104,7 @@ TEST_F(ButtonTest, DisabledOrHiddenButtonsIgnoreTheMouse) {
     button.OnMouseMove(140, 60);
     button.SetEnabled(false);
     ExpectShows(ButtonState::Hover, 4);
-    button.Load(path, 100, 50, 400, 20);
+    button.Load(*display, path, 100, 50, 400, 20);
     expectIgnored("disabled");
     button.SetEnabled(true);
     ExpectShows(ButtonState::Hover, 4);
@@ -122,7 +122,7 @@ TEST_F(ButtonTest, EachStateDrawsItsFrame) {
     for (const auto& [state, frame] : looks) {
         ASSERT_EQ(button.state, state);
         display->ClearBackBuffer(0);
-        button.Draw();
+        button.Draw(*display);
         EXPECT_EQ(BackPixel(100, 50), FramePixel(frame));
         EXPECT_EQ(BackPixel(179, 69), FramePixel(frame));
         EXPECT_EQ(BackPixel(180, 69), 0);
@@ -132,15 +132,15 @@ TEST_F(ButtonTest, EachStateDrawsItsFrame) {
 }
 
 TEST_F(ButtonTest, LoadingNeedsASizeAndAReadableStrip) {
-    const Button unloaded(path, 0, 0, 0, 20);
+    const Button unloaded(*display, path, 0, 0, 0, 20);
     EXPECT_EQ(unloaded.currentFrame, 0);
-    const Button made(path, 10, 5, 400, 20);
+    const Button made(*display, path, 10, 5, 400, 20);
     EXPECT_EQ(made.width, 80);
     EXPECT_EQ(made.currentFrame, 1);
     EXPECT_EQ(made.enabled, 1);
 
     button.OnMouseDown(140, 60);
-    EXPECT_EQ(button.Load(dir.File("missing.bmp"), 0, 0, 400, 20), 0);
+    EXPECT_EQ(button.Load(*display, dir.File("missing.bmp"), 0, 0, 400, 20), 0);
     ExpectShows(ButtonState::Pressed, 3);
 }
 

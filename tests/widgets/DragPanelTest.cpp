@@ -36,16 +36,12 @@ public:
 class DragPanelTest : public DisplayFixture {
 protected:
     DragPanelTest() {
-        ImageCache::Instance().ClearImageCache();
         container.SetSize(700, 500);
         container.SetPosition(50, 40);
         Load(panel, "panel.bmp", 100, 100, 200, 100);
         container.AddChild(&panel);
     }
-    ~DragPanelTest() override {
-        container.RemoveChild(&panel);
-        ImageCache::Instance().ClearImageCache();
-    }
+    ~DragPanelTest() override { container.RemoveChild(&panel); }
 
     void Load(Picture& picture, const std::string& name, int x, int y, int width, int height) {
         if (!dir.Exists(name)) {
@@ -53,7 +49,7 @@ protected:
                                        std::vector<std::uint32_t>(
                                            static_cast<std::size_t>(width) * height, 0x808080)));
         }
-        ASSERT_EQ(picture.LoadImage(dir.File(name), x, y, width, height, 1), 1);
+        ASSERT_EQ(picture.LoadImage(*display, dir.File(name), x, y, width, height, 1), 1);
     }
 
     static void Send(DragPanel& target, std::uint32_t code, int x, int y) {

@@ -28,7 +28,7 @@ class NumberDisplayTest : public WidgetFixture {
 protected:
     NumberDisplayTest() : WidgetFixture(40, 6) {
         path = WriteStrip("digits.bmp", 10, kDigitWidth, kDigitHeight, DigitColour);
-        EXPECT_EQ(number.Load(path, 99, 1, 10 * kDigitWidth, kDigitHeight, 0), 1);
+        EXPECT_EQ(number.Load(*display, path, 99, 1, 10 * kDigitWidth, kDigitHeight, 0), 1);
         Resize(24);
     }
 
@@ -39,7 +39,7 @@ protected:
 
     void Frame() {
         display->ClearBackBuffer(0);
-        number.Draw();
+        number.Draw(*display);
     }
 
     // The back buffer with `digits` stamped from screen x `left` on, cut left of the display.
@@ -92,7 +92,7 @@ TEST_F(NumberDisplayTest, NegativeValuesAndReloadsKeepTheNumberShown) {
     number.SetValue(42);
     number.SetValue(-5);
     EXPECT_EQ(number.value, 42);
-    ASSERT_EQ(number.Load(path, 0, 1, 10 * kDigitWidth, kDigitHeight, 3), 1);
+    ASSERT_EQ(number.Load(*display, path, 0, 1, 10 * kDigitWidth, kDigitHeight, 3), 1);
     EXPECT_EQ(number.Children().size(), 1u) << "the strip is listed once";
     Frame();
     EXPECT_TRUE(BackEquals(Stamped(20, "042")));

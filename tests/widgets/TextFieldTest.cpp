@@ -106,7 +106,7 @@ TEST_F(TextFieldTest, IgnoresTypingUnlessFocusedAndAcceptingText) {
     field.SetFocused(0);
     Type(field, "AB");
     EXPECT_EQ(Text(field), "");
-    field.Draw();
+    field.Draw(*display);
     EXPECT_TRUE(Ink().empty());
 
     for (const std::uint32_t flags : {TextField::kMakesBuffer, 0u}) {
@@ -154,7 +154,7 @@ TEST_F(TextFieldTest, CaretBlinksByTheClock) {
                              true, false, false, false, true,  false};
     for (const bool shown : expected) {
         ASSERT_EQ(display->ClearBackBuffer(0), SurfaceResult::Ok);
-        field.Draw();
+        field.Draw(*display);
         // The field is empty: the only ink is the 2 x 16 caret.
         EXPECT_EQ(CaretAt(10, 5), shown) << "at " << clock.now << " ms";
         EXPECT_EQ(Ink().size(), shown ? 32u : 0u) << "at " << clock.now << " ms";
@@ -164,7 +164,7 @@ TEST_F(TextFieldTest, CaretBlinksByTheClock) {
 
 TEST_F(TextFieldTest, CaretFollowsTheTextInTheFieldColour) {
     Type(field, "A" + kWide);
-    field.Draw();
+    field.Draw(*display);
     EXPECT_TRUE(CaretAt(34, 5));
     EXPECT_EQ(BackPixel(36, 5), 0);
     for (const auto& [x, y] : Ink()) {
@@ -176,11 +176,11 @@ TEST_F(TextFieldTest, CaretFollowsTheTextInTheFieldColour) {
 TEST_F(TextFieldTest, DrawsNothingOutsideTheBackBuffer) {
     field.Configure(95, 30, 80, 16, 8, TextField::kAcceptsText, kRed);
     Type(field, kWide + "AgW");
-    field.Draw();
+    field.Draw(*display);
     TextField caretOnEdge;
     caretOnEdge.Configure(100, 0, 8, 16, 8, TextField::kAcceptsText, kRed);
     caretOnEdge.SetFocused(1);
-    caretOnEdge.Draw();
+    caretOnEdge.Draw(*display);
     EXPECT_EQ(BackPixel(100, 0), kRedPixel);
     // The padding columns 101..103 stay 0, and nothing wraps round to the next row's start.
     for (const auto& [x, y] : Ink()) {

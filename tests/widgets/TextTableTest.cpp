@@ -106,7 +106,7 @@ TEST_F(TextTableTest, OutOfRangeCellsAndCountsAreIgnoredOrClamped) {
     EXPECT_EQ(table.cellPositions[19][19], (Cell{195, 190}));
     EXPECT_EQ(table.charWidth, 10) << "nothing written past the grid";
     EXPECT_EQ(table.charHeight, 10);
-    table.Draw();
+    table.Draw(*display);
 }
 
 TEST_F(TextTableTest, DrawsEachCellInItsColourOverThePicture) {
@@ -115,7 +115,7 @@ TEST_F(TextTableTest, DrawsEachCellInItsColourOverThePicture) {
         GTEST_SKIP() << "GNU Unifont is not installed";
     }
     const std::string path = WriteStrip("table.bmp", 1, 100, 50);
-    ASSERT_EQ(table.LoadImage(path, 10, 5, 100, 50, 1), 1);
+    ASSERT_EQ(table.LoadImage(*display, path, 10, 5, 100, 50, 1), 1);
     table.SetColumnWidth(0, 40);
     table.SetRowHeight(0, 20);
     table.SetCell(0, 0, "Ab", kGdiRed);
@@ -129,7 +129,7 @@ TEST_F(TextTableTest, DrawsEachCellInItsColourOverThePicture) {
 
     // What the picture alone draws, then the texts in their colours, converted by hand.
     display->ClearBackBuffer(0xFFFF);
-    table.Picture::Draw();
+    table.Picture::Draw(*display);
     std::vector<std::uint16_t> expected = BackPixels();
     const int pitch = Back().Width() * 2;
     const std::pair<int, int> drawn[] = {{0, 0}, {0, 1}, {1, 0}, {1, 1}};
@@ -143,12 +143,12 @@ TEST_F(TextTableTest, DrawsEachCellInItsColourOverThePicture) {
     ASSERT_NE(expected, BackPixels()) << "the texts leave ink";
 
     display->ClearBackBuffer(0xFFFF);
-    table.Draw();
+    table.Draw(*display);
     EXPECT_TRUE(BackEquals(expected));
 
     display->ClearBackBuffer(0xFFFF);
     table.SetVisible(0);
-    table.Draw();
+    table.Draw(*display);
     EXPECT_TRUE(BackEquals(std::vector<std::uint16_t>(expected.size(), 0xFFFF)));
 }
 

@@ -20,10 +20,8 @@ class WidgetFixture : public DisplayFixture {
 protected:
     using PixelOf = std::function<std::uint32_t(int frame, int x, int y)>;
 
-    WidgetFixture(int width, int height) : DisplayFixture(width, height) {
-        ImageCache::Instance().ClearImageCache();
-    }
-    ~WidgetFixture() override { ImageCache::Instance().ClearImageCache(); }
+    WidgetFixture(int width, int height) : DisplayFixture(width, height) {}
+    ~WidgetFixture() override { display->Images().ClearImageCache(); }
 
     // Frame n (from 1) of the strips below, solid.
     static std::uint32_t FrameColour(int n) { return static_cast<std::uint32_t>(n) * 0x100000; }

@@ -35,19 +35,15 @@ constexpr std::uint16_t kYellow = 0xFFE0;
 class WindowFrameTest : public DisplayFixture {
 protected:
     WindowFrameTest() {
-        ImageCache::Instance().ClearImageCache();
-        windowed = 1;
         frame.SetSize(800, 600);
         frame.SetPosition(0, 0);
-        frame.SetBackground(Solid("back.bmp", 800, 600, 0xFFFFFF), 800, 600);
-        EXPECT_EQ(piece.LoadImage(Solid("piece.bmp", 50, 50, 0xFF0000), 100, 100, 50, 50, 1), 1);
+        frame.SetBackground(*display, Solid("back.bmp", 800, 600, 0xFFFFFF), 800, 600);
+        EXPECT_EQ(
+            piece.LoadImage(*display, Solid("piece.bmp", 50, 50, 0xFF0000), 100, 100, 50, 50, 1),
+            1);
         frame.AddChild(&piece);
     }
-    ~WindowFrameTest() override {
-        frame.RemoveChild(&piece);
-        windowed = 1;
-        ImageCache::Instance().ClearImageCache();
-    }
+    ~WindowFrameTest() override { frame.RemoveChild(&piece); }
 
     std::string Solid(const std::string& name, int width, int height, std::uint32_t colour) {
         dir.Write(name, EncodeBmp8(width, height,
@@ -56,16 +52,16 @@ protected:
         return dir.File(name);
     }
     void AddTitleBar(int stripWidth = 100) {
-        frame.SetTitleBar(Solid("title.bmp", 800, 30, 0x00FF00), 800, 30);
-        frame.SetIcon(Solid("icon.bmp", 20, 20, 0x0000FF), 20, 20);
+        frame.SetTitleBar(*display, Solid("title.bmp", 800, 30, 0x00FF00), 800, 30);
+        frame.SetIcon(*display, Solid("icon.bmp", 20, 20, 0x0000FF), 20, 20);
         const std::string strip = Solid("buttons.bmp", stripWidth, 20, 0xFFFF00);
-        frame.SetMinimizeButton(strip, stripWidth, 20);
-        frame.SetCommandButton(strip, stripWidth, 20);
-        frame.SetCloseButton(strip, stripWidth, 20);
+        frame.SetMinimizeButton(*display, strip, stripWidth, 20);
+        frame.SetCommandButton(*display, strip, stripWidth, 20);
+        frame.SetCloseButton(*display, strip, stripWidth, 20);
     }
     void Draw() {
         display->ClearBackBuffer(0);
-        frame.Draw();
+        frame.Draw(*display);
     }
     void Send(std::uint32_t code, int x, int y) {
         MouseEvent event{code, static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y)};
@@ -115,7 +111,7 @@ TEST_P(WindowFramePartsTest, SixPartsStandAtTheirPlaces) {
     EXPECT_EQ(frame.icon->x, 10);
     EXPECT_EQ(frame.titleBar->x, 0);
     EXPECT_EQ(frame.Children(), (std::vector<Element*>{&piece})) << "parts are no children";
-    frame.SetTitleBar(dir.File("title.bmp"), 800, 30);
+    frame.SetTitleBar(*display, dir.File("title.bmp"), 800, 30);
     EXPECT_EQ(frame.titleBar->fileName, dir.File("title.bmp"))
         << "the replacement loads the file itself instead of sharing the old part's surface";
 }
@@ -129,14 +125,18 @@ INSTANTIATE_TEST_SUITE_P(WindowFrameButtons, WindowFramePartsTest,
 class WindowFrameModeTest : public WindowFrameTest, public ::testing::WithParamInterface<int> {};
 
 TEST_P(WindowFrameModeTest, LayersDrawInOrderAndTheTitleBarOnlyInAWindow) {
-    windowed = GetParam();
+    if (GetParam() == 0) {
+        ASSERT_TRUE(display->SetUpFullScreen(800, 600, 16));
+    }
     AddTitleBar();
     Picture first;
     Picture second;
     Picture hidden;
-    ASSERT_EQ(first.LoadImage(Solid("a.bmp", 100, 100, 0x0000FF), 300, 300, 100, 100, 1), 1);
-    ASSERT_EQ(second.LoadImage(Solid("b.bmp", 100, 100, 0xFFFF00), 350, 350, 100, 100, 1), 1);
-    ASSERT_EQ(hidden.LoadImage(Solid("c.bmp", 10, 10, 0xFF0000), 500, 500, 10, 10, 1), 1);
+    ASSERT_EQ(first.LoadImage(*display, Solid("a.bmp", 100, 100, 0x0000FF), 300, 300, 100, 100, 1),
+              1);
+    ASSERT_EQ(second.LoadImage(*display, Solid("b.bmp", 100, 100, 0xFFFF00), 350, 350, 100, 100, 1),
+              1);
+    ASSERT_EQ(hidden.LoadImage(*display, Solid("c.bmp", 10, 10, 0xFF0000), 500, 500, 10, 10, 1), 1);
     first.SetZOrder(1000);
     hidden.SetVisible(0);
     frame.AddOverlay(&first);
@@ -153,7 +153,7 @@ TEST_P(WindowFrameModeTest, LayersDrawInOrderAndTheTitleBarOnlyInAWindow) {
     EXPECT_EQ(BackPixel(320, 320), kBlue);
     EXPECT_EQ(BackPixel(370, 370), kYellow) << "added later, drawn later, whatever the z";
     EXPECT_EQ(BackPixel(505, 505), kWhite) << "a hidden overlay is not drawn";
-    const bool inWindow = windowed != 0;
+    const bool inWindow = GetParam() != 0;
     EXPECT_EQ(BackPixel(400, 10), inWindow ? kGreen : kWhite);
     EXPECT_EQ(BackPixel(15, 10), inWindow ? kBlue : kWhite) << "icon";
     EXPECT_EQ(BackPixel(760, 10), inWindow ? kYellow : kWhite) << "close button";
@@ -196,7 +196,8 @@ TEST_P(WindowFrameDimTest, DimmedScreenIsCapturedDarkenedThenFrozenUntilAlpha255
     const DimCase& c = GetParam();
     AddTitleBar();
     Picture dialog;
-    ASSERT_EQ(dialog.LoadImage(Solid("dialog.bmp", 40, 40, 0xFFFF00), 600, 400, 40, 40, 1), 1);
+    ASSERT_EQ(
+        dialog.LoadImage(*display, Solid("dialog.bmp", 40, 40, 0xFFFF00), 600, 400, 40, 40, 1), 1);
     frame.AddOverlay(&dialog);
     frame.SetAlpha(c.alpha);
     EXPECT_EQ(piece.alpha, 255) << "children keep their alpha";
@@ -374,8 +375,9 @@ TEST_F(WindowFrameTest, EveryButtonHearsThePressButOnlyTheFirstTheRelease) {
 
 TEST_F(WindowFrameTest, FullScreenOrHiddenFrameIgnoresTheMouse) {
     AddTitleBar();
+    ASSERT_TRUE(display->SetUpFullScreen(800, 600, 16));
+    AddTitleBar();
     frame.buttonPressed = 1;
-    windowed = 0;
     Send(kMouseLeftDown, 714, 10);
     EXPECT_EQ(frame.buttonPressed, 0) << "cleared before the mode is checked";
     EXPECT_EQ(frame.minimizeButton->state, ButtonState::Normal);
@@ -384,7 +386,8 @@ TEST_F(WindowFrameTest, FullScreenOrHiddenFrameIgnoresTheMouse) {
     Send(kMouseLeftUp, 764, 10);
     EXPECT_EQ(frame.closeButton->state, ButtonState::Normal);
 
-    windowed = 1;
+    ASSERT_TRUE(display->SetUpWindowed(800, 600));
+    AddTitleBar();
     frame.SetVisible(0);
     Send(kMouseLeftDown, 400, 10);
     EXPECT_EQ(platform.window.moveLoops, 0);

@@ -125,72 +125,72 @@ void BoardScreen::HandleTimerEvent(const std::string& /*name*/) {}
 
 // --- Loading ---------------------------------------------------------------------------------
 
-void BoardScreen::BuildBoardScreen() {
+void BoardScreen::BuildBoardScreen(const ImageSource& images) {
     // A piece on its way arrives before the sprites are placed from the grid.
     FinishSlide();
     Place(boardPanel, Area::BoardPanel);
-    levelSelect.BuildLevelSelect(board, folders.Game());
-    LoadPlaced(background, Layout::Of(Image::BoardBackground), folders.Game());
-    LoadEntry();
-    LoadPlaced(overlay, Layout::Of(Image::Overlay), folders.Game());
-    LoadSprites();
-    LoadFrames();
-    LoadStepCounter();
-    LoadButtons();
+    levelSelect.BuildLevelSelect(board, images);
+    LoadPlaced(background, Layout::Of(Image::BoardBackground), images);
+    LoadEntry(images);
+    LoadPlaced(overlay, Layout::Of(Image::Overlay), images);
+    LoadSprites(images);
+    LoadFrames(images);
+    LoadStepCounter(images);
+    LoadButtons(images);
     PlaceSpritesOfGrid();
-    LoadWinPanel();
-    help.Load(folders.Game());
+    LoadWinPanel(images);
+    help.Load(images);
 }
 
-void BoardScreen::LoadEntry() {
-    LoadPlaced(entry, Layout::Of(Image::NameEntry), folders.Game());
+void BoardScreen::LoadEntry(const ImageSource& images) {
+    LoadPlaced(entry, Layout::Of(Image::NameEntry), images);
     const AreaPlace& field = Layout::Of(Area::NameField);
     entry.nameField.Configure(
         field.x, field.y, field.width, field.height, LeaderboardEntry::kNameCapacity,
         widgets::TextField::kAcceptsText | widgets::TextField::kMakesBuffer, 0xFFFFFF);
     entry.nameField.SetFocused(1);
-    LoadPlaced(entry.okButton, Layout::Of(Image::NameOk), folders.Game());
-    LoadPlaced(entry.cancelButton, Layout::Of(Image::NameCancel), folders.Game());
+    LoadPlaced(entry.okButton, Layout::Of(Image::NameOk), images);
+    LoadPlaced(entry.cancelButton, Layout::Of(Image::NameCancel), images);
     if (app::Application* application = app::Application::Instance()) {
         application->AddCharListener(&entry);
     }
 }
 
-void BoardScreen::LoadSprites() {
+void BoardScreen::LoadSprites(const ImageSource& images) {
     for (int number = 1; number <= puzzle::kMaxPieceNumber; ++number) {
-        LoadPlaced(Sprite(number), Layout::PiecePortrait(number), folders.Game());
+        LoadPlaced(Sprite(number), Layout::PiecePortrait(number), images);
     }
 }
 
-void BoardScreen::LoadFrames() {
+void BoardScreen::LoadFrames(const ImageSource& images) {
     for (const puzzle::Shape shape :
          {puzzle::Shape::Across, puzzle::Shape::Erect, puzzle::Shape::Big, puzzle::Shape::Small}) {
         scene::Picture& frame = SelectionFrame(shape);
-        LoadPlaced(frame, Layout::SelectionFrame(shape), folders.Game());
+        LoadPlaced(frame, Layout::SelectionFrame(shape), images);
         frame.SetVisible(0);
     }
 }
 
-void BoardScreen::LoadStepCounter() {
+void BoardScreen::LoadStepCounter(const ImageSource& images) {
     constexpr int kMinDigits = 4;
     const AreaPlace& counter = Layout::Of(Area::StepCounter);
     stepCounter.SetPosition(counter.x, counter.y);
     stepCounter.SetSize(counter.width, counter.height);
     const ImagePlace& digits = Layout::Of(Image::StepDigits);
-    stepCounter.Load(GamePath(folders.Game(), digits.file), digits.x, digits.y, digits.width,
-                     digits.height, kMinDigits);
+    stepCounter.Load(images.display, GamePath(images.gameFolder, digits.file), digits.x, digits.y,
+                     digits.width, digits.height, kMinDigits);
 }
 
-void BoardScreen::LoadButtons() {
-    LoadPlaced(moreGamesButton, Layout::Of(Image::MoreGamesButton), folders.Game());
-    LoadPlaced(clickMeButton, Layout::Of(Image::ClickMeButton), folders.Game());
-    LoadPlaced(exitButton, Layout::Of(Image::ExitButton), folders.Game());
+void BoardScreen::LoadButtons(const ImageSource& images) {
+    LoadPlaced(moreGamesButton, Layout::Of(Image::MoreGamesButton), images);
+    LoadPlaced(clickMeButton, Layout::Of(Image::ClickMeButton), images);
+    LoadPlaced(exitButton, Layout::Of(Image::ExitButton), images);
 }
 
-void BoardScreen::LoadWinPanel() {
-    LoadPlaced(winPanel, Layout::Of(Image::WinPanel), folders.Game());
-    LoadPlaced(nextLevelButton, Layout::Of(Image::NextLevelButton), folders.Game());
-    LoadPlaced(closeWinButton, Layout::Of(Image::CloseWinButton), folders.Game());
+void BoardScreen::LoadWinPanel(const ImageSource& images) {
+    LoadPlaced(winPanel, Layout::Of(Image::WinPanel), images);
+    LoadPlaced(nextLevelButton, Layout::Of(Image::NextLevelButton), images);
+    LoadPlaced(closeWinButton, Layout::Of(Image::CloseWinButton), images);
 }
 
 // Places the sprites of the pieces on the grid without showing or hiding any.
@@ -261,11 +261,11 @@ void BoardScreen::SlideSprite(int number, int col, int row) {
 
 // --- Slides ----------------------------------------------------------------------------------
 
-void BoardScreen::Draw() {
+void BoardScreen::Draw(gfx::Display& target) {
     if (StepSlide()) {
         WantNextFrame();
     }
-    scene::Element::Draw();
+    scene::Element::Draw(target);
 }
 
 bool BoardScreen::StepSlide() {

@@ -9,6 +9,7 @@
 
 #include "core/MouseEvent.h"
 #include "game/LevelLoader.h"
+#include "game/PlacedImage.h"
 #include "game/ProgressStore.h"
 #include "game/screens/HelpPanel.h"
 #include "game/screens/LeaderboardEntry.h"
@@ -59,7 +60,7 @@ public:
     // Loads every image; after each display set-up. The help panel goes back to page 1 and no
     // selection frame is shown; the board's selection is kept, and a win panel or name entry
     // that was up stays up, so a display switch never loses a pending win.
-    void BuildBoardScreen();
+    void BuildBoardScreen(const ImageSource& images);
     // Starts level n on the board from its file and shows it.
     void StartLevel(int n);
     // Shows the board's grid and step count; after every load of a level.
@@ -69,7 +70,7 @@ public:
     void HandleMouse(core::MouseEvent* event);
     // Moves a sliding piece on by the clock, then draws the screen; asks for the next frame
     // while the slide goes on.
-    void Draw() override;
+    void Draw(gfx::Display& target) override;
     // True while a moved piece is on its way to its cell.
     bool Sliding() const { return slide && slide->Running(); }
     // Timer events are offered here first; the screen uses none.
@@ -142,12 +143,12 @@ private:
     void OpenWebLink(int n);
 
     void AddChildren();
-    void LoadEntry();
-    void LoadSprites();
-    void LoadFrames();
-    void LoadStepCounter();
-    void LoadButtons();
-    void LoadWinPanel();
+    void LoadEntry(const ImageSource& images);
+    void LoadSprites(const ImageSource& images);
+    void LoadFrames(const ImageSource& images);
+    void LoadStepCounter(const ImageSource& images);
+    void LoadButtons(const ImageSource& images);
+    void LoadWinPanel(const ImageSource& images);
     void PlaceSpritesOfGrid();
 
     // A file of the game folder.

@@ -22,12 +22,12 @@ void HelpPanel::RemoveFrom(scene::Element& parent) {
     parent.RemoveChild(&nextPageButton);
 }
 
-void HelpPanel::Load(const std::string& gameFolder) {
-    LoadPlaced(pages, Layout::Of(Image::HelpPages), gameFolder);
-    LoadPlaced(prevPageButton, Layout::Of(Image::HelpPrevButton), gameFolder);
+void HelpPanel::Load(const ImageSource& images) {
+    LoadPlaced(pages, Layout::Of(Image::HelpPages), images);
+    LoadPlaced(prevPageButton, Layout::Of(Image::HelpPrevButton), images);
     prevPageButton.SetEnabled(false);
     nextPageButton.SetEnabled(true);
-    LoadPlaced(nextPageButton, Layout::Of(Image::HelpNextButton), gameFolder);
+    LoadPlaced(nextPageButton, Layout::Of(Image::HelpNextButton), images);
 }
 
 bool HelpPanel::OnPress(int x, int y) {

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "game/PlacedImage.h"
 #include "scene/Element.h"
 #include "scene/Picture.h"
 #include "widgets/Button.h"
@@ -22,7 +23,7 @@ public:
     void RemoveFrom(scene::Element& parent);
     // Loads the images from the game folder and starts on page 1 with only the back arrow
     // disabled.
-    void Load(const std::string& gameFolder);
+    void Load(const ImageSource& images);
 
     // True when an arrow takes the press.
     bool OnPress(int x, int y);

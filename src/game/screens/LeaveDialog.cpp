@@ -16,10 +16,10 @@ LeaveDialog::~LeaveDialog() {
     RemoveChild(&noButton);
 }
 
-void LeaveDialog::Load() {
-    LoadPlaced(*this, Layout::Of(Image::LeavePage), folders.Game());
-    LoadPlaced(yesButton, Layout::Of(Image::LeaveYesButton), folders.Game());
-    LoadPlaced(noButton, Layout::Of(Image::LeaveNoButton), folders.Game());
+void LeaveDialog::Load(const ImageSource& images) {
+    LoadPlaced(*this, Layout::Of(Image::LeavePage), images);
+    LoadPlaced(yesButton, Layout::Of(Image::LeaveYesButton), images);
+    LoadPlaced(noButton, Layout::Of(Image::LeaveNoButton), images);
 }
 
 bool LeaveDialog::OnMouseDown(int x, int y) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/GameFolders.h"
+#include "game/PlacedImage.h"
 
 #include <functional>
 
@@ -18,7 +19,7 @@ public:
     ~LeaveDialog() override;
 
     // Loads the page and both buttons.
-    void Load();
+    void Load(const ImageSource& images);
 
     // The buttons while the dialog is shown. A press reports whether a button took it; a
     // release on "no" reports onStay, on "yes" onLeave.

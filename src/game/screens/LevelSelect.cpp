@@ -64,26 +64,26 @@ int LevelSelect::LastPage() const {
     return std::min(byMaxLevel, kPageOfLastLevel);
 }
 
-void LevelSelect::BuildLevelSelect(puzzle::Board* newBoard, const std::string& gameFolder) {
+void LevelSelect::BuildLevelSelect(puzzle::Board* newBoard, const ImageSource& images) {
     board = newBoard;
-    LoadLevels(gameFolder);
+    LoadLevels(images);
     // The marks and the line are placed on their row at every draw.
-    LoadPlaced(passedMark, Layout::Of(Image::PassedMark), gameFolder);
-    LoadPlaced(notPassedMark, Layout::Of(Image::NotPassedMark), gameFolder);
-    LoadPlaced(prevListButton, Layout::Of(Image::LevelPrevButton), gameFolder);
-    LoadPlaced(nextListButton, Layout::Of(Image::LevelNextButton), gameFolder);
-    LoadPlaced(rowLine, Layout::Of(Image::RowLine), gameFolder);
+    LoadPlaced(passedMark, Layout::Of(Image::PassedMark), images);
+    LoadPlaced(notPassedMark, Layout::Of(Image::NotPassedMark), images);
+    LoadPlaced(prevListButton, Layout::Of(Image::LevelPrevButton), images);
+    LoadPlaced(nextListButton, Layout::Of(Image::LevelNextButton), images);
+    LoadPlaced(rowLine, Layout::Of(Image::RowLine), images);
 }
 
-void LevelSelect::LoadLevels(const std::string& gameFolder) {
+void LevelSelect::LoadLevels(const ImageSource& images) {
     for (int n = 1; n <= puzzle::kLevelCount; ++n) {
         widgets::Button& button = LevelButton(n);
-        LoadPlaced(button, Layout::LevelButton(n), gameFolder);
+        LoadPlaced(button, Layout::LevelButton(n), images);
         button.SetVisible(0);
     }
     for (int n = 1; n <= puzzle::kLevelCount; ++n) {
         scene::Picture& name = LevelName(n);
-        LoadPlaced(name, Layout::LevelName(n), gameFolder);
+        LoadPlaced(name, Layout::LevelName(n), images);
         name.SetVisible(0);
     }
     ShowPage(1);
@@ -102,26 +102,26 @@ void LevelSelect::TurnPage(int delta) {
     ShowPage(1);
 }
 
-void LevelSelect::Draw() {
-    scene::Element::Draw();
+void LevelSelect::Draw(gfx::Display& target) {
+    scene::Element::Draw(target);
     if (board == nullptr) {
         return;
     }
     for (int n = FirstLevel(); n <= LastLevel(); ++n) {
-        DrawRow(n);
+        DrawRow(target, n);
     }
 }
 
-void LevelSelect::DrawRow(int level) {
+void LevelSelect::DrawRow(gfx::Display& target, int level) {
     const int row = RowOf(level);
     scene::Picture& mark =
         board->cleared[static_cast<std::size_t>(level)] != 0 ? passedMark : notPassedMark;
     const ImagePlace& markPlace = Layout::Of(Image::PassedMark);
     mark.SetPosition(markPlace.x, markPlace.y + Layout::kListRowSpacing * row);
-    mark.Draw();
+    mark.Draw(target);
     const ImagePlace& linePlace = Layout::Of(Image::RowLine);
     rowLine.SetPosition(linePlace.x, linePlace.y + Layout::kListRowSpacing * row);
-    rowLine.Draw();
+    rowLine.Draw(target);
 }
 
 void LevelSelect::ReleaseSurfaces() {

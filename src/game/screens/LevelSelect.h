@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "game/Layout.h"
+#include "game/PlacedImage.h"
 #include "scene/Element.h"
 #include "scene/Picture.h"
 #include "widgets/Button.h"
@@ -28,13 +29,13 @@ public:
 
     // Keeps the board, which it reads the last page and the cleared levels from, and loads
     // every image from the game folder; the page stays where it was.
-    void BuildLevelSelect(puzzle::Board* board, const std::string& gameFolder);
+    void BuildLevelSelect(puzzle::Board* board, const ImageSource& images);
     // A level button was clicked: the level, 1..kLevelCount. The list loads nothing itself.
     std::function<void(int)> onLevelChosen;
 
     // The children, then a mark and a line for each listed level, read from the cleared table
     // on every frame.
-    void Draw() override;
+    void Draw(gfx::Display& target) override;
     // The marks and the line are outside the tree; they let go of their surfaces with it.
     void ReleaseSurfaces() override;
     // Mouse events and the Page Up and Page Down keys; nothing before BuildLevelSelect or while
@@ -66,8 +67,8 @@ private:
     void OnPress(int x, int y);
     void OnRelease(int x, int y);
     void OnMove(int x, int y);
-    void LoadLevels(const std::string& gameFolder);
-    void DrawRow(int level);
+    void LoadLevels(const ImageSource& images);
+    void DrawRow(gfx::Display& target, int level);
 
     puzzle::Board* board = nullptr;
     int page = 1;

@@ -8,8 +8,8 @@
 
 namespace game {
 
-MainMenu::MainMenu(const core::GameFolders& folders)
-    : folders(folders), settingsDialog(folders.SettingsFile()) {
+MainMenu::MainMenu(const core::GameFolders& folders, app::Application& application)
+    : folders(folders), settingsDialog(folders.SettingsFile(), application) {
     frame.SetSize(800, 600);
     frame.AddChild(&logo);
     frame.AddOverlay(&settingsDialog);
@@ -38,23 +38,23 @@ void MainMenu::DetachFrom(scene::Element& root) {
     root.RemoveChild(&frame);
 }
 
-void MainMenu::Load() {
+void MainMenu::Load(const ImageSource& images) {
     frame.SetVisibleAll(0);
-    LoadTitleBar(frame, folders.Game());
+    LoadTitleBar(frame, images);
     const ImagePlace& background = Layout::Of(Image::MenuBackground);
-    frame.SetBackground(GamePath(folders.Game(), background.file), background.width,
-                        background.height);
+    frame.SetBackground(images.display, GamePath(images.gameFolder, background.file),
+                        background.width, background.height);
 
-    LoadPlaced(settingsButton, Layout::Of(Image::SettingsButton), folders.Game());
-    LoadPlaced(leaveButton, Layout::Of(Image::LeaveButton), folders.Game());
-    LoadPlaced(startButton, Layout::Of(Image::StartButton), folders.Game());
-    LoadPlaced(leaderboardButton, Layout::Of(Image::LeaderboardButton), folders.Game());
-    LoadLeaderboard();
-    LoadLogo();
+    LoadPlaced(settingsButton, Layout::Of(Image::SettingsButton), images);
+    LoadPlaced(leaveButton, Layout::Of(Image::LeaveButton), images);
+    LoadPlaced(startButton, Layout::Of(Image::StartButton), images);
+    LoadPlaced(leaderboardButton, Layout::Of(Image::LeaderboardButton), images);
+    LoadLeaderboard(images);
+    LoadLogo(images);
 }
 
-void MainMenu::LoadLeaderboard() {
-    LoadPlaced(leaderboardTable, Layout::Of(Image::Leaderboard), folders.Game());
+void MainMenu::LoadLeaderboard(const ImageSource& images) {
+    LoadPlaced(leaderboardTable, Layout::Of(Image::Leaderboard), images);
     const TableCells& cells = Layout::LeaderboardCells();
     LeaderboardView::LoadLeaderboard(leaderboardTable, cells.rows, cells.columns,
                                      folders.LeaderboardFile());
@@ -69,7 +69,7 @@ void MainMenu::LoadLeaderboard() {
     leaderboardTable.SetVisible(0);
 }
 
-void MainMenu::LoadLogo() {
+void MainMenu::LoadLogo(const ImageSource& images) {
     const ImagePlace& place = Layout::Of(Image::Logo);
     widgets::AnimationSpec spec;
     spec.eventName = "logo";
@@ -77,13 +77,13 @@ void MainMenu::LoadLogo() {
     spec.animFrame = 1;
     spec.period = 300;
     spec.repeatCount = 0;
-    logo.Load(GamePath(folders.Game(), place.file), place.x, place.y, place.width, place.height,
-              spec);
+    logo.Load(images.display, GamePath(images.gameFolder, place.file), place.x, place.y,
+              place.width, place.height, spec);
     logo.Start();
 }
 
-void MainMenu::LoadSettings() {
-    settingsDialog.Build(folders.Game());
+void MainMenu::LoadSettings(const ImageSource& images) {
+    settingsDialog.Build(images);
 }
 
 void MainMenu::Show(bool shown) {

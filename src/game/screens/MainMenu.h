@@ -19,7 +19,9 @@ namespace game {
 class MainMenu {
 public:
     // Images come from the game folder, the table and the settings from the player's.
-    explicit MainMenu(const core::GameFolders& folders);
+    // The application takes the settings dialog's display-mode requests; both must outlive
+    // the menu.
+    MainMenu(const core::GameFolders& folders, app::Application& application);
     ~MainMenu();
 
     // Appends the menu's frame to `root`, hidden.
@@ -27,9 +29,9 @@ public:
     void DetachFrom(scene::Element& root);
 
     // Loads the frame, the buttons, the table and the logo, and starts the logo.
-    void Load();
+    void Load(const ImageSource& images);
     // Loads the settings dialog, hidden.
-    void LoadSettings();
+    void LoadSettings(const ImageSource& images);
 
     void Show(bool shown);
     bool Shown() const { return frame.visible != 0; }
@@ -64,8 +66,8 @@ public:
 
 private:
     bool ButtonsActive() const { return Shown() && settingsDialog.visible == 0; }
-    void LoadLeaderboard();
-    void LoadLogo();
+    void LoadLeaderboard(const ImageSource& images);
+    void LoadLogo(const ImageSource& images);
 };
 
 } // namespace game

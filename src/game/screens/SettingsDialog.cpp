@@ -7,7 +7,6 @@
 #include "app/Application.h"
 #include "audio/SoundManager.h"
 #include "audio/VolumeMixer.h"
-#include "core/ProcessState.h"
 #include "game/PlacedImage.h"
 #include "platform/Event.h"
 #include "platform/Settings.h"
@@ -42,7 +41,8 @@ void PlayClick() {
 
 } // namespace
 
-SettingsDialog::SettingsDialog(std::string settingsPath) : settingsPath(std::move(settingsPath)) {
+SettingsDialog::SettingsDialog(std::string settingsPath, app::Application& application)
+    : settingsPath(std::move(settingsPath)), application(application) {
     AddWidget(&soundKnob);
     AddWidget(&musicKnob);
     AddChild(&fullscreenTick);
@@ -60,18 +60,18 @@ SettingsDialog::~SettingsDialog() {
     }
 }
 
-bool SettingsDialog::Build(const std::string& gameFolder) {
+bool SettingsDialog::Build(const ImageSource& images) {
     ShowSettings(false);
     bool loaded = true;
     const auto note = [&loaded](int result) { loaded = loaded && result > 0; };
-    note(LoadPlaced(*this, Layout::Of(Image::SettingsPage), gameFolder));
-    note(LoadPlaced(fullscreenTick, Layout::Of(Image::FullscreenTick), gameFolder));
-    note(LoadPlaced(okButton, Layout::Of(Image::SettingsOk), gameFolder));
-    note(LoadPlaced(cancelButton, Layout::Of(Image::SettingsCancel), gameFolder));
-    note(LoadPlaced(soundKnob, Layout::Of(Image::SoundKnob), gameFolder));
+    note(LoadPlaced(*this, Layout::Of(Image::SettingsPage), images));
+    note(LoadPlaced(fullscreenTick, Layout::Of(Image::FullscreenTick), images));
+    note(LoadPlaced(okButton, Layout::Of(Image::SettingsOk), images));
+    note(LoadPlaced(cancelButton, Layout::Of(Image::SettingsCancel), images));
+    note(LoadPlaced(soundKnob, Layout::Of(Image::SoundKnob), images));
     const SliderTrack sound = Layout::SoundTrack();
     SetSoundTrack(sound.x0, sound.y, sound.x1, sound.y);
-    note(LoadPlaced(musicKnob, Layout::Of(Image::MusicKnob), gameFolder));
+    note(LoadPlaced(musicKnob, Layout::Of(Image::MusicKnob), images));
     const SliderTrack music = Layout::MusicTrack();
     SetMusicTrack(music.x0, music.y, music.x1, music.y);
     // The stored levels, not the file: set.ini is read again only when the dialog opens.
@@ -187,20 +187,15 @@ void SettingsDialog::Accept() {
 
 void SettingsDialog::ApplyFullscreenChoice() {
     platform::CommandId command;
-    if (fullscreenTick.visible != 0 && windowed == 1) {
-        windowed = 0;
-        command = platform::CommandId::FullScreen;
-    } else if (fullscreenTick.visible == 0 && windowed == 0) {
-        windowed = 1;
-        command = platform::CommandId::Windowed;
-    } else {
+    const bool window = fullscreenTick.visible == 0;
+    if (window == application.WantsWindow()) {
         return;
     }
-    platform::Settings::WriteString(settingsPath, "set", "fullscreen", windowed == 0 ? "1" : "0");
+    application.RequestWindow(window);
+    platform::Settings::WriteString(settingsPath, "set", "fullscreen", window ? "0" : "1");
     // The switch itself happens when the window handles the command.
-    if (app::Application* application = app::Application::Instance()) {
-        application->PostEvent(platform::Event::Command(command));
-    }
+    application.PostEvent(platform::Event::Command(window ? platform::CommandId::Windowed
+                                                          : platform::CommandId::FullScreen));
 }
 
 } // namespace game

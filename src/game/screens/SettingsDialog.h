@@ -2,9 +2,14 @@
 
 #include <string>
 
+#include "game/PlacedImage.h"
 #include "scene/Picture.h"
 #include "widgets/Button.h"
 #include "widgets/DragPanel.h"
+
+namespace app {
+class Application;
+}
 
 namespace game {
 
@@ -23,7 +28,9 @@ public:
     };
 
     // Reads the stored volume levels from the settings file at `settingsPath`; loads no image.
-    explicit SettingsDialog(std::string settingsPath);
+    // A changed full-screen tick asks `application` for the other display mode; it must
+    // outlive the dialog.
+    SettingsDialog(std::string settingsPath, app::Application& application);
     ~SettingsDialog() override;
 
     // While visible, every event drags the knobs or the page, drives the buttons and the tick,
@@ -39,7 +46,7 @@ public:
     // Loads the dialog's images from the game folder, lays it out hidden and gives the volume
     // mixer the stored levels. False when an image did not load; the dialog is laid out all the
     // same.
-    bool Build(const std::string& gameFolder);
+    bool Build(const ImageSource& images);
 
     // The level a knob stands for: (x - track x0) / sliderStep, not clamped.
     int SoundKnobLevel() const;
@@ -71,6 +78,7 @@ private:
     void ApplyFullscreenChoice();
 
     std::string settingsPath;
+    app::Application& application;
     widgets::DragPanel soundKnob;
     widgets::DragPanel musicKnob;
     scene::Picture fullscreenTick;

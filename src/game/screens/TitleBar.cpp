@@ -8,11 +8,12 @@
 
 namespace game {
 
-void LoadTitleBar(widgets::WindowFrame& frame, const std::string& gameFolder) {
-    using Setter = void (widgets::WindowFrame::*)(const std::string&, int, int);
-    const auto load = [&frame, &gameFolder](Setter set, Image image) {
+void LoadTitleBar(widgets::WindowFrame& frame, const ImageSource& images) {
+    using Setter = void (widgets::WindowFrame::*)(gfx::Display&, const std::string&, int, int);
+    const auto load = [&frame, &images](Setter set, Image image) {
         const ImagePlace& place = Layout::Of(image);
-        (frame.*set)(GamePath(gameFolder, place.file), place.width, place.height);
+        (frame.*set)(images.display, GamePath(images.gameFolder, place.file), place.width,
+                     place.height);
     };
     load(&widgets::WindowFrame::SetCommandButton, Image::FullScreenButton);
     load(&widgets::WindowFrame::SetIcon, Image::TitleIcon);

@@ -159,7 +159,7 @@ TEST_F(BoardScreenTest, HelpArrowsTurnThePagesAndAreEnabledOnlyWhereThereIsAPage
     EXPECT_EQ(Clicks(), 4) << "a disabled arrow takes no press";
 
     Click(next, 499);
-    screen->BuildBoardScreen();
+    screen->BuildBoardScreen(Images());
     EXPECT_EQ(help.Page(), 1) << "a rebuild starts on page 1";
     EXPECT_EQ(help.prevPageButton.enabled, 0);
 }
@@ -189,7 +189,7 @@ TEST_F(BoardScreenTest, AfterARebuildNoFrameShowsButTheSelectionStillMoves) {
     WriteLevels();
     Start();
     PressCell(0, 1);
-    screen->BuildBoardScreen();
+    screen->BuildBoardScreen(Images());
     EXPECT_TRUE(VisibleFrames().empty());
     EXPECT_EQ(board->selected, 20);
 
@@ -245,7 +245,7 @@ TEST_F(BoardScreenTest, NameEntryButtonsClickOnceAndReportTheAnswer) {
     WriteImages();
     WriteLevels();
     Start();
-    screen->BuildBoardScreen();
+    screen->BuildBoardScreen(Images());
     int answers = 0;
     screen->onEntryAnswered = [&answers] { ++answers; };
     const auto& listeners = app.CharListeners();

@@ -23,20 +23,16 @@ namespace {
 class LeaderboardEntryTest : public DisplayFixture {
 protected:
     LeaderboardEntryTest() : DisplayFixture(100, 80) {
-        ImageCache::Instance().ClearImageCache();
         dir.Write("page.bmp", EncodeBmp8(100, 60, std::vector<std::uint32_t>(6000, 0x202020)));
         dir.Write("button.bmp", EncodeBmp8(50, 10, std::vector<std::uint32_t>(500, 0x808080)));
         entry = std::make_unique<LeaderboardEntry>(dir.File("st.data"));
-        entry->LoadImage(dir.File("page.bmp"), 0, 0, 100, 60, 1);
+        entry->LoadImage(*display, dir.File("page.bmp"), 0, 0, 100, 60, 1);
         entry->nameField.Configure(10, 10, 60, 16, LeaderboardEntry::kNameCapacity, 3, 0xFFFFFF);
         entry->nameField.SetFocused(1);
-        entry->okButton.Load(dir.File("button.bmp"), 10, 40, 50, 10);
-        entry->cancelButton.Load(dir.File("button.bmp"), 40, 40, 50, 10);
+        entry->okButton.Load(*display, dir.File("button.bmp"), 10, 40, 50, 10);
+        entry->cancelButton.Load(*display, dir.File("button.bmp"), 40, 40, 50, 10);
     }
-    ~LeaderboardEntryTest() override {
-        entry.reset();
-        ImageCache::Instance().ClearImageCache();
-    }
+    ~LeaderboardEntryTest() override { entry.reset(); }
 
     void Type(std::string_view text) {
         for (const char c : text) {

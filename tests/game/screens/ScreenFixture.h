@@ -52,7 +52,6 @@ protected:
     static std::uint16_t Pixel(std::uint32_t colour) { return PixelKernels::ToRgb565(colour); }
 
     ScreenFixture() {
-        ImageCache::Instance().ClearImageCache();
         MediaPlayer::SetBackend(&audio);
         sound = std::make_unique<SoundManager>(Dir().Path());
     }
@@ -60,10 +59,10 @@ protected:
         screen.reset();
         sound.reset();
         MediaPlayer::SetBackend(nullptr);
-        ImageCache::Instance().ClearImageCache();
     }
 
     const TempDir& Dir() const { return exe.Dir(); }
+    ImageSource Images() const { return ImageSource{*display, exe.Folders().Game()}; }
 
     void WriteImage(const std::string& relative, int width, int height, std::uint32_t colour) {
         const auto count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
@@ -139,7 +138,7 @@ protected:
         ProgressStore(exe.Folders()).Restore(*board);
         screen = std::make_unique<BoardScreen>(exe.Folders(), clock);
         screen->SetBoard(board.get());
-        screen->BuildBoardScreen();
+        screen->BuildBoardScreen(Images());
         screen->StartLevel(level);
     }
 
@@ -176,7 +175,7 @@ protected:
     }
     void Draw() {
         display->ClearBackBuffer(0);
-        screen->Draw();
+        screen->Draw(*display);
     }
 
     TempGameFolder exe;

@@ -1,4 +1,0 @@
-#include "core/ProcessState.h"
-
-gfx::Display* currentDisplay = nullptr;
-int windowed = 1;
