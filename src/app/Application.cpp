@@ -12,7 +12,6 @@
 #include "core/Trace.h"
 #include "gfx/Bitmap.h"
 #include "gfx/Display.h"
-#include "gfx/ImageCache.h"
 #include "platform/CursorFile.h"
 #include "platform/CursorImage.h"
 #include "platform/DocumentOpener.h"
@@ -24,8 +23,6 @@
 namespace app {
 
 namespace {
-
-Application* theApplication = nullptr;
 
 constexpr const char* kCaption = "DirectDraw Sample";
 constexpr std::uint32_t kKeyboardPollMs = 8;
@@ -50,9 +47,7 @@ std::uint32_t MouseCode(platform::MouseAction action) {
 } // namespace
 
 Application::Application(platform::Platform& platform, const core::GameFolders& folders)
-    : platform(platform), folders(folders) {
-    theApplication = this;
-}
+    : platform(platform), folders(folders) {}
 
 Application::~Application() {
     timerRegistry.reset();
@@ -62,13 +57,6 @@ Application::~Application() {
         display.reset();
     }
     charListeners.clear();
-    if (theApplication == this) {
-        theApplication = nullptr;
-    }
-}
-
-Application* Application::Instance() {
-    return theApplication;
 }
 
 Application::InitResult Application::Init(const std::string& line, int width, int height,

@@ -103,8 +103,6 @@ public:
     // The Quit event's code, or kExitFailure once the display failed after a switch.
     int ExitCode() const { return displayFailed ? kExitFailure : exitCode; }
 
-    static Application* Instance();
-
     gfx::Display* GetDisplay() const { return display.get(); }
     core::KeyboardInput* Keyboard() const { return keyboard.get(); }
     core::TimerRegistry* Timers() const { return timerRegistry.get(); }

@@ -5,7 +5,6 @@
 #include <climits>
 #include <cstdint>
 
-#include "app/Application.h"
 #include "core/Trace.h"
 #include "platform/Platform.h"
 #include "platform/Window.h"
@@ -22,8 +21,6 @@ constexpr const char* kErrorCaption = "Error";
 void ShowError(const std::string& text) {
     if (messageBox) {
         messageBox(text, kErrorCaption);
-    } else if (app::Application* application = app::Application::Instance()) {
-        application->GetPlatform().GetWindow().ShowMessageBox(text, kErrorCaption);
     } else {
         core::Trace("%s\n", text.c_str());
     }

@@ -24,7 +24,8 @@ public:
     // The backend every later Open uses, chosen once per process; null makes no players.
     static void SetBackend(platform::AudioBackend* backend);
     static platform::AudioBackend* Backend();
-    // Where failures are told; empty restores the default, the application window's box.
+    // Where failures are told; while none is set they go to the trace. The game sets its
+    // window's message box.
     static void SetMessageBox(MessageBoxFunction show);
 
     // Opens the file (a player already open releases its file first). Without a player from the

@@ -7,26 +7,20 @@
 
 namespace audio {
 
-MusicPlayer::MusicPlayer(const std::string& gameFolder) {
-    SoundManager* manager = SoundManager::Current();
-    if (manager == nullptr) {
-        return;
-    }
+MusicPlayer::MusicPlayer(const std::string& gameFolder, SoundManager& manager) : manager(manager) {
     const char* const names[] = {"begin.mp3", "board1.mp3", "board2.mp3", "board3.mp3"};
     MediaPlayer* const players[] = {&begin, &boards[0], &boards[1], &boards[2]};
     for (int i = 0; i < 4; ++i) {
         players[i]->Open(gameFolder + "Music\\" + names[i]);
-        manager->Mixer().AddMusicPlayer(players[i]);
+        manager.Mixer().AddMusicPlayer(players[i]);
         players[i]->SetLoop(true);
     }
 }
 
 MusicPlayer::~MusicPlayer() {
-    // A sound manager that outlives this player must not keep pointers to its tracks.
-    if (SoundManager* manager = SoundManager::Current()) {
-        for (const MediaPlayer* player : {&begin, &boards[0], &boards[1], &boards[2]}) {
-            manager->Mixer().RemovePlayer(player);
-        }
+    // The sound manager outlives this player and must not keep pointers to its tracks.
+    for (const MediaPlayer* player : {&begin, &boards[0], &boards[1], &boards[2]}) {
+        manager.Mixer().RemovePlayer(player);
     }
     boards[2].Release();
     boards[1].Release();

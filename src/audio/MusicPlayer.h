@@ -7,15 +7,17 @@
 
 namespace audio {
 
+class SoundManager;
+
 // The game's music: the menu track ("Music\begin.mp3") and three board tracks
-// ("Music\board1.mp3" to "board3.mp3"), all looping on the current sound manager's music channel,
-// and the choice of the current board track. Without a sound manager at construction it opens
-// nothing and stays silent. Main thread only.
+// ("Music\board1.mp3" to "board3.mp3"), all looping on a sound manager's music channel, and the
+// choice of the current board track. Main thread only.
 class MusicPlayer {
 public:
-    // Opens the tracks of the game folder's "Music" folder.
-    explicit MusicPlayer(const std::string& gameFolder);
-    // Releases board tracks 3, 2, 1 and then the menu track.
+    // Opens the tracks of the game folder's "Music" folder on the manager's music channel; the
+    // manager must outlive the player.
+    MusicPlayer(const std::string& gameFolder, SoundManager& manager);
+    // Takes the tracks off the manager, then releases board tracks 3, 2, 1 and the menu track.
     ~MusicPlayer();
     MusicPlayer(const MusicPlayer&) = delete;
     MusicPlayer& operator=(const MusicPlayer&) = delete;
@@ -37,6 +39,7 @@ public:
     MediaPlayer& CurrentBoardPlayer() { return *current; }
 
 private:
+    SoundManager& manager;
     MediaPlayer begin;
     std::array<MediaPlayer, 3> boards;
     MediaPlayer* current = &boards[0];

@@ -7,19 +7,14 @@
 
 namespace audio {
 
-// Owns the volume mixer and the click sound ("Sound\btn.wav" of the game folder). One is made
-// at every display set-up; the newest one is the process-wide current sound manager until it is
-// destroyed. Main thread only.
+// Owns the volume mixer and the click sound ("Sound\btn.wav" of the game folder). The game makes
+// one at every display set-up. Main thread only.
 class SoundManager {
 public:
     explicit SoundManager(const std::string& gameFolder);
     virtual ~SoundManager();
     SoundManager(const SoundManager&) = delete;
     SoundManager& operator=(const SoundManager&) = delete;
-
-    // The current sound manager, or null.
-    static SoundManager* Current();
-    static void SetCurrent(SoundManager* manager);
 
     // Plays the click from its start.
     void PlayClick();

@@ -82,7 +82,20 @@ GameFolders GameFolders::Locate(const std::string& gameFolder) {
 }
 
 GameFolders GameFolders::ForExecutable(std::string_view path) {
-    return Locate(DirectoryOf(path));
+    return Locate(GameFolderOf(path));
+}
+
+std::string GameFolders::GameFolderOf(std::string_view path) {
+    const std::string own = DirectoryOf(path);
+    std::error_code error;
+    if (own.empty() || fs::is_regular_file(own + kGameFolderMark, error)) {
+        return own;
+    }
+    const std::string installed = fs::path(own + kInstalledGameFolder).lexically_normal().string();
+    if (fs::is_regular_file(installed + kGameFolderMark, error)) {
+        return installed;
+    }
+    return own;
 }
 
 std::string GameFolders::DirectoryOf(std::string_view path) {

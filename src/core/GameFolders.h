@@ -6,8 +6,9 @@
 
 namespace core {
 
-// The two places the game's files live. The game folder (the executable's directory) holds the
-// images, levels, music and the default set.ini, and is only read. The player's folder holds
+// The two places the game's files live. The game folder (the executable's directory, or the
+// installed data folder beside it) holds the images, levels, music and the default set.ini, and
+// is only read. The player's folder holds
 // set.ini, Rest.pa and st.data, which are read and written there. Nothing else decides a path.
 class GameFolders {
 public:
@@ -15,6 +16,11 @@ public:
     static constexpr std::array<const char*, 3> kPlayerFiles = {"Rest.pa", "set.ini", "st.data"};
     // The player's folder's name under the data home.
     static constexpr const char* kDataFolderName = "tovak-marudo";
+    // The installed layout's game folder, relative to the executable's directory: the program
+    // in games/ (or bin/), its data in share/games/tovak-marudo/.
+    static constexpr const char* kInstalledGameFolder = "../share/games/tovak-marudo/";
+    // A file every complete game folder holds: the first level.
+    static constexpr const char* kGameFolderMark = "Board/1.dat";
 
     // Both folders end in exactly one separator.
     GameFolders(std::string gameFolder, std::string playerFolder);
@@ -25,8 +31,13 @@ public:
     // cannot be made either, the game folder it stays, and writes fail as they would there.
     static GameFolders Locate(const std::string& gameFolder);
 
-    // Locate for the folder of the executable at `path`.
+    // Locate for the game folder of the executable at `path`.
     static GameFolders ForExecutable(std::string_view path);
+
+    // The game folder of the executable at `path`: its own directory when the game's data is
+    // there (build/dist, a portable copy, which wins), else the installed data folder beside it
+    // when that holds the data, else its own directory. Ends in exactly one separator.
+    static std::string GameFolderOf(std::string_view path);
 
     // The directory part of `path`, ending in exactly one separator ("" when there is none).
     static std::string DirectoryOf(std::string_view path);

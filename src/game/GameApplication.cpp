@@ -12,6 +12,7 @@
 #include "platform/FileSystem.h"
 #include "platform/Platform.h"
 #include "platform/Settings.h"
+#include "platform/Window.h"
 #include "puzzle/Board.h"
 
 namespace game {
@@ -25,8 +26,8 @@ constexpr int kLeaderboardColumns = 2;
 
 GameApplication::GameApplication(const GameContext& context)
     : app::Application(context.Platform(), context.Folders()),
-      boardScreen(context.Folders(), &context.Platform().GetClock()), folders(context.Folders()),
-      menu(folders, *this), leaveDialog(folders) {
+      boardScreen(context.Folders(), *this, &context.Platform().GetClock()), boardFrame(*this),
+      folders(context.Folders()), menu(folders, *this), leaveDialog(folders) {
     // A save killed half-way leaves its temporary file beside the real one; nothing reads it.
     for (const char* saved : core::GameFolders::kPlayerFiles) {
         platform::RemoveStaleTemporaries(folders.Player(), saved);
@@ -38,12 +39,18 @@ GameApplication::GameApplication(const GameContext& context)
     BuildSceneTree();
     boardScreen.SetBoard(board.get());
     WireScreens();
+    // Audio failures are told in the game's window.
+    audio::MediaPlayer::SetMessageBox([&window = context.Platform().GetWindow()](
+                                          const std::string& text, const std::string& caption) {
+        window.ShowMessageBox(text, caption);
+    });
 }
 
 GameApplication::~GameApplication() {
     board.reset();
     musicPlayer.reset();
     DestroySoundManager();
+    audio::MediaPlayer::SetMessageBox(nullptr);
     // The screens are members and die before the Application part, which still walks its
     // children when it releases the display; the return button dies before the board screen
     // it belongs to.
@@ -74,7 +81,9 @@ void GameApplication::BuildSceneTree() {
 void GameApplication::WireScreens() {
     menu.onStart = [this] { StartGame(); };
     menu.onLeave = [this] { PostEvent(platform::Event::Of(platform::EventKind::Close)); };
-    menu.onClick = [] { BoardScreen::PlayClick(); };
+    menu.onClick = [this] { PlayClick(); };
+    menu.onVolumes = [this](int effects, int music) { SetVolumes(effects, music); };
+    boardScreen.onClick = [this] { PlayClick(); };
     leaveDialog.onStay = [this] { CloseLeaveDialog(); };
     leaveDialog.onLeave = [this] { ReturnToMenu(); };
     boardScreen.onWin = [this](const WinReport&) { ++levelsWon; };
@@ -90,25 +99,39 @@ void GameApplication::WireScreens() {
 void GameApplication::ResetSoundManager() {
     DestroySoundManager();
     soundManager = std::make_unique<audio::SoundManager>(folders.Game());
-    audio::SoundManager::SetCurrent(soundManager.get());
 }
 
 void GameApplication::DestroySoundManager() {
-    if (soundManager) {
-        audio::SoundManager::SetCurrent(nullptr);
-        soundManager.reset();
-    }
+    // The music's tracks are listed in the manager's mixer: they go first.
+    musicPlayer.reset();
+    soundManager.reset();
 }
 
 void GameApplication::OnGraphNotify() {
-    if (audio::SoundManager* manager = audio::SoundManager::Current()) {
-        manager->OnGraphNotify();
+    if (soundManager) {
+        soundManager->OnGraphNotify();
+    }
+}
+
+// Without a sound manager there is nothing to play or set.
+void GameApplication::PlayClick() {
+    if (soundManager) {
+        soundManager->PlayClick();
+    }
+}
+
+void GameApplication::SetVolumes(int effects, int music) {
+    if (soundManager) {
+        soundManager->Mixer().SetEffectsLevel(effects);
+        soundManager->Mixer().SetMusicLevel(music);
     }
 }
 
 void GameApplication::ReplaceMusicPlayer() {
     musicPlayer.reset();
-    musicPlayer = std::make_unique<audio::MusicPlayer>(folders.Game());
+    if (soundManager) {
+        musicPlayer = std::make_unique<audio::MusicPlayer>(folders.Game(), *soundManager);
+    }
 }
 
 void GameApplication::PlayMenuMusic() {
@@ -356,10 +379,10 @@ void GameApplication::OnMouseDown(int x, int y) {
     }
     if (leaveDialog.visible) {
         if (leaveDialog.OnMouseDown(x, y)) {
-            BoardScreen::PlayClick();
+            PlayClick();
         }
     } else if (returnButton.OnMouseDown(x, y)) {
-        BoardScreen::PlayClick();
+        PlayClick();
     }
 }
 

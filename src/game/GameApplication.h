@@ -71,6 +71,8 @@ private:
     void WireScreens();
     void LoadScreens(const ImageSource& images);
     void ReplaceMusicPlayer();
+    void PlayClick();
+    void SetVolumes(int effects, int music);
     void GrowLoadingBar(int width);
     void RestoreScreen();
     void BuildBoardChrome(const ImageSource& images);

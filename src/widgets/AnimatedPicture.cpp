@@ -8,7 +8,7 @@
 
 namespace widgets {
 
-AnimatedPicture::AnimatedPicture() {
+AnimatedPicture::AnimatedPicture(app::Application& application) : application(application) {
     visible = 0;
 }
 
@@ -17,10 +17,8 @@ AnimatedPicture::~AnimatedPicture() {
 }
 
 void AnimatedPicture::StopTimer() const {
-    // Without an application, or before its timer registry exists, there is nothing to stop.
-    if (app::Application* app = app::Application::Instance()) {
-        app->KillTimer(animation.eventName);
-    }
+    // Before the application's timer registry exists there is nothing to stop.
+    application.KillTimer(animation.eventName);
 }
 
 int AnimatedPicture::Load(gfx::Display& display, std::string_view path, int newX, int newY,
@@ -47,15 +45,14 @@ void AnimatedPicture::Reset() {
 
 void AnimatedPicture::SetPeriod(int ms) {
     animation.period = ms;
-    app::Application* app = app::Application::Instance();
-    if (ms == 0 || app == nullptr) {
+    if (ms == 0) {
         return;
     }
     // Widened and capped so that a huge repeat count cannot overflow; 0 stays endless.
     const std::int64_t firings = std::int64_t{animation.frameCount} * animation.repeatCount;
     const auto limit = static_cast<int>(std::clamp<std::int64_t>(
         firings, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
-    app->AddTimer(ms, animation.eventName, limit);
+    application.AddTimer(ms, animation.eventName, limit);
 }
 
 void AnimatedPicture::Start() {

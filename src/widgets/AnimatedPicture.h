@@ -7,6 +7,10 @@
 #include "widgets/AnimationSpec.h"
 #include "widgets/TimerReceiver.h"
 
+namespace app {
+class Application;
+}
+
 namespace widgets {
 
 // A picture that steps through the frames of its strip on a named timed event, for a number of
@@ -14,7 +18,8 @@ namespace widgets {
 // shows it. Timed events reach it on the main thread, so it takes no lock.
 class AnimatedPicture : public scene::Picture, public TimerReceiver {
 public:
-    AnimatedPicture();
+    // The application runs the picture's timer; it must outlive the picture.
+    explicit AnimatedPicture(app::Application& application);
     // Stops the picture's timer, if the application has a timer registry.
     ~AnimatedPicture() override;
 
@@ -41,6 +46,7 @@ public:
     int restFrame = 0;
 
 private:
+    app::Application& application;
     void StopTimer() const;
 };
 

@@ -26,15 +26,9 @@ int ButtonLeft(const scene::Element& frame, int stripWidth, unsigned buttons, in
     return frame.screenX + frame.width - static_cast<int>(widths) - gap;
 }
 
-void Post(const platform::Event& event) {
-    if (app::Application* application = app::Application::Instance()) {
-        application->PostEvent(event);
-    }
-}
-
 } // namespace
 
-WindowFrame::WindowFrame() = default;
+WindowFrame::WindowFrame(app::Application& application) : application(application) {}
 
 WindowFrame::~WindowFrame() = default;
 
@@ -205,9 +199,7 @@ void WindowFrame::CapturePage(gfx::Display& target) {
     target.DarkenBackBuffer(alpha);
     if (target.CreateScreenCopySurface(page) != gfx::SurfaceResult::Ok) {
         page.reset();
-        if (app::Application* application = app::Application::Instance()) {
-            application->GetPlatform().GetWindow().ShowMessageBox("创建透明页面失败!", "ERROR");
-        }
+        application.GetPlatform().GetWindow().ShowMessageBox("创建透明页面失败!", "ERROR");
         return;
     }
     target.CopyBackBufferTo(page.get());
@@ -253,19 +245,17 @@ void WindowFrame::OnLeftDown(int x, int y) {
         // holds the pointer meanwhile, so there is no capture to give up and nothing to keep on
         // top.
         windowMoving = true;
-        if (app::Application* application = app::Application::Instance()) {
-            application->SendEvent(platform::Event::Frame(platform::FrameCommand::Move));
-        }
+        application.SendEvent(platform::Event::Frame(platform::FrameCommand::Move));
     }
 }
 
 void WindowFrame::OnLeftUp(int x, int y) {
     if (minimizeButton && minimizeButton->OnMouseUp(x, y)) {
-        Post(platform::Event::Frame(platform::FrameCommand::Minimize));
+        application.PostEvent(platform::Event::Frame(platform::FrameCommand::Minimize));
     } else if (commandButton && commandButton->OnMouseUp(x, y)) {
-        Post(platform::Event::Command(platform::CommandId::ToggleFullScreen));
+        application.PostEvent(platform::Event::Command(platform::CommandId::ToggleFullScreen));
     } else if (closeButton && closeButton->OnMouseUp(x, y)) {
-        Post(platform::Event::Of(platform::EventKind::Close));
+        application.PostEvent(platform::Event::Of(platform::EventKind::Close));
     } else if (titleBar && windowMoving) {
         windowMoving = false;
     }

@@ -16,6 +16,10 @@ class Display;
 class Surface;
 } // namespace gfx
 
+namespace app {
+class Application;
+}
+
 namespace widgets {
 
 class Button;
@@ -30,7 +34,8 @@ class Button;
 // coordinates); the frame alone draws, shows and hides them. Overlays are not owned.
 class WindowFrame : public scene::Element, public MouseReceiver {
 public:
-    WindowFrame();
+    // Title-bar presses go to the application as events; it must outlive the frame.
+    explicit WindowFrame(app::Application& application);
     ~WindowFrame() override;
 
     // Stores alpha for the frame alone; children and overlays keep theirs.
@@ -89,6 +94,7 @@ private:
     void OnLeftUp(int x, int y);
     void OnMove(int x, int y);
 
+    app::Application& application;
     std::vector<scene::Element*> overlays;
     // Whether the display the title bar was loaded for is a window.
     bool inWindow = true;

@@ -36,14 +36,12 @@ protected:
     // A resource path as the game spells it.
     std::string Path(std::string_view relative) const { return Folder() + std::string(relative); }
 
-    // Hands every posted notice to the current sound manager, as the application does.
-    void DeliverNotices() {
+    // Hands every posted notice to the sound manager, as the game does.
+    void DeliverNotices(SoundManager& manager) {
         platform::Event event;
         while (queue.TryTake(event)) {
             ASSERT_EQ(event.kind, platform::EventKind::PlaybackEnded);
-            if (SoundManager* manager = SoundManager::Current()) {
-                manager->OnGraphNotify();
-            }
+            manager.OnGraphNotify();
         }
     }
 

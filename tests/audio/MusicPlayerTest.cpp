@@ -23,7 +23,7 @@ protected:
 
 TEST_F(MusicPlayerTest, OpensFourLoopingTracksOnTheMusicChannel) {
     SoundManager manager(Folder());
-    MusicPlayer music(Folder());
+    MusicPlayer music(Folder(), manager);
     EXPECT_EQ(backend.LogOf("open"),
               (std::vector<std::string>{Path("Sound\\btn.wav"), Path("Music\\begin.mp3"), Board(1),
                                         Board(2), Board(3)}));
@@ -37,19 +37,9 @@ TEST_F(MusicPlayerTest, OpensFourLoopingTracksOnTheMusicChannel) {
     EXPECT_EQ(&music.CurrentBoardPlayer(), &music.BoardPlayer(1));
 }
 
-TEST_F(MusicPlayerTest, WithoutSoundManagerNothingIsOpened) {
-    MusicPlayer music(Folder());
-    music.PlayMenuTrack();
-    music.PlayRandomBoardTrack();
-    music.ResumeBoardTrack();
-    music.StopBoardTrack();
-    EXPECT_TRUE(backend.Log().empty());
-    EXPECT_TRUE(boxes.empty());
-}
-
 TEST_F(MusicPlayerTest, RandomBoardTrackIsOneToThreeMayRepeatAndRestartsFromItsStart) {
     SoundManager manager(Folder());
-    MusicPlayer music(Folder());
+    MusicPlayer music(Folder(), manager);
     std::set<int> seen;
     bool repeated = false;
     int previous = 0;
@@ -71,7 +61,7 @@ TEST_F(MusicPlayerTest, RandomBoardTrackIsOneToThreeMayRepeatAndRestartsFromItsS
 
 TEST_F(MusicPlayerTest, ResumeBoardTrackPlaysBoardOneUntilATrackIsPicked) {
     SoundManager manager(Folder());
-    MusicPlayer music(Folder());
+    MusicPlayer music(Folder(), manager);
     music.ResumeBoardTrack();
     EXPECT_EQ(backend.Record(Board(1)).plays, 1);
     EXPECT_EQ(music.CurrentBoardIndex(), 0);
@@ -88,7 +78,7 @@ TEST_F(MusicPlayerTest, ResumeBoardTrackPlaysBoardOneUntilATrackIsPicked) {
 
 TEST_F(MusicPlayerTest, ReleasesBoardTracksThreeTwoOneThenTheMenuTrack) {
     SoundManager manager(Folder());
-    { MusicPlayer music(Folder()); }
+    { MusicPlayer music(Folder(), manager); }
     EXPECT_EQ(backend.LogOf("release"),
               (std::vector<std::string>{Board(3), Board(2), Board(1), Path("Music\\begin.mp3")}));
     // The sound manager keeps no pointer to the tracks that are gone.

@@ -23,7 +23,7 @@ using SoundManagerTest = AudioFixture;
 
 TEST_F(SoundManagerTest, WithoutSettingsClickAndMusicPlayAtLevelOne) {
     SoundManager manager(Folder());
-    MusicPlayer music(Folder());
+    MusicPlayer music(Folder(), manager);
     for (const char* file : {"Sound\\btn.wav", "Music\\begin.mp3", "Music\\board1.mp3",
                              "Music\\board2.mp3", "Music\\board3.mp3"}) {
         EXPECT_EQ(backend.Record(Path(file)).volume, -4900) << file;
@@ -41,15 +41,12 @@ TEST_F(SoundManagerTest, ClickIsAnEffectThatPlaysFromItsStartWithoutLooping) {
     EXPECT_EQ(backend.Record(Path("Sound\\btn.wav")).plays, 2);
 }
 
-TEST_F(SoundManagerTest, RebuiltManagerIsCurrentWithANewClick) {
+TEST_F(SoundManagerTest, RebuiltManagerOpensANewClick) {
     auto manager = std::make_unique<SoundManager>(Folder());
-    EXPECT_EQ(SoundManager::Current(), manager.get());
     manager.reset();
-    EXPECT_EQ(SoundManager::Current(), nullptr);
     EXPECT_EQ(backend.Record(Path("Sound\\btn.wav")).releases, 1);
 
     manager = std::make_unique<SoundManager>(Folder());
-    EXPECT_EQ(SoundManager::Current(), manager.get());
     EXPECT_EQ(backend.Record(Path("Sound\\btn.wav")).opens, 2);
     manager->PlayClick();
     EXPECT_TRUE(backend.IsPlaying(Path("Sound\\btn.wav")));
@@ -57,27 +54,15 @@ TEST_F(SoundManagerTest, RebuiltManagerIsCurrentWithANewClick) {
 
 TEST_F(SoundManagerTest, PostedNoticeLoopsTheMusicThatEnded) {
     SoundManager manager(Folder());
-    MusicPlayer music(Folder());
+    MusicPlayer music(Folder(), manager);
     music.PlayMenuTrack();
     manager.PlayClick();
     backend.EndTrack(Path("Music\\begin.mp3"));
     backend.EndTrack(Path("Sound\\btn.wav"));
     EXPECT_FALSE(queue.Empty());
-    DeliverNotices();
+    DeliverNotices(manager);
     EXPECT_EQ(backend.Record(Path("Music\\begin.mp3")).plays, 2);
     EXPECT_EQ(backend.Record(Path("Sound\\btn.wav")).plays, 1);
-}
-
-TEST_F(SoundManagerTest, FailuresAreToldInTheApplicationWindowsMessageBox) {
-    platform::HeadlessPlatform platform;
-    QuietApplication application(platform, game.Folders());
-    MediaPlayer::SetMessageBox(nullptr);
-    MediaPlayer::SetBackend(nullptr);
-    SoundManager manager(Folder());
-    ASSERT_EQ(platform.window.messageBoxes.size(), 1u);
-    EXPECT_EQ(platform.window.messageBoxes[0].text,
-              "Unable to create DirectShow Graph Builder object.");
-    EXPECT_EQ(platform.window.messageBoxes[0].caption, "Error");
 }
 
 TEST_F(SoundManagerTest, WithoutAnAudioDeviceEverythingIsSilentAndNothingIsShown) {
@@ -87,7 +72,7 @@ TEST_F(SoundManagerTest, WithoutAnAudioDeviceEverythingIsSilentAndNothingIsShown
     MediaPlayer::SetBackend(&sdl);
     {
         SoundManager manager(Folder());
-        MusicPlayer music(Folder());
+        MusicPlayer music(Folder(), manager);
         manager.PlayClick();
         music.PlayMenuTrack();
         music.PlayRandomBoardTrack();

@@ -36,6 +36,40 @@ TEST(GameFoldersTest, TheGameFolderIsTheRunningProgramsFolder) {
     EXPECT_EQ(folders.Game().back(), '/');
 }
 
+// An installed tree: the program in games/ (never run here, only named) and the data where the
+// installed layout puts it, under one prefix.
+class InstalledLayoutTest : public ::testing::Test {
+protected:
+    std::string Program() const { return prefix.File("games/tovak-marudo"); }
+    std::string InstalledData() const { return prefix.File("share/games/tovak-marudo/"); }
+
+    TempDir prefix;
+};
+
+TEST_F(InstalledLayoutTest, TheInstalledDataIsFoundBesideTheProgramsFolder) {
+    prefix.Write("share/games/tovak-marudo/Board/1.dat", "level");
+    prefix.Write("share/games/tovak-marudo/set.ini", "[volume]\nsound=5\n");
+    EXPECT_EQ(GameFolders::GameFolderOf(Program()), InstalledData());
+    const GameFolders folders = GameFolders::ForExecutable(Program());
+    EXPECT_EQ(folders.Game(), InstalledData());
+    EXPECT_EQ(folders.GameFile("Board/1.dat"), InstalledData() + "Board/1.dat");
+}
+
+TEST_F(InstalledLayoutTest, DataBesideTheProgramWinsOverAnInstalledCopy) {
+    prefix.Write("games/Board/1.dat", "portable");
+    prefix.Write("share/games/tovak-marudo/Board/1.dat", "installed");
+    EXPECT_EQ(GameFolders::GameFolderOf(Program()), prefix.File("games/"));
+}
+
+TEST_F(InstalledLayoutTest, WithoutDataAnywhereTheProgramsFolderStays) {
+    EXPECT_EQ(GameFolders::GameFolderOf(Program()), prefix.File("games/"));
+    // A data folder without the levels is no game folder.
+    prefix.Write("share/games/tovak-marudo/set.ini", "");
+    prefix.Write("share/games/tovak-marudo/Board/2.dat", "");
+    EXPECT_EQ(GameFolders::GameFolderOf(Program()), prefix.File("games/"));
+    EXPECT_EQ(GameFolders::GameFolderOf("tovak-marudo"), "");
+}
+
 // A game folder with its default settings, and a data home and a home of their own.
 class LocateTest : public ::testing::Test {
 protected:

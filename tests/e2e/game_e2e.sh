@@ -12,29 +12,51 @@
 # 65534 when the test runs as root): its progress, settings and table must then live in
 # $XDG_DATA_HOME/tovak-marudo/ and survive the restart.
 #
+# With --installed the game comes from a Debian package unpacked into a read-only root and is
+# played as with --read-only, more briefly: level 1 won, a restart goes on with level 2, the
+# player's files are in $XDG_DATA_HOME/tovak-marudo/ and nothing under the root changed.
+#
 #   game_e2e.sh [--read-only] GAME_FOLDER SOLUTION_PATH_PROGRAM
+#   game_e2e.sh --installed PACKAGE.deb SOLUTION_PATH_PROGRAM
 set -uo pipefail
 
 if [ "${1:-}" != "--session" ]; then
     read_only=0
+    scenario=full
     if [ "${1:-}" = --read-only ]; then
         read_only=1
         shift
+    elif [ "${1:-}" = --installed ]; then
+        read_only=1
+        scenario=installed
+        shift
     fi
-    dist=${1:?game folder}
+    dist=${1:?game folder or package}
     solver=${2:?solution_path program}
     work=$(mktemp -d)
-    trap 'rm -rf "$work"' EXIT
-    # A fresh copy without a player's progress: the game starts on level 1.
-    cp -a "$dist" "$work/game"
-    rm -f "$work/game/Rest.pa" "$work/game/st.data"
+    trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
+    if [ "$scenario" = installed ]; then
+        # The package's tree as installed, under a root of its own; the game finds its data
+        # relative to its program.
+        dpkg-deb -x "$dist" "$work/root" || exit 1
+        tree=$work/root
+        game=$tree/usr/share/games/tovak-marudo
+        program=$tree/usr/games/tovak-marudo
+    else
+        # A fresh copy without a player's progress: the game starts on level 1.
+        cp -a "$dist" "$work/game"
+        rm -f "$work/game/Rest.pa" "$work/game/st.data"
+        tree=$work/game
+        game=$tree
+        program=$game/tovak-marudo
+    fi
     mkdir -p "$work/home" "$work/config" "$work/shots" "$work/data" "$work/audio"
     export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
     export SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/audio/out.raw"
-    player=$work/game
+    player=$game
     if [ "$read_only" -eq 1 ]; then
         player=$XDG_DATA_HOME/tovak-marudo
-        chmod -R a-w "$work/game"
+        chmod -R a-w "$tree"
         chmod 755 "$work"
         # The player owns their home, data and sound output, and nothing else here.
         [ "$(id -u)" -eq 0 ] && chown 65534:65534 "$work/home" "$work/config" "$work/data" \
@@ -44,7 +66,7 @@ if [ "${1:-}" != "--session" ]; then
     failures=${E2E_FAILURES:-$PWD/game_e2e_failures}
     rm -f "$failures"/failed-*.png "$failures/game.log"
     xvfb-run -a -s "-screen 0 1024x768x24" "$0" --session "$work" "$solver" "$read_only" \
-        "$player"
+        "$player" "$game" "$program" "$tree" "$scenario"
     status=$?
     if [ "$status" -ne 0 ]; then
         mkdir -p "$failures"
@@ -63,7 +85,12 @@ solver=$3
 read_only=$4
 # Where the game keeps Rest.pa, set.ini and st.data.
 player=$5
-game=$work/game
+# The game folder, the program, the tree that holds both (which a read-only run must leave as it
+# is), and which play: full or installed.
+game=$6
+program=$7
+tree=$8
+scenario=$9
 failed=0
 mkdir -p "$work/cache"
 # The system's interpreter: it starts at once, where a version manager's wrapper may not.
@@ -331,11 +358,11 @@ steps1=$(awk '$1 == "steps" { print $2 }' "$work/level1.txt")
 
 # Starts the game and waits for its window; read-only runs start it as an ordinary user, who
 # gets a copy of this display's key.
-launch=("$game/tovak-marudo")
+launch=("$program")
 if [ "$read_only" -eq 1 ] && [ "$(id -u)" -eq 0 ]; then
     cp "${XAUTHORITY:?}" "$work/xauth" && chown 65534:65534 "$work/xauth"
     launch=(env XAUTHORITY="$work/xauth" setpriv --reuid 65534 --regid 65534 --clear-groups
-            "$game/tovak-marudo")
+            "$program")
 fi
 start_game() {
     note "start: ${launch[*]}"
@@ -375,6 +402,25 @@ close_game() {
     fi
 }
 
+# The read-only run's last check, then the verdict; ends the script.
+finish() {
+    if [ "$read_only" -eq 1 ]; then
+        note "check: nothing was written to the game's tree"
+        if [ -n "$(find "$tree" -newer "$work/level1.txt" -print -quit)" ]; then
+            note "FAILED: the game's tree changed:"
+            find "$tree" -newer "$work/level1.txt" | sed 's/^/    /'
+            failed=$((failed + 1))
+        fi
+    fi
+    if [ "$failed" -ne 0 ]; then
+        note "$failed check(s) failed; the game's output:"
+        cat "$work/game.log"
+        exit 1
+    fi
+    note "all checks passed"
+    exit 0
+}
+
 start_game
 
 wait_for "the window is 800x600" 1 window_is 800x600 window
@@ -395,6 +441,17 @@ wait_for "the win panel shows" 5 pixels "match 255 150 304 175 $ui/guog.bmp 0 0"
 wait_for "the step counter shows $steps1" 2 counter_shows "$steps1"
 wait_for "Rest.pa lists level 1 alone" 2 \
     test "$(od -An -t d4 "$player/Rest.pa" 2>/dev/null | xargs)" = "1 1"
+
+if [ "$scenario" = installed ]; then
+    note "close, restart: the game goes on with level 2"
+    close_game
+    start_game
+    wait_for "the main menu shows its background" 10 menu_patches
+    click 426 470
+    wait_for "level 2 is on the board with 0 steps" 5 board_shows "$work/level2.txt" 0
+    close_game
+    finish
+fi
 
 note "Alt+Enter twice with the win panel up"
 alive
@@ -544,18 +601,4 @@ alive
 xdotool key Return
 wait_for "Enter on the win panel shows level 2" 5 board_shows "$work/level2.txt" 0
 close_game
-if [ "$read_only" -eq 1 ]; then
-    note "check: nothing was written to the game folder"
-    if [ -n "$(find "$game" -newer "$work/level1.txt" -print -quit)" ]; then
-        note "FAILED: the game folder changed:"
-        find "$game" -newer "$work/level1.txt" | sed 's/^/    /'
-        failed=$((failed + 1))
-    fi
-fi
-
-if [ "$failed" -ne 0 ]; then
-    note "$failed check(s) failed; the game's output:"
-    cat "$work/game.log"
-    exit 1
-fi
-note "all checks passed"
+finish

@@ -34,6 +34,22 @@ protected:
 };
 
 // A save killed between its temporary file and the rename leaves that file behind.
+TEST_F(GameMenuTest, AudioFailuresAreToldInTheGameWindowAndNoMusicWaitsForADisplay) {
+    context = std::make_unique<GameContext>(platform);
+    game = std::make_unique<GameApplication>(*context);
+    EXPECT_EQ(Game().Music(), nullptr) << "no sound manager before the first display";
+    game.reset();
+    ASSERT_NO_FATAL_FAILURE(Launch());
+    ASSERT_NE(Game().Music(), nullptr);
+    MediaPlayer::SetBackend(nullptr);
+    MediaPlayer player;
+    player.Open(folder.File("Music/begin.mp3"));
+    ASSERT_EQ(platform.screen.messageBoxes.size(), 1u);
+    EXPECT_EQ(platform.screen.messageBoxes[0].text,
+              "Unable to create DirectShow Graph Builder object.");
+    EXPECT_EQ(platform.screen.messageBoxes[0].caption, "Error");
+}
+
 TEST_F(GameMenuTest, StartRemovesTheTemporaryFilesOfKilledSavesAndNothingElse) {
     WriteProgress({1, 2});
     const std::string progress = folder.Read("Rest.pa");

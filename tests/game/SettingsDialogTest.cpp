@@ -64,6 +64,12 @@ protected:
     // Made once the test has written set.ini, as the constructor reads it.
     void Open(bool show = true) {
         dialog = std::make_unique<SettingsDialog>(game.Folders().SettingsFile(), application);
+        // As the game does: the reports reach the sound manager.
+        dialog->onVolumes = [this](int effects, int music) {
+            Mixer().SetEffectsLevel(effects);
+            Mixer().SetMusicLevel(music);
+        };
+        dialog->onClick = [this] { sound->PlayClick(); };
         menu.AddChild(dialog.get());
         EXPECT_TRUE(dialog->Build(ImageSource{*display, game.Folders().Game()}));
         dialog->ShowSettings(show);

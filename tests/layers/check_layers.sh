@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Each folder of src/ is one library whose includes and links point only at the layers below
-# it. Prints every include or link that points elsewhere and fails if there is one.
+# it, and no header declares a process-wide variable. Prints every fault and fails if there is
+# one.
 #
 #   check_layers.sh SOURCE_DIR
 set -uo pipefail
@@ -52,5 +53,10 @@ for folder in "$src"/*/; do
             { echo "${file#"$src"/}: not in namespace $layer"; faults=$((faults + 1)); }
     done < <(find "$folder" -name '*.h' -o -name '*.cpp')
 done
+# Nothing is shared through a process-wide variable: what a part needs is passed to it.
+while IFS= read -r hit; do
+    echo "${hit#"$src"/}: a header declares a process-wide variable"
+    faults=$((faults + 1))
+done < <(grep -rnE '^[[:space:]]*extern[[:space:]]' "$src" --include=*.h | grep -v 'extern "C"')
 [ "$faults" -eq 0 ] && echo "every layer points down"
 exit $((faults > 0))

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "TempDir.h"
+#include "level-set/LevelSetFile.h"
 #include "puzzle/LevelBuilder.h"
-#include "puzzle/LevelSetFile.h"
 
 using namespace puzzle;
 

@@ -6,8 +6,8 @@
 #include <map>
 #include <set>
 
+#include "level-set/LevelSetFile.h"
 #include "puzzle/LevelBuilder.h"
-#include "puzzle/LevelSetFile.h"
 #include "puzzle/Piece.h"
 #include "puzzle/PositionGraph.h"
 #include "puzzle/Solver.h"
@@ -21,9 +21,7 @@ constexpr int kClassicSteps = 116;
 constexpr int kAllowedDip = 3;
 
 std::string LevelsPath() {
-    const std::filesystem::path root =
-        std::filesystem::path(__FILE__).parent_path().parent_path().parent_path();
-    return (root / "assets" / "levels.txt").string();
+    return (std::filesystem::path(TM_ASSETS_DIR) / "levels.txt").string();
 }
 
 class LevelSetTest : public testing::Test {

@@ -41,27 +41,25 @@ constexpr int kPeriod = 100;
 class AnimatedPictureTest : public WidgetFixture {
 protected:
     AnimatedPictureTest() : WidgetFixture(20, 10) { path = WriteStrip("logo.bmp", 4, 2, 2); }
-    ~AnimatedPictureTest() override { app.reset(); }
 
     void Load(AnimatedPicture& target, int startFrame, int repeatCount) {
         const AnimationSpec timing{"logo", 4, static_cast<std::uint16_t>(startFrame), kPeriod,
                                    repeatCount};
         ASSERT_EQ(target.Load(*display, path, 3, 4, 8, 2, timing), 1);
     }
-    // A headless application with a timer registry whose events go to `picture`.
+    // Gives the headless application its timer registry, whose events go to `picture`.
     void StartApplication() {
-        app = std::make_unique<TimerApplication>(platform, game.Folders());
-        ASSERT_EQ(app->Init("", 800, 600, platform.ExecutablePath(), "1", "227", "tpz.bmp",
-                            "Software\\qelvo\\InstalledGame\\227", "Tovak Marudo", 108, 102),
+        ASSERT_EQ(app.Init("", 800, 600, platform.ExecutablePath(), "1", "227", "tpz.bmp",
+                           "Software\\qelvo\\InstalledGame\\227", "Tovak Marudo", 108, 102),
                   Application::InitResult::Run);
-        app->receiver = &picture;
+        app.receiver = &picture;
     }
     // Moves the timers on and delivers their firings.
     void Tick(int ms = kPeriod) {
         platform.timers.Advance(static_cast<std::uint32_t>(ms));
-        app->DispatchMessages();
+        app.DispatchMessages();
     }
-    bool Registered() { return app->Timers()->IsRegistered("logo"); }
+    bool Registered() { return app.Timers()->IsRegistered("logo"); }
     // The pixel the picture shows at its top-left corner, 0 when nothing is drawn.
     std::uint16_t Shown() {
         display->ClearBackBuffer(0);
@@ -74,8 +72,9 @@ protected:
     ScopedEnv configHome{"XDG_CONFIG_HOME", config.Path()};
     TempGameFolder game;
     platform::HeadlessPlatform platform;
-    std::unique_ptr<TimerApplication> app;
-    AnimatedPicture picture;
+    // Without Init it has no timer registry: timers are neither set nor killed.
+    TimerApplication app{platform, game.Folders()};
+    AnimatedPicture picture{app};
 };
 
 TEST_F(AnimatedPictureTest, FramesCycleUntilTheLastCycleHidesThePicture) {
@@ -170,7 +169,7 @@ TEST_F(AnimatedPictureTest, SetPeriodRegistersOneFiringPerFrameOfEveryCycle) {
 TEST_F(AnimatedPictureTest, DestructorKillsItsTimer) {
     StartApplication();
     {
-        AnimatedPicture other;
+        AnimatedPicture other(app);
         Load(other, 1, 0);
         other.Start();
         EXPECT_TRUE(Registered());

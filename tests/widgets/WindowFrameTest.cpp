@@ -83,7 +83,7 @@ protected:
     platform::HeadlessPlatform platform;
     QuietApplication app{platform, game.Folders()};
     TempDir dir;
-    WindowFrame frame;
+    WindowFrame frame{app};
     Picture piece;
 };
 
@@ -179,7 +179,7 @@ TEST_F(WindowFrameTest, SetVisibleAllShowsAndHidesTheFrameWithItsParts) {
     for (const Element* part : parts) {
         EXPECT_EQ(part->visible, 1);
     }
-    WindowFrame bare;
+    WindowFrame bare(app);
     bare.SetVisibleAll(0); // no parts at all
     EXPECT_EQ(bare.visible, 0);
 }

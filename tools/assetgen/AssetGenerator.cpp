@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "BmpWriter.h"
+#include "DesktopIcons.h"
 #include "audio/AudioAssets.h"
 #include "platform/PngEncoder.h"
 
@@ -55,6 +56,7 @@ void AssetGenerator::PaintImages() {
             copy->Draw(*icon, 0, 0);
         }
     }
+    DesktopIcons::Paint(images);
 }
 
 bool AssetGenerator::WriteImages() {
@@ -91,6 +93,8 @@ bool AssetGenerator::WriteTextFiles() {
     bool ok = dist.Write("Help/index.html", MakeHelpPage(levels));
     ok = dist.Write("Cursor.cur", MakeCursorFile()) && ok;
     ok = dist.Write("tovak-marudo.desktop", MakeDesktopEntry(distDir)) && ok;
+    const std::string icon = DesktopIcons::Svg();
+    ok = !icon.empty() && dist.Write(kScalableIconPath, icon) && ok;
     // The player's own settings are never overwritten.
     ok = dist.WriteIfMissing("set.ini", MakeDefaultSettings(help)) && ok;
     return ok;

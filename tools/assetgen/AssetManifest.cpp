@@ -46,6 +46,10 @@ std::vector<AssetSpec> Build() {
     using K = AssetKind;
     list.push_back({"tpz.bmp", K::OpaqueBmp, 64, 64});
     list.push_back({"tovak-marudo.png", K::Png, 64, 64});
+    for (const int size : kDesktopIconSizes) {
+        list.push_back({DesktopIconPath(size), K::Png, size, size});
+    }
+    list.push_back({kScalableIconPath, K::Text});
     list.push_back({"Cursor.cur", K::Cursor, 32, 32});
     for (const char* track : {"begin", "board1", "board2", "board3"}) {
         list.push_back({std::string("Music/") + track + ".mp3", K::Mp3});
@@ -58,6 +62,11 @@ std::vector<AssetSpec> Build() {
 }
 
 } // namespace
+
+std::string DesktopIconPath(int size) {
+    const std::string side = std::to_string(size);
+    return "icons/hicolor/" + side + "x" + side + "/apps/tovak-marudo.png";
+}
 
 const std::vector<AssetSpec>& AssetManifest() {
     static const std::vector<AssetSpec> list = Build();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,12 @@ struct AssetSpec {
     // Stored with a 256-colour palette: a third of the bytes to read and decode.
     bool paletted = false;
 };
+
+// The desktop's icons, in the icon theme's folder layout under icons/: the game icon at each
+// size a theme asks for ("icons/hicolor/48x48/apps/tovak-marudo.png") and once as an SVG.
+inline constexpr std::array<int, 8> kDesktopIconSizes = {16, 22, 24, 32, 48, 64, 128, 256};
+inline constexpr const char* kScalableIconPath = "icons/hicolor/scalable/apps/tovak-marudo.svg";
+std::string DesktopIconPath(int size);
 
 // Every file the generator writes into the game folder, with the size the game loads it with.
 const std::vector<AssetSpec>& AssetManifest();

@@ -36,40 +36,49 @@ ArtRect CellsOf(const Block& b) {
 } // namespace
 
 void MarkArtIcon::Paint(Canvas& icon) {
-    Seal(icon);
     cairo_t* cr = icon.Cr();
     cairo_save(cr);
-    const double scale = icon.Width() / 64.0;
-    cairo_scale(cr, scale, scale);
-    Board(cr);
+    cairo_scale(cr, icon.Width() / kGrid, icon.Height() / kGrid);
+    Ink(cr);
+    PieceArtGrain grain(PieceArtGrain::SeedOf("tpz"));
+    grain.Apply(icon.Surface(), 0, 0, icon.Width(), icon.Height(), 0.045);
+    Carving(cr);
     cairo_restore(cr);
 }
 
-void MarkArtIcon::Seal(Canvas& icon) {
+void MarkArtIcon::Draw(cairo_t* cr, double size) {
+    cairo_save(cr);
+    cairo_scale(cr, size / kGrid, size / kGrid);
+    Ink(cr);
+    Carving(cr);
+    cairo_restore(cr);
+}
+
+// The seal's cinnabar, lighter at the top left.
+void MarkArtIcon::Ink(cairo_t* cr) {
     using namespace theme;
-    cairo_t* cr = icon.Cr();
-    const ArtRect whole{0, 0, static_cast<double>(icon.Width()),
-                        static_cast<double>(icon.Height())};
-    cairo_pattern_t* ink = cairo_pattern_create_linear(0, 0, whole.w, whole.h);
+    cairo_pattern_t* ink = cairo_pattern_create_linear(0, 0, kGrid, kGrid);
     const Colour light = kCinnabar.Shade(0.1);
     const Colour dark = kCinnabarDark;
     cairo_pattern_add_color_stop_rgb(ink, 0, light.r, light.g, light.b);
     cairo_pattern_add_color_stop_rgb(ink, 1, dark.r, dark.g, dark.b);
-    cairo_rectangle(cr, 0, 0, whole.w, whole.h);
+    cairo_rectangle(cr, 0, 0, kGrid, kGrid);
     cairo_set_source(cr, ink);
     cairo_fill(cr);
     cairo_pattern_destroy(ink);
-    PieceArtGrain grain(PieceArtGrain::SeedOf("tpz"));
-    grain.Apply(icon.Surface(), 0, 0, icon.Width(), icon.Height(), 0.045);
+}
 
-    // The carved border of the seal.
+// The carved border of the seal and the board inside it.
+void MarkArtIcon::Carving(cairo_t* cr) {
+    using namespace theme;
     cairo_save(cr);
     cairo_new_path(cr);
-    PieceArtShapes::RoundedRect(cr, whole.Inset(3.5), 4);
+    PieceArtShapes::RoundedRect(cr, ArtRect{0, 0, kGrid, kGrid}.Inset(3.5), 4);
     cairo_set_line_width(cr, 2);
     kParchmentLight.Use(cr);
     cairo_stroke(cr);
     cairo_restore(cr);
+    Board(cr);
 }
 
 void MarkArtIcon::Board(cairo_t* cr) {

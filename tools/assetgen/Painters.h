@@ -5,7 +5,7 @@
 
 #include "ImageSet.h"
 #include "OutputTree.h"
-#include "puzzle/LevelSetFile.h"
+#include "level-set/LevelSetFile.h"
 
 using namespace puzzle;
 

@@ -1,6 +1,7 @@
 #include <string>
 #include <vector>
 
+#include "DesktopIcons.h"
 #include "Painters.h"
 #include "PreviewContactSheet.h"
 #include "PreviewScreens.h"
@@ -17,6 +18,8 @@ void WritePreviews(const ImageSet& images, const Levels& levels, OutputTree& pre
         preview.Write(name, sheets[i]);
     }
     WriteScreenPreviews(images, levels, preview);
+    // The scalable desktop icon's vector shapes, which the contact sheet's bitmaps do not show.
+    preview.Write("desktop-icon-scalable.png", DesktopIcons::SvgPreview(256));
 }
 
 } // namespace assetgen

@@ -2,8 +2,8 @@
 
 #include <set>
 
+#include "level-set/LevelSetFile.h"
 #include "platform/FileSystem.h"
-#include "puzzle/LevelSetFile.h"
 
 using namespace puzzle;
 

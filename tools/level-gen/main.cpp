@@ -13,9 +13,9 @@
 #include "PieceNumbering.h"
 #include "Random.h"
 #include "SeenPositions.h"
+#include "level-set/LevelSetFile.h"
 #include "platform/FileSystem.h"
 #include "puzzle/Geometry.h"
-#include "puzzle/LevelSetFile.h"
 #include "puzzle/Solver.h"
 
 using namespace puzzle;

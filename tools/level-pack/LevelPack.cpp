@@ -2,10 +2,10 @@
 
 #include <filesystem>
 
+#include "level-set/LevelSetFile.h"
 #include "platform/FileSystem.h"
 #include "puzzle/Geometry.h"
 #include "puzzle/LevelFile.h"
-#include "puzzle/LevelSetFile.h"
 
 using namespace puzzle;
 

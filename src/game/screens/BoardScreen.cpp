@@ -4,7 +4,6 @@
 #include <optional>
 
 #include "app/Application.h"
-#include "audio/SoundManager.h"
 #include "core/GameFolders.h"
 #include "core/Trace.h"
 #include "game/PlacedImage.h"
@@ -57,8 +56,9 @@ std::optional<puzzle::Direction> ArrowDirection(std::uint32_t code) {
 
 } // namespace
 
-BoardScreen::BoardScreen(const core::GameFolders& folders, const platform::Clock* clock)
-    : folders(folders),
+BoardScreen::BoardScreen(const core::GameFolders& folders, app::Application& application,
+                         const platform::Clock* clock)
+    : folders(folders), application(application),
       slide(clock != nullptr ? std::make_unique<widgets::Slide>(*clock) : nullptr), levels(folders),
       progress(folders), entry(folders.LeaderboardFile()) {
     SetSize(800, 600);
@@ -71,6 +71,8 @@ BoardScreen::BoardScreen(const core::GameFolders& folders, const platform::Clock
     entry.SetVisible(0);
     AddChildren();
     levelSelect.onLevelChosen = [this](int level) { StartLevel(level); };
+    levelSelect.onClick = [this] { PlayClick(); };
+    entry.onClick = [this] { PlayClick(); };
 }
 
 void BoardScreen::AddChildren() {
@@ -116,9 +118,7 @@ scene::Picture& BoardScreen::Sprite(int number) {
 }
 
 void BoardScreen::PlayClick() {
-    if (audio::SoundManager* sound = audio::SoundManager::Current()) {
-        sound->PlayClick();
-    }
+    Report(onClick);
 }
 
 void BoardScreen::HandleTimerEvent(const std::string& /*name*/) {}
@@ -151,9 +151,7 @@ void BoardScreen::LoadEntry(const ImageSource& images) {
     entry.nameField.SetFocused(1);
     LoadPlaced(entry.okButton, Layout::Of(Image::NameOk), images);
     LoadPlaced(entry.cancelButton, Layout::Of(Image::NameCancel), images);
-    if (app::Application* application = app::Application::Instance()) {
-        application->AddCharListener(&entry);
-    }
+    application.AddCharListener(&entry);
 }
 
 void BoardScreen::LoadSprites(const ImageSource& images) {
@@ -368,9 +366,7 @@ bool BoardScreen::OnRelease(int x, int y) {
     }
     // The exit button acts on the release alone, wherever the press began.
     if (exitButton.OnMouseUp(x, y)) {
-        if (app::Application* application = app::Application::Instance()) {
-            application->PostEvent(platform::Event::Of(platform::EventKind::Close));
-        }
+        application.PostEvent(platform::Event::Of(platform::EventKind::Close));
     }
     return false;
 }
@@ -462,9 +458,7 @@ bool BoardScreen::OnMove(int x, int y) {
 void BoardScreen::OpenWebLink(int n) {
     WebLinks links;
     links.Read(folders.SettingsFile());
-    if (app::Application* application = app::Application::Instance()) {
-        application->GetPlatform().Opener().Open(links.Address(n));
-    }
+    application.GetPlatform().Opener().Open(links.Address(n));
 }
 
 void BoardScreen::PressOnBoard(int boardX, int boardY) {

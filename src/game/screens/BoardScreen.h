@@ -24,6 +24,9 @@
 #include "widgets/NumberDisplay.h"
 #include "widgets/Slide.h"
 
+namespace app {
+class Application;
+}
 namespace core {
 class GameFolders;
 }
@@ -50,8 +53,10 @@ namespace game {
 // ends. A press or a key during a slide ends it first.
 class BoardScreen : public scene::Element {
 public:
-    // The folders and the clock must outlive the screen; without a clock pieces never slide.
-    explicit BoardScreen(const core::GameFolders& folders, const platform::Clock* clock = nullptr);
+    // The application takes the screen's events, its name entry's characters and its links;
+    // it, the folders and the clock must outlive the screen. Without a clock pieces never slide.
+    BoardScreen(const core::GameFolders& folders, app::Application& application,
+                const platform::Clock* clock = nullptr);
     ~BoardScreen() override;
 
     // A null board is ignored.
@@ -83,8 +88,8 @@ public:
     // The name entry's OK or cancel button: the entry has closed itself.
     std::function<void()> onEntryAnswered;
 
-    // The click for an accepted press, when there is a sound manager.
-    static void PlayClick();
+    // A button, here, in the level list or in the name entry, took a press.
+    std::function<void()> onClick;
 
     // Loaded here, shown by the game behind its dialogs; not in this screen's tree.
     scene::Picture& Overlay() { return overlay; }
@@ -108,6 +113,7 @@ public:
     widgets::Button& ExitButton() { return exitButton; }
 
 private:
+    void PlayClick();
     void HandleEntryMouse(const core::MouseEvent& event, int x, int y);
     // Each returns true when the event is consumed here.
     bool OnRelease(int x, int y);
@@ -155,6 +161,7 @@ private:
     std::string GameFile(const std::string& relative) const;
 
     const core::GameFolders& folders;
+    app::Application& application;
     // Null without a clock.
     std::unique_ptr<widgets::Slide> slide;
     // How long a slide takes; 0 places pieces at once. Read at every level start.

@@ -1,10 +1,10 @@
 #include "game/screens/LeaderboardEntry.h"
 
+#include "game/screens/Report.h"
+
 #include <algorithm>
 #include <cstring>
 #include <utility>
-
-#include "audio/SoundManager.h"
 
 namespace game {
 
@@ -25,12 +25,6 @@ LeaderboardEntry::~LeaderboardEntry() {
     RemoveChild(&nameField);
     RemoveChild(&okButton);
     RemoveChild(&cancelButton);
-}
-
-void LeaderboardEntry::PlayClick() {
-    if (audio::SoundManager* sound = audio::SoundManager::Current()) {
-        sound->PlayClick();
-    }
 }
 
 void LeaderboardEntry::OnChar(int code) {
@@ -56,7 +50,7 @@ void LeaderboardEntry::HandleMouse(const core::MouseEvent& event) {
         break;
     case core::kMouseLeftDown:
         if (okButton.OnMouseDown(x, y) || cancelButton.OnMouseDown(x, y)) {
-            PlayClick();
+            Report(onClick);
         }
         break;
     case core::kMouseMove:

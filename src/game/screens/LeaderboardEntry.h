@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -39,9 +40,10 @@ public:
     int score = 0;
     widgets::TextField nameField;
 
-private:
-    static void PlayClick();
+    // OK or cancel took a press.
+    std::function<void()> onClick;
 
+private:
     // The row this sitting put in the table, if any.
     std::string resultsPath;
     std::optional<LeaderboardFile::Record> sittingRow;

@@ -157,7 +157,7 @@ void LevelSelect::OnPress(int x, int y) {
         }
     }
     if (prevListButton.OnMouseDown(x, y) || nextListButton.OnMouseDown(x, y)) {
-        BoardScreen::PlayClick();
+        Report(onClick);
     }
 }
 

@@ -32,6 +32,8 @@ public:
     void BuildLevelSelect(puzzle::Board* board, const ImageSource& images);
     // A level button was clicked: the level, 1..kLevelCount. The list loads nothing itself.
     std::function<void(int)> onLevelChosen;
+    // A page button took a press.
+    std::function<void()> onClick;
 
     // The children, then a mark and a line for each listed level, read from the cleared table
     // on every frame.

@@ -9,7 +9,8 @@
 namespace game {
 
 MainMenu::MainMenu(const core::GameFolders& folders, app::Application& application)
-    : folders(folders), settingsDialog(folders.SettingsFile(), application) {
+    : folders(folders), frame(application), logo(application),
+      settingsDialog(folders.SettingsFile(), application) {
     frame.SetSize(800, 600);
     frame.AddChild(&logo);
     frame.AddOverlay(&settingsDialog);
@@ -20,6 +21,10 @@ MainMenu::MainMenu(const core::GameFolders& folders, app::Application& applicati
     frame.AddChild(&leaderboardButton);
     frame.AddChild(&leaderboardTable);
     frame.SetVisibleAll(0);
+    settingsDialog.onClick = [this] { Report(onClick); };
+    settingsDialog.onVolumes = [this](int effects, int music) {
+        Report(onVolumes, effects, music);
+    };
 }
 
 MainMenu::~MainMenu() {

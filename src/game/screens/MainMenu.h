@@ -48,8 +48,10 @@ public:
 
     std::function<void()> onStart;
     std::function<void()> onLeave;
-    // A button took a press.
+    // A button took a press, here or in the settings dialog.
     std::function<void()> onClick;
+    // The settings dialog's volume levels.
+    std::function<void(int effects, int music)> onVolumes;
 
 private:
     const core::GameFolders& folders;

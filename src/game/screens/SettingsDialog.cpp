@@ -5,9 +5,8 @@
 #include <utility>
 
 #include "app/Application.h"
-#include "audio/SoundManager.h"
-#include "audio/VolumeMixer.h"
 #include "game/PlacedImage.h"
+#include "game/screens/Report.h"
 #include "platform/Event.h"
 #include "platform/Settings.h"
 
@@ -23,20 +22,6 @@ constexpr int kTopLevel = 15;
 bool StrictlyInside(const scene::Element& element, int x, int y) {
     return element.screenX < x && x < element.screenX + element.width && element.screenY < y &&
            y < element.screenY + element.height;
-}
-
-// Without a sound manager there is nothing to set or play.
-void ApplyLevels(int soundLevel, int musicLevel) {
-    if (audio::SoundManager* manager = audio::SoundManager::Current()) {
-        manager->Mixer().SetEffectsLevel(soundLevel);
-        manager->Mixer().SetMusicLevel(musicLevel);
-    }
-}
-
-void PlayClick() {
-    if (audio::SoundManager* manager = audio::SoundManager::Current()) {
-        manager->PlayClick();
-    }
 }
 
 } // namespace
@@ -75,7 +60,7 @@ bool SettingsDialog::Build(const ImageSource& images) {
     const SliderTrack music = Layout::MusicTrack();
     SetMusicTrack(music.x0, music.y, music.x1, music.y);
     // The stored levels, not the file: set.ini is read again only when the dialog opens.
-    ApplyLevels(soundLevel, musicLevel);
+    Report(onVolumes, soundLevel, musicLevel);
     return loaded;
 }
 
@@ -149,13 +134,13 @@ void SettingsDialog::OnMouseEvent(core::MouseEvent* event) {
         break;
     }
     // The volumes follow the knobs, and stay as they were left when the dialog closes.
-    ApplyLevels(SoundKnobLevel(), MusicKnobLevel());
+    Report(onVolumes, SoundKnobLevel(), MusicKnobLevel());
 }
 
 void SettingsDialog::OnMouseDown(int x, int y) {
     for (widgets::Button* button : {&cancelButton, &okButton}) {
         if (button->OnMouseDown(x, y)) {
-            PlayClick();
+            Report(onClick);
         }
     }
     if (StrictlyInside(fullscreenTick, x, y)) {
@@ -186,7 +171,6 @@ void SettingsDialog::Accept() {
 }
 
 void SettingsDialog::ApplyFullscreenChoice() {
-    platform::CommandId command;
     const bool window = fullscreenTick.visible == 0;
     if (window == application.WantsWindow()) {
         return;

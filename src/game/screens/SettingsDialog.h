@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "game/PlacedImage.h"
@@ -65,6 +66,12 @@ public:
     int SliderStep() const { return sliderStep; }
     const Track& SoundTrack() const { return soundTrack; }
     const Track& MusicTrack() const { return musicTrack; }
+
+    // The levels the volumes are to have: the stored ones at every Build, the knobs' while the
+    // dialog is open.
+    std::function<void(int effects, int music)> onVolumes;
+    // OK or cancel took a press.
+    std::function<void()> onClick;
 
 private:
     void SetTrack(widgets::DragPanel& knob, Track& track, int x0, int y0, int x1, int y1);

@@ -136,7 +136,8 @@ protected:
     void Start(int level = 1, const platform::Clock* clock = nullptr) {
         board = std::make_unique<Board>();
         ProgressStore(exe.Folders()).Restore(*board);
-        screen = std::make_unique<BoardScreen>(exe.Folders(), clock);
+        screen = std::make_unique<BoardScreen>(exe.Folders(), app, clock);
+        screen->onClick = [this] { sound->PlayClick(); };
         screen->SetBoard(board.get());
         screen->BuildBoardScreen(Images());
         screen->StartLevel(level);

@@ -1,4 +1,4 @@
-#include "puzzle/LevelSetFile.h"
+#include "level-set/LevelSetFile.h"
 
 #include <algorithm>
 #include <charconv>
