@@ -177,6 +177,23 @@ public:
         return true;
     }
 
+    // Moves the in-memory platform's animation clock on.
+    void LetTimePass(std::uint32_t ms) { platform.clock.Advance(ms); }
+
+    // Makes the first step of the solver's shortest way with two clicks; false when there is
+    // none.
+    bool FirstStep() {
+        const Board& board = game->GetBoard();
+        const Solver::Result solution = Solver::Solve(board.grid);
+        if (solution.status != Solver::Status::Solved || solution.path.empty()) {
+            return false;
+        }
+        const std::vector<WindowPoint> clicks = SolutionClicks::For(board.grid, solution.path);
+        Click(clicks[0].x, clicks[0].y);
+        Click(clicks[1].x, clicks[1].y);
+        return true;
+    }
+
     GameApplication& Game() { return *game; }
 
 private:
@@ -246,6 +263,14 @@ std::vector<Screen> Screens() {
          [](GameApplication& g) {
              return g.screenState == GameApplication::kPlaying && g.GetBoard().selected != 0;
          }},
+        // Half-way through a slide; the clock stands still, so every frame timed moves the piece
+        // and asks for the next one, as the frames of a slide do.
+        {"RenderFrame: board with a sliding piece",
+         [](BenchGame& b) {
+             b.FirstStep();
+             b.LetTimePass(45);
+         },
+         [](GameApplication& g) { return g.boardScreen.Sliding(); }},
         {"RenderFrame: leave dialog over the dim",
          [](BenchGame& b) { b.Click(b.Game().returnButton); },
          [](GameApplication& g) { return g.Leave().visible && g.boardScreen.Overlay().visible; }},
@@ -253,6 +278,9 @@ std::vector<Screen> Screens() {
          [](BenchGame& b) {
              b.Click(b.Game().Leave().noButton);
              b.SolveBoard();
+             // The panel comes up when the winning piece has slid into place.
+             b.LetTimePass(1000);
+             b.Game().RenderFrame();
          },
          [](GameApplication& g) { return g.boardScreen.WinPanel().visible != 0; }},
         // The loading picture with its bar half grown over hidden screens, as the loading

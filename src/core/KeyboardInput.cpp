@@ -29,6 +29,12 @@ std::uint32_t PressedCode(std::uint32_t dik) {
         return kKeyEnterPressed;
     case platform::DIK_H:
         return kKeyHintPressed;
+    case platform::DIK_TAB:
+        return kKeyTabPressed;
+    case platform::DIK_PRIOR:
+        return kKeyPageUpPressed;
+    case platform::DIK_NEXT:
+        return kKeyPageDownPressed;
     default:
         return 0;
     }
@@ -66,16 +72,41 @@ void KeyboardInput::Poll() {
 }
 
 void KeyboardInput::Reacquire() {
+    // The releases of keys let go while the focus was elsewhere never arrive.
+    shiftsHeld = 0;
     if (device != nullptr) {
         device->Acquire();
     }
 }
 
-void KeyboardInput::Deliver(const platform::KeyRecord* records, std::uint32_t count) const {
+bool KeyboardInput::TrackShift(const platform::KeyRecord& record) {
+    unsigned bit = 0;
+    if (record.offset == platform::DIK_LSHIFT) {
+        bit = 1;
+    } else if (record.offset == platform::DIK_RSHIFT) {
+        bit = 2;
+    } else {
+        return false;
+    }
+    if ((record.data & platform::kKeyPressedBit) != 0) {
+        shiftsHeld |= bit;
+    } else {
+        shiftsHeld &= ~bit;
+    }
+    return true;
+}
+
+void KeyboardInput::Deliver(const platform::KeyRecord* records, std::uint32_t count) {
     for (std::uint32_t i = 0; i < count; ++i) {
-        const std::uint32_t pressed = PressedCode(records[i].offset);
+        if (TrackShift(records[i])) {
+            continue;
+        }
+        std::uint32_t pressed = PressedCode(records[i].offset);
         if (pressed == 0 || !onKey) {
             continue;
+        }
+        if (pressed == kKeyTabPressed && shiftsHeld != 0) {
+            pressed = kKeyShiftTabPressed;
         }
         const bool down = (records[i].data & platform::kKeyPressedBit) != 0;
         onKey(down ? pressed : pressed + 1);

@@ -8,7 +8,9 @@
 namespace core {
 
 // Turns the buffered key device's records into the game's key event codes (MouseEvent.h). Only
-// the arrows, Escape, Enter and H produce events. A null device makes every call do nothing.
+// the arrows, Escape, Enter, H, Tab, Page Up and Page Down produce events; the Shift keys
+// produce none but turn Tab into Shift+Tab while one is held. A null device makes every call do
+// nothing.
 class KeyboardInput {
 public:
     // Acquires the device.
@@ -25,10 +27,14 @@ public:
     void Reacquire();
 
 private:
-    void Deliver(const platform::KeyRecord* records, std::uint32_t count) const;
+    void Deliver(const platform::KeyRecord* records, std::uint32_t count);
+    // Notes a Shift key's change; false for every other key.
+    bool TrackShift(const platform::KeyRecord& record);
 
     platform::KeyBuffer* device;
     std::function<void(std::uint32_t code)> onKey;
+    // One bit per Shift key held down.
+    unsigned shiftsHeld = 0;
 };
 
 } // namespace core

@@ -34,6 +34,21 @@ constexpr std::uint32_t kKeyEnterReleased = 0xFF12;
 // H asks for a hint on the board.
 constexpr std::uint32_t kKeyHintPressed = 0xFF21;
 constexpr std::uint32_t kKeyHintReleased = 0xFF22;
+// Tab with a Shift key held gives the Shift+Tab codes instead of Tab's.
+constexpr std::uint32_t kKeyTabPressed = 0xFF31;
+constexpr std::uint32_t kKeyTabReleased = 0xFF32;
+constexpr std::uint32_t kKeyShiftTabPressed = 0xFF33;
+constexpr std::uint32_t kKeyShiftTabReleased = 0xFF34;
+constexpr std::uint32_t kKeyPageUpPressed = 0xFF35;
+constexpr std::uint32_t kKeyPageUpReleased = 0xFF36;
+constexpr std::uint32_t kKeyPageDownPressed = 0xFF37;
+constexpr std::uint32_t kKeyPageDownReleased = 0xFF38;
+
+// Whether a code is a key's pressed code (every pressed code is odd, its release the even one
+// after it).
+constexpr bool IsKeyPress(std::uint32_t code) {
+    return (code & 0xFF00) == 0xFF00 && (code & 1) != 0;
+}
 
 // Hands a left press, a left release or a move, with the event's position, to its handler and
 // returns what the handler returns; any other code reaches none and gives a default result.

@@ -26,8 +26,9 @@ constexpr int kLeaderboardColumns = 2;
 
 GameApplication::GameApplication(const GameContext& context)
     : app::Application(context.Platform(), context.Folders()),
-      boardScreen(context.Folders(), *this), boardFrame(*this), folders(context.Folders()),
-      menu(folders, *this), leaveDialog(folders), records(folders.RecordsFile()) {
+      boardScreen(context.Folders(), *this, &context.Platform().GetClock()), boardFrame(*this),
+      folders(context.Folders()), menu(folders, *this), leaveDialog(folders),
+      records(folders.RecordsFile()) {
     // A save killed half-way leaves its temporary file beside the real one; nothing reads it.
     for (const char* saved : core::GameFolders::kPlayerFiles) {
         platform::RemoveStaleTemporaries(folders.Player(), saved);

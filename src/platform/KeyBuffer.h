@@ -44,6 +44,7 @@ constexpr std::uint32_t DIK_O = 0x18;
 constexpr std::uint32_t DIK_P = 0x19;
 constexpr std::uint32_t DIK_RETURN = 0x1C;
 constexpr std::uint32_t DIK_A = 0x1E;
+constexpr std::uint32_t DIK_LSHIFT = 0x2A;
 constexpr std::uint32_t DIK_S = 0x1F;
 constexpr std::uint32_t DIK_D = 0x20;
 constexpr std::uint32_t DIK_F = 0x21;
@@ -59,11 +60,14 @@ constexpr std::uint32_t DIK_V = 0x2F;
 constexpr std::uint32_t DIK_B = 0x30;
 constexpr std::uint32_t DIK_N = 0x31;
 constexpr std::uint32_t DIK_M = 0x32;
+constexpr std::uint32_t DIK_RSHIFT = 0x36;
 constexpr std::uint32_t DIK_SPACE = 0x39;
 constexpr std::uint32_t DIK_UP = 0xC8;
+constexpr std::uint32_t DIK_PRIOR = 0xC9; // Page Up
 constexpr std::uint32_t DIK_LEFT = 0xCB;
 constexpr std::uint32_t DIK_RIGHT = 0xCD;
 constexpr std::uint32_t DIK_DOWN = 0xD0;
+constexpr std::uint32_t DIK_NEXT = 0xD1; // Page Down
 
 // One buffered key change: the key code and, in bit 7 of data, whether it went down.
 struct KeyRecord {

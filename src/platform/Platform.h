@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/Clock.h"
 #include "platform/MessageQueue.h"
 
 namespace platform {
@@ -22,11 +23,14 @@ public:
     virtual TimerService& Timers() = 0;
     virtual KeyBuffer& Keys() = 0;
     virtual DocumentOpener& Opener() = 0;
+    // The clock animations are timed by: the system's steady clock unless a platform has its own.
+    virtual const Clock& GetClock() const { return steadyClock; }
     // Full path of the running program; resources are found beside it.
     virtual std::string ExecutablePath() const;
 
 private:
     MessageQueue queue;
+    SteadyClock steadyClock;
 };
 
 } // namespace platform

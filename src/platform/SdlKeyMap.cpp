@@ -43,6 +43,14 @@ std::uint32_t DikFromScancode(int sdlScancode) {
         return DIK_RIGHT;
     case SDL_SCANCODE_DOWN:
         return DIK_DOWN;
+    case SDL_SCANCODE_PAGEUP:
+        return DIK_PRIOR;
+    case SDL_SCANCODE_PAGEDOWN:
+        return DIK_NEXT;
+    case SDL_SCANCODE_LSHIFT:
+        return DIK_LSHIFT;
+    case SDL_SCANCODE_RSHIFT:
+        return DIK_RSHIFT;
     default:
         return 0;
     }

@@ -122,7 +122,7 @@ int Board::MoveToward(int x, int y) {
 }
 
 int Board::Move(Direction direction) {
-    if (!HasSelection()) {
+    if (state != PlayState::Playing || !HasSelection()) {
         return 0;
     }
     Piece& piece = pieces[selected];
@@ -146,6 +146,36 @@ int Board::Move(Direction direction) {
     grid[CellIndex(oldCol, oldRow)] = 0;
     ++steps;
     return 1;
+}
+
+int Board::SelectNext(bool backward) {
+    // The anchors in reading order: the grid holds each piece at its anchor cell alone.
+    std::array<std::int8_t, kCellCount> order{};
+    int count = 0;
+    int current = -1;
+    for (int row = 0; row < kRows; ++row) {
+        for (int col = 0; col < kColumns; ++col) {
+            const std::int8_t number = grid[CellIndex(col, row)];
+            if (!IsPieceNumber(number)) {
+                continue;
+            }
+            if (number == selected) {
+                current = count;
+            }
+            order[count++] = number;
+        }
+    }
+    if (count == 0) {
+        return 0;
+    }
+    int next = 0;
+    if (current < 0) {
+        next = backward ? count - 1 : 0;
+    } else {
+        next = (current + (backward ? count - 1 : 1)) % count;
+    }
+    selected = order[next];
+    return selected;
 }
 
 bool Board::CollidesWithOthers() const {

@@ -38,8 +38,13 @@ public:
     int PieceAt(int x, int y);
     // Moves the selected piece one cell toward the point; 1 if the board changed, else 0.
     int MoveToward(int x, int y);
-    // Moves the selected piece one cell; 1 on success, 0 when blocked or off the board.
+    // Moves the selected piece one cell; 1 on success, 0 when blocked, off the board or not in
+    // play.
     int Move(Direction direction);
+    // Selects the piece after the selected one in reading order (by anchor: row, then column),
+    // or the one before it when `backward`, wrapping at either end; with no selection, the first
+    // or the last piece. Returns the piece selected, 0 when the board holds none.
+    int SelectNext(bool backward);
     bool CollidesWithOthers() const;
     // 1 if piece 2 stands on the goal: the level is marked cleared and play ends.
     int CheckWin();

@@ -186,6 +186,23 @@ TEST(GeneratedFiles, HelpPageListsEveryLevel) {
     EXPECT_EQ(html.find("第268关"), std::string::npos);
 }
 
+// The key table names every key the game takes.
+TEST(GeneratedFiles, HelpPageKeyTableNamesEveryKey) {
+    const std::string html = ReadAsset("Help/index.html");
+    const std::size_t from = html.find("id=\"keys\"");
+    const std::size_t to = html.find("id=\"levels\"");
+    ASSERT_NE(from, std::string::npos);
+    ASSERT_LT(from, to);
+    const std::string table = html.substr(from, to - from);
+    for (const char* key :
+         {"<kbd>Tab</kbd>", "<kbd>Shift</kbd>+<kbd>Tab</kbd>", "<kbd>←</kbd>", "<kbd>↑</kbd>",
+          "<kbd>→</kbd>", "<kbd>↓</kbd>", "<kbd>Page Up</kbd>", "<kbd>Page Down</kbd>",
+          "<kbd>Enter</kbd>", "<kbd>Esc</kbd>", "<kbd>H</kbd>", "<kbd>Ctrl</kbd>+<kbd>0</kbd>",
+          "<kbd>Alt</kbd>+<kbd>Enter</kbd>"}) {
+        EXPECT_NE(table.find(key), std::string::npos) << key;
+    }
+}
+
 // Whether a colour reads as blue: blue well above red and green.
 bool Bluish(std::uint32_t argb) {
     const int r = (argb >> 16) & 0xFF, g = (argb >> 8) & 0xFF, b = argb & 0xFF;

@@ -47,6 +47,47 @@ TEST_F(KeyboardInputTest, EachGameKeyGivesItsPressedAndReleasedCode) {
     EXPECT_EQ(Poll(), Codes{});
 }
 
+TEST_F(KeyboardInputTest, TabAndThePageKeysGiveTheirCodes) {
+    const std::pair<std::uint32_t, std::uint32_t> keys[] = {
+        {DIK_TAB, kKeyTabPressed}, {DIK_PRIOR, kKeyPageUpPressed}, {DIK_NEXT, kKeyPageDownPressed}};
+    for (const auto& [dik, pressed] : keys) {
+        Change(dik, true);
+        Change(dik, false);
+        EXPECT_EQ(Poll(), (Codes{pressed, pressed + 1})) << dik;
+    }
+    EXPECT_TRUE(IsKeyPress(kKeyShiftTabPressed));
+    EXPECT_FALSE(IsKeyPress(kKeyShiftTabReleased));
+    EXPECT_FALSE(IsKeyPress(kMouseLeftDown));
+}
+
+TEST_F(KeyboardInputTest, EitherShiftTurnsTabIntoShiftTabOnlyWhileHeld) {
+    Change(DIK_LSHIFT, true);
+    Change(DIK_TAB, true);
+    Change(DIK_TAB, false);
+    Change(DIK_LSHIFT, false);
+    Change(DIK_TAB, true);
+    EXPECT_EQ(Poll(), (Codes{kKeyShiftTabPressed, kKeyShiftTabReleased, kKeyTabPressed}))
+        << "Shift itself gives no code";
+    Change(DIK_TAB, false);
+    Change(DIK_RSHIFT, true);
+    Change(DIK_LSHIFT, true);
+    Change(DIK_RSHIFT, false);
+    Change(DIK_TAB, true);
+    EXPECT_EQ(Poll(), (Codes{kKeyTabReleased, kKeyShiftTabPressed})) << "the left one still held";
+    Change(DIK_LSHIFT, false);
+    Change(DIK_LEFT, true);
+    EXPECT_EQ(Poll(), Codes{kKeyLeftPressed}) << "Shift changes no other key";
+}
+
+TEST_F(KeyboardInputTest, AShiftLetGoWhileTheWindowWasInactiveIsNotHeldAfterwards) {
+    Change(DIK_LSHIFT, true);
+    EXPECT_EQ(Poll(), Codes{});
+    device.LoseAcquisition();
+    input->Reacquire();
+    Change(DIK_TAB, true);
+    EXPECT_EQ(Poll(), Codes{kKeyTabPressed});
+}
+
 TEST_F(KeyboardInputTest, OtherKeysAreSkippedWithoutDisturbingTheOrder) {
     Change(DIK_A, true);
     EXPECT_EQ(Poll(), Codes{});

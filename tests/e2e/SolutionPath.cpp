@@ -5,10 +5,15 @@
 //                           shows the portrait's pixel (49, 47)
 //   empty X Y               the centre of an empty cell, where the board background shows
 //   click X Y               the presses that solve the level, in order
+//   key NAME                the keys that solve it, in order (xdotool's names): Tab until the
+//                           step's piece is selected, then its arrow
+//   slide X0 Y0 X1 Y1 IMAGE the first step's piece: its anchor-cell centre before and after the
+//                           step, and its portrait
 #include <cstdio>
 
 #include "SolutionClicks.h"
 #include "platform/FileSystem.h"
+#include "puzzle/Board.h"
 #include "puzzle/Geometry.h"
 #include "puzzle/LevelFile.h"
 #include "puzzle/Piece.h"
@@ -55,6 +60,45 @@ void PrintEmptyCells(const LevelFile::Grid& grid) {
     }
 }
 
+const char* KeyName(Direction direction) {
+    switch (direction) {
+    case Direction::Left:
+        return "Left";
+    case Direction::Up:
+        return "Up";
+    case Direction::Right:
+        return "Right";
+    case Direction::Down:
+        break;
+    }
+    return "Down";
+}
+
+// The selection walks the board's own reading order, so the keys are counted on a board.
+void PrintKeys(const LevelFile::Grid& grid, const std::vector<Solver::Step>& path) {
+    Board board;
+    board.LoadLevel(1, grid);
+    for (const Solver::Step& step : path) {
+        for (int tabs = 0; tabs <= kMaxPieceNumber && board.selected != step.piece; ++tabs) {
+            board.SelectNext(false);
+            std::printf("key Tab\n");
+        }
+        board.Move(step.direction);
+        std::printf("key %s\n", KeyName(step.direction));
+    }
+}
+
+void PrintFirstSlide(const LevelFile::Grid& grid, const Solver::Step& step) {
+    Board board;
+    board.LoadLevel(1, grid);
+    const auto [col, row] = board.PiecePosition(step.piece);
+    const WindowPoint from = SolutionClicks::CellCentre(col, row);
+    const WindowPoint to = SolutionClicks::CellCentre(col + ColumnDelta(step.direction),
+                                                      row + RowDelta(step.direction));
+    std::printf("slide %d %d %d %d %s\n", from.x, from.y, to.x, to.y,
+                Piece::PortraitImage(step.piece));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -77,6 +121,10 @@ int main(int argc, char** argv) {
     PrintEmptyCells(level.GetGrid());
     for (const WindowPoint& click : SolutionClicks::For(level.GetGrid(), solution.path)) {
         std::printf("click %d %d\n", click.x, click.y);
+    }
+    PrintKeys(level.GetGrid(), solution.path);
+    if (!solution.path.empty()) {
+        PrintFirstSlide(level.GetGrid(), solution.path.front());
     }
     return 0;
 }

@@ -2,9 +2,11 @@
 # Plays the real game from a fresh copy of its folder on a virtual X display with a window
 # manager: menu, music, start, level 1 solved by clicks, win panel and Rest.pa, full screen and
 # back with the panel up, next level, level 2 solved and a name typed into the table with Enter,
-# leave dialog, settings, full screen and back, the close button, and a restart that goes on
-# with level 3 and the changed setting. Every step says what it checks; the screenshots of failed
-# checks are kept in ./game_e2e_failures (or $E2E_FAILURES).
+# leave dialog, settings, full screen and back, the close button, a restart that goes on with
+# level 3 and the changed setting, and, with the progress removed and slides slowed down
+# (TOVAK_SLIDE_MS), level 1 won with Tab and the arrow keys alone, one slide photographed twice on
+# its way. Every step says what it checks; the screenshots of failed checks are kept in
+# ./game_e2e_failures (or $E2E_FAILURES).
 #
 # With --read-only the game folder is made read-only and the game runs as an ordinary user (uid
 # 65534 when the test runs as root): its progress, settings and table must then live in
@@ -210,6 +212,22 @@ wait_for() {
         (( ${EPOCHREALTIME/./} < deadline )) || break
         sleep 0.1
     done
+    failed=$((failed + 1))
+    cp "$shot" "$work/shots/failed-$failed.ppm"
+    note "FAILED: $what (screenshot failed-$failed)"
+    [ -n "$output" ] && echo "$output"
+    return 1
+}
+
+# check_saved WHAT NAME COMMAND...: runs COMMAND once on the earlier screenshot shots/NAME.ppm.
+check_saved() {
+    local what=$1 output
+    shot=$work/shots/$2.ppm
+    shift 2
+    note "check: $what"
+    if output=$("$@" 2>&1); then
+        return 0
+    fi
     failed=$((failed + 1))
     cp "$shot" "$work/shots/failed-$failed.ppm"
     note "FAILED: $what (screenshot failed-$failed)"
@@ -528,5 +546,59 @@ wait_for "the settings dialog keeps music at 0" 5 \
 click 343 412
 wait_for "OK closes the dialog" 3 menu_patches
 wait_for "st.data still begins with 2 and \"abc\"" 1 first_row_is "$row"
+close_game
+
+note "keyboard only: level 1 again, with slides slowed down to 2.5 s"
+rm -f "$player/Rest.pa"
+export TOVAK_SLIDE_MS=2500
+start_game
+unset TOVAK_SLIDE_MS
+wait_for "the main menu shows its background" 10 menu_patches
+alive
+xdotool key Return
+wait_for "Enter starts level 1 with 0 steps" 5 board_shows "$work/level1.txt" 0
+mapfile -t keys < <(awk '$1 == "key" { print $2 }' "$work/level1.txt")
+read -r _ from_x from_y to_x to_y portrait < <(grep '^slide' "$work/level1.txt")
+# The keys up to the first arrow select the first step's piece.
+first=0
+while [ "${keys[first]}" = Tab ]; do
+    first=$((first + 1))
+done
+alive
+xdotool key --delay 60 "${keys[@]:0:first}"
+sleep 0.3
+snap selected
+alive
+xdotool key "${keys[first]}"
+sleep 0.2
+snap slide-early
+sleep 0.8
+snap slide-later
+# A portrait that has arrived shows its pixels at the cell's centre; on its way it does not.
+arrived="match $((to_x - 15)) $((to_y - 15)) 30 30 $ui/$portrait 34 32"
+not_arrived() { ! pixels "$arrived" > /dev/null; }
+# The two cells the piece's anchor passes between.
+span="$(( (from_x < to_x ? from_x : to_x) - 49 )) $(( (from_y < to_y ? from_y : to_y) - 47 ))"
+span+=" $(( 98 + (from_x > to_x ? from_x - to_x : to_x - from_x) ))"
+span+=" $(( 94 + (from_y > to_y ? from_y - to_y : to_y - from_y) ))"
+check_saved "early in the slide the piece has left its place" slide-early \
+    pixels "differ $span $work/shots/selected.ppm"
+check_saved "early in the slide the piece is not in its new cell yet" slide-early not_arrived
+check_saved "later in the slide the piece stands elsewhere" slide-later \
+    pixels "differ $span $work/shots/slide-early.ppm"
+check_saved "later in the slide the piece is still not in its new cell" slide-later not_arrived
+check_saved "the step counts as the slide begins: 1" slide-early counter_shows 1
+wait_for "the piece ends in its new cell" 4 pixels "$arrived"
+note "the rest of level 1 with keys; each key ends the slide before it"
+alive
+xdotool key --delay 60 "${keys[@]:first+1}"
+wait_for "the win panel shows once the last slide ends" 8 \
+    pixels "match 255 150 304 175 $ui/guog.bmp 0 0"
+wait_for "the step counter shows $steps1" 2 counter_shows "$steps1"
+wait_for "Rest.pa lists level 1 alone" 2 \
+    test "$(od -An -t d4 "$player/Rest.pa" 2>/dev/null | xargs)" = "1 1"
+alive
+xdotool key Return
+wait_for "Enter on the win panel shows level 2" 5 board_shows "$work/level2.txt" 0
 close_game
 finish

@@ -48,7 +48,9 @@ GameFixture::GameFixture() {
     folder.Write("set.ini", "[board]\nmaxboard=267\n"
                             "[website]\nweb1=http://example.test/one\n"
                             "web2=http://example.test/two\n"
-                            "[volume]\nsound=5\nmusic=7\n");
+                            "[volume]\nsound=5\nmusic=7\n"
+                            // Pieces jump to their cells unless a test turns slides on.
+                            "[set]\nanimate=0\n");
     // The game's folders are found from the executable's path, as at a program start.
     platform.executablePath = folder.Path() + "tovak-marudo";
     MediaPlayer::SetBackend(&audio);
@@ -233,6 +235,7 @@ void GameFixture::Type(std::string_view text) {
 }
 
 void GameFixture::Advance(std::uint32_t ms) {
+    platform.clock.Advance(ms);
     platform.timers.Advance(ms);
     game->DispatchMessages();
 }

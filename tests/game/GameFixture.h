@@ -96,7 +96,7 @@ protected:
     // 27, Backspace 8), then its press and release.
     void PressKey(std::uint32_t dik);
     void Type(std::string_view text);
-    // Moves the manual clock on and handles the timer firings.
+    // Moves the manual clocks on and handles the timer firings.
     void Advance(std::uint32_t ms);
 
     // The main menu to the board with the start button.

@@ -17,6 +17,7 @@
 #include "Unprivileged.h"
 #include "game/ProgressStore.h"
 #include "game/screens/LeaderboardFile.h"
+#include "game/screens/SlideTime.h"
 #include "platform/Settings.h"
 #include "puzzle/Board.h"
 #include "puzzle/ProgressFile.h"
@@ -67,11 +68,9 @@ struct SettingKey {
     const char* section;
     const char* key;
 };
-constexpr SettingKey kSettingKeys[] = {{"board", "maxboard"},
-                                       {"website", "web1"},
-                                       {"website", "web2"},
-                                       {"volume", "sound"},
-                                       {"volume", "music"}};
+constexpr SettingKey kSettingKeys[] = {{"board", "maxboard"}, {"website", "web1"},
+                                       {"website", "web2"},   {"volume", "sound"},
+                                       {"volume", "music"},   {"set", "animate"}};
 
 // What a file looked like before the game ran: its kind, size and, for small files, bytes.
 struct FileState {
@@ -213,6 +212,9 @@ protected:
             EXPECT_EQ(board.steps, 1);
             ASSERT_NO_FATAL_FAILURE(PlayShortestSolution());
             EXPECT_EQ(board.state, PlayState::Finished);
+            // A damaged set.ini leaves slides on: the panel comes up as the last piece arrives.
+            Advance(SlideTime::kDefaultMs);
+            ASSERT_NO_FATAL_FAILURE(Render());
             EXPECT_TRUE(Game().boardScreen.WinPanel().visible);
             ASSERT_NO_FATAL_FAILURE(Render());
             Click(Game().boardScreen.NextLevelButton());

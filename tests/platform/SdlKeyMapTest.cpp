@@ -21,6 +21,10 @@ TEST(SdlKeyMapTest, GameKeysAndTypingKeysMapToTheirCodes) {
     EXPECT_EQ(DikFromScancode(42), DIK_BACK);
     EXPECT_EQ(DikFromScancode(43), DIK_TAB);
     EXPECT_EQ(DikFromScancode(44), DIK_SPACE);
+    EXPECT_EQ(DikFromScancode(75), DIK_PRIOR) << "Page Up";
+    EXPECT_EQ(DikFromScancode(78), DIK_NEXT) << "Page Down";
+    EXPECT_EQ(DikFromScancode(225), DIK_LSHIFT);
+    EXPECT_EQ(DikFromScancode(229), DIK_RSHIFT);
     EXPECT_EQ(DikFromScancode(4), 0x1Eu);  // A
     EXPECT_EQ(DikFromScancode(20), 0x10u); // Q
     EXPECT_EQ(DikFromScancode(29), 0x2Cu); // Z

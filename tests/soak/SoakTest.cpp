@@ -71,6 +71,8 @@ protected:
         random.seed(seed);
         std::printf("soak: seed %u (SOAK_SEED), %ld s (SOAK_SECONDS)\n", seed, seconds);
         WriteResults(3, "Top", 0);
+        // Pieces slide, as for a player: presses and keys land during slides too.
+        platform::Settings::WriteString(folder.File("set.ini"), "set", "animate", "1");
         storedWeb = Setting("website", "web2");
     }
 
@@ -208,9 +210,10 @@ protected:
     }
 
     void RandomStep() {
-        static constexpr std::uint32_t kKeys[] = {platform::DIK_ESCAPE, platform::DIK_RETURN,
-                                                  platform::DIK_LEFT,   platform::DIK_RIGHT,
-                                                  platform::DIK_UP,     platform::DIK_DOWN};
+        static constexpr std::uint32_t kKeys[] = {
+            platform::DIK_ESCAPE, platform::DIK_RETURN, platform::DIK_LEFT, platform::DIK_RIGHT,
+            platform::DIK_UP,     platform::DIK_DOWN,   platform::DIK_TAB,  platform::DIK_TAB,
+            platform::DIK_PRIOR,  platform::DIK_NEXT};
         const int roll = Pick(0, 99);
         if (roll < 25) {
             RandomClick();

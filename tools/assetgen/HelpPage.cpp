@@ -93,12 +93,19 @@ steps of this attempt.</span></li>
 list on the right pages with its arrows; click any level to play it. Cleared levels are marked.</span></li>
 <li>过关后可以直接进入下一关。你的进度会自动保存。<span class="en">After a win, go straight on to the
 next level. Your progress is saved as you play.</span></li>
+<li>也可以只用键盘：<kbd>Tab</kbd> 选块，方向键移动。<span class="en">The keyboard alone will do as
+well: <kbd>Tab</kbd> selects a block, the arrow keys move it.</span></li>
 </ul>
 <h2 id="keys">按键 <span class="en">Keys</span></h2>
 <table>
 <tr><th>按键 Key</th><th>作用 What it does</th></tr>
+<tr><td><kbd>Tab</kbd> · <kbd>Shift</kbd>+<kbd>Tab</kbd></td><td>选中下一块或上一块，从左上角起逐行排列 · Selects the next or the previous block, row by row from the top left</td></tr>
+<tr><td><kbd>←</kbd> <kbd>↑</kbd> <kbd>→</kbd> <kbd>↓</kbd></td><td>选中的块朝该方向走一格，算一步 · Moves the selected block one cell that way; each move is a step</td></tr>
+<tr><td><kbd>H</kbd></td><td>提示下一步该怎么走 · Shows a hint for the next move</td></tr>
+<tr><td><kbd>Page Up</kbd> · <kbd>Page Down</kbd></td><td>关卡列表翻页 · Turns the pages of the level list</td></tr>
 <tr><td><kbd>Esc</kbd></td><td>打开或关闭“离开游戏”对话框（游戏暂停） · Opens or closes the leave dialog (the game pauses)</td></tr>
-<tr><td><kbd>Enter</kbd></td><td>在主菜单开始游戏；在离开对话框中返回主菜单 · Starts the game on the menu; returns to the menu from the leave dialog</td></tr>
+<tr><td><kbd>Enter</kbd></td><td>在主菜单开始游戏；过关后进入下一关；在离开对话框中返回主菜单 · Starts the game on the menu; goes on to the next level after a win; returns to the menu from the leave dialog</td></tr>
+<tr><td><kbd>Ctrl</kbd>+<kbd>+</kbd> · <kbd>Ctrl</kbd>+<kbd>−</kbd> · <kbd>Ctrl</kbd>+<kbd>0</kbd></td><td>放大、缩小窗口，或恢复原来大小 · Makes the window larger or smaller, or gives it back its own size</td></tr>
 <tr><td><kbd>Alt</kbd>+<kbd>Enter</kbd></td><td>切换全屏与窗口 · Switches between full screen and a window</td></tr>
 </table>
 )";

@@ -1,12 +1,14 @@
 #include "game/screens/BoardScreen.h"
 
 #include <cassert>
+#include <optional>
 
 #include "app/Application.h"
 #include "core/GameFolders.h"
 #include "core/Trace.h"
 #include "game/PlacedImage.h"
 #include "game/screens/Report.h"
+#include "game/screens/SlideTime.h"
 #include "game/screens/WebLinks.h"
 #include "platform/DocumentOpener.h"
 #include "platform/Event.h"
@@ -30,11 +32,35 @@ bool IsPieceNumber(int number) {
     return number >= 1 && number <= puzzle::kMaxPieceNumber;
 }
 
+// A press of a mouse button or of a key: what the player does next, which must find a sliding
+// piece in its cell.
+bool IsPress(std::uint32_t code) {
+    return code == core::kMouseLeftDown || code == core::kMouseRightDown || core::IsKeyPress(code);
+}
+
+// The direction an arrow key's press moves the selected piece.
+std::optional<puzzle::Direction> ArrowDirection(std::uint32_t code) {
+    switch (code) {
+    case core::kKeyLeftPressed:
+        return puzzle::Direction::Left;
+    case core::kKeyRightPressed:
+        return puzzle::Direction::Right;
+    case core::kKeyUpPressed:
+        return puzzle::Direction::Up;
+    case core::kKeyDownPressed:
+        return puzzle::Direction::Down;
+    default:
+        return std::nullopt;
+    }
+}
+
 } // namespace
 
-BoardScreen::BoardScreen(const core::GameFolders& folders, app::Application& application)
-    : folders(folders), application(application), levels(folders), progress(folders),
-      entry(folders.LeaderboardFile()) {
+BoardScreen::BoardScreen(const core::GameFolders& folders, app::Application& application,
+                         const platform::Clock* clock)
+    : folders(folders), application(application),
+      slide(clock != nullptr ? std::make_unique<widgets::Slide>(*clock) : nullptr), levels(folders),
+      progress(folders), entry(folders.LeaderboardFile()) {
     SetSize(800, 600);
     Place(boardPanel, Area::BoardPanel);
     Place(levelSelect, Area::LevelColumn);
@@ -109,6 +135,8 @@ void BoardScreen::HandleTimerEvent(const std::string& name) {
 // --- Loading ---------------------------------------------------------------------------------
 
 void BoardScreen::BuildBoardScreen(const ImageSource& images) {
+    // A piece on its way arrives before the sprites are placed from the grid.
+    FinishSlide();
     Place(boardPanel, Area::BoardPanel);
     levelSelect.BuildLevelSelect(board, images);
     LoadPlaced(background, Layout::Of(Image::BoardBackground), images);
@@ -184,6 +212,11 @@ void BoardScreen::PlaceSpritesOfGrid() {
 // --- Showing ---------------------------------------------------------------------------------
 
 void BoardScreen::StartLevel(int n) {
+    if (slide) {
+        slide->Drop();
+    }
+    winPanelDue = false;
+    slideMs = slide ? SlideTime::Read(folders.SettingsFile()) : 0;
     if (board != nullptr) {
         levels.Start(*board, n);
         guide.StartLevel(*board);
@@ -212,10 +245,67 @@ void BoardScreen::ShowBoard() {
     guide.ShowDistance(*board);
 }
 
-void BoardScreen::PlaceSprite(int number, int col, int row) {
+std::pair<int, int> BoardScreen::CellPlace(int col, int row) {
     const AreaPlace& grid = Layout::Of(Area::BoardGrid);
-    Sprite(number).SetPosition(grid.x + puzzle::kCellWidth * col,
-                               grid.y + puzzle::kCellHeight * row);
+    return {grid.x + puzzle::kCellWidth * col, grid.y + puzzle::kCellHeight * row};
+}
+
+void BoardScreen::PlaceSprite(int number, int col, int row) {
+    const auto [x, y] = CellPlace(col, row);
+    Sprite(number).SetPosition(x, y);
+}
+
+void BoardScreen::SlideSprite(int number, int col, int row) {
+    if (!slide || slideMs == 0) {
+        PlaceSprite(number, col, row);
+        return;
+    }
+    const auto [x, y] = CellPlace(col, row);
+    slide->Start(Sprite(number), x, y, slideMs);
+}
+
+// --- Slides ----------------------------------------------------------------------------------
+
+void BoardScreen::Draw(gfx::Display& target) {
+    if (StepSlide()) {
+        WantNextFrame();
+    }
+    scene::Element::Draw(target);
+}
+
+bool BoardScreen::StepSlide() {
+    if (!Sliding()) {
+        return false;
+    }
+    const bool onItsWay = slide->Step();
+    FollowSlide();
+    if (!onItsWay) {
+        EndSlide();
+    }
+    return onItsWay;
+}
+
+void BoardScreen::FinishSlide() {
+    if (slide && slide->Finish()) {
+        FollowSlide();
+        EndSlide();
+    }
+}
+
+void BoardScreen::FollowSlide() {
+    // Presses and keys end a slide before they change the selection: it is the sliding piece.
+    if (board != nullptr && IsPieceNumber(board->selected)) {
+        const scene::Picture& sprite = Sprite(board->selected);
+        SelectionFrame(board->pieces[static_cast<std::size_t>(board->selected)].shape)
+            .SetPosition(sprite.x, sprite.y);
+    }
+}
+
+void BoardScreen::EndSlide() {
+    if (winPanelDue) {
+        winPanelDue = false;
+        winPanel.SetVisible(1);
+    }
 }
 
 void BoardScreen::HideFrames() {
@@ -258,10 +348,16 @@ void BoardScreen::HandleMouse(core::MouseEvent* event) {
     }
     const int x = static_cast<int>(event->x);
     const int y = static_cast<int>(event->y);
+    if (IsPress(event->code)) {
+        FinishSlide();
+    }
     // The name entry is modal: its buttons lie over a level button and the board, which must
     // not react to the same click.
     if (entry.visible != 0) {
         HandleEntryMouse(*event, x, y);
+        return;
+    }
+    if (OnKey(event->code)) {
         return;
     }
     const bool consumed = core::RouteMouse(
@@ -315,6 +411,35 @@ bool BoardScreen::OnWinPanelRelease(int x, int y) {
         return true;
     }
     return false;
+}
+
+bool BoardScreen::OnKey(std::uint32_t code) {
+    if (board == nullptr) {
+        return false;
+    }
+    // Over the win panel the board takes no keys; Enter is its next-level button.
+    if (winPanel.visible != 0) {
+        if (code != core::kKeyEnterReleased) {
+            return false;
+        }
+        GoToNextLevel();
+        return true;
+    }
+    if (code == core::kKeyTabPressed || code == core::kKeyShiftTabPressed) {
+        SelectNext(code == core::kKeyShiftTabPressed);
+        return true;
+    }
+    if (const std::optional<puzzle::Direction> direction = ArrowDirection(code)) {
+        MoveSelected(*direction);
+        return true;
+    }
+    return false;
+}
+
+void BoardScreen::SelectNext(bool backward) {
+    if (const int number = board->SelectNext(backward); number != 0) {
+        FrameSprite(number);
+    }
 }
 
 void BoardScreen::GoToNextLevel() {
@@ -383,26 +508,44 @@ void BoardScreen::PressOnBoard(int boardX, int boardY) {
 }
 
 void BoardScreen::MoveSelectedToward(int boardX, int boardY) {
-    if (board->MoveToward(boardX, boardY) != 1) {
-        return;
+    if (board->MoveToward(boardX, boardY) == 1) {
+        ShowMove();
     }
+}
+
+void BoardScreen::MoveSelected(puzzle::Direction direction) {
+    if (board->Move(direction) == 1) {
+        ShowMove();
+    }
+}
+
+void BoardScreen::ShowMove() {
     stepCounter.SetValue(board->steps);
     guide.ShowDistance(*board);
     const int number = board->selected;
     const puzzle::Piece& piece = board->pieces[static_cast<std::size_t>(number)];
-    PlaceSprite(number, piece.col, piece.row);
+    SlideSprite(number, piece.col, piece.row);
     FrameSprite(number);
     if (board->CheckWin() == 1) {
-        progress.RecordClear(*board);
-        core::Trace("当前是第%d 关\n", board->level);
-        const bool shown = winPanel.visible != 0;
+        ShowWin();
+    }
+}
+
+// The level is cleared and reported now; the panel waits for a sliding piece to arrive.
+void BoardScreen::ShowWin() {
+    progress.RecordClear(*board);
+    core::Trace("当前是第%d 关\n", board->level);
+    const bool shown = winPanel.visible != 0 || winPanelDue;
+    if (Sliding()) {
+        winPanelDue = true;
+    } else {
         winPanel.SetVisible(1);
-        if (!shown) {
-            const WinReport report{board->level, board->steps, guide.FewestFromStart(),
-                                   guide.Assisted()};
-            tally.Show(report);
-            Report<const WinReport&>(onWin, report);
-        }
+    }
+    if (!shown) {
+        const WinReport report{board->level, board->steps, guide.FewestFromStart(),
+                               guide.Assisted()};
+        tally.Show(report);
+        Report<const WinReport&>(onWin, report);
     }
 }
 

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
+#include <utility>
 
 #include "core/MouseEvent.h"
 #include "game/LevelLoader.h"
@@ -15,18 +18,23 @@
 #include "game/screens/ScreenTimers.h"
 #include "game/screens/WinReport.h"
 #include "game/screens/WinTally.h"
+#include "puzzle/Direction.h"
 #include "puzzle/Geometry.h"
 #include "puzzle/Piece.h"
 #include "scene/Element.h"
 #include "scene/Picture.h"
 #include "widgets/Button.h"
 #include "widgets/NumberDisplay.h"
+#include "widgets/Slide.h"
 
 namespace app {
 class Application;
 }
 namespace core {
 class GameFolders;
+}
+namespace platform {
+class Clock;
 }
 namespace puzzle {
 class Board;
@@ -36,13 +44,22 @@ namespace game {
 
 // The screen on which the puzzle is played, 800 x 600 at the window's origin: the background,
 // the piece sprites and the selection frame, the step counter, the link and exit buttons, the
-// help pages, the level selection and the win panel. It turns presses into moves on the Board,
-// which it does not own. Board pixel (0, 0) lies at screen (14, 36).
+// help pages, the level selection and the win panel. It turns presses and keys into moves on the
+// Board, which it does not own. Board pixel (0, 0) lies at screen (14, 36).
+//
+// Keys: Tab and Shift+Tab select the next or previous piece in reading order, the arrows move
+// the selected piece one cell, Enter on the win panel goes on to the next level, and Page Up and
+// Page Down reach the level selection.
+//
+// With a clock, a moved piece slides into its new cell (SlideTime) instead of jumping; the move
+// itself, its step and its win are counted at once, and the win panel comes up when the slide
+// ends. A press or a key during a slide ends it first.
 class BoardScreen : public scene::Element {
 public:
     // The application takes the screen's events, its name entry's characters and its links;
-    // it and the folders must outlive the screen.
-    BoardScreen(const core::GameFolders& folders, app::Application& application);
+    // it, the folders and the clock must outlive the screen. Without a clock pieces never slide.
+    BoardScreen(const core::GameFolders& folders, app::Application& application,
+                const platform::Clock* clock = nullptr);
     ~BoardScreen() override;
 
     // A null board is ignored.
@@ -59,6 +76,11 @@ public:
     // Every input event while the board is shown; nothing happens while the screen is hidden.
     // What the screen does not consume goes on to the level selection and the name entry.
     void HandleMouse(core::MouseEvent* event);
+    // Moves a sliding piece on by the clock, then draws the screen; asks for the next frame
+    // while the slide goes on.
+    void Draw(gfx::Display& target) override;
+    // True while a moved piece is on its way to its cell.
+    bool Sliding() const { return slide && slide->Running(); }
     // Timer events are offered here first; the screen takes those of its route guide.
     void HandleTimerEvent(const std::string& name);
     // Frames the piece of the next step of a shortest way to a win and shows its direction for
@@ -109,11 +131,29 @@ private:
     bool OnPress(int x, int y);
     bool OnMove(int x, int y);
     bool OnWinPanelRelease(int x, int y);
+    // True when the key is the board's or the win panel's.
+    bool OnKey(std::uint32_t code);
     // Selects the piece under the board pixel, or moves the selected one toward it.
     void PressOnBoard(int boardX, int boardY);
     void MoveSelectedToward(int boardX, int boardY);
+    void MoveSelected(puzzle::Direction direction);
+    void SelectNext(bool backward);
+    // Shows the move the board just made: the step, the piece on its way, and a win.
+    void ShowMove();
+    void ShowWin();
     void GoToNextLevel();
     void PlaceSprite(int number, int col, int row);
+    // Where a piece's sprite stands on the board panel when anchored at (col, row).
+    static std::pair<int, int> CellPlace(int col, int row);
+    // The slide takes the piece to its cell, or it is placed there at once.
+    void SlideSprite(int number, int col, int row);
+    // Moves the sliding piece on; true while it is still on its way.
+    bool StepSlide();
+    // Puts a sliding piece in its cell at once.
+    void FinishSlide();
+    // The piece arrived: the selection frame follows it and a waiting win panel comes up.
+    void FollowSlide();
+    void EndSlide();
     // Shows only the frame of the piece's shape, over its sprite and above the sprites.
     void FrameSprite(int number);
     void HideFrames();
@@ -135,6 +175,12 @@ private:
 
     const core::GameFolders& folders;
     app::Application& application;
+    // Null without a clock.
+    std::unique_ptr<widgets::Slide> slide;
+    // How long a slide takes; 0 places pieces at once. Read at every level start.
+    std::uint32_t slideMs = 0;
+    // The move that slides won the level; the panel comes up when it arrives.
+    bool winPanelDue = false;
     LevelLoader levels;
     ProgressStore progress;
     puzzle::Board* board = nullptr;

@@ -151,6 +151,15 @@ void LevelSelect::OnMouseEvent(core::MouseEvent* event) {
     if (event == nullptr || visible == 0 || board == nullptr) {
         return;
     }
+    // Page Up and Page Down turn the pages as the arrows do, as far as the arrows go.
+    if (event->code == core::kKeyPageUpPressed && page > 1) {
+        TurnPage(-1);
+        return;
+    }
+    if (event->code == core::kKeyPageDownPressed && page < LastPage()) {
+        TurnPage(1);
+        return;
+    }
     core::RouteMouse(
         *event, [this](int x, int y) { OnPress(x, y); }, [this](int x, int y) { OnRelease(x, y); },
         [this](int x, int y) { OnMove(x, y); });

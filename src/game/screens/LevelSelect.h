@@ -21,7 +21,7 @@ namespace game {
 // The column beside the board through which any level is chosen: pages of five level buttons,
 // and below them a list of the same five levels' names, each with a line and a mark that tells
 // whether the level has been cleared, and, when records are shown, the player's best steps
-// against the fewest possible. Two arrows turn the pages.
+// against the fewest possible. Two arrows, or Page Up and Page Down, turn the pages.
 class LevelSelect : public scene::Element, public widgets::MouseReceiver {
 public:
     static constexpr int kLevelsPerPage = Layout::kLevelsPerPage;
@@ -45,7 +45,8 @@ public:
     void Draw(gfx::Display& target) override;
     // The marks and the line are outside the tree; they let go of their surfaces with it.
     void ReleaseSurfaces() override;
-    // Nothing before BuildLevelSelect or while hidden.
+    // Mouse events and the Page Up and Page Down keys; nothing before BuildLevelSelect or while
+    // hidden.
     void OnMouseEvent(core::MouseEvent* event) override;
 
     int Page() const { return page; }

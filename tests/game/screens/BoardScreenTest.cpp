@@ -270,3 +270,64 @@ TEST_F(BoardScreenTest, NameEntryButtonsClickOnceAndReportTheAnswer) {
 }
 
 } // namespace
+
+namespace {
+
+// A winning press with a clock: the level is won at the press, the piece and its frame slide in
+// the board panel's coordinates, and the panel waits for the piece.
+TEST_F(BoardScreenTest, WithAClockTheWinningPieceSlidesBeforeThePanelComesUp) {
+    WriteImages();
+    WriteLevels();
+    Start(1, &platform.clock);
+    int wins = 0;
+    screen->onWin = [&wins](const WinReport&) { ++wins; };
+    PressCell(1, 2);
+    PressCell(1, 4);
+    EXPECT_EQ(board->cleared[1], 1);
+    EXPECT_EQ(wins, 1);
+    EXPECT_EQ(screen->WinPanel().visible, 0);
+    EXPECT_EQ(At(screen->Sprite(2)), CellOnPanel(1, 2));
+
+    platform.clock.Advance(45);
+    Draw();
+    const std::pair<int, int> half{CellOnPanel(1, 2).first, CellOnPanel(1, 2).second + 82};
+    EXPECT_EQ(At(screen->Sprite(2)), half) << "94 * 7 / 8 rounded, half the time in";
+    EXPECT_EQ(At(screen->SelectionFrame(Shape::Big)), half);
+    EXPECT_EQ(screen->WinPanel().visible, 0);
+    EXPECT_EQ(display->BackBuffer()->Row(36 + 94 * 2 + 82 + 40)[14 + 98 + 40], Pixel(kFrame))
+        << "drawn where it stands";
+
+    platform.clock.Advance(45);
+    Draw();
+    EXPECT_EQ(At(screen->Sprite(2)), CellOnPanel(1, 3));
+    EXPECT_EQ(screen->WinPanel().visible, 1);
+    EXPECT_EQ(wins, 1);
+}
+
+TEST_F(BoardScreenTest, ALevelStartDropsASlideAndTheWinPanelItWasBringing) {
+    WriteImages();
+    WriteLevels();
+    Start(1, &platform.clock);
+    PressCell(1, 2);
+    PressCell(1, 4);
+    ASSERT_TRUE(screen->Sliding());
+    screen->StartLevel(2);
+    EXPECT_FALSE(screen->Sliding());
+    platform.clock.Advance(200);
+    Draw();
+    EXPECT_EQ(screen->WinPanel().visible, 0);
+    EXPECT_EQ(At(screen->Sprite(2)), CellOnPanel(1, 0)) << "level 2's big piece stays put";
+}
+
+TEST_F(BoardScreenTest, AnimateZeroMakesAScreenWithAClockPlacePiecesAtOnce) {
+    WriteImages();
+    WriteLevels();
+    Dir().Write("set.ini", "[set]\nanimate=0\n");
+    Start(1, &platform.clock);
+    PressCell(0, 1);
+    PressCell(0, 4);
+    EXPECT_FALSE(screen->Sliding());
+    EXPECT_EQ(At(screen->Sprite(20)), CellOnPanel(0, 2));
+}
+
+} // namespace

@@ -153,11 +153,11 @@ protected:
         WriteLevel(2, MakeGrid({{2, 1, 0}, {19, 0, 4}}));
     }
 
-    // The board and its screen, built and showing `level`.
-    void Start(int level = 1) {
+    // The board and its screen, built and showing `level`; with a clock, moved pieces slide.
+    void Start(int level = 1, const platform::Clock* clock = nullptr) {
         board = std::make_unique<Board>();
         ProgressStore(exe.Folders()).Restore(*board);
-        screen = std::make_unique<BoardScreen>(exe.Folders(), app);
+        screen = std::make_unique<BoardScreen>(exe.Folders(), app, clock);
         screen->onClick = [this] { sound->PlayClick(); };
         screen->SetBoard(board.get());
         screen->BuildBoardScreen(Images());
