@@ -41,6 +41,7 @@ std::unique_ptr<Bitmap> Bitmap::Load(std::string_view path, int width, int heigh
         return nullptr;
     }
     auto bitmap = std::make_unique<Bitmap>();
+    bitmap->fileBytes = bytes.size();
     bitmap->width = width > 0 ? width : image.width;
     bitmap->height = height > 0 ? height : image.height;
     if (bitmap->width == image.width && bitmap->height == image.height) {
@@ -53,6 +54,12 @@ std::unique_ptr<Bitmap> Bitmap::Load(std::string_view path, int width, int heigh
         pixel &= 0xFFFFFF;
     }
     return bitmap;
+}
+
+std::unique_ptr<Bitmap> Bitmap::LoadForSurface(std::string_view path, int width, int height) {
+    constexpr std::size_t kMinFileBytes = 14 + 40 + 256 * 4;
+    std::unique_ptr<Bitmap> bitmap = Load(path, width, height);
+    return bitmap && bitmap->fileBytes >= kMinFileBytes ? std::move(bitmap) : nullptr;
 }
 
 } // namespace gfx

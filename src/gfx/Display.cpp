@@ -164,7 +164,7 @@ SurfaceResult Display::CreateSurfaceFromBitmap(std::unique_ptr<Surface>& out, st
     if (!created || name.empty()) {
         return SurfaceResult::InvalidArgument;
     }
-    const std::unique_ptr<Bitmap> bitmap = Bitmap::Load(name, cx, cy);
+    const std::unique_ptr<Bitmap> bitmap = Bitmap::LoadForSurface(name, cx, cy);
     if (!bitmap) {
         return SurfaceResult::FileUnreadable;
     }
@@ -223,51 +223,6 @@ SurfaceResult Display::DarkenBackBuffer(int factor) {
         PixelKernels::Darken(backBuffer.WritableRow(0), backBuffer.Description().pitch,
                              backBuffer.Width(), backBuffer.Height(), factor & 0xFF);
     }
-    return SurfaceResult::Ok;
-}
-
-SurfaceResult Display::LoadBitmapPalette(Palette& out, std::string_view name) const {
-    if (!created || name.empty()) {
-        return SurfaceResult::InvalidArgument;
-    }
-    const platform::FilePtr file = platform::OpenFile(name, "rb");
-    if (!file) {
-        return SurfaceResult::FileUnreadable;
-    }
-    std::uint8_t fileHeader[14];
-    std::uint8_t infoHeader[40];
-    std::uint8_t table[1024];
-    if (std::fread(fileHeader, 1, sizeof fileHeader, file.get()) != sizeof fileHeader ||
-        std::fread(infoHeader, 1, sizeof infoHeader, file.get()) != sizeof infoHeader ||
-        std::fread(table, 1, sizeof table, file.get()) != sizeof table) {
-        return SurfaceResult::FileUnreadable;
-    }
-    auto read32 = [&](int offset) {
-        return static_cast<std::uint32_t>(infoHeader[offset] | infoHeader[offset + 1] << 8 |
-                                          infoHeader[offset + 2] << 16 |
-                                          static_cast<std::uint32_t>(infoHeader[offset + 3]) << 24);
-    };
-    const std::uint32_t headerSize = read32(0);
-    const unsigned bitCount = infoHeader[14] | infoHeader[15] << 8;
-    std::uint32_t colors = 0;
-    if (headerSize == 40 && bitCount <= 8) {
-        colors = read32(32) != 0 ? read32(32) : 1u << bitCount;
-    }
-    // Never more entries than the table holds, whatever the header claims.
-    colors = std::min<std::uint32_t>(colors, 256);
-    out.fill(0);
-    for (std::uint32_t i = 0; i < colors; ++i) {
-        const std::uint8_t* entry = table + 4 * i;
-        out[i] = entry[2] | entry[1] << 8 | static_cast<std::uint32_t>(entry[0]) << 16;
-    }
-    return SurfaceResult::Ok;
-}
-
-SurfaceResult Display::SetPrimaryPalette(const Palette& palette) {
-    if (!hasPrimary) {
-        return SurfaceResult::NotCreated;
-    }
-    primaryPalette = palette;
     return SurfaceResult::Ok;
 }
 

@@ -14,9 +14,6 @@
 
 namespace gfx {
 
-// 256 palette entries, 0x00BBGGRR.
-using Palette = std::array<std::uint32_t, 256>;
-
 // The display everything is drawn through: an RGB565 back buffer that every frame is drawn into
 // and a presenter that puts it on the screen, in a window or full screen. Surfaces live in
 // memory; the pixel operations here are the exact ones every screen relies on.
@@ -52,9 +49,6 @@ public:
     SurfaceResult CopyBackBufferTo(Surface* destination);
     // Darkens every back-buffer pixel by factor / 256; only the factor's low 8 bits count.
     SurfaceResult DarkenBackBuffer(int factor);
-    // Reads the colour table of a bitmap file; FileUnreadable for files shorter than 1078 bytes.
-    SurfaceResult LoadBitmapPalette(Palette& out, std::string_view name) const;
-    SurfaceResult SetPrimaryPalette(const Palette& palette);
     // Makes the presenter usable again after a lost surface; false when it cannot be.
     bool RestoreAllSurfaces();
 
@@ -65,7 +59,6 @@ public:
     Surface* BackBuffer() { return backBuffer.IsCreated() ? &backBuffer : nullptr; }
     const platform::Rect& Bounds() const { return bounds; }
     int Windowed() const { return windowed; }
-    const Palette& PrimaryPalette() const { return primaryPalette; }
     // The bitmap surfaces loaded for this display, shared between the pictures showing them;
     // they go with the display.
     ImageCache& Images() { return images; }
@@ -80,7 +73,6 @@ private:
     Surface backBuffer;
     platform::Rect bounds;
     int windowed = 1;
-    Palette primaryPalette{};
     ImageCache images;
 };
 

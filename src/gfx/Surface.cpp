@@ -99,7 +99,7 @@ SurfaceResult Surface::ReloadBitmap(std::string_view name, int cx, int cy) {
     if (!IsCreated() || name.empty()) {
         return SurfaceResult::InvalidArgument;
     }
-    const std::unique_ptr<Bitmap> bitmap = Bitmap::Load(name, cx, cy);
+    const std::unique_ptr<Bitmap> bitmap = Bitmap::LoadForSurface(name, cx, cy);
     if (!bitmap) {
         return SurfaceResult::FileUnreadable;
     }

@@ -57,11 +57,6 @@ void Picture::SetSize(int newWidth, int newHeight) {
 }
 
 int Picture::LoadBitmap(std::string_view path, int stripWidth, int stripHeight) {
-    gfx::Palette palette;
-    if (display->LoadBitmapPalette(palette, path) != gfx::SurfaceResult::Ok) {
-        return 0;
-    }
-    display->SetPrimaryPalette(palette);
     std::unique_ptr<gfx::Surface> made;
     if (display->CreateSurfaceFromBitmap(made, path, stripWidth, stripHeight) !=
         gfx::SurfaceResult::Ok) {
@@ -145,11 +140,6 @@ void Picture::ReleaseSurfaces() {
 
 bool Picture::RestoreSurfaces() {
     if (!fileName.empty() && surface && display != nullptr) {
-        gfx::Palette palette;
-        if (display->LoadBitmapPalette(palette, fileName) != gfx::SurfaceResult::Ok) {
-            return false;
-        }
-        display->SetPrimaryPalette(palette);
         if (surface->ReloadBitmap(fileName, imageWidth, imageHeight) != gfx::SurfaceResult::Ok) {
             return false;
         }

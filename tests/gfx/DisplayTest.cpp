@@ -2,6 +2,7 @@
 
 #include "ImageFiles.h"
 #include "TempDir.h"
+#include "gfx/Bitmap.h"
 
 using namespace gfx;
 
@@ -212,7 +213,7 @@ TEST_F(SmallDisplayTest, ScreenCopyTakesTheBackBufferWithEachSurfacesOwnPitch) {
     EXPECT_EQ(small->Row(1)[2], 12);
 }
 
-TEST_F(DisplayTest, BitmapFilesLoadOnlyFromAtLeast1078Bytes) {
+TEST_F(DisplayTest, SurfacesLoadOnlyFromBitmapFilesOfAtLeast1078Bytes) {
     TempDir dir;
     std::vector<std::uint32_t> pixels(20 * 18, 0x102030);
     pixels[0] = 0xFF00FF;
@@ -220,19 +221,15 @@ TEST_F(DisplayTest, BitmapFilesLoadOnlyFromAtLeast1078Bytes) {
     ASSERT_GE(bmp24.size(), 1078u);
     dir.Write("long.bmp", bmp24);
     dir.Write("short.bmp", bmp24.substr(0, 1077));
-    dir.Write("exact.bmp", bmp24.substr(0, 1078));
-    Palette palette;
-    EXPECT_EQ(display->LoadBitmapPalette(palette, dir.File("long.bmp")), SurfaceResult::Ok);
-    EXPECT_EQ(display->LoadBitmapPalette(palette, dir.File("exact.bmp")), SurfaceResult::Ok);
-    EXPECT_EQ(display->LoadBitmapPalette(palette, dir.File("short.bmp")),
-              SurfaceResult::FileUnreadable);
-    EXPECT_EQ(display->LoadBitmapPalette(palette, dir.File("missing.bmp")),
-              SurfaceResult::FileUnreadable);
-
-    dir.Write("pal.bmp", EncodeBmp8(2, 1, {0x112233, 0x445566}));
-    ASSERT_EQ(display->LoadBitmapPalette(palette, dir.File("pal.bmp")), SurfaceResult::Ok);
-    EXPECT_EQ(palette[0], 0x332211u) << "entries turn from blue-green-red to red-green-blue";
-    EXPECT_EQ(palette[1], 0x665544u);
+    // A whole, valid bitmap shorter than the headers and a full colour table.
+    dir.Write("small.bmp", EncodeBmp24(4, 4, std::vector<std::uint32_t>(16, 0x102030)));
+    ASSERT_NE(Bitmap::Load(dir.File("small.bmp"), 0, 0), nullptr) << "a bitmap all the same";
+    std::unique_ptr<Surface> refused;
+    for (const char* name : {"small.bmp", "short.bmp"}) {
+        EXPECT_EQ(display->CreateSurfaceFromBitmap(refused, dir.File(name), 0, 0),
+                  SurfaceResult::FileUnreadable)
+            << name;
+    }
 
     std::unique_ptr<Surface> surface;
     ASSERT_EQ(display->CreateSurfaceFromBitmap(surface, dir.File("long.bmp"), 0, 0),
@@ -246,6 +243,9 @@ TEST_F(DisplayTest, BitmapFilesLoadOnlyFromAtLeast1078Bytes) {
     EXPECT_EQ(surface->Height(), 9);
     EXPECT_EQ(display->CreateSurfaceFromBitmap(surface, dir.File("missing.bmp"), 0, 0),
               SurfaceResult::FileUnreadable);
+    EXPECT_EQ(surface->ReloadBitmap(dir.File("small.bmp"), 10, 9), SurfaceResult::FileUnreadable)
+        << "a lost surface is drawn again by the same rule";
+    EXPECT_EQ(surface->ReloadBitmap(dir.File("long.bmp"), 10, 9), SurfaceResult::Ok);
 }
 
 } // namespace
