@@ -189,35 +189,8 @@ for check in sys.argv[2:]:
 sys.exit(0 if ok else 1)
 PY
 
-note() { echo "$(date +%T.%N | cut -c1-12) $*"; }
-
-# Saves the window's picture as shots/NAME.ppm and sets $shot.
-snap() {
-    shot=$work/shots/$1.ppm
-    rm -f "$shot"
-    import -window "$id" -depth 8 "$shot" 2>/dev/null
-}
-
-# wait_for WHAT SECONDS COMMAND...: repeats COMMAND, which may use a fresh screenshot in
-# $shot, until it succeeds. A failure is counted and its last screenshot kept.
-wait_for() {
-    local what=$1 output deadline=$((${EPOCHREALTIME/./} + $2 * 1000000))
-    shift 2
-    note "check: $what"
-    while true; do
-        snap current
-        if output=$("$@" 2>&1); then
-            return 0
-        fi
-        (( ${EPOCHREALTIME/./} < deadline )) || break
-        sleep 0.1
-    done
-    failed=$((failed + 1))
-    cp "$shot" "$work/shots/failed-$failed.ppm"
-    note "FAILED: $what (screenshot failed-$failed)"
-    [ -n "$output" ] && echo "$output"
-    return 1
-}
+shot_ext=ppm
+source "$(dirname "$0")/checks.sh"
 
 # check_saved WHAT NAME COMMAND...: runs COMMAND once on the earlier screenshot shots/NAME.ppm.
 check_saved() {

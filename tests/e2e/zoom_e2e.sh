@@ -39,33 +39,8 @@ game=$work/game
 ui=$game/Graphic/UI
 failed=0
 
-note() { echo "$(date +%T.%N | cut -c1-12) $*"; }
-
-snap() {
-    shot=$work/shots/$1.png
-    import -window "$id" -depth 8 "$shot" 2>/dev/null
-}
-
-# wait_for WHAT SECONDS COMMAND...: repeats COMMAND with a fresh screenshot in $shot until it
-# succeeds. A failure is counted and its screenshot kept.
-wait_for() {
-    local what=$1 output deadline=$((${EPOCHREALTIME/./} + $2 * 1000000))
-    shift 2
-    note "check: $what"
-    while true; do
-        snap current
-        if output=$("$@" 2>&1); then
-            return 0
-        fi
-        (( ${EPOCHREALTIME/./} < deadline )) || break
-        sleep 0.1
-    done
-    failed=$((failed + 1))
-    cp "$shot" "$work/shots/failed-$failed.png"
-    note "FAILED: $what (screenshot failed-$failed.png)"
-    [ -n "$output" ] && echo "$output"
-    return 1
-}
+shot_ext=png
+source "$(dirname "$0")/checks.sh"
 
 alive() {
     if ! kill -0 "$pid" 2>/dev/null; then

@@ -1,0 +1,34 @@
+# What the end-to-end sessions share: timestamped notes, screenshots of the game's window and
+# checks repeated until they hold. A session sources it after setting $work (its folder, with a
+# shots/ folder), $shot_ext (the screenshots' format: png or ppm) and, before the first
+# screenshot, $id (the game's window).
+
+note() { echo "$(date +%T.%N | cut -c1-12) $*"; }
+
+# Saves the window's picture as shots/NAME.$shot_ext and sets $shot.
+snap() {
+    shot=$work/shots/$1.$shot_ext
+    rm -f "$shot"
+    import -window "$id" -depth 8 "$shot" 2>/dev/null
+}
+
+# wait_for WHAT SECONDS COMMAND...: repeats COMMAND, which may use a fresh screenshot in
+# $shot, until it succeeds. A failure is counted in $failed and its last screenshot kept.
+wait_for() {
+    local what=$1 output deadline=$((${EPOCHREALTIME/./} + $2 * 1000000))
+    shift 2
+    note "check: $what"
+    while true; do
+        snap current
+        if output=$("$@" 2>&1); then
+            return 0
+        fi
+        (( ${EPOCHREALTIME/./} < deadline )) || break
+        sleep 0.1
+    done
+    failed=$((failed + 1))
+    cp "$shot" "$work/shots/failed-$failed.$shot_ext"
+    note "FAILED: $what (screenshot failed-$failed.$shot_ext)"
+    [ -n "$output" ] && echo "$output"
+    return 1
+}
