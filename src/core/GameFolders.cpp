@@ -72,6 +72,10 @@ GameFolders GameFolders::Locate(const std::string& gameFolder) {
     if (platform::CanWriteAtomically(gameFolder + "set.ini")) {
         return {gameFolder, gameFolder};
     }
+    return InDataHome(gameFolder);
+}
+
+GameFolders GameFolders::InDataHome(const std::string& gameFolder) {
     const fs::path home = DataHome();
     if (home.empty() || !MakeFolder(home / kDataFolderName)) {
         return {gameFolder, gameFolder};
@@ -82,7 +86,13 @@ GameFolders GameFolders::Locate(const std::string& gameFolder) {
 }
 
 GameFolders GameFolders::ForExecutable(std::string_view path) {
-    return Locate(GameFolderOf(path));
+    const std::string gameFolder = GameFolderOf(path);
+    // The installed data folder is shared by every player and never written, even by one who
+    // could (root, or the owner of a per-user install).
+    if (gameFolder != DirectoryOf(path)) {
+        return InDataHome(gameFolder);
+    }
+    return Locate(gameFolder);
 }
 
 std::string GameFolders::GameFolderOf(std::string_view path) {

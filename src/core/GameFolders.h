@@ -27,12 +27,15 @@ public:
     GameFolders(std::string gameFolder, std::string playerFolder);
 
     // The folders of the game in `gameFolder`. The player's folder is the game folder when that
-    // is writable (a portable copy, a per-user install); otherwise "tovak-marudo" under the XDG
-    // data home, made when missing and given the game folder's set.ini on first use. When that
-    // cannot be made either, the game folder it stays, and writes fail as they would there.
+    // is writable (build/dist, a portable copy); otherwise as InDataHome.
     static GameFolders Locate(const std::string& gameFolder);
+    // The player's folder is "tovak-marudo" under the XDG data home, made when missing and given
+    // the game folder's set.ini on first use. When that cannot be made, the game folder it
+    // stays, and writes fail as they would there.
+    static GameFolders InDataHome(const std::string& gameFolder);
 
-    // Locate for the game folder of the executable at `path`.
+    // The folders of the executable at `path`: Locate for data beside it, InDataHome for the
+    // installed data folder.
     static GameFolders ForExecutable(std::string_view path);
 
     // The game folder of the executable at `path`: its own directory when the game's data is

@@ -44,6 +44,8 @@ protected:
     std::string InstalledData() const { return prefix.File("share/games/tovak-marudo/"); }
 
     TempDir prefix;
+    TempDir dataHome;
+    ScopedEnv xdgData{"XDG_DATA_HOME", dataHome.Path()};
 };
 
 TEST_F(InstalledLayoutTest, TheInstalledDataIsFoundBesideTheProgramsFolder) {
@@ -53,6 +55,10 @@ TEST_F(InstalledLayoutTest, TheInstalledDataIsFoundBesideTheProgramsFolder) {
     const GameFolders folders = GameFolders::ForExecutable(Program());
     EXPECT_EQ(folders.Game(), InstalledData());
     EXPECT_EQ(folders.GameFile("Board/1.dat"), InstalledData() + "Board/1.dat");
+    // Shared by every player: never the player's folder, though this process may write there.
+    EXPECT_EQ(folders.Player(), dataHome.File("tovak-marudo/"));
+    EXPECT_EQ(dataHome.Read("tovak-marudo/set.ini"), "[volume]\nsound=5\n");
+    EXPECT_FALSE(std::filesystem::exists(InstalledData() + "Rest.pa"));
 }
 
 TEST_F(InstalledLayoutTest, DataBesideTheProgramWinsOverAnInstalledCopy) {
