@@ -135,8 +135,9 @@ scene::Picture& LevelSelect::MarkOf(int level, const LevelRecord& record) {
     if (record.OnlyAssisted()) {
         return recordMarks.AssistedMark();
     }
-    const bool cleared = board->cleared[static_cast<std::size_t>(level)] != 0 || record.Cleared();
-    return cleared ? passedMark : notPassedMark;
+    // Passed is what the progress file says: a player who removed it starts over, records or
+    // not.
+    return board->cleared[static_cast<std::size_t>(level)] != 0 ? passedMark : notPassedMark;
 }
 
 void LevelSelect::ReleaseSurfaces() {
