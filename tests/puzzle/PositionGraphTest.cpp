@@ -119,6 +119,14 @@ TEST(PositionGraphTest, RejectsBrokenStartsAndStopsAtTheLimit) {
     EXPECT_EQ(graph.Explore(Code{7}), PositionGraph::Status::Invalid) << "no shape has code 7";
     EXPECT_EQ(graph.Explore(Code{1} << 62), PositionGraph::Status::Invalid) << "past the board";
 
+    // The limit is the most positions allowed: a group of exactly that many is explored whole.
+    const LevelFile::Grid lone = MakeGrid({{2, 1, 3}});
+    ASSERT_EQ(graph.Explore(lone), PositionGraph::Status::Ok);
+    ASSERT_EQ(graph.Size(), 12u);
+    EXPECT_EQ(graph.Explore(lone, 12), PositionGraph::Status::Ok);
+    EXPECT_EQ(graph.DistanceAt(0), 0);
+    EXPECT_EQ(graph.Explore(lone, 11), PositionGraph::Status::TooLarge);
+
     ASSERT_EQ(graph.Explore(ClassicGrid(), 1000), PositionGraph::Status::TooLarge);
     EXPECT_GE(graph.Size(), 1000u);
     EXPECT_EQ(graph.DistanceAt(graph.Size() - 1), PositionGraph::kNoWay);
