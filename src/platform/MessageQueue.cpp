@@ -3,15 +3,14 @@
 namespace platform {
 
 void MessageQueue::Post(const Event& event) {
-    std::function<void()> wake;
     {
         std::lock_guard lock(mutex);
         events.push_back(event);
-        wake = waker;
     }
     posted.notify_one();
-    if (wake) {
-        wake();
+    std::lock_guard wakeLock(wakeMutex);
+    if (waker) {
+        waker();
     }
 }
 
@@ -36,7 +35,7 @@ void MessageQueue::WaitFor(std::chrono::milliseconds timeout) {
 }
 
 void MessageQueue::SetWaker(std::function<void()> newWaker) {
-    std::lock_guard lock(mutex);
+    std::lock_guard wakeLock(wakeMutex);
     waker = std::move(newWaker);
 }
 

@@ -21,12 +21,15 @@ public:
     // Waits until an event is posted or the timeout passes.
     void WaitFor(std::chrono::milliseconds timeout);
     // Called after every post, from the posting thread (for instance to push a desktop event).
+    // Returns once no call of the previous waker is under way, so whatever it wakes may go.
     void SetWaker(std::function<void()> waker);
 
 private:
     mutable std::mutex mutex;
     std::condition_variable posted;
     std::deque<Event> events;
+    // Held while the waker is replaced or called; never together with `mutex`.
+    std::mutex wakeMutex;
     std::function<void()> waker;
 };
 

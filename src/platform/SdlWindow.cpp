@@ -46,7 +46,6 @@ SdlWindow::SdlWindow(MessageQueue& queue, KeyBuffer& keys)
     : queue(queue), keys(keys), presenter(std::make_unique<SdlPresenter>()) {}
 
 SdlWindow::~SdlWindow() {
-    queue.SetWaker(nullptr);
     Destroy();
     if (sdlStarted) {
         SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
@@ -90,6 +89,10 @@ void SdlWindow::Destroy() {
     if (window == nullptr) {
         return;
     }
+    // A post from another thread pushes an event, and SDL then sends a wake-up to the window it
+    // waits on. One sent to a window already destroyed is an X error that ends the program, so
+    // no wake may be under way or start while the window goes; Create sets the waker again.
+    queue.SetWaker(nullptr);
     // The presenter object lives as long as this window does: the display holds on to it.
     presenter->Close();
     if (cursor != nullptr) {

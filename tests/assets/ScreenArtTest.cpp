@@ -479,14 +479,17 @@ TEST(PaintMountains, InkLiesUnderTheRidgeAndThePassDipsIt) {
     range.passX = 50;
     range.passWidth = 10;
     range.passDepth = 25;
-    Canvas canvas(100, 120);
-    assetgen::PaintMountains(canvas, 0, 0, 100, 120, range);
+    // Tall enough for the ink fifty rows under the deepest crest, in the pass.
+    constexpr int kHeight = 160;
+    Canvas canvas(100, kHeight);
+    assetgen::PaintMountains(canvas, 0, 0, 100, kHeight, range);
     const std::vector<std::uint32_t> pixels = canvas.Pixels();
     for (const int x : {10, 50, 85}) {
         const double ridge = assetgen::RidgeY(range, x);
         const int above = static_cast<int>(ridge) - 2;
         const int below = static_cast<int>(ridge) + 2;
         ASSERT_GT(above, 0);
+        ASSERT_LT(below + 50, kHeight);
         EXPECT_EQ(pixels[above * 100 + x] >> 24, 0u) << "sky over x " << x;
         EXPECT_GT(pixels[below * 100 + x] >> 24, 128u) << "crest at x " << x;
         // The ink thins out downwards.
