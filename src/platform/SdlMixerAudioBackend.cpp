@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/FileSystem.h"
+#include "platform/SoundFileCheck.h"
 
 namespace platform {
 
@@ -17,10 +18,12 @@ constexpr int kBufferSamples = 1024;
 // No track of the game comes near this; a larger file is not decoded.
 constexpr std::size_t kMaxFileBytes = 256u << 20;
 
-// The whole file decoded into the device's format; null when missing or not decodable.
+// The whole file decoded into the device's format; null when missing, not decodable, or of a
+// kind whose decoded size its bytes do not bound.
 Mix_Chunk* Decode(const std::string& path) {
     std::string bytes;
-    if (ReadWholeFile(path, bytes, kMaxFileBytes) != ReadResult::Ok || bytes.empty()) {
+    if (ReadWholeFile(path, bytes, kMaxFileBytes) != ReadResult::Ok ||
+        SoundFileCheck::Prepare(bytes) == SoundFileCheck::Verdict::Refused) {
         return nullptr;
     }
     SDL_RWops* source = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));

@@ -24,10 +24,14 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    // The first byte picks the name, so both the MP3 and the WAV paths of the mixer are tried.
-    const std::string path = folder + (size > 0 && (data[0] & 1) ? "/track.mp3" : "/click.wav");
+    if (size == 0) {
+        return 0;
+    }
+    // The first byte picks the name, so both the MP3 and the WAV paths of the game are tried;
+    // the rest is the file.
+    const std::string path = folder + ((data[0] & 1) != 0 ? "/track.mp3" : "/click.wav");
     if (!platform::WriteFileAtomically(
-            path, std::string_view(reinterpret_cast<const char*>(data), size))) {
+            path, std::string_view(reinterpret_cast<const char*>(data) + 1, size - 1))) {
         return 0;
     }
     // A backend per input: it decodes each file once and keeps it.

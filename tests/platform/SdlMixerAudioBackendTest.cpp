@@ -14,6 +14,10 @@
 #include "platform/MessageQueue.h"
 #include "platform/SdlMixerAudioBackend.h"
 
+#include <SDL.h>
+
+#include <atomic>
+
 namespace {
 
 using namespace std::chrono_literals;
@@ -30,8 +34,9 @@ void Put(std::string& out, std::uint32_t value, int bytes) {
     }
 }
 
-// A mono 16-bit PCM WAV file of a 440 Hz tone.
-std::string ToneWav(int milliseconds) {
+// A mono 16-bit PCM WAV file of a 440 Hz tone; its header may claim another rate or more
+// samples than it holds.
+std::string ToneWav(int milliseconds, std::uint32_t rate = kRate, std::uint32_t claimed = 0) {
     const std::uint32_t frames = kRate * static_cast<std::uint32_t>(milliseconds) / 1000;
     std::string wav = "RIFF";
     Put(wav, 36 + frames * 2, 4);
@@ -39,18 +44,58 @@ std::string ToneWav(int milliseconds) {
     Put(wav, 16, 4);
     Put(wav, 1, 2); // PCM
     Put(wav, 1, 2); // mono
-    Put(wav, kRate, 4);
-    Put(wav, kRate * 2, 4);
+    Put(wav, rate, 4);
+    Put(wav, rate * 2, 4);
     Put(wav, 2, 2);
     Put(wav, 16, 2);
     wav += "data";
-    Put(wav, frames * 2, 4);
+    Put(wav, claimed != 0 ? claimed : frames * 2, 4);
     for (std::uint32_t i = 0; i < frames; ++i) {
         const double sample = kAmplitude * std::sin(2 * 3.14159265358979 * 440 * i / kRate);
         Put(wav, static_cast<std::uint16_t>(static_cast<std::int16_t>(std::lround(sample))), 2);
     }
     return wav;
 }
+
+// The largest single block SDL and its mixer ask for while one lives; they allocate through
+// SDL's memory functions, which this wraps.
+class LargestSdlAllocation {
+public:
+    LargestSdlAllocation() {
+        SDL_GetMemoryFunctions(&baseMalloc, &baseCalloc, &baseRealloc, &baseFree);
+        SDL_SetMemoryFunctions(Malloc, Calloc, Realloc, baseFree);
+        largest = 0;
+    }
+    ~LargestSdlAllocation() {
+        SDL_SetMemoryFunctions(baseMalloc, baseCalloc, baseRealloc, baseFree);
+    }
+    std::size_t Bytes() const { return largest; }
+
+private:
+    static void Note(std::size_t bytes) {
+        std::size_t seen = largest;
+        while (bytes > seen && !largest.compare_exchange_weak(seen, bytes)) {
+        }
+    }
+    static void* Malloc(std::size_t size) {
+        Note(size);
+        return baseMalloc(size);
+    }
+    static void* Calloc(std::size_t count, std::size_t size) {
+        Note(count * size);
+        return baseCalloc(count, size);
+    }
+    static void* Realloc(void* block, std::size_t size) {
+        Note(size);
+        return baseRealloc(block, size);
+    }
+
+    static inline SDL_malloc_func baseMalloc = nullptr;
+    static inline SDL_calloc_func baseCalloc = nullptr;
+    static inline SDL_realloc_func baseRealloc = nullptr;
+    static inline SDL_free_func baseFree = nullptr;
+    static inline std::atomic<std::size_t> largest{0};
+};
 
 // The largest magnitude among little-endian 16-bit samples.
 int Peak(const std::string& raw) {
@@ -201,11 +246,13 @@ TEST_F(SdlMixerAudioBackendTest, LongSoundIsLetGoWhenNothingPlaysItAndDecodedAga
 
 TEST_F(SdlMixerAudioBackendTest, MissingOrUndecodableFilesGiveSilentPlayers) {
     dir.Write("noise.mp3", std::string(4000, '\x55'));
+    // At 1 Hz each of its samples would become 44100 of the device's.
+    dir.Write("slow.wav", ToneWav(100, 1));
     SdlMixerAudioBackend backend(PostingNotice());
     SdlMixerAudioBackend second;
     EXPECT_FALSE(second.DeviceOpen()); // the first one owns the mixer
 
-    for (const char* name : {"missing.wav", "noise.mp3"}) {
+    for (const char* name : {"missing.wav", "noise.mp3", "slow.wav"}) {
         const auto player = backend.Open(dir.File(name));
         ASSERT_NE(player, platform::kNoAudio);
         EXPECT_TRUE(backend.NotifyOnEnd(player));
@@ -216,7 +263,26 @@ TEST_F(SdlMixerAudioBackendTest, MissingOrUndecodableFilesGiveSilentPlayers) {
         EXPECT_FALSE(backend.IsPlaying(player)) << name;
         EXPECT_FALSE(backend.TakeEnded(player)) << name;
     }
-    EXPECT_EQ(backend.DecodeCount(), 2);
+    EXPECT_EQ(backend.DecodeCount(), 3);
+}
+
+// A damaged header that claims 2.6 GB of samples: what the file holds plays, and nothing near
+// the claim is ever allocated.
+TEST_F(SdlMixerAudioBackendTest, FileIsDecodedAtMostToWhatItHolds) {
+    dir.Write("claims.wav", ToneWav(100, kRate, 0x9B003040));
+    const LargestSdlAllocation largest;
+    {
+        SdlMixerAudioBackend backend(PostingNotice());
+        const auto player = backend.Open(dir.File("claims.wav"));
+        ASSERT_TRUE(backend.NotifyOnEnd(player));
+        backend.PlayFromStart(player);
+        backend.WaitForDecoding();
+        EXPECT_TRUE(backend.IsPlaying(player));
+        Event event;
+        EXPECT_TRUE(NextEvent(event)) << "it ends after the samples it holds";
+    }
+    EXPECT_LT(largest.Bytes(), 1u << 20);
+    EXPECT_GT(Peak(dir.Read("out.raw")), kAmplitude / 2);
 }
 
 TEST_F(SdlMixerAudioBackendTest, WithoutADeviceEveryPlayerIsSilent) {
