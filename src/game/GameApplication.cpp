@@ -328,8 +328,6 @@ void GameApplication::OnInput(core::MouseEvent* event) {
             ToggleLeaveDialog();
         } else if (event->code == core::kKeyEnterReleased && leaveDialog.visible) {
             ReturnToMenu();
-        } else if (event->code == core::kKeyHintReleased && !leaveDialog.visible) {
-            boardScreen.ShowHint();
         }
     }
     if (boardFrame.visible) {

@@ -101,6 +101,8 @@ std::vector<NamedImage> FixedImages() {
         {I::HintButton, {kButton + "tishi.bmp", A::Screen, 505, 491, 350, 24, b}},
         // Centred by the board screen on the cells a hinted piece moves into.
         {I::HintArrows, {kEffects + "tishi_jiantou.png", A::BoardGrid, 0, 0, 192, 48, 4}},
+        // Centred by the board screen on the hinted piece.
+        {I::HintMark, {kEffects + "tishi_biaoji.png", A::BoardGrid, 0, 0, 80, 80}},
         // Digits 0..9 and a slash; a cleared level's record is written right-aligned against
         // the mark, no further left than this, and the row line shortened to meet it.
         {I::RecordDigits, {kUi + "jlzi.bmp", A::Screen, 514, 371, 55, 9, 11}},

@@ -73,7 +73,8 @@ enum class Image {
     RowLine,
     FewestLabel, // the label and well of the fewest-steps counter
     HintButton,
-    HintArrows, // four frames: left, up, right, down
+    HintArrows,   // four frames: left, up, right, down
+    HintMark,     // on the hinted piece, apart from the selection frame
     RecordDigits, // the player's best and the fewest possible, "23/21"
     RecordSeal,   // beside a level whose best is the fewest possible
     AssistedMark, // in place of the passed mark when every clear had a hint

@@ -13,6 +13,7 @@
 #include "audio/MediaPlayer.h"
 #include "game/ProgressStore.h"
 #include "game/screens/LeaderboardFile.h"
+#include "game/screens/SlideTime.h"
 #include "gfx/PixelKernels.h"
 #include "platform/FileSystem.h"
 #include "platform/Settings.h"
@@ -45,12 +46,8 @@ platform::PresentStatus FrameRecorder::Present(const std::uint16_t* pixels, int 
 GameFixture::GameFixture() {
     WriteImages();
     CopyLevels();
-    folder.Write("set.ini", "[board]\nmaxboard=267\n"
-                            "[website]\nweb1=http://example.test/one\n"
-                            "web2=http://example.test/two\n"
-                            "[volume]\nsound=5\nmusic=7\n"
-                            // Pieces jump to their cells unless a test turns slides on.
-                            "[set]\nanimate=0\n");
+    // Pieces jump to their cells unless a test turns slides on.
+    WriteSettings(false);
     // The game's folders are found from the executable's path, as at a program start.
     platform.executablePath = folder.Path() + "tovak-marudo";
     MediaPlayer::SetBackend(&audio);
@@ -157,6 +154,23 @@ void GameFixture::CopyLevels() const {
         std::error_code error;
         fs::copy_file(fs::path(TM_DIST_DIR) / name, folder.File(name), error);
         ASSERT_FALSE(error) << "no level file " << name << " in " << TM_DIST_DIR;
+    }
+}
+
+void GameFixture::WriteSettings(bool slides) const {
+    folder.Write("set.ini", std::string("[board]\nmaxboard=267\n"
+                                        "[website]\nweb1=http://example.test/one\n"
+                                        "web2=http://example.test/two\n"
+                                        "[volume]\nsound=5\nmusic=7\n") +
+                                (slides ? "" : "[set]\nanimate=0\n"));
+}
+
+void GameFixture::FinishSlide() {
+    if (game->boardScreen.Sliding()) {
+        ASSERT_NO_FATAL_FAILURE(Render());
+        Advance(SlideTime::kDefaultMs);
+        ASSERT_NO_FATAL_FAILURE(Render());
+        ASSERT_FALSE(game->boardScreen.Sliding());
     }
 }
 

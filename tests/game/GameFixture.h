@@ -74,6 +74,12 @@ protected:
     GameFixture();
     ~GameFixture() override;
 
+    // The test's set.ini: the game's usual settings, with pieces sliding into their cells as
+    // they do by default, or jumping there at once.
+    void WriteSettings(bool slides) const;
+    // Lets a sliding piece arrive in the frames of its slide time.
+    void FinishSlide();
+
     // Makes the game, runs Init with the program's values and what Run does before its loop;
     // the first display set-up loads the screens. Call it through ASSERT_NO_FATAL_FAILURE.
     void Launch();

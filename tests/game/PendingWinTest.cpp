@@ -6,7 +6,9 @@
 #include <string>
 
 #include "GameFixture.h"
+#include "game/RecordsFile.h"
 #include "game/screens/LeaderboardFile.h"
+#include "platform/FileSystem.h"
 #include "puzzle/Board.h"
 
 using namespace core;
@@ -25,13 +27,17 @@ protected:
     Picture& WinPanel() { return Game().boardScreen.WinPanel(); }
     const Board& GameBoard() { return Game().GetBoard(); }
 
-    // Starts on level 1 and plays it to the win panel.
-    void WinLevelOne() {
+    // Starts on level 1 and plays it to the win panel, or, when slides are on and `waitForPanel`
+    // is false, to the start of the winning piece's slide.
+    void WinLevelOne(bool waitForPanel = true) {
         ASSERT_NO_FATAL_FAILURE(Launch());
         ASSERT_NO_FATAL_FAILURE(StartFromMenu());
         ASSERT_EQ(GameBoard().level, 1);
         ASSERT_NO_FATAL_FAILURE(PlayShortestSolution());
-        ASSERT_TRUE(WinPanel().visible);
+        if (waitForPanel) {
+            ASSERT_NO_FATAL_FAILURE(FinishSlide());
+            ASSERT_TRUE(WinPanel().visible);
+        }
     }
 
     // Closes the win panel, which offers the name entry (the default table's scores are 0).
@@ -46,6 +52,7 @@ protected:
         Click(Game().boardScreen.LevelList().LevelButton(level));
         ASSERT_EQ(GameBoard().level, level);
         ASSERT_NO_FATAL_FAILURE(PlayShortestSolution());
+        ASSERT_NO_FATAL_FAILURE(FinishSlide());
         ASSERT_TRUE(WinPanel().visible);
     }
 
@@ -86,6 +93,17 @@ protected:
     }
 };
 
+// The flows a sliding piece can change, played with pieces jumping and with them sliding.
+class PendingWinEitherWayTest : public PendingWinTest, public ::testing::WithParamInterface<bool> {
+protected:
+    PendingWinEitherWayTest() { WriteSettings(GetParam()); }
+};
+
+INSTANTIATE_TEST_SUITE_P(Pieces, PendingWinEitherWayTest, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                             return info.param ? "Sliding" : "Jumping";
+                         });
+
 TEST_F(PendingWinTest, EnterStoresTheTypedNameAndNothingMore) {
     ASSERT_NO_FATAL_FAILURE(WinLevelOne());
     ASSERT_NO_FATAL_FAILURE(OpenEntry());
@@ -104,9 +122,10 @@ TEST_F(PendingWinTest, EnterStoresTheTypedNameAndNothingMore) {
     EXPECT_EQ(Typed(), "x");
 }
 
-// Win panel and leave dialog: the dialog's buttons lie over the panel's and act alone.
-TEST_F(PendingWinTest, LeaveDialogOverTheWinPanelTakesItsOwnClicks) {
-    ASSERT_NO_FATAL_FAILURE(WinLevelOne());
+// Win panel and leave dialog: the dialog's buttons lie over the panel's and act alone. Escape
+// comes while the winning piece may still be sliding.
+TEST_P(PendingWinEitherWayTest, LeaveDialogOverTheWinPanelTakesItsOwnClicks) {
+    ASSERT_NO_FATAL_FAILURE(WinLevelOne(false));
     Tap(platform::DIK_ESCAPE);
     ASSERT_NO_FATAL_FAILURE(ExpectLeaveDialogOnTop());
 
@@ -125,6 +144,7 @@ TEST_F(PendingWinTest, LeaveDialogOverTheWinPanelTakesItsOwnClicks) {
     ASSERT_NO_FATAL_FAILURE(StartFromMenu());
     ASSERT_NO_FATAL_FAILURE(PlayShortestSolution());
     Tap(platform::DIK_ESCAPE);
+    EXPECT_FALSE(Game().boardScreen.Sliding());
     Tap(platform::DIK_ESCAPE);
     ASSERT_TRUE(WinPanel().visible);
     Click(Game().boardScreen.NextLevelButton());
@@ -197,7 +217,7 @@ TEST_F(PendingWinTest, SwitchingWindowsOverTheNameEntryOpensTheDialogAboveIt) {
     EXPECT_EQ(Row(0), RowOf(1, "w"));
 }
 
-TEST_F(PendingWinTest, OneSittingHoldsOneRowWithItsRunningTotal) {
+TEST_P(PendingWinEitherWayTest, OneSittingHoldsOneRowWithItsRunningTotal) {
     ASSERT_NO_FATAL_FAILURE(WinLevelOne());
     ASSERT_NO_FATAL_FAILURE(OpenEntry());
     Type("Ann");
@@ -219,11 +239,69 @@ TEST_F(PendingWinTest, OneSittingHoldsOneRowWithItsRunningTotal) {
     Tap(platform::DIK_RETURN);
     ASSERT_NO_FATAL_FAILURE(StartFromMenu());
     ASSERT_NO_FATAL_FAILURE(PlayShortestSolution());
+    ASSERT_NO_FATAL_FAILURE(FinishSlide());
     ASSERT_NO_FATAL_FAILURE(OpenEntry());
     Type("Bo");
     PressKey(platform::DIK_RETURN);
     EXPECT_EQ(Row(0), RowOf(2, "Ann"));
     EXPECT_EQ(Row(1), RowOf(1, "Bo"));
+}
+
+// A level picked from the list and won while the panel of the last win is still up.
+TEST_P(PendingWinEitherWayTest, ASecondWinUnderTheOpenPanelIsShownRecordedAndCounted) {
+    ASSERT_NO_FATAL_FAILURE(WinLevelOne());
+    ASSERT_EQ(Game().boardScreen.Tally().steps.value, 5);
+    ASSERT_NO_FATAL_FAILURE(WinLevel(2));
+    EXPECT_EQ(Game().boardScreen.Tally().steps.value, 6);
+    EXPECT_EQ(Game().boardScreen.Tally().fewest.value, 6);
+    EXPECT_EQ(Game().Records().Of(2).best, 6);
+    PersonalRecords stored;
+    ASSERT_EQ(RecordsFile::Read(platform::OpenFile(folder.File("records.dat"), "rb").get(), stored),
+              RecordsFile::Status::Ok);
+    EXPECT_EQ(stored.Of(2).best, 6) << "records.dat holds level 2";
+    EXPECT_EQ(Game().LevelsWonSinceStart(), 2);
+    EXPECT_EQ(ReadProgress(), (std::vector<std::int32_t>{1, 2}));
+}
+
+// With the name entry open over a level being played, the game's keys are the entry's: no
+// hint, selection, move, page turn or next level reaches the board, and H is typed.
+TEST_P(PendingWinEitherWayTest, EveryKeyUnderTheOpenNameEntryIsTheEntrysOwn) {
+    ASSERT_NO_FATAL_FAILURE(WinLevelOne());
+    Click(Game().boardScreen.LevelList().LevelButton(2));
+    ASSERT_NO_FATAL_FAILURE(OpenEntry());
+    ASSERT_EQ(GameBoard().state, PlayState::Playing);
+    RouteGuide& guide = Game().boardScreen.Guide();
+    guide.FewestFromStart();
+    Advance(RouteGuide::kPollMs);
+    const LevelFile::Grid grid = GameBoard().grid;
+    const int page = Game().boardScreen.LevelList().Page();
+
+    Send(Event::Char('Z'));
+    Send(Event::Char('h'));
+    Tap(platform::DIK_H);
+    for (const std::uint32_t key :
+         {platform::DIK_TAB, platform::DIK_LEFT, platform::DIK_UP, platform::DIK_RIGHT,
+          platform::DIK_DOWN, platform::DIK_NEXT, platform::DIK_PRIOR}) {
+        Tap(key);
+    }
+    platform.keys.OnKeyChange(platform::DIK_LSHIFT, true);
+    Tap(platform::DIK_TAB);
+    platform.keys.OnKeyChange(platform::DIK_LSHIFT, false);
+    EXPECT_FALSE(guide.HintShown());
+    EXPECT_FALSE(guide.Assisted());
+    EXPECT_FALSE(Game().boardScreen.Sliding());
+    EXPECT_EQ(GameBoard().selected, 0);
+    EXPECT_EQ(GameBoard().steps, 0);
+    EXPECT_EQ(GameBoard().grid, grid);
+    EXPECT_EQ(Game().boardScreen.LevelList().Page(), page);
+    EXPECT_TRUE(Entry().visible);
+    EXPECT_EQ(Typed(), "Zh");
+
+    PressKey(platform::DIK_RETURN);
+    EXPECT_FALSE(Entry().visible);
+    EXPECT_EQ(Row(0), RowOf(1, "Zh"));
+    EXPECT_EQ(GameBoard().level, 2) << "Enter went to the entry, not to a next level";
+    EXPECT_EQ(GameBoard().steps, 0);
 }
 
 TEST_F(PendingWinTest, DisplaySwitchKeepsTheWinPanel) {

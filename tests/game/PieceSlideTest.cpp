@@ -44,7 +44,7 @@ std::uint32_t ArrowOf(Direction direction) {
 class PieceSlideTest : public GameFixture {
 protected:
     void SetUp() override {
-        folder.Write("set.ini", "[board]\nmaxboard=267\n");
+        WriteSettings(true);
         ASSERT_NO_FATAL_FAILURE(Launch());
         ASSERT_NO_FATAL_FAILURE(StartFromMenu());
         const Solver::Result solution = Solver::Solve(Board().grid);
@@ -188,7 +188,7 @@ TEST_F(PieceSlideTest, ADisplaySwitchDuringTheWinningSlideKeepsTheWin) {
 }
 
 TEST_F(PieceSlideTest, AnimateZeroInSetIniPlacesPiecesAtOnce) {
-    folder.Write("set.ini", "[board]\nmaxboard=267\n[set]\nanimate=0\n");
+    WriteSettings(false);
     // Read when a level starts.
     Click(Screen().LevelList().LevelButton(1));
     ASSERT_EQ(Board().steps, 0);

@@ -77,12 +77,49 @@ void HintArt::Arrows(Canvas& strip) {
     }
 }
 
+void HintArt::Mark(Canvas& mark) {
+    cairo_t* cr = mark.Cr();
+    const double centre = mark.Width() / 2.0;
+    const double radius = centre * 0.72;
+    const auto ring = [cr, centre, radius] {
+        cairo_new_path(cr);
+        cairo_arc(cr, centre, centre, radius, 0, 2 * kPi);
+    };
+    cairo_save(cr);
+    // The glow: wide, faint rings under the ring itself.
+    for (int step = 5; step >= 1; --step) {
+        ring();
+        cairo_set_line_width(cr, 8 + 3.0 * step);
+        theme::kGoldLight.WithAlpha(0.14).Use(cr);
+        cairo_stroke(cr);
+    }
+    // A dashed cinnabar ring between two gilt lines, like a seal's border.
+    ring();
+    cairo_set_line_width(cr, 9);
+    theme::kGold.Use(cr);
+    cairo_stroke(cr);
+    ring();
+    cairo_set_line_width(cr, 6);
+    theme::kCinnabar.Shade(0.1).Use(cr);
+    cairo_stroke(cr);
+    ring();
+    const double dash[] = {radius * 0.35, radius * 0.18};
+    cairo_set_dash(cr, dash, 2, 0);
+    cairo_set_line_width(cr, 2);
+    theme::kGoldLight.Use(cr);
+    cairo_stroke(cr);
+    cairo_restore(cr);
+}
+
 void PaintHints(ImageSet& images) {
     if (Canvas* canvas = images.Add("Graphic/UI/zuishao.png")) {
         HintArt::FewestLabel(*canvas);
     }
     if (Canvas* canvas = images.Add("Graphic/Effects/tishi_jiantou.png")) {
         HintArt::Arrows(*canvas);
+    }
+    if (Canvas* canvas = images.Add("Graphic/Effects/tishi_biaoji.png")) {
+        HintArt::Mark(*canvas);
     }
 }
 

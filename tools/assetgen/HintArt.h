@@ -14,6 +14,9 @@ public:
     // Four square frames, one arrow each pointing left, up, right and down: a cinnabar arrow
     // edged in gilt with a soft golden glow, to read on any card and on the bare board.
     static void Arrows(Canvas& strip);
+    // A cinnabar ring edged in gilt, open in the middle so the portrait shows through: the
+    // hinted piece's mark, unlike the selection frame's glow around the whole piece.
+    static void Mark(Canvas& mark);
 };
 
 } // namespace assetgen

@@ -229,8 +229,8 @@ std::string Board(const ImageSet& images, const Levels& levels) {
     return c.Png();
 }
 
-// The board with the hint for the level's start showing: the selection frame on the hinted
-// piece and the arrow on the cells it moves into.
+// The board with the hint for the level's start showing: the mark on the hinted piece and the
+// arrow on the cells it moves into.
 std::string BoardWithHint(const ImageSet& images, const Levels& levels) {
     PreviewComposer c(images, 800, 600);
     PlaceBoard(c, levels);
@@ -247,7 +247,9 @@ std::string BoardWithHint(const ImageSet& images, const Levels& levels) {
     piece.SetType(hint->piece);
     const int col = cell / kRows;
     const int row = cell % kRows;
-    c.Place(Moved(Layout::SelectionFrame(piece.shape), kCellWidth * col, kCellHeight * row));
+    const ImagePlace& mark = Layout::Of(Image::HintMark);
+    c.Place(Moved(mark, kCellWidth * col + (piece.width - mark.width) / 2,
+                  kCellHeight * row + (piece.height - mark.height) / 2));
     // The centre of the cells the piece moves into, in board pixels.
     const int dx = ColumnDelta(hint->direction);
     const int dy = RowDelta(hint->direction);

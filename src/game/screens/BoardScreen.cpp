@@ -73,7 +73,6 @@ BoardScreen::BoardScreen(const core::GameFolders& folders, app::Application& app
     levelSelect.onLevelChosen = [this](int level) { StartLevel(level); };
     levelSelect.onClick = [this] { PlayClick(); };
     entry.onClick = [this] { PlayClick(); };
-    guide.onHintOver = [this] { ShowSelection(); };
 }
 
 void BoardScreen::AddChildren() {
@@ -314,21 +313,11 @@ void BoardScreen::HideFrames() {
     }
 }
 
-void BoardScreen::ShowSelection() {
-    if (board != nullptr && IsPieceNumber(board->selected)) {
-        FrameSprite(board->selected);
-    } else {
-        HideFrames();
-    }
-}
-
 void BoardScreen::ShowHint() {
     if (board == nullptr || board->state != puzzle::PlayState::Playing || winPanel.visible != 0) {
         return;
     }
-    if (const auto step = guide.ShowHint(*board)) {
-        FrameSprite(step->piece);
-    }
+    guide.ShowHint(*board);
 }
 
 void BoardScreen::FrameSprite(int number) {
@@ -423,6 +412,10 @@ bool BoardScreen::OnKey(std::uint32_t code) {
             return false;
         }
         GoToNextLevel();
+        return true;
+    }
+    if (code == core::kKeyHintReleased) {
+        ShowHint();
         return true;
     }
     if (code == core::kKeyTabPressed || code == core::kKeyShiftTabPressed) {
@@ -531,22 +524,20 @@ void BoardScreen::ShowMove() {
     }
 }
 
-// The level is cleared and reported now; the panel waits for a sliding piece to arrive.
+// The level is cleared and reported now; the panel waits for a sliding piece to arrive. A level
+// picked from the list and won while the panel is still up is a win of its own: the panel shows
+// its counts and it is reported like any other.
 void BoardScreen::ShowWin() {
     progress.RecordClear(*board);
     core::Trace("当前是第%d 关\n", board->level);
-    const bool shown = winPanel.visible != 0 || winPanelDue;
     if (Sliding()) {
         winPanelDue = true;
     } else {
         winPanel.SetVisible(1);
     }
-    if (!shown) {
-        const WinReport report{board->level, board->steps, guide.FewestFromStart(),
-                               guide.Assisted()};
-        tally.Show(report);
-        Report<const WinReport&>(onWin, report);
-    }
+    const WinReport report{board->level, board->steps, guide.FewestFromStart(), guide.Assisted()};
+    tally.Show(report);
+    Report<const WinReport&>(onWin, report);
 }
 
 } // namespace game

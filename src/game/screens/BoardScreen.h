@@ -48,8 +48,9 @@ namespace game {
 // Board, which it does not own. Board pixel (0, 0) lies at screen (14, 36).
 //
 // Keys: Tab and Shift+Tab select the next or previous piece in reading order, the arrows move
-// the selected piece one cell, Enter on the win panel goes on to the next level, and Page Up and
-// Page Down reach the level selection.
+// the selected piece one cell, H shows a hint, Enter on the win panel goes on to the next level,
+// and Page Up and Page Down reach the level selection. While the name entry is up every key is
+// its own: none reaches the board, the win panel or the level selection.
 //
 // With a clock, a moved piece slides into its new cell (SlideTime) instead of jumping; the move
 // itself, its step and its win are counted at once, and the win panel comes up when the slide
@@ -83,8 +84,9 @@ public:
     bool Sliding() const { return slide && slide->Running(); }
     // Timer events are offered here first; the screen takes those of its route guide.
     void HandleTimerEvent(const std::string& name);
-    // Frames the piece of the next step of a shortest way to a win and shows its direction for
-    // a moment, while a level is being played and its distance table is ready.
+    // Marks the piece of the next step of a shortest way to a win and shows its direction for a
+    // moment, while a level is being played and its distance table is ready. The selection
+    // frame stays where the player put it.
     void ShowHint();
 
     // Wired by the game to its timers.
@@ -157,8 +159,6 @@ private:
     // Shows only the frame of the piece's shape, over its sprite and above the sprites.
     void FrameSprite(int number);
     void HideFrames();
-    // The frame of the selected piece, if there is one, and no other.
-    void ShowSelection();
     void OpenWebLink(int n);
 
     void AddChildren();

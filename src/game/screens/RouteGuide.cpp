@@ -2,7 +2,6 @@
 
 #include "game/Layout.h"
 #include "game/PlacedImage.h"
-#include "game/screens/Report.h"
 #include "game/screens/WinReport.h"
 #include "puzzle/Board.h"
 #include "puzzle/RouteHint.h"
@@ -12,7 +11,7 @@ namespace game {
 namespace {
 
 // Above the selection frames.
-constexpr std::uint32_t kArrowZ = 101;
+constexpr std::uint32_t kHintZ = 101;
 
 // The cells, in cell units, that a piece newly covers when it steps.
 struct CellSpan {
@@ -21,6 +20,11 @@ struct CellSpan {
     int columns;
     int rows;
 };
+
+// The cells a piece covers.
+CellSpan Covered(const puzzle::Piece& piece) {
+    return {piece.col, piece.row, piece.Columns(), piece.Rows()};
+}
 
 CellSpan Entered(const puzzle::Piece& piece, puzzle::Direction direction) {
     switch (direction) {
@@ -36,10 +40,21 @@ CellSpan Entered(const puzzle::Piece& piece, puzzle::Direction direction) {
     return {piece.col, piece.row + piece.Rows(), piece.Columns(), 1};
 }
 
+// Puts `picture` centred on the cells, in board panel coordinates.
+void CentreOn(scene::Picture& picture, const CellSpan& cells) {
+    const AreaPlace& grid = Layout::Of(Area::BoardGrid);
+    const int centreX =
+        grid.x + cells.col * puzzle::kCellWidth + cells.columns * puzzle::kCellWidth / 2;
+    const int centreY =
+        grid.y + cells.row * puzzle::kCellHeight + cells.rows * puzzle::kCellHeight / 2;
+    picture.SetPosition(centreX - picture.width / 2, centreY - picture.height / 2);
+}
+
 } // namespace
 
 RouteGuide::RouteGuide(const ScreenTimers& timers) : timers(timers) {
     fewestCounter.SetVisible(0);
+    hintMark.SetVisible(0);
     hintArrow.SetVisible(0);
 }
 
@@ -47,6 +62,7 @@ void RouteGuide::AddTo(scene::Element& screen, scene::Element& boardPanel) {
     screen.AddChild(&fewestLabel);
     screen.AddChild(&fewestCounter);
     screen.AddChild(&hintButton);
+    boardPanel.AddChild(&hintMark);
     boardPanel.AddChild(&hintArrow);
 }
 
@@ -54,6 +70,7 @@ void RouteGuide::RemoveFrom(scene::Element& screen, scene::Element& boardPanel) 
     screen.RemoveChild(&fewestLabel);
     screen.RemoveChild(&fewestCounter);
     screen.RemoveChild(&hintButton);
+    boardPanel.RemoveChild(&hintMark);
     boardPanel.RemoveChild(&hintArrow);
 }
 
@@ -61,8 +78,10 @@ void RouteGuide::Load(const ImageSource& images) {
     LoadPlaced(fewestLabel, Layout::Of(Image::FewestLabel), images);
     LoadPlaced(fewestCounter, Area::FewestCounter, images);
     LoadPlaced(hintButton, Layout::Of(Image::HintButton), images);
+    LoadPlaced(hintMark, Layout::Of(Image::HintMark), images);
     LoadPlaced(hintArrow, Layout::Of(Image::HintArrows), images);
-    hintArrow.SetZOrder(kArrowZ);
+    hintMark.SetZOrder(kHintZ);
+    hintArrow.SetZOrder(kHintZ);
 }
 
 void RouteGuide::StartLevel(const puzzle::Board& board) {
@@ -95,7 +114,10 @@ std::optional<puzzle::Solver::Step> RouteGuide::ShowHint(const puzzle::Board& bo
         return std::nullopt;
     }
     assisted = true;
-    PlaceArrow(board, *step);
+    const puzzle::Piece& piece = board.pieces[static_cast<std::size_t>(step->piece)];
+    CentreOn(hintMark, Covered(piece));
+    hintMark.SetVisible(1);
+    PlaceArrow(piece, step->direction);
     hintArrow.SetVisible(1);
     // A hint asked for again while one shows runs its full time from now.
     timers.Stop(kHintTimer);
@@ -103,22 +125,15 @@ std::optional<puzzle::Solver::Step> RouteGuide::ShowHint(const puzzle::Board& bo
     return step;
 }
 
-void RouteGuide::PlaceArrow(const puzzle::Board& board, const puzzle::Solver::Step& step) {
-    const CellSpan cells =
-        Entered(board.pieces[static_cast<std::size_t>(step.piece)], step.direction);
-    const AreaPlace& grid = Layout::Of(Area::BoardGrid);
-    const int size = hintArrow.width;
-    const int centreX =
-        grid.x + cells.col * puzzle::kCellWidth + cells.columns * puzzle::kCellWidth / 2;
-    const int centreY =
-        grid.y + cells.row * puzzle::kCellHeight + cells.rows * puzzle::kCellHeight / 2;
-    hintArrow.SetFrame(static_cast<int>(step.direction) + 1);
-    hintArrow.SetPosition(centreX - size / 2, centreY - hintArrow.height / 2);
+void RouteGuide::PlaceArrow(const puzzle::Piece& piece, puzzle::Direction direction) {
+    hintArrow.SetFrame(static_cast<int>(direction) + 1);
+    CentreOn(hintArrow, Entered(piece, direction));
 }
 
 void RouteGuide::HideHint() {
     if (HintShown()) {
         timers.Stop(kHintTimer);
+        hintMark.SetVisible(0);
         hintArrow.SetVisible(0);
     }
 }
@@ -133,10 +148,7 @@ bool RouteGuide::OnTimerEvent(const std::string& name, const puzzle::Board& boar
     }
     if (name == kHintTimer) {
         // A firing already on its way when the hint went is dropped.
-        if (HintShown()) {
-            HideHint();
-            Report(onHintOver);
-        }
+        HideHint();
         return true;
     }
     return false;

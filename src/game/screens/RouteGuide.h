@@ -1,11 +1,10 @@
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <string>
 
-#include "game/PlacedImage.h"
 #include "game/DistanceTable.h"
+#include "game/PlacedImage.h"
 #include "game/screens/ScreenTimers.h"
 #include "puzzle/Solver.h"
 #include "scene/Element.h"
@@ -15,14 +14,16 @@
 
 namespace puzzle {
 class Board;
-}
+struct Piece;
+} // namespace puzzle
 
 namespace game {
 
 // The way to a win in the fewest steps, on the board screen: the distance table of the level
 // being played, the fewest-steps counter under the step counter, the hint button, and the hint
-// itself, an arrow on the cells the hinted piece moves into, shown for kHintMs. The board
-// screen frames the hinted piece. A hint taken makes the attempt assisted.
+// itself, shown for kHintMs: a mark on the hinted piece, apart from the player's selection
+// frame, and an arrow on the cells the piece moves into. A hint taken makes the attempt
+// assisted.
 class RouteGuide {
 public:
     static constexpr int kHintMs = 1500;
@@ -34,8 +35,8 @@ public:
     // The timers must outlive the guide.
     explicit RouteGuide(const ScreenTimers& timers);
 
-    // Appends the label, the counter and the button to `screen`, and the arrow, above the
-    // pieces, to the board panel.
+    // Appends the label, the counter and the button to `screen`, and the mark and the arrow,
+    // above the pieces and the selection frames, to the board panel.
     void AddTo(scene::Element& screen, scene::Element& boardPanel);
     void RemoveFrom(scene::Element& screen, scene::Element& boardPanel);
     void Load(const ImageSource& images);
@@ -54,7 +55,7 @@ public:
     bool HintShown() const { return hintArrow.visible != 0; }
 
     // True when `name` is one of the guide's timers. A finished table brings the board's
-    // distance onto the counter; the end of the hint's time hides it and reports onHintOver.
+    // distance onto the counter; the end of the hint's time hides the hint.
     bool OnTimerEvent(const std::string& name, const puzzle::Board& board);
 
     // The hint button: each true when the button takes the event; the screen shows a hint on
@@ -70,17 +71,16 @@ public:
     bool Assisted() const { return assisted; }
     const DistanceTable& Table() const { return table; }
 
-    std::function<void()> onHintOver;
-
     scene::Picture fewestLabel;
     widgets::NumberDisplay fewestCounter;
     widgets::Button hintButton;
+    scene::Picture hintMark;
     // Frame 1 + the hinted Direction.
     scene::Picture hintArrow;
 
 private:
     void ShowCount(const puzzle::Board& board);
-    void PlaceArrow(const puzzle::Board& board, const puzzle::Solver::Step& step);
+    void PlaceArrow(const puzzle::Piece& piece, puzzle::Direction direction);
 
     const ScreenTimers& timers;
     DistanceTable table;

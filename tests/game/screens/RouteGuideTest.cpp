@@ -81,22 +81,26 @@ TEST_F(RouteGuideTest, CounterShowsTheSolversFewestAfterEveryStepOfARandomWalk) 
     }
 }
 
-TEST_F(RouteGuideTest, HintFramesThePieceAndPointsItsWayUntilItsTimeIsUp) {
+TEST_F(RouteGuideTest, HintMarksThePieceAndPointsItsWayUntilItsTimeIsUp) {
     // The big piece two rows above the goal row, left of it: it goes right first.
     StartOn(MakeGrid({{2, 0, 2}, {19, 3, 4}}));
     FinishTable();
     PressCell(3, 4);
     screen->ShowHint();
     ASSERT_TRUE(Guide().HintShown());
-    EXPECT_EQ(VisibleFrames(), std::vector<Shape>{Shape::Big});
-    EXPECT_EQ(screen->SelectionFrame(Shape::Big).x, 14);
-    EXPECT_EQ(screen->SelectionFrame(Shape::Big).y, 12 + 2 * 94);
+    EXPECT_EQ(VisibleFrames(), std::vector<Shape>{Shape::Small}) << "the selection stays framed";
+    const Picture& mark = Guide().hintMark;
+    EXPECT_TRUE(mark.visible);
+    // Centred on the big piece: columns 0 and 1, rows 2 and 3.
+    EXPECT_EQ(mark.x + mark.width / 2, 14 + 98);
+    EXPECT_EQ(mark.y + mark.height / 2, 12 + 3 * 94);
     const Picture& arrow = Guide().hintArrow;
     EXPECT_EQ(arrow.currentFrame, 3) << "the frame pointing right";
     // Centred on column 2, rows 2 and 3: the cells the big piece moves into.
     EXPECT_EQ(arrow.x + arrow.width / 2, 14 + 2 * 98 + 49);
     EXPECT_EQ(arrow.y + arrow.height / 2, 12 + 3 * 94);
-    EXPECT_GT(arrow.z, screen->SelectionFrame(Shape::Big).z);
+    EXPECT_GT(mark.z, screen->SelectionFrame(Shape::Small).z);
+    EXPECT_GT(arrow.z, screen->SelectionFrame(Shape::Small).z);
     EXPECT_EQ(started.back(),
               std::make_pair(RouteGuide::kHintMs, std::string(RouteGuide::kHintTimer)));
     EXPECT_EQ(board->steps, 0) << "nothing moves by itself";
@@ -106,14 +110,26 @@ TEST_F(RouteGuideTest, HintFramesThePieceAndPointsItsWayUntilItsTimeIsUp) {
 
     screen->HandleTimerEvent(RouteGuide::kHintTimer);
     EXPECT_FALSE(Guide().HintShown());
-    EXPECT_EQ(VisibleFrames(), std::vector<Shape>{Shape::Small}) << "back on the selection";
+    EXPECT_FALSE(mark.visible);
+    EXPECT_EQ(VisibleFrames(), std::vector<Shape>{Shape::Small});
     EXPECT_EQ(stopped.back(), RouteGuide::kHintTimer);
 
-    // A move while a hint shows takes the hint away and updates the counter.
+    // A press on an empty cell while a hint shows moves the framed piece, not the hinted one;
+    // the move takes the hint away and updates the counter.
     screen->ShowHint();
-    Step(19, Direction::Up);
+    PressCell(3, 3);
+    EXPECT_EQ(board->pieces[19].row, 3);
+    EXPECT_EQ(board->pieces[2].col, 0);
     EXPECT_FALSE(Guide().HintShown());
+    EXPECT_FALSE(mark.visible);
     EXPECT_EQ(Fewest(), 2);
+
+    // After a display set-up no frame shows, and a hint ending then brings none back.
+    screen->ShowHint();
+    screen->BuildBoardScreen(Images());
+    EXPECT_TRUE(VisibleFrames().empty());
+    screen->HandleTimerEvent(RouteGuide::kHintTimer);
+    EXPECT_TRUE(VisibleFrames().empty());
 }
 
 TEST_F(RouteGuideTest, NoHintWhereNoWinCanBeReached) {
