@@ -1,48 +1,12 @@
 #include "core/GameFolders.h"
 
-#include <sys/stat.h>
-
-#include <cerrno>
-#include <cstdlib>
-#include <filesystem>
-
 #include "platform/FileSystem.h"
+#include "platform/Folders.h"
 #include "platform/Settings.h"
 
 namespace core {
 
 namespace {
-
-namespace fs = std::filesystem;
-
-// $XDG_DATA_HOME, or ~/.local/share when it is unset, empty or relative (the XDG rules say a
-// relative path is invalid and must be ignored); "" when neither gives an absolute folder.
-fs::path DataHome() {
-    if (const char* data = std::getenv("XDG_DATA_HOME"); data != nullptr && data[0] == '/') {
-        return data;
-    }
-    if (const char* home = std::getenv("HOME"); home != nullptr && home[0] == '/') {
-        return fs::path(home) / ".local" / "share";
-    }
-    return {};
-}
-
-// Makes `folder` and any missing parent, each readable by its owner alone, as the XDG rules
-// ask of the folders they name. True when it is a folder afterwards.
-bool MakeFolder(const fs::path& folder) {
-    std::error_code error;
-    if (fs::is_directory(folder, error)) {
-        return true;
-    }
-    if (folder.has_parent_path() && folder.parent_path() != folder &&
-        !MakeFolder(folder.parent_path())) {
-        return false;
-    }
-    if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
-        return false;
-    }
-    return fs::is_directory(folder, error);
-}
 
 // A player's folder without set.ini gets the game folder's. An existing one, whatever it holds
 // and even when it cannot be read, stays: the player's settings are never overwritten.
@@ -76,11 +40,10 @@ GameFolders GameFolders::Locate(const std::string& gameFolder) {
 }
 
 GameFolders GameFolders::InDataHome(const std::string& gameFolder) {
-    const fs::path home = DataHome();
-    if (home.empty() || !MakeFolder(home / kDataFolderName)) {
+    const std::string playerFolder = platform::Folders::UserData(kTitle);
+    if (playerFolder.empty()) {
         return {gameFolder, gameFolder};
     }
-    const std::string playerFolder = (home / kDataFolderName).string() + "/";
     SeedSettings(gameFolder, playerFolder);
     return {gameFolder, playerFolder};
 }
@@ -88,8 +51,8 @@ GameFolders GameFolders::InDataHome(const std::string& gameFolder) {
 GameFolders GameFolders::ForExecutable(std::string_view path) {
     const std::string gameFolder = GameFolderOf(path);
     // The installed data folder is shared by every player and never written, even by one who
-    // could (root, or the owner of a per-user install).
-    if (gameFolder != DirectoryOf(path)) {
+    // could (root, or the owner of a per-user install, or an administrator).
+    if (gameFolder != DirectoryOf(path) || platform::Folders::InProgramFiles(gameFolder)) {
         return InDataHome(gameFolder);
     }
     return Locate(gameFolder);
@@ -97,12 +60,11 @@ GameFolders GameFolders::ForExecutable(std::string_view path) {
 
 std::string GameFolders::GameFolderOf(std::string_view path) {
     const std::string own = DirectoryOf(path);
-    std::error_code error;
-    if (own.empty() || fs::is_regular_file(own + kGameFolderMark, error)) {
+    if (own.empty() || platform::Folders::IsFile(own + kGameFolderMark)) {
         return own;
     }
-    const std::string installed = fs::path(own + kInstalledGameFolder).lexically_normal().string();
-    if (fs::is_regular_file(installed + kGameFolderMark, error)) {
+    const std::string installed = platform::Folders::Normal(own + kInstalledGameFolder);
+    if (platform::Folders::IsFile(installed + kGameFolderMark)) {
         return installed;
     }
     return own;

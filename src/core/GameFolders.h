@@ -15,8 +15,8 @@ public:
     // The files the game writes, all in the player's folder.
     static constexpr std::array<const char*, 4> kPlayerFiles = {"Rest.pa", "set.ini", "st.data",
                                                                 "records.dat"};
-    // The player's folder's name under the data home.
-    static constexpr const char* kDataFolderName = "tovak-marudo";
+    // The game's name, which names the player's folder under the data home.
+    static constexpr const char* kTitle = "Tovak Marudo";
     // The installed layout's game folder, relative to the executable's directory: the program
     // in games/ (or bin/), its data in share/games/tovak-marudo/.
     static constexpr const char* kInstalledGameFolder = "../share/games/tovak-marudo/";
@@ -29,13 +29,13 @@ public:
     // The folders of the game in `gameFolder`. The player's folder is the game folder when that
     // is writable (build/dist, a portable copy); otherwise as InDataHome.
     static GameFolders Locate(const std::string& gameFolder);
-    // The player's folder is "tovak-marudo" under the XDG data home, made when missing and given
-    // the game folder's set.ini on first use. When that cannot be made, the game folder it
-    // stays, and writes fail as they would there.
+    // The player's folder is the game's folder in the user's data home (platform::Folders),
+    // made when missing and given the game folder's set.ini on first use. When that cannot be
+    // made, the game folder it stays, and writes fail as they would there.
     static GameFolders InDataHome(const std::string& gameFolder);
 
     // The folders of the executable at `path`: Locate for data beside it, InDataHome for the
-    // installed data folder.
+    // installed data folder or a game installed under the system's program folder.
     static GameFolders ForExecutable(std::string_view path);
 
     // The game folder of the executable at `path`: its own directory when the game's data is

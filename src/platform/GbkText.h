@@ -6,13 +6,13 @@
 
 namespace platform {
 
-// Conversions between UTF-8, GBK byte strings and Unicode code points, through iconv. GBK text
-// is ASCII bytes and two-byte characters whose lead byte is 0x81..0xFE. Thread-safe: each thread
-// keeps its own conversion descriptors.
+// Conversions between UTF-8, GBK byte strings and Unicode code points, through iconv on Linux and
+// code page 936 on Windows. GBK text is ASCII bytes and two-byte characters whose lead byte is
+// 0x81..0xFE. Thread-safe: each thread keeps its own conversion descriptors.
 class GbkText {
 public:
     // The GBK form of `utf8`. Characters without a GBK form and invalid UTF-8 bytes are left
-    // out; the rest is kept. Empty when iconv cannot convert to GBK at all.
+    // out; the rest is kept. Empty when the system cannot convert to GBK at all.
     static std::string FromUtf8(std::string_view utf8);
 
     // The code points of `gbk`. A lead byte at the end or a pair that is not a GBK character
@@ -27,6 +27,10 @@ public:
     // followed by any byte begins a two-byte character, any other byte is a character of its
     // own. 0 for an empty string.
     static std::size_t LastCharacterStart(std::string_view gbk);
+
+private:
+    // Converts `bytes` as exactly one GBK character; false when they are not one.
+    static bool DecodeOne(std::string_view bytes, char32_t& codePoint);
 };
 
 } // namespace platform

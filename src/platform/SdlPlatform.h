@@ -3,8 +3,8 @@
 #include "platform/KeyBuffer.h"
 #include "platform/Platform.h"
 #include "platform/SdlWindow.h"
+#include "platform/SystemDocumentOpener.h"
 #include "platform/ThreadTimerService.h"
-#include "platform/XdgDocumentOpener.h"
 
 namespace platform {
 
@@ -22,7 +22,7 @@ private:
     KeyBuffer keys;
     SdlWindow window;
     ThreadTimerService timers;
-    XdgDocumentOpener opener;
+    SystemDocumentOpener opener;
 };
 
 } // namespace platform

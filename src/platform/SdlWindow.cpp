@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/DesktopSession.h"
 #include "platform/GbkText.h"
 #include "platform/KeyBuffer.h"
 #include "platform/SdlAccelerators.h"
@@ -20,18 +21,6 @@ namespace {
 std::string EnvironmentValue(const char* name) {
     const char* value = std::getenv(name);
     return value != nullptr ? value : "";
-}
-
-std::string DisplayVariable(const char* name) {
-    const std::string value = EnvironmentValue(name);
-    return std::string(name) +
-           (value.empty() ? " is not set" : " is \"" + value + "\" but could not be opened");
-}
-
-// Why neither X11 nor Wayland took the window, from the variables that name their displays.
-std::string NoDesktopReason() {
-    return "no X11 or Wayland display could be opened (" + DisplayVariable("DISPLAY") + "; " +
-           DisplayVariable("WAYLAND_DISPLAY") + ")";
 }
 
 SDL_Surface* SurfaceOf(const DecodedImage& image) {
@@ -58,11 +47,11 @@ bool SdlWindow::Create(const std::string& title, int width, int height) {
         // unseen. A driver named in the environment is taken as asked (the tests name theirs).
         const bool chosen = !EnvironmentValue("SDL_VIDEODRIVER").empty();
         if (!chosen) {
-            SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11,wayland");
+            SDL_SetHint(SDL_HINT_VIDEODRIVER, DesktopSession::VideoDrivers());
         }
         if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
             std::fprintf(stderr, "cannot open the display: %s\n",
-                         chosen ? SDL_GetError() : NoDesktopReason().c_str());
+                         chosen ? SDL_GetError() : DesktopSession::NoDesktopReason().c_str());
             return false;
         }
         sdlStarted = true;

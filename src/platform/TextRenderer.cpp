@@ -3,21 +3,23 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
-#include <filesystem>
-#include <system_error>
 
-#include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
+#include "platform/FileSystem.h"
 #include "platform/GbkText.h"
+#include "platform/UnifontFile.h"
 
 namespace platform {
 
-// The FreeType library and the open face, released together.
+// The FreeType library and the open face, released together. FreeType reads the font file on
+// demand through the game's own file opening, which takes any path the system can name.
 struct TextRenderer::Face {
     FT_Library library = nullptr;
     FT_Face face = nullptr;
+    FilePtr file;
+    FT_StreamRec stream{};
 
     ~Face() {
         if (face != nullptr) {
@@ -27,50 +29,34 @@ struct TextRenderer::Face {
             FT_Done_FreeType(library);
         }
     }
+
+    bool OpenStream(const std::string& path) {
+        file = OpenFile(path, "rb");
+        if (!file || std::fseek(file.get(), 0, SEEK_END) != 0) {
+            return false;
+        }
+        const long size = std::ftell(file.get());
+        if (size <= 0) {
+            return false;
+        }
+        stream.size = static_cast<unsigned long>(size);
+        stream.descriptor.pointer = file.get();
+        stream.read = &Read;
+        return true;
+    }
+
+    // FreeType's stream read: a seek alone when `count` is 0, which returns 0 on success.
+    static unsigned long Read(FT_Stream stream, unsigned long offset, unsigned char* buffer,
+                              unsigned long count) {
+        auto* file = static_cast<std::FILE*>(stream->descriptor.pointer);
+        if (std::fseek(file, static_cast<long>(offset), SEEK_SET) != 0) {
+            return count == 0 ? 1 : 0;
+        }
+        return count == 0 ? 0 : static_cast<unsigned long>(std::fread(buffer, 1, count, file));
+    }
 };
 
 namespace {
-
-constexpr const char* kFamily = "Unifont";
-constexpr const char* kFallbackPaths[] = {
-    "/usr/share/fonts/opentype/unifont/unifont.otf",
-    "/usr/share/fonts/truetype/unifont/unifont.ttf",
-};
-
-// fontconfig answers every family with its best match, which for an unknown family is some
-// other font; only a match that carries the family name counts.
-bool IsUnifont(FcPattern* match) {
-    FcChar8* family = nullptr;
-    for (int i = 0; FcPatternGetString(match, FC_FAMILY, i, &family) == FcResultMatch; ++i) {
-        if (FcStrCmpIgnoreCase(family, reinterpret_cast<const FcChar8*>(kFamily)) == 0) {
-            return true;
-        }
-    }
-    return false;
-}
-
-std::string FindWithFontconfig() {
-    FcConfig* config = FcInitLoadConfigAndFonts();
-    if (config == nullptr) {
-        return {};
-    }
-    std::string path;
-    FcPattern* pattern = FcPatternCreate();
-    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(kFamily));
-    FcConfigSubstitute(config, pattern, FcMatchPattern);
-    FcDefaultSubstitute(pattern);
-    FcResult result = FcResultNoMatch;
-    if (FcPattern* match = FcFontMatch(config, pattern, &result)) {
-        FcChar8* file = nullptr;
-        if (IsUnifont(match) && FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) {
-            path = reinterpret_cast<const char*>(file);
-        }
-        FcPatternDestroy(match);
-    }
-    FcPatternDestroy(pattern);
-    FcConfigDestroy(config);
-    return path;
-}
 
 // Truncates each channel of 0x00RRGGBB to RGB565.
 std::uint16_t ToRgb565(std::uint32_t rgb) {
@@ -108,23 +94,16 @@ TextRenderer& TextRenderer::Shared() {
 }
 
 std::string TextRenderer::FindUnifont() {
-    std::string path = FindWithFontconfig();
-    if (!path.empty()) {
-        return path;
-    }
-    for (const char* candidate : kFallbackPaths) {
-        std::error_code error;
-        if (std::filesystem::is_regular_file(candidate, error)) {
-            return candidate;
-        }
-    }
-    return {};
+    return UnifontFile::Find();
 }
 
 void TextRenderer::Open(const std::string& fontPath) {
     auto opened = std::make_unique<Face>();
-    if (FT_Init_FreeType(&opened->library) != 0 ||
-        FT_New_Face(opened->library, fontPath.c_str(), 0, &opened->face) != 0 ||
+    FT_Open_Args args{};
+    args.flags = FT_OPEN_STREAM;
+    args.stream = &opened->stream;
+    if (!opened->OpenStream(fontPath) || FT_Init_FreeType(&opened->library) != 0 ||
+        FT_Open_Face(opened->library, &args, 0, &opened->face) != 0 ||
         FT_Set_Pixel_Sizes(opened->face, 0, kPixelSize) != 0) {
         return;
     }

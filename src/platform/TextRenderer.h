@@ -34,8 +34,7 @@ public:
 
     // The process's renderer, made on first use.
     static TextRenderer& Shared();
-    // The file fontconfig gives for the family "Unifont" when the match really is Unifont,
-    // otherwise the first of Debian's Unifont paths that exists; empty when there is none.
+    // The Unifont file of the system (UnifontFile); empty when there is none.
     static std::string FindUnifont();
 
     bool Available() const { return face != nullptr; }

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/RecordingDocumentOpener.h"
-#include "platform/XdgDocumentOpener.h"
+#include "platform/SystemDocumentOpener.h"
 
 #include "ScopedEnv.h"
 #include "TempDir.h"
@@ -15,7 +15,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using platform::RecordingDocumentOpener;
-using platform::XdgDocumentOpener;
+using platform::SystemDocumentOpener;
 
 // Waits up to ten seconds for `ready`; the opened program runs on its own.
 template <typename Condition>
@@ -30,7 +30,7 @@ bool WaitFor(Condition ready) {
 }
 
 // A PATH holding only a fake `xdg-open` that reports, in files beside itself, how it was run.
-class XdgDocumentOpenerTest : public testing::Test {
+class SystemDocumentOpenerTest : public testing::Test {
 protected:
     void SetUp() override {
         // Its own PATH for the tools it uses: the test's PATH holds only the fake.
@@ -56,10 +56,10 @@ printf '%s' "$$" > "$out/pid" && mv "$out/pid" "$out/done"
 
     TempDir dir;
     ScopedEnv path{"PATH", dir.File("bin")};
-    XdgDocumentOpener opener;
+    SystemDocumentOpener opener;
 };
 
-TEST_F(XdgDocumentOpenerTest, TextArrivesAsOneUnchangedArgumentWithoutAShell) {
+TEST_F(SystemDocumentOpenerTest, TextArrivesAsOneUnchangedArgumentWithoutAShell) {
     const std::string text = "https://example.org/a b?q=\"x\" 'y';touch $HOME/x `id` $(id) & | > *";
     // A descriptor the game holds open without close-on-exec must not reach the program.
     std::FILE* held = std::fopen(dir.File("held-open").c_str(), "w");
@@ -75,7 +75,7 @@ TEST_F(XdgDocumentOpenerTest, TextArrivesAsOneUnchangedArgumentWithoutAShell) {
     EXPECT_EQ(dir.Read("calls"), "call\n");
 }
 
-TEST_F(XdgDocumentOpenerTest, FinishedProgramIsReaped) {
+TEST_F(SystemDocumentOpenerTest, FinishedProgramIsReaped) {
     ASSERT_TRUE(opener.Open("/tmp/some file.txt"));
     ASSERT_TRUE(WaitForRun());
     const std::string proc = "/proc/" + dir.Read("done");
@@ -83,7 +83,7 @@ TEST_F(XdgDocumentOpenerTest, FinishedProgramIsReaped) {
     EXPECT_TRUE(WaitFor([&proc] { return !fs::exists(proc); })) << proc << " was not reaped";
 }
 
-TEST_F(XdgDocumentOpenerTest, RefusedTextStartsNothing) {
+TEST_F(SystemDocumentOpenerTest, RefusedTextStartsNothing) {
     EXPECT_FALSE(opener.Open(""));
     EXPECT_FALSE(opener.Open("--version"));
     EXPECT_FALSE(opener.Open(std::string("a\0b", 3)));
@@ -93,10 +93,10 @@ TEST_F(XdgDocumentOpenerTest, RefusedTextStartsNothing) {
     EXPECT_EQ(dir.Read("calls"), "call\n");
 }
 
-TEST(XdgDocumentOpenerMissingTest, MissingOrUnusableProgramIsAQuietFailure) {
+TEST(SystemDocumentOpenerMissingTest, MissingOrUnusableProgramIsAQuietFailure) {
     TempDir dir;
     ScopedEnv path("PATH", dir.File("bin"));
-    XdgDocumentOpener opener;
+    SystemDocumentOpener opener;
     EXPECT_FALSE(opener.Open("https://example.org/"));
     dir.Write("bin/xdg-open", "#!/bin/sh\ntouch ran\n");
     fs::permissions(dir.File("bin/xdg-open"), fs::perms::owner_read | fs::perms::owner_write);

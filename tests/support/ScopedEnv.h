@@ -20,11 +20,16 @@ public:
 
 private:
     void Apply(const std::optional<std::string>& value) const {
+#ifdef _WIN32
+        // An empty value removes the variable.
+        ::_putenv_s(name.c_str(), value ? value->c_str() : "");
+#else
         if (value) {
             ::setenv(name.c_str(), value->c_str(), 1);
         } else {
             ::unsetenv(name.c_str());
         }
+#endif
     }
 
     std::string name;

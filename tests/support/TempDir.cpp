@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 
 #include <gtest/gtest.h>
@@ -9,10 +10,18 @@
 namespace fs = std::filesystem;
 
 TempDir::TempDir() {
-    std::string pattern = (fs::temp_directory_path() / "tovak-test-XXXXXX").string();
-    const char* made = ::mkdtemp(pattern.data());
-    EXPECT_NE(made, nullptr) << "cannot create a temporary folder";
-    path = pattern + "/";
+    // A name no other folder has: creating the folder is what claims it.
+    thread_local std::mt19937_64 random{std::random_device{}()};
+    std::error_code error;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const fs::path folder =
+            fs::temp_directory_path() / ("tovak-test-" + std::to_string(random() % 1000000007));
+        if (fs::create_directory(folder, error)) {
+            path = folder.string() + "/";
+            return;
+        }
+    }
+    ADD_FAILURE() << "cannot create a temporary folder";
 }
 
 TempDir::~TempDir() {

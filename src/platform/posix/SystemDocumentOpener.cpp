@@ -1,4 +1,4 @@
-#include "platform/XdgDocumentOpener.h"
+#include "platform/SystemDocumentOpener.h"
 
 #include <cerrno>
 #include <csignal>
@@ -85,7 +85,7 @@ void ReapInBackground(pid_t pid) {
 
 } // namespace
 
-bool XdgDocumentOpener::Open(const std::string& text) {
+bool SystemDocumentOpener::Open(const std::string& text) {
     if (!Accepts(text)) {
         return false;
     }

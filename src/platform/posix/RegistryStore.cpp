@@ -6,6 +6,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <utility>
+#include <vector>
+
 #include "platform/FileSystem.h"
 
 namespace platform {
@@ -71,9 +74,15 @@ bool MakeEmptyFile(const std::string& path) {
     return ::close(fd) == 0;
 }
 
-} // namespace
+using Values = std::vector<std::pair<std::string, std::string>>;
 
-bool RegistryStore::Locate(std::string_view keyPath, KeyLocation& location) {
+// The key file's path and the folders above it, outermost first, below the store's root.
+struct KeyLocation {
+    std::vector<std::string> folders;
+    std::string file;
+};
+
+bool Locate(std::string_view keyPath, KeyLocation& location) {
     std::string path;
     if (!Root(path)) {
         return false;
@@ -97,7 +106,7 @@ bool RegistryStore::Locate(std::string_view keyPath, KeyLocation& location) {
     return true;
 }
 
-bool RegistryStore::ReadValues(const std::string& file, Values& values) {
+bool ReadValues(const std::string& file, Values& values) {
     std::string text;
     if (ReadWholeFile(file, text, kMaxKeyFileBytes) != ReadResult::Ok) {
         return false;
@@ -121,7 +130,7 @@ bool RegistryStore::ReadValues(const std::string& file, Values& values) {
     return true;
 }
 
-std::string RegistryStore::FormatValues(const Values& values) {
+std::string FormatValues(const Values& values) {
     std::string text(kSection);
     text += '\n';
     for (const auto& [name, value] : values) {
@@ -129,6 +138,8 @@ std::string RegistryStore::FormatValues(const Values& values) {
     }
     return text;
 }
+
+} // namespace
 
 bool RegistryStore::KeyExists(std::string_view keyPath) const {
     KeyLocation location;

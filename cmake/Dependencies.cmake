@@ -1,0 +1,27 @@
+# The libraries the game stands on, as tm::sdl2, tm::sdl2_mixer, tm::png and tm::freetype for
+# every folder below the top one: Debian's through pkg-config, or on Windows the builds of
+# scripts/windows-deps through their CMake packages (SDL's pkg-config file would make every
+# program a GUI one).
+find_package(Threads REQUIRED)
+if(WIN32)
+    find_package(SDL2 CONFIG REQUIRED)
+    find_package(SDL2_mixer CONFIG REQUIRED)
+    find_package(PNG REQUIRED)
+    find_package(Freetype REQUIRED)
+    add_library(tm::sdl2 ALIAS SDL2::SDL2)
+    add_library(tm::sdl2_mixer ALIAS SDL2_mixer::SDL2_mixer)
+    add_library(tm::png ALIAS PNG::PNG)
+    add_library(tm::freetype ALIAS Freetype::Freetype)
+else()
+    find_package(PkgConfig REQUIRED)
+    pkg_check_modules(PNG REQUIRED IMPORTED_TARGET libpng)
+    pkg_check_modules(SDL2 REQUIRED IMPORTED_TARGET sdl2)
+    pkg_check_modules(SDL2_MIXER REQUIRED IMPORTED_TARGET SDL2_mixer)
+    pkg_check_modules(FREETYPE REQUIRED IMPORTED_TARGET freetype2)
+    pkg_check_modules(FONTCONFIG REQUIRED IMPORTED_TARGET fontconfig)
+    add_library(tm::sdl2 ALIAS PkgConfig::SDL2)
+    add_library(tm::sdl2_mixer ALIAS PkgConfig::SDL2_MIXER)
+    add_library(tm::png ALIAS PkgConfig::PNG)
+    add_library(tm::freetype ALIAS PkgConfig::FREETYPE)
+    add_library(tm::fontconfig ALIAS PkgConfig::FONTCONFIG)
+endif()
