@@ -18,6 +18,8 @@ namespace platform {
 class SystemDocumentOpener : public DocumentOpener {
 public:
     bool Open(const std::string& text) override;
+    // What the system's program is handed for `text`.
+    static std::string Target(const std::string& text);
 };
 
 } // namespace platform

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "ScopedEnv.h"
 #include "TempDir.h"
 #include "app/Application.h"
 #include "app/CharListener.h"
@@ -49,16 +50,8 @@ public:
 // A game folder of its own, a per-user store of its own, and an application started headless.
 class ApplicationTest : public ::testing::Test {
 protected:
-    ApplicationTest() {
-        const char* old = std::getenv("XDG_CONFIG_HOME");
-        savedConfig = old != nullptr ? old : "";
-        setenv("XDG_CONFIG_HOME", config.Path().c_str(), 1);
-        app = std::make_unique<RecordingApplication>(platform, folders);
-    }
-    ~ApplicationTest() override {
-        app.reset();
-        setenv("XDG_CONFIG_HOME", savedConfig.c_str(), 1);
-    }
+    ApplicationTest() { app = std::make_unique<RecordingApplication>(platform, folders); }
+    ~ApplicationTest() override { app.reset(); }
 
     Application::InitResult Init(const std::string& commandLine) {
         return app->Init(commandLine, 800, 600, platform.ExecutablePath(), "1", "227",
@@ -85,7 +78,7 @@ protected:
     TempDir game;
     const core::GameFolders folders{game.Path(), game.Path()};
     TempDir config;
-    std::string savedConfig;
+    ScopedEnv configHome{"XDG_CONFIG_HOME", config.Path()};
     platform::HeadlessPlatform platform;
     std::unique_ptr<RecordingApplication> app;
 };

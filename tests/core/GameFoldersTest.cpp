@@ -1,18 +1,19 @@
-#include <sys/stat.h>
-#include <unistd.h>
-
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <iterator>
 #include <optional>
 
 #include <gtest/gtest.h>
 
+#include "OnWindows.h"
 #include "ScopedEnv.h"
 #include "TempDir.h"
 #include "Unprivileged.h"
 #include "core/GameFolders.h"
 #include "platform/FileSystem.h"
+#include "platform/Folders.h"
 
 namespace {
 
@@ -33,13 +34,41 @@ TEST(GameFoldersTest, TheGameFolderIsTheRunningProgramsFolder) {
     const core::GameFolders folders = GameFolders::ForExecutable(program);
     EXPECT_NE(program.find("core_tests"), std::string::npos) << program;
     EXPECT_EQ(program.rfind(folders.Game(), 0), 0u);
-    EXPECT_EQ(folders.Game().back(), '/');
+    EXPECT_EQ(folders.Game().back(), kOnWindows ? '\\' : '/');
+}
+
+// Administrators may write under Program Files: an installed game must not take that for a
+// portable copy.
+TEST(GameFoldersTest, AGameUnderProgramFilesKeepsThePlayersFilesInTheDataHome) {
+    if (!kOnWindows) {
+        GTEST_SKIP() << "Program Files is Windows's; Linux tells an installed game by its layout";
+    }
+    const char* programFiles = std::getenv("ProgramFiles");
+    ASSERT_NE(programFiles, nullptr);
+    const std::string game = std::string(programFiles) + "\\Tovak Marudo Test\\";
+    const TempDir elsewhere;
+    for (const std::string& folder : {game, elsewhere.Path()}) {
+        fs::create_directories(folder + "Board");
+        std::ofstream(folder + "Board/1.dat") << "level";
+    }
+    EXPECT_TRUE(platform::Folders::InProgramFiles(game));
+    EXPECT_FALSE(platform::Folders::InProgramFiles(elsewhere.Path()));
+    const GameFolders installed = GameFolders::ForExecutable(game + "tovak-marudo.exe");
+    EXPECT_EQ(installed.Game(), game);
+    EXPECT_EQ(installed.Player(), platform::Folders::UserData(GameFolders::kTitle));
+    EXPECT_NE(installed.Player().find("\\Tovak Marudo\\"), std::string::npos);
+    EXPECT_EQ(GameFolders::ForExecutable(elsewhere.File("tovak-marudo.exe")).Player(),
+              elsewhere.Path())
+        << "a portable copy elsewhere keeps them beside the program";
+    fs::remove_all(game);
 }
 
 // An installed tree: the program in games/ (never run here, only named) and the data where the
 // installed layout puts it, under one prefix.
 class InstalledLayoutTest : public ::testing::Test {
 protected:
+    void SetUp() override { SKIP_ON_WINDOWS("Linux's installed layout and XDG data home"); }
+
     std::string Program() const { return prefix.File("games/tovak-marudo"); }
     std::string InstalledData() const { return prefix.File("share/games/tovak-marudo/"); }
 
@@ -80,6 +109,8 @@ TEST_F(InstalledLayoutTest, WithoutDataAnywhereTheProgramsFolderStays) {
 class LocateTest : public ::testing::Test {
 protected:
     static constexpr const char* kDefaults = "[board]\nmaxboard=267\n[volume]\nsound=5\n";
+    static constexpr const char* kPosixOnly =
+        "a read-only folder and the XDG data home are POSIX's";
 
     LocateTest() { game.Write("set.ini", kDefaults); }
     // Without write permission an ordinary user could not clear the folder away.
@@ -97,7 +128,7 @@ protected:
                                              fs::perms::others_read | fs::perms::others_exec);
             body();
         };
-        if (::geteuid() != 0) {
+        if (!RunningAsRoot()) {
             run();
             return ::testing::AssertionSuccess();
         }
@@ -129,6 +160,7 @@ TEST_F(LocateTest, WritableGameFolderIsThePlayersFolder) {
 }
 
 TEST_F(LocateTest, ReadOnlyGameFolderSendsThePlayersFilesToTheDataHome) {
+    SKIP_ON_WINDOWS(kPosixOnly);
     EXPECT_TRUE(AsPlayerWithReadOnlyGame([this] {
         const GameFolders folders = GameFolders::Locate(game.Path());
         EXPECT_EQ(folders.Game(), game.Path());
@@ -142,6 +174,7 @@ TEST_F(LocateTest, ReadOnlyGameFolderSendsThePlayersFilesToTheDataHome) {
 }
 
 TEST_F(LocateTest, WithoutAUsableDataHomeTheHomeFolderIsUsed) {
+    SKIP_ON_WINDOWS(kPosixOnly);
     for (const std::optional<std::string>& value :
          {std::optional<std::string>(), std::optional<std::string>(""),
           std::optional<std::string>("relative/data")}) {
@@ -156,6 +189,7 @@ TEST_F(LocateTest, WithoutAUsableDataHomeTheHomeFolderIsUsed) {
 }
 
 TEST_F(LocateTest, ThePlayersOwnSettingsAreNeverReplacedBySeeding) {
+    SKIP_ON_WINDOWS(kPosixOnly);
     data.Write("tovak-marudo/set.ini", "\xff\xfe damaged [volume\n");
     data.Write("tovak-marudo/Rest.pa", "\x01");
     EXPECT_TRUE(AsPlayerWithReadOnlyGame([this] {
@@ -167,6 +201,7 @@ TEST_F(LocateTest, ThePlayersOwnSettingsAreNeverReplacedBySeeding) {
 }
 
 TEST_F(LocateTest, AGameWithoutSettingsSeedsNothing) {
+    SKIP_ON_WINDOWS(kPosixOnly);
     fs::remove(game.File("set.ini"));
     EXPECT_TRUE(AsPlayerWithReadOnlyGame([this] {
         EXPECT_EQ(GameFolders::Locate(game.Path()).Player(), Expected(data, ""));
@@ -176,6 +211,7 @@ TEST_F(LocateTest, AGameWithoutSettingsSeedsNothing) {
 }
 
 TEST_F(LocateTest, NoPlaceForThePlayersFilesLeavesThemInTheGameFolder) {
+    SKIP_ON_WINDOWS(kPosixOnly);
     {
         ScopedEnv noData("XDG_DATA_HOME", std::nullopt);
         ScopedEnv noHome("HOME", std::nullopt);

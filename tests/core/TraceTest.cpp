@@ -4,6 +4,8 @@
 
 #include <cstdlib>
 
+#include "ScopedEnv.h"
+
 using namespace core;
 
 TEST(TraceTest, OnlyASetNonZeroValueTurnsTracingOn) {
@@ -18,14 +20,14 @@ TEST(TraceTest, OnlyASetNonZeroValueTurnsTracingOn) {
 TEST(TraceTest, WritesToStandardErrorOnlyWhenTurnedOn) {
     EXPECT_EXIT(
         {
-            ::setenv("TOVAK_TRACE", "1", 1);
+            const ScopedEnv on("TOVAK_TRACE", "1");
             Trace("level %d\n", 7);
             std::exit(0);
         },
         testing::ExitedWithCode(0), "^level 7\n$");
     EXPECT_EXIT(
         {
-            ::unsetenv("TOVAK_TRACE");
+            const ScopedEnv off("TOVAK_TRACE", std::nullopt);
             Trace("level %d\n", 7);
             std::exit(0);
         },

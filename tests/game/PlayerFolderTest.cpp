@@ -1,12 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <functional>
 #include <string>
 
 #include "GameFixture.h"
+#include "OnWindows.h"
 #include "ScopedEnv.h"
 #include "TempDir.h"
 #include "Unprivileged.h"
@@ -46,7 +45,7 @@ protected:
                             fs::perm_options::remove);
             body();
         };
-        if (::geteuid() != 0) {
+        if (!RunningAsRoot()) {
             run();
             return ::testing::AssertionSuccess();
         }
@@ -108,6 +107,7 @@ TEST(PlayerFilesTest, LevelsComeFromTheGameFolderAndProgressGoesToThePlayers) {
 }
 
 TEST_F(PlayerFolderTest, AReadOnlyGameKeepsProgressSettingsAndResultsInTheDataHome) {
+    SKIP_ON_WINDOWS("a read-only game folder and the XDG data home are POSIX's");
     const std::string defaults = folder.Read("set.ini");
     EXPECT_TRUE(WithReadOnlyGame([this, &defaults] {
         ASSERT_NO_FATAL_FAILURE(Launch());
@@ -141,6 +141,7 @@ TEST_F(PlayerFolderTest, AReadOnlyGameKeepsProgressSettingsAndResultsInTheDataHo
 }
 
 TEST_F(PlayerFolderTest, ADamagedProgressFileInTheDataHomeIsReadAsNoneAndKept) {
+    SKIP_ON_WINDOWS("a read-only game folder and the XDG data home are POSIX's");
     // The count says two levels, the file holds half of one.
     const std::string damaged("\x02\x00\x00\x00\x01\x00", 6);
     data.Write("tovak-marudo/Rest.pa", damaged);

@@ -15,10 +15,11 @@ namespace {
 
 using Status = RecordsFile::Status;
 
-// Reads `bytes` as a records file through an in-memory stream.
-Status ReadBytes(std::string bytes, PersonalRecords& records) {
-    // fmemopen may refuse an empty buffer; an empty temporary file holds the same.
-    std::FILE* file = bytes.empty() ? std::tmpfile() : ::fmemopen(bytes.data(), bytes.size(), "rb");
+// Reads `bytes` as a records file through a temporary file that holds them.
+Status ReadBytes(const std::string& bytes, PersonalRecords& records) {
+    std::FILE* file = std::tmpfile();
+    std::fwrite(bytes.data(), 1, bytes.size(), file);
+    std::rewind(file);
     const Status status = RecordsFile::Read(file, records);
     std::fclose(file);
     return status;

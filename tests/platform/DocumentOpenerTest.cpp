@@ -3,9 +3,12 @@
 #include "platform/RecordingDocumentOpener.h"
 #include "platform/SystemDocumentOpener.h"
 
+#include "OnWindows.h"
 #include "ScopedEnv.h"
 #include "TempDir.h"
+#include "platform/FileSystem.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -14,6 +17,8 @@
 namespace {
 
 namespace fs = std::filesystem;
+
+constexpr const char* kXdgOpen = "Linux starts xdg-open; the Windows shell is not run by tests";
 using platform::RecordingDocumentOpener;
 using platform::SystemDocumentOpener;
 
@@ -33,6 +38,7 @@ bool WaitFor(Condition ready) {
 class SystemDocumentOpenerTest : public testing::Test {
 protected:
     void SetUp() override {
+        SKIP_ON_WINDOWS(kXdgOpen);
         // Its own PATH for the tools it uses: the test's PATH holds only the fake.
         const std::string script = R"sh(#!/bin/sh
 PATH=/usr/bin:/bin
@@ -94,6 +100,7 @@ TEST_F(SystemDocumentOpenerTest, RefusedTextStartsNothing) {
 }
 
 TEST(SystemDocumentOpenerMissingTest, MissingOrUnusableProgramIsAQuietFailure) {
+    SKIP_ON_WINDOWS(kXdgOpen);
     TempDir dir;
     ScopedEnv path("PATH", dir.File("bin"));
     SystemDocumentOpener opener;
@@ -101,6 +108,24 @@ TEST(SystemDocumentOpenerMissingTest, MissingOrUnusableProgramIsAQuietFailure) {
     dir.Write("bin/xdg-open", "#!/bin/sh\ntouch ran\n");
     fs::permissions(dir.File("bin/xdg-open"), fs::perms::owner_read | fs::perms::owner_write);
     EXPECT_FALSE(opener.Open("https://example.org/"));
+}
+
+// What the system's program is handed: the text itself, but on Windows a file of the game
+// folder named relative to it becomes a file:// address there, its fragment kept.
+TEST(SystemDocumentOpenerTargetTest, OnlyGameFolderFilesAreResolved) {
+    for (const char* text : {"https://example.org/a#b", "file:///C:/Games/x.html", "mailto:a@b.c",
+                             "C:\\Games\\x.html", "\\\\server\\share\\x.html"}) {
+        EXPECT_EQ(SystemDocumentOpener::Target(text), text);
+    }
+    std::string folder = platform::ExecutablePath();
+    folder.resize(folder.find_last_of("\\/") + 1);
+    std::replace(folder.begin(), folder.end(), '\\', '/');
+    const std::string help = SystemDocumentOpener::Target("Help/index.html#keys");
+    if (kOnWindows) {
+        EXPECT_EQ(help, "file:///" + folder + "Help/index.html#keys");
+    } else {
+        EXPECT_EQ(help, "Help/index.html#keys");
+    }
 }
 
 TEST(RecordingDocumentOpenerTest, RemembersEveryTextAndAnswersLikeTheDesktop) {

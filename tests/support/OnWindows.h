@@ -8,3 +8,11 @@ inline constexpr bool kOnWindows = true;
 #else
 inline constexpr bool kOnWindows = false;
 #endif
+
+// Skips the rest of a test case on Windows, saying why.
+#define SKIP_ON_WINDOWS(reason)                                                                    \
+    do {                                                                                           \
+        if (kOnWindows) {                                                                          \
+            GTEST_SKIP() << (reason);                                                              \
+        }                                                                                          \
+    } while (false)

@@ -29,6 +29,10 @@ bool HandOver(const std::string& path) {
 
 } // namespace
 
+bool RunningAsRoot() {
+    return ::geteuid() == 0;
+}
+
 ::testing::AssertionResult RunUnprivileged(const std::vector<std::string>& paths,
                                            const std::function<void()>& body) {
     for (const std::string& path : paths) {

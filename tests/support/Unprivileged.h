@@ -12,3 +12,6 @@
 // it runs as root. The child prints its own failures; the result says whether it had any.
 ::testing::AssertionResult RunUnprivileged(const std::vector<std::string>& paths,
                                            const std::function<void()>& body);
+
+// Whether the tests run as root, for whom no file is read-only (never on Windows).
+bool RunningAsRoot();

@@ -85,6 +85,10 @@ void ReapInBackground(pid_t pid) {
 
 } // namespace
 
+std::string SystemDocumentOpener::Target(const std::string& text) {
+    return text;
+}
+
 bool SystemDocumentOpener::Open(const std::string& text) {
     if (!Accepts(text)) {
         return false;

@@ -48,12 +48,15 @@ std::string GameFolderAddress(const std::string& relative) {
 
 } // namespace
 
+std::string SystemDocumentOpener::Target(const std::string& text) {
+    return HasScheme(text) || IsAbsolutePath(text) ? text : GameFolderAddress(text);
+}
+
 bool SystemDocumentOpener::Open(const std::string& text) {
     if (!Accepts(text)) {
         return false;
     }
-    const std::string target =
-        HasScheme(text) || IsAbsolutePath(text) ? text : GameFolderAddress(text);
+    const std::string target = Target(text);
     // Some of the shell's handlers are COM objects; the thread joins COM for the call if it had
     // not.
     const HRESULT com =
