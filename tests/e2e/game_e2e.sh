@@ -339,7 +339,9 @@ if [ "$read_only" -eq 1 ] && [ "$(id -u)" -eq 0 ]; then
 fi
 start_game() {
     note "start: ${launch[*]}"
-    "${launch[@]}" > "$work/game.log" 2>&1 &
+    # Every start's output is kept: a failure may be an earlier run's.
+    note "start: ${launch[*]}" >> "$work/game.log"
+    "${launch[@]}" >> "$work/game.log" 2>&1 &
     pid=$!
     id=
     for _ in $(seq 200); do
