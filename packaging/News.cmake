@@ -51,8 +51,8 @@ macro(_tm_news_close_item)
     endif()
 endmacro()
 
-# The day YYYY-MM-DD at midnight UTC as RFC 2822 wants it: "Tue, 08 Dec 2026 00:00:00 +0000".
-function(tm_rfc2822_date iso out)
+# The day YYYY-MM-DD at HOUR o'clock UTC as RFC 2822 wants it: "Tue, 08 Dec 2026 00:00:00 +0000".
+function(tm_rfc2822_date iso hour out)
     if(NOT iso MATCHES "^([0-9]+)-0*([0-9]+)-0*([0-9]+)$")
         message(FATAL_ERROR "not a date: ${iso}")
     endif()
@@ -75,7 +75,10 @@ function(tm_rfc2822_date iso out)
     if(day LESS 10)
         set(day "0${day}")
     endif()
-    set(${out} "${day_name}, ${day} ${month_name} ${year} 00:00:00 +0000" PARENT_SCOPE)
+    if(hour LESS 10)
+        set(hour "0${hour}")
+    endif()
+    set(${out} "${day_name}, ${day} ${month_name} ${year} ${hour}:00:00 +0000" PARENT_SCOPE)
 endfunction()
 
 # XML text with &, < and > escaped.
@@ -97,7 +100,16 @@ function(tm_news_documents prefix name maintainer changelog_out releases_out)
     foreach(n RANGE ${last})
         list(GET ${prefix}_VERSIONS ${n} version)
         list(GET ${prefix}_DATES ${n} date)
-        tm_rfc2822_date(${date} stamp)
+        # Releases of one day follow each other by the hour, the oldest at midnight, so every
+        # changelog entry is later than the one before.
+        set(hour 0)
+        foreach(older RANGE ${n} ${last})
+            list(GET ${prefix}_DATES ${older} older_date)
+            if(older GREATER n AND older_date STREQUAL date)
+                math(EXPR hour "${hour} + 1")
+            endif()
+        endforeach()
+        tm_rfc2822_date(${date} ${hour} stamp)
         string(APPEND changelog "${name} (${version}-1) unstable; urgency=medium\n\n")
         string(APPEND releases "    <release version=\"${version}\" date=\"${date}\">\n"
                                "      <description>\n        <ul>\n")

@@ -7,6 +7,7 @@
 
 #include "BmpWriter.h"
 #include "DesktopIcons.h"
+#include "IcoWriter.h"
 #include "audio/AudioAssets.h"
 #include "platform/PngEncoder.h"
 
@@ -34,6 +35,7 @@ bool AssetGenerator::Run() {
     PaintImages();
     bool ok = WriteImages();
     ok = WriteTextFiles() && ok;
+    ok = WriteWindowsIcon() && ok;
     for (const AudioFile& file : audio.get()) {
         ok =
             dist.Write(file.path, std::string_view(reinterpret_cast<const char*>(file.bytes.data()),
@@ -99,6 +101,22 @@ bool AssetGenerator::WriteTextFiles() {
     // The player's own settings are never overwritten.
     ok = dist.WriteIfMissing("set.ini", MakeDefaultSettings(help)) && ok;
     return ok;
+}
+
+bool AssetGenerator::WriteWindowsIcon() {
+    std::vector<IconPicture> pictures;
+    for (const int size : kWindowsIconSizes) {
+        if (const Canvas* canvas = images.Find(DesktopIconPath(size))) {
+            pictures.push_back({size, platform::PngEncoder::Encode(size, size, canvas->Pixels())});
+        }
+    }
+    const std::string bytes = IcoWriter::Encode(pictures);
+    if (pictures.size() != kWindowsIconSizes.size() || bytes.empty() ||
+        !dist.Write(kWindowsIconPath, bytes)) {
+        std::fprintf(stderr, "assetgen: cannot write %s\n", kWindowsIconPath);
+        return false;
+    }
+    return true;
 }
 
 } // namespace assetgen

@@ -28,6 +28,7 @@ private:
     void PaintImages();
     bool WriteImages();
     bool WriteTextFiles();
+    bool WriteWindowsIcon();
 
     std::string distDir;
     OutputTree dist;

@@ -1,11 +1,16 @@
 #include "AssetManifest.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "game/Layout.h"
 
 namespace assetgen {
 namespace {
+
+static_assert(std::includes(kDesktopIconSizes.begin(), kDesktopIconSizes.end(),
+                            kWindowsIconSizes.begin(), kWindowsIconSizes.end()),
+              "the Windows icon is made of the desktop's pictures");
 
 // Images the game draws whole, with no transparent pixel.
 bool DrawnWhole(const std::string& path) {
@@ -50,6 +55,7 @@ std::vector<AssetSpec> Build() {
         list.push_back({DesktopIconPath(size), K::Png, size, size});
     }
     list.push_back({kScalableIconPath, K::Text});
+    list.push_back({kWindowsIconPath, K::Icon, 256, 256});
     list.push_back({"Cursor.cur", K::Cursor, 32, 32});
     for (const char* track : {"begin", "board1", "board2", "board3"}) {
         list.push_back({std::string("Music/") + track + ".mp3", K::Mp3});

@@ -13,6 +13,7 @@ enum class AssetKind {
     Mp3,
     Wav,
     Cursor,
+    Icon, // Windows icon file of PNG pictures
     Text, // html, ini, desktop entry
 };
 
@@ -33,6 +34,10 @@ struct AssetSpec {
 inline constexpr std::array<int, 8> kDesktopIconSizes = {16, 22, 24, 32, 48, 64, 128, 256};
 inline constexpr const char* kScalableIconPath = "icons/hicolor/scalable/apps/tovak-marudo.svg";
 std::string DesktopIconPath(int size);
+
+// The Windows program's icon file, made of the desktop's pictures at the sizes Windows shows.
+inline constexpr std::array<int, 7> kWindowsIconSizes = {16, 24, 32, 48, 64, 128, 256};
+inline constexpr const char* kWindowsIconPath = "tovak-marudo.ico";
 
 // Every file the generator writes into the game folder, with the size the game loads it with.
 const std::vector<AssetSpec>& AssetManifest();
