@@ -32,3 +32,18 @@ wait_for() {
     [ -n "$output" ] && echo "$output"
     return 1
 }
+
+# Waits up to SECONDS for the game's window, calling the session's `alive` between tries, and
+# activates it; sets $id, empty when no window came.
+find_game_window() {
+    id=
+    for _ in $(seq $(($1 * 10))); do
+        id=$(xdotool search --onlyvisible --name '^Tovak Marudo$' 2>/dev/null | head -n 1)
+        [ -n "$id" ] && break
+        alive
+        sleep 0.1
+    done
+    if [ -n "$id" ]; then
+        xdotool windowactivate --sync "$id" >/dev/null 2>&1 || true
+    fi
+}

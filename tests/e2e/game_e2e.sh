@@ -343,19 +343,12 @@ start_game() {
     note "start: ${launch[*]}" >> "$work/game.log"
     "${launch[@]}" >> "$work/game.log" 2>&1 &
     pid=$!
-    id=
-    for _ in $(seq 200); do
-        id=$(xdotool search --onlyvisible --name '^Tovak Marudo$' 2>/dev/null | head -n 1)
-        [ -n "$id" ] && break
-        alive
-        sleep 0.05
-    done
+    find_game_window 10
     if [ -z "$id" ]; then
         note "FAILED: no window named Tovak Marudo"
         cat "$work/game.log"
         exit 1
     fi
-    xdotool windowactivate --sync "$id" >/dev/null 2>&1 || true
 }
 
 # The close button ends the game with exit code 0.

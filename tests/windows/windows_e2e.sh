@@ -115,17 +115,10 @@ start_game() {
     note "start: $*"
     wine "$@" </dev/null >"$work/logs/$log" 2>&1 &
     pid=$!
-    id=
-    for _ in $(seq 300); do
-        id=$(xdotool search --onlyvisible --name '^Tovak Marudo$' 2>/dev/null | head -n 1)
-        [ -n "$id" ] && break
-        alive
-        sleep 0.1
-    done
+    find_game_window 30
     if [ -z "$id" ]; then
         fail_now "no window named Tovak Marudo within 30 s"
     fi
-    xdotool windowactivate --sync "$id" >/dev/null 2>&1 || true
 }
 
 alive() {
