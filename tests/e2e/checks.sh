@@ -47,3 +47,30 @@ find_game_window() {
         xdotool windowactivate --sync "$id" >/dev/null 2>&1 || true
     fi
 }
+
+# Clicks the game's close button and checks that the game ends within ten seconds with exit
+# code 0, counting a failure in $failed. A game still running is killed; `stop_extra`, when the
+# session defines it, runs after that (Wine's server, say).
+close_game() {
+    click 762 12
+    for _ in $(seq 100); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    note "check: the close button ends the game with exit code 0"
+    if kill -0 "$pid" 2>/dev/null; then
+        failed=$((failed + 1))
+        note "FAILED: still running 10 s after the close button"
+        kill "$pid"
+        if declare -F stop_extra >/dev/null; then
+            stop_extra
+        fi
+        return
+    fi
+    wait "$pid"
+    local code=$?
+    if [ "$code" -ne 0 ]; then
+        failed=$((failed + 1))
+        note "FAILED: exit code $code"
+    fi
+}

@@ -351,24 +351,6 @@ start_game() {
     fi
 }
 
-# The close button ends the game with exit code 0.
-close_game() {
-    click 762 12
-    for _ in $(seq 100); do
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    note "check: the close button ends the game with exit code 0"
-    if kill -0 "$pid" 2>/dev/null; then
-        note "FAILED: still running 10 s after the close button"
-        kill "$pid"
-        failed=$((failed + 1))
-    else
-        wait "$pid"
-        code=$?
-        [ "$code" -eq 0 ] || { note "FAILED: exit code $code"; failed=$((failed + 1)); }
-    fi
-}
 
 # The read-only run's last check, then the verdict; ends the script.
 finish() {
