@@ -16,7 +16,7 @@
 #include "gfx/Display.h"
 #include "gfx/PixelKernels.h"
 #include "platform/FrameFit.h"
-#include "platform/MemoryPresenter.h"
+#include "platform/memory/MemoryPresenter.h"
 
 using namespace gfx;
 

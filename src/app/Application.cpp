@@ -11,10 +11,10 @@
 #include "core/KeyboardInput.h"
 #include "core/TimerRegistry.h"
 #include "core/Trace.h"
+#include "formats/CursorFile.h"
+#include "formats/CursorImage.h"
 #include "gfx/Bitmap.h"
 #include "gfx/Display.h"
-#include "platform/CursorFile.h"
-#include "platform/CursorImage.h"
 #include "platform/DocumentOpener.h"
 #include "platform/FileSystem.h"
 #include "platform/Platform.h"
@@ -104,16 +104,16 @@ Application::InitResult Application::Init(const std::string& line, int width, in
 void Application::LoadCursorAndIcon() {
     platform::Window& window = platform.GetWindow();
     std::string bytes;
-    platform::CursorImage cursor;
+    formats::CursorImage cursor;
     if (platform::ReadWholeFile(folders.GameFile("Cursor.cur"), bytes, 1 << 20) ==
             platform::ReadResult::Ok &&
-        platform::CursorFile::Parse(reinterpret_cast<const std::uint8_t*>(bytes.data()),
-                                    bytes.size(), cursor)) {
-        platform::DecodedImage image{cursor.width, cursor.height, cursor.pixels, true};
+        formats::CursorFile::Parse(reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                                   bytes.size(), cursor)) {
+        formats::DecodedImage image{cursor.width, cursor.height, cursor.pixels, true};
         window.SetCursorImage(image, cursor.hotspotX, cursor.hotspotY);
     }
     if (const std::unique_ptr<gfx::Bitmap> icon = gfx::Bitmap::Load(iconPath, 0, 0)) {
-        platform::DecodedImage image;
+        formats::DecodedImage image;
         image.width = icon->Width();
         image.height = icon->Height();
         for (int y = 0; y < image.height; ++y) {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/RedrawTracker.h"
-#include "core/MouseEvent.h"
+#include "core/Input.h"
 #include "gfx/PresentResult.h"
 #include "platform/Event.h"
 #include "scene/Element.h"
@@ -70,7 +70,7 @@ public:
     virtual void OnDisplayReady() = 0;
     // A named timer fired (on the main thread).
     virtual void OnTimerEvent(std::string name) = 0;
-    virtual void OnInput(core::MouseEvent* event) = 0;
+    virtual void OnInput(core::Input* event) = 0;
     virtual void BroadcastChar(int code);
     // Appends a listener; null and one already registered are ignored.
     virtual void AddCharListener(CharListener* listener);
@@ -112,7 +112,7 @@ public:
     // Not 0 while the window is shown and active: frames are drawn only then.
     int Active() const { return active; }
 
-    core::MouseEvent lastInput{};
+    core::Input lastInput{};
     std::string commandLine;
 
 protected:

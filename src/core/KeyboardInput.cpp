@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "core/MouseEvent.h"
+#include "core/Input.h"
 
 namespace core {
 

@@ -7,7 +7,7 @@
 
 namespace core {
 
-// Turns the buffered key device's records into the game's key event codes (MouseEvent.h). Only
+// Turns the buffered key device's records into the game's key event codes (Input.h). Only
 // the arrows, Escape, Enter, H, Tab, Page Up and Page Down produce events; the Shift keys
 // produce none but turn Tab into Shift+Tab while one is held. A null device makes every call do
 // nothing.

@@ -307,7 +307,7 @@ void GameApplication::OnDeactivate() {
 // ---------------------------------------------------------------------------------------------
 // Input
 
-void GameApplication::OnInput(core::MouseEvent* event) {
+void GameApplication::OnInput(core::Input* event) {
     if (event == nullptr) {
         return;
     }
@@ -352,7 +352,7 @@ void GameApplication::OfferNameEntry() {
     entry.SetVisible(1);
 }
 
-void GameApplication::OpenWebBand(const core::MouseEvent& event) {
+void GameApplication::OpenWebBand(const core::Input& event) {
     if (event.code != core::kMouseLeftDown || !(600 < event.x && event.x < 800) ||
         !(24 < event.y && event.y < 60)) {
         return;

@@ -37,7 +37,7 @@ public:
 
     void OnDisplayReady() override;
     void OnTimerEvent(std::string name) override;
-    void OnInput(core::MouseEvent* event) override;
+    void OnInput(core::Input* event) override;
     void OnDeactivate() override;
 
     // Main menu to board screen with the current level.
@@ -79,7 +79,7 @@ private:
     void RestoreScreen();
     void BuildBoardChrome(const ImageSource& images);
 
-    void OpenWebBand(const core::MouseEvent& event);
+    void OpenWebBand(const core::Input& event);
     void OnMouseDown(int x, int y);
     void OnMouseUp(int x, int y);
     void OnMouseMove(int x, int y);

@@ -2,8 +2,8 @@
 #include "audio/MediaPlayer.h"
 #include "game/GameApplication.h"
 #include "platform/Event.h"
-#include "platform/SdlMixerAudioBackend.h"
-#include "platform/SdlPlatform.h"
+#include "platform/sdl/SdlMixerAudioBackend.h"
+#include "platform/sdl/SdlPlatform.h"
 
 using namespace core;
 using namespace scene;

@@ -1,6 +1,6 @@
 #include "gfx/Bitmap.h"
 
-#include "platform/BmpDecoder.h"
+#include "formats/BmpDecoder.h"
 #include "platform/FileSystem.h"
 
 namespace gfx {
@@ -35,9 +35,9 @@ std::unique_ptr<Bitmap> Bitmap::Load(std::string_view path, int width, int heigh
     if (platform::ReadWholeFile(path, bytes, kMaxFileSize) != platform::ReadResult::Ok) {
         return nullptr;
     }
-    platform::DecodedImage image;
-    if (!platform::BmpDecoder::Decode(reinterpret_cast<const std::uint8_t*>(bytes.data()),
-                                      bytes.size(), image)) {
+    formats::DecodedImage image;
+    if (!formats::BmpDecoder::Decode(reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                                     bytes.size(), image)) {
         return nullptr;
     }
     auto bitmap = std::make_unique<Bitmap>();

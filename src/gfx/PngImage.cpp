@@ -1,9 +1,9 @@
 #include "gfx/PngImage.h"
 
+#include "formats/PngDecoder.h"
 #include "gfx/PixelKernels.h"
 #include "gfx/Surface.h"
 #include "platform/FileSystem.h"
-#include "platform/PngDecoder.h"
 
 namespace gfx {
 
@@ -18,9 +18,9 @@ PngImage::PngImage(std::string_view path) {
     if (platform::ReadWholeFile(path, bytes, kMaxFileSize) != platform::ReadResult::Ok) {
         return;
     }
-    platform::DecodedImage image;
-    if (!platform::PngDecoder::Decode(reinterpret_cast<const std::uint8_t*>(bytes.data()),
-                                      bytes.size(), image)) {
+    formats::DecodedImage image;
+    if (!formats::PngDecoder::Decode(reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                                     bytes.size(), image)) {
         return;
     }
     width = image.width;

@@ -1,14 +1,14 @@
 #include "platform/Settings.h"
 
+#include "formats/IniFile.h"
 #include "platform/FileSystem.h"
-#include "platform/IniFile.h"
 
 namespace platform {
 
 std::string Settings::ReadString(std::string_view path, std::string_view section,
                                  std::string_view key, std::string_view fallback) {
     std::string text;
-    IniFile file;
+    formats::IniFile file;
     if (platform::ReadWholeFile(path, text, kMaxFileSize) == platform::ReadResult::Ok) {
         file.Parse(text);
     }
@@ -27,7 +27,7 @@ bool Settings::WriteString(std::string_view path, std::string_view section, std:
     if (read == platform::ReadResult::Failed) {
         return false;
     }
-    IniFile file;
+    formats::IniFile file;
     file.Parse(text);
     if (!file.SetString(section, key, value)) {
         return false;

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/DecodedImage.h"
+#include "formats/DecodedImage.h"
 #include "platform/MessageQueue.h"
 #include "platform/Presenter.h"
 
@@ -34,8 +34,8 @@ public:
     virtual void StartTimer(std::uint32_t periodMs) = 0;
     virtual void StopTimer() = 0;
 
-    virtual void SetCursorImage(const DecodedImage& image, int hotspotX, int hotspotY) = 0;
-    virtual void SetIconImage(const DecodedImage& image) = 0;
+    virtual void SetCursorImage(const formats::DecodedImage& image, int hotspotX, int hotspotY) = 0;
+    virtual void SetIconImage(const formats::DecodedImage& image) = 0;
     // An error message box: the text, a caption and an OK button.
     virtual void ShowMessageBox(const std::string& text, const std::string& caption) = 0;
     // The window follows the pointer until the left button is released.

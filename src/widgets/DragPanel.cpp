@@ -50,7 +50,7 @@ int DragPanel::AddWidget(DragPanel* widget) {
     return 1;
 }
 
-void DragPanel::OnMouseEvent(core::MouseEvent* event) {
+void DragPanel::OnMouseEvent(core::Input* event) {
     if (visible == 0) {
         return;
     }

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "core/MouseEvent.h"
+#include "core/Input.h"
 #include "scene/Picture.h"
 
 namespace widgets {
@@ -19,7 +19,7 @@ public:
 
     // Drags start on a left press inside the visible part that hits none of the children, follow
     // the pointer while it stays inside, and end on any left release or any point outside.
-    virtual void OnMouseEvent(core::MouseEvent* event);
+    virtual void OnMouseEvent(core::Input* event);
     // Takes effect at the next drag step.
     virtual void SetDragBounds(int minX, int minY, int maxX, int maxY);
     // Registers the widget and adds it as a child: 1, or 0 for a null widget. Not owned.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/MouseEvent.h"
+#include "core/Input.h"
 
 namespace widgets {
 
@@ -8,7 +8,7 @@ namespace widgets {
 class MouseReceiver {
 public:
     virtual ~MouseReceiver() = default;
-    virtual void OnMouseEvent(core::MouseEvent* event) = 0;
+    virtual void OnMouseEvent(core::Input* event) = 0;
 };
 
 } // namespace widgets

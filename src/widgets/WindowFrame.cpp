@@ -215,7 +215,7 @@ void WindowFrame::DrawTitleBar(gfx::Display& target) {
     }
 }
 
-void WindowFrame::OnMouseEvent(core::MouseEvent* event) {
+void WindowFrame::OnMouseEvent(core::Input* event) {
     if (visible == 0) {
         return;
     }

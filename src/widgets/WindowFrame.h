@@ -52,7 +52,7 @@ public:
 
     // The title-bar buttons act on a left release: minimise, toggle full screen, close. A press
     // on the rest of the title bar lets the window follow the pointer.
-    void OnMouseEvent(core::MouseEvent* event) override;
+    void OnMouseEvent(core::Input* event) override;
 
     // Each setter replaces its part with one loaded for `display`. The frame must be sized and
     // placed first: the buttons stand against its right edge, one, two and three button widths

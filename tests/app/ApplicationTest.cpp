@@ -10,8 +10,8 @@
 #include "app/CharListener.h"
 #include "core/KeyboardInput.h"
 #include "gfx/Display.h"
-#include "platform/HeadlessPlatform.h"
 #include "platform/Settings.h"
+#include "platform/memory/HeadlessPlatform.h"
 
 using namespace core;
 using namespace gfx;
@@ -32,13 +32,13 @@ public:
 
     void OnDisplayReady() override { ++displayReady; }
     void OnTimerEvent(std::string name) override { timerEvents.push_back(name); }
-    void OnInput(MouseEvent* event) override { inputs.push_back(*event); }
+    void OnInput(Input* event) override { inputs.push_back(*event); }
     void OnDeactivate() override { ++deactivations; }
 
     int displayReady = 0;
     int deactivations = 0;
     std::vector<std::string> timerEvents;
-    std::vector<MouseEvent> inputs;
+    std::vector<Input> inputs;
 };
 
 class Listener : public CharListener {

@@ -10,7 +10,7 @@
 #include "app/Application.h"
 #include "app/RedrawTracker.h"
 #include "core/GameFolders.h"
-#include "platform/HeadlessPlatform.h"
+#include "platform/memory/HeadlessPlatform.h"
 
 using namespace core;
 using namespace scene;
@@ -41,7 +41,7 @@ public:
 
     void OnDisplayReady() override {}
     void OnTimerEvent(std::string) override { probe.SetPosition(probe.x + 1, probe.y); }
-    void OnInput(MouseEvent*) override {}
+    void OnInput(Input*) override {}
     void OnDeactivate() override {}
 
     Probe probe;

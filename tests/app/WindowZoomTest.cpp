@@ -4,8 +4,8 @@
 
 #include "TempDir.h"
 #include "app/WindowZoom.h"
-#include "platform/MemoryPresenter.h"
 #include "platform/Settings.h"
+#include "platform/memory/MemoryPresenter.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "DesktopIcons.h"
 #include "ImageSet.h"
 #include "MarkArtIcon.h"
-#include "platform/PngDecoder.h"
+#include "formats/PngDecoder.h"
 
 namespace {
 
@@ -89,9 +89,9 @@ TEST(DesktopIcons, TheScalableIconDrawsTheSameShapesAsVectors) {
 
 TEST(DesktopIcons, ThePreviewOfTheScalableIconShowsTheDesignAtItsSize) {
     const std::string png = DesktopIcons::SvgPreview(256);
-    platform::DecodedImage image;
-    ASSERT_TRUE(platform::PngDecoder::Decode(reinterpret_cast<const std::uint8_t*>(png.data()),
-                                             png.size(), image));
+    formats::DecodedImage image;
+    ASSERT_TRUE(formats::PngDecoder::Decode(reinterpret_cast<const std::uint8_t*>(png.data()),
+                                            png.size(), image));
     ASSERT_EQ(image.width, 256);
     ASSERT_EQ(image.height, 256);
     EXPECT_TRUE(IsCinnabar(DesignPoint(image.pixels, 256, 62, 62)));

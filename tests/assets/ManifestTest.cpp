@@ -9,11 +9,11 @@
 #include <string>
 
 #include "AssetManifest.h"
+#include "formats/BmpDecoder.h"
+#include "formats/CursorFile.h"
+#include "formats/PngDecoder.h"
 #include "game/Layout.h"
-#include "platform/BmpDecoder.h"
-#include "platform/CursorFile.h"
 #include "platform/FileSystem.h"
-#include "platform/PngDecoder.h"
 #include "platform/Settings.h"
 
 namespace {
@@ -30,10 +30,10 @@ std::string ReadAsset(const std::string& path) {
     return result == platform::ReadResult::Ok ? bytes : std::string();
 }
 
-bool Decode(const AssetSpec& spec, const std::string& bytes, platform::DecodedImage& image) {
+bool Decode(const AssetSpec& spec, const std::string& bytes, formats::DecodedImage& image) {
     const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
-    return spec.kind == AssetKind::Png ? platform::PngDecoder::Decode(data, bytes.size(), image)
-                                       : platform::BmpDecoder::Decode(data, bytes.size(), image);
+    return spec.kind == AssetKind::Png ? formats::PngDecoder::Decode(data, bytes.size(), image)
+                                       : formats::BmpDecoder::Decode(data, bytes.size(), image);
 }
 
 // The 5-6-5 value the game turns a colour into; the key is 0xF81F.
@@ -55,7 +55,7 @@ TEST(GeneratedFiles, ImagesDecodeAtTheirLoadedSize) {
             continue;
         }
         const std::string bytes = ReadAsset(spec.path);
-        platform::DecodedImage image;
+        formats::DecodedImage image;
         ASSERT_TRUE(Decode(spec, bytes, image)) << spec.path;
         EXPECT_EQ(image.width, spec.width) << spec.path;
         EXPECT_EQ(image.height, spec.height) << spec.path;
@@ -74,7 +74,7 @@ TEST(GeneratedFiles, EveryLayoutImageIsGeneratedAtItsPlaceSize) {
         const AssetSpec* spec = assetgen::FindAsset(place.file);
         ASSERT_NE(spec, nullptr) << place.file;
         EXPECT_EQ(spec->frames, place.frames) << place.file;
-        platform::DecodedImage image;
+        formats::DecodedImage image;
         ASSERT_TRUE(Decode(*spec, ReadAsset(place.file), image)) << place.file;
         EXPECT_EQ(image.width, place.width) << place.file;
         EXPECT_EQ(image.height, place.height) << place.file;
@@ -86,7 +86,7 @@ TEST(GeneratedFiles, KeyedImagesUseExactMagentaOnly) {
         if (spec.kind != AssetKind::KeyedBmp && spec.kind != AssetKind::OpaqueBmp) {
             continue;
         }
-        platform::DecodedImage image;
+        formats::DecodedImage image;
         ASSERT_TRUE(Decode(spec, ReadAsset(spec.path), image)) << spec.path;
         int keyed = 0;
         int nearKey = 0;
@@ -113,7 +113,7 @@ TEST(GeneratedFiles, StripFramesAreDistinctPictures) {
         if (spec.frames < 2) {
             continue;
         }
-        platform::DecodedImage image;
+        formats::DecodedImage image;
         ASSERT_TRUE(Decode(spec, ReadAsset(spec.path), image)) << spec.path;
         const int frameWidth = spec.width / spec.frames;
         auto sameFrames = [&](int a, int b) {
@@ -137,9 +137,9 @@ TEST(GeneratedFiles, StripFramesAreDistinctPictures) {
 
 TEST(GeneratedFiles, CursorParsesWithItsHotspot) {
     const std::string bytes = ReadAsset("Cursor.cur");
-    platform::CursorImage cursor;
-    ASSERT_TRUE(platform::CursorFile::Parse(reinterpret_cast<const std::uint8_t*>(bytes.data()),
-                                            bytes.size(), cursor));
+    formats::CursorImage cursor;
+    ASSERT_TRUE(formats::CursorFile::Parse(reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                                           bytes.size(), cursor));
     EXPECT_EQ(cursor.width, 32);
     EXPECT_EQ(cursor.height, 32);
     ASSERT_GE(cursor.hotspotX, 0);
@@ -209,11 +209,11 @@ bool Bluish(std::uint32_t argb) {
     return b > r + 40 && b > g + 20;
 }
 
-platform::DecodedImage DecodeBmp(const std::string& path) {
+formats::DecodedImage DecodeBmp(const std::string& path) {
     const std::string bytes = ReadAsset(path);
-    platform::DecodedImage image;
-    EXPECT_TRUE(platform::BmpDecoder::Decode(reinterpret_cast<const std::uint8_t*>(bytes.data()),
-                                             bytes.size(), image))
+    formats::DecodedImage image;
+    EXPECT_TRUE(formats::BmpDecoder::Decode(reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                                            bytes.size(), image))
         << path;
     return image;
 }
@@ -221,7 +221,7 @@ platform::DecodedImage DecodeBmp(const std::string& path) {
 // The 2x2 block's card is blue; the help page's words and drawings, and the first in-game help
 // page's diagram, must say and show the same.
 TEST(GeneratedFiles, HelpShowsAndNamesTheBigBlockInItsCardsColour) {
-    const platform::DecodedImage card = DecodeBmp("Graphic/UI/caocao.bmp");
+    const formats::DecodedImage card = DecodeBmp("Graphic/UI/caocao.bmp");
     const auto cardBlue = std::count_if(card.pixels.begin(), card.pixels.end(), Bluish);
     EXPECT_GT(cardBlue * 3, static_cast<long>(card.pixels.size()))
         << "the card itself is blue: " << cardBlue << " of " << card.pixels.size() << " pixels";
@@ -238,7 +238,7 @@ TEST(GeneratedFiles, HelpShowsAndNamesTheBigBlockInItsCardsColour) {
     EXPECT_TRUE(Bluish(fill)) << "the drawings fill it with " << std::hex << fill;
 
     // Page 1 of the help strip (119 pixels wide) draws the goal with the 2x2 block in it.
-    const platform::DecodedImage pages = DecodeBmp("Graphic/UI/jies.bmp");
+    const formats::DecodedImage pages = DecodeBmp("Graphic/UI/jies.bmp");
     int blue = 0;
     for (int y = 0; y < pages.height; ++y) {
         for (int x = 0; x < 119; ++x) {

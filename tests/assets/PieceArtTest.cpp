@@ -24,7 +24,7 @@
 #include "PieceArtGrain.h"
 #include "PieceArtShapes.h"
 #include "Theme.h"
-#include "platform/CursorFile.h"
+#include "formats/CursorFile.h"
 
 using namespace puzzle;
 
@@ -438,9 +438,9 @@ TEST(MarkArt, IconIsOpaqueAndKnobIsRound) {
 
 TEST(CursorArt, FileReadsBackAsPaintedWithTheHotspotOnTheTip) {
     const std::string bytes = MakeCursorFile();
-    platform::CursorImage image;
-    ASSERT_TRUE(platform::CursorFile::Parse(reinterpret_cast<const std::uint8_t*>(bytes.data()),
-                                            bytes.size(), image));
+    formats::CursorImage image;
+    ASSERT_TRUE(formats::CursorFile::Parse(reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                                           bytes.size(), image));
     EXPECT_EQ(image.width, CursorArt::kSize);
     EXPECT_EQ(image.height, CursorArt::kSize);
     EXPECT_EQ(image.hotspotX, CursorArt::kHotspotX);

@@ -27,8 +27,8 @@
 #include "ScreenArtPixels.h"
 #include "ScreenArtRandom.h"
 #include "Text.h"
+#include "formats/PngDecoder.h"
 #include "game/Layout.h"
-#include "platform/PngDecoder.h"
 #include "puzzle/Geometry.h"
 
 using namespace puzzle;
@@ -336,9 +336,9 @@ TEST_F(ScreenArt, PreviewsAreWrittenAsScreenSizedPictures) {
         ASSERT_NE(file, nullptr);
         ASSERT_EQ(std::fread(bytes.data(), 1, bytes.size(), file), bytes.size());
         std::fclose(file);
-        platform::DecodedImage image;
-        ASSERT_TRUE(platform::PngDecoder::Decode(
-            reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(), image))
+        formats::DecodedImage image;
+        ASSERT_TRUE(formats::PngDecoder::Decode(reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                                                bytes.size(), image))
             << name;
         if (std::string(name) != "contact-sheet.png") {
             EXPECT_EQ(image.width, 800) << name;
@@ -589,9 +589,9 @@ TEST(PreviewComposer, PicturesShowTheColoursOfA565BackBuffer) {
     std::vector<std::uint32_t> colours = {0xFF123456u, 0xFFFFFFFFu};
     composer.Target().SetPixels(colours);
     const std::string png = composer.Png();
-    platform::DecodedImage image;
-    ASSERT_TRUE(platform::PngDecoder::Decode(reinterpret_cast<const std::uint8_t*>(png.data()),
-                                             png.size(), image));
+    formats::DecodedImage image;
+    ASSERT_TRUE(formats::PngDecoder::Decode(reinterpret_cast<const std::uint8_t*>(png.data()),
+                                            png.size(), image));
     ASSERT_EQ(image.width, 2);
     // 0x12 0x34 0x56 keep 5, 6 and 5 bits, widened again: 0x10 0x34 0x52.
     const std::uint32_t first = image.pixels[0];
@@ -618,8 +618,8 @@ protected:
             static_cast<std::size_t>(canvas->Width()) * canvas->Height(), argb));
     }
 
-    platform::DecodedImage Written(const std::string& name) const {
-        platform::DecodedImage image;
+    formats::DecodedImage Written(const std::string& name) const {
+        formats::DecodedImage image;
         const std::string path = (dir / name).string();
         std::string bytes(std::filesystem::exists(path) ? std::filesystem::file_size(path) : 0,
                           '\0');
@@ -628,12 +628,12 @@ protected:
             std::fclose(file);
             bytes.resize(read);
         }
-        platform::PngDecoder::Decode(reinterpret_cast<const std::uint8_t*>(bytes.data()),
-                                     bytes.size(), image);
+        formats::PngDecoder::Decode(reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                                    bytes.size(), image);
         return image;
     }
 
-    static std::uint32_t Rgb(const platform::DecodedImage& image, int x, int y) {
+    static std::uint32_t Rgb(const formats::DecodedImage& image, int x, int y) {
         return image.pixels[static_cast<std::size_t>(y) * image.width + x] & 0xFFFFFF;
     }
 
@@ -663,7 +663,7 @@ TEST_F(PreviewScreens, PiecesFramesAndTheBarStandWhereTheGameDrawsThem) {
     assetgen::OutputTree preview(dir.string());
     assetgen::WritePreviews(images, levels, preview);
 
-    const platform::DecodedImage board = Written("board-level1.png");
+    const formats::DecodedImage board = Written("board-level1.png");
     ASSERT_EQ(board.width, 800);
     ASSERT_EQ(board.height, 600);
     // Each piece covers exactly its cells.
@@ -678,7 +678,7 @@ TEST_F(PreviewScreens, PiecesFramesAndTheBarStandWhereTheGameDrawsThem) {
     EXPECT_EQ(Rgb(board, 14 + 98 + 50, 36 + 94 * 3), 0xFFFFFFu);
     EXPECT_EQ(Rgb(board, 14 + 98 + 50, 36 + 94 * 3 + 1), 0xFF0000u);
 
-    const platform::DecodedImage loading = Written("loading-half.png");
+    const formats::DecodedImage loading = Written("loading-half.png");
     ASSERT_EQ(loading.width, 800);
     EXPECT_EQ(Rgb(loading, 225, 542), 0xFF0000u);
     EXPECT_EQ(Rgb(loading, 225 + 176, 571), 0xFF0000u);
@@ -753,7 +753,7 @@ TEST_F(PreviewScreens, ImagesStandAtTheirLayoutPlaces) {
         {"loading-half.png", of({Image::Loading, Image::LoadingBar})},
     };
     for (const auto& shot : shots) {
-        const platform::DecodedImage written = Written(shot.name);
+        const formats::DecodedImage written = Written(shot.name);
         ASSERT_EQ(written.width, 800) << shot.name;
         for (std::size_t i = 0; i < shot.drawn.size(); ++i) {
             const game::ScreenPoint at = Layout::OnScreen(shot.drawn[i]);
@@ -778,7 +778,7 @@ TEST_F(PreviewScreens, LeaderboardRowsAreWrittenInWhiteInTheirColumns) {
     Fill(images, "Graphic/UI/youxijiemian.bmp", 0xFF000000u);
     assetgen::OutputTree preview(dir.string());
     assetgen::WritePreviews(images, {}, preview);
-    const platform::DecodedImage menu = Written("menu-leaderboard.png");
+    const formats::DecodedImage menu = Written("menu-leaderboard.png");
     ASSERT_EQ(menu.width, 800);
     // Text of each row lies 12 pixels into the 34-pixel row: white inside the name and the
     // result columns of every row, nothing in the gaps between rows.
@@ -812,8 +812,8 @@ TEST(Previews, ContactSheetsKeepEveryPictureOnTheirPage) {
     const std::vector<std::string> sheets = assetgen::ContactSheets(images);
     ASSERT_GE(sheets.size(), 2u) << "the whole set does not fit one sheet";
     for (std::size_t i = 0; i < sheets.size(); ++i) {
-        platform::DecodedImage sheet;
-        ASSERT_TRUE(platform::PngDecoder::Decode(
+        formats::DecodedImage sheet;
+        ASSERT_TRUE(formats::PngDecoder::Decode(
             reinterpret_cast<const std::uint8_t*>(sheets[i].data()), sheets[i].size(), sheet));
         ASSERT_EQ(sheet.width, 1640);
         // The bottom and right margins hold nothing but the sheet's own grey: no picture runs

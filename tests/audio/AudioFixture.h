@@ -9,8 +9,8 @@
 #include "TempDir.h"
 #include "audio/MediaPlayer.h"
 #include "audio/SoundManager.h"
-#include "platform/MemoryAudioBackend.h"
 #include "platform/MessageQueue.h"
+#include "platform/memory/MemoryAudioBackend.h"
 
 using namespace audio;
 

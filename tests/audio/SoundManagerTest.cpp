@@ -9,8 +9,8 @@
 #include "app/Application.h"
 #include "audio/MusicPlayer.h"
 #include "audio/SoundManager.h"
-#include "platform/HeadlessPlatform.h"
-#include "platform/SdlMixerAudioBackend.h"
+#include "platform/memory/HeadlessPlatform.h"
+#include "platform/sdl/SdlMixerAudioBackend.h"
 
 using namespace core;
 using namespace scene;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "core/Input.h"
 #include "core/KeyboardInput.h"
-#include "core/MouseEvent.h"
 
 #include <memory>
 #include <vector>
@@ -33,12 +33,9 @@ TEST_F(KeyboardInputTest, EachGameKeyGivesItsPressedAndReleasedCode) {
     Change(DIK_LEFT, false);
     EXPECT_EQ(Poll(), (Codes{0xFF01, 0xFF02}));
 
-    const std::pair<std::uint32_t, std::uint32_t> keys[] = {{DIK_RIGHT, 0xFF03},
-                                                            {DIK_UP, 0xFF05},
-                                                            {DIK_DOWN, 0xFF07},
-                                                            {DIK_ESCAPE, 0xFF09},
-                                                            {DIK_RETURN, 0xFF11},
-                                                            {DIK_H, 0xFF21}};
+    const std::pair<std::uint32_t, std::uint32_t> keys[] = {
+        {DIK_RIGHT, 0xFF03},  {DIK_UP, 0xFF05},     {DIK_DOWN, 0xFF07},
+        {DIK_ESCAPE, 0xFF09}, {DIK_RETURN, 0xFF11}, {DIK_H, 0xFF21}};
     for (const auto& [dik, pressed] : keys) {
         Change(dik, true);
         Change(dik, false);

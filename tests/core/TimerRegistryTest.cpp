@@ -8,7 +8,7 @@
 
 #include "core/MultimediaTimer.h"
 #include "core/TimerRegistry.h"
-#include "platform/ManualTimerService.h"
+#include "platform/memory/ManualTimerService.h"
 
 using namespace core;
 

@@ -14,10 +14,10 @@
 #include <string_view>
 #include <vector>
 
+#include "formats/IniFile.h"
 #include "game/ProgressStore.h"
 #include "game/screens/LeaderboardFile.h"
 #include "platform/FileSystem.h"
-#include "platform/IniFile.h"
 #include "platform/Settings.h"
 #include "puzzle/Geometry.h"
 #include "puzzle/ProgressFile.h"
@@ -106,7 +106,7 @@ bool CheckSettings(const std::string& path) {
     if (read != platform::ReadResult::Ok) {
         return Damaged(path, "cannot be read");
     }
-    platform::IniFile ini;
+    formats::IniFile ini;
     ini.Parse(text);
     bool valid = true;
     for (const KeyRule& rule : kKeys) {

@@ -9,7 +9,7 @@
 #include "app/Application.h"
 #include "core/GameFolders.h"
 #include "platform/FileSystem.h"
-#include "platform/SdlPlatform.h"
+#include "platform/sdl/SdlPlatform.h"
 #include "scene/Picture.h"
 
 using namespace core;
@@ -36,7 +36,7 @@ public:
         std::printf("timer %s\n", name.c_str());
         std::fflush(stdout);
     }
-    void OnInput(MouseEvent* event) override {
+    void OnInput(Input* event) override {
         if (event->code == kMouseMove) {
             return;
         }

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "platform/FileSystem.h"
-#include "platform/SdlMixerAudioBackend.h"
+#include "platform/sdl/SdlMixerAudioBackend.h"
 
 namespace {
 

@@ -2,16 +2,16 @@
 // well-formed opaque image within the size limits.
 #include <cstdint>
 
-#include "platform/BmpDecoder.h"
+#include "formats/BmpDecoder.h"
 
 namespace {
 
-bool IsEmpty(const platform::DecodedImage& image) {
+bool IsEmpty(const formats::DecodedImage& image) {
     return image.width == 0 && image.height == 0 && image.pixels.empty() && !image.hasAlpha;
 }
 
-bool IsWellFormed(const platform::DecodedImage& image) {
-    constexpr int kMax = platform::BmpDecoder::kMaxDimension;
+bool IsWellFormed(const formats::DecodedImage& image) {
+    constexpr int kMax = formats::BmpDecoder::kMaxDimension;
     if (image.width < 1 || image.width > kMax || image.height < 1 || image.height > kMax ||
         image.hasAlpha) {
         return false;
@@ -30,8 +30,8 @@ bool IsWellFormed(const platform::DecodedImage& image) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    platform::DecodedImage image;
-    const bool decoded = platform::BmpDecoder::Decode(data, size, image);
+    formats::DecodedImage image;
+    const bool decoded = formats::BmpDecoder::Decode(data, size, image);
     if (decoded ? !IsWellFormed(image) : !IsEmpty(image)) {
         __builtin_trap();
     }

@@ -3,17 +3,17 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "platform/CursorFile.h"
+#include "formats/CursorFile.h"
 
 namespace {
 
-bool IsEmpty(const platform::CursorImage& image) {
+bool IsEmpty(const formats::CursorImage& image) {
     return image.width == 0 && image.height == 0 && image.hotspotX == 0 && image.hotspotY == 0 &&
            image.pixels.empty();
 }
 
-bool IsWellFormed(const platform::CursorImage& image) {
-    constexpr int kMax = platform::CursorFile::kMaxPngDimension;
+bool IsWellFormed(const formats::CursorImage& image) {
+    constexpr int kMax = formats::CursorFile::kMaxPngDimension;
     if (image.width < 1 || image.width > kMax || image.height < 1 || image.height > kMax) {
         return false;
     }
@@ -27,8 +27,8 @@ bool IsWellFormed(const platform::CursorImage& image) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    platform::CursorImage image;
-    const bool parsed = platform::CursorFile::Parse(data, size, image);
+    formats::CursorImage image;
+    const bool parsed = formats::CursorFile::Parse(data, size, image);
     if (parsed ? !IsWellFormed(image) : !IsEmpty(image)) {
         __builtin_trap();
     }

@@ -3,19 +3,19 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/IniFile.h"
+#include "formats/IniFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
-    platform::IniFile file;
+    formats::IniFile file;
     file.Parse(text);
     for (const char* key : {"sound", "music", "fullscreen", "web1"}) {
-        if (file.GetString("volume", key, "1").size() >= platform::IniFile::kValueBufferSize) {
+        if (file.GetString("volume", key, "1").size() >= formats::IniFile::kValueBufferSize) {
             __builtin_trap();
         }
     }
     const std::string once = file.Text();
-    platform::IniFile again;
+    formats::IniFile again;
     again.Parse(once);
     if (again.Text() != once) {
         __builtin_trap();

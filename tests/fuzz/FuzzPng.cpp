@@ -1,15 +1,15 @@
 #include <cstdint>
 
-#include "platform/PngDecoder.h"
+#include "formats/PngDecoder.h"
 
 namespace {
 
 // What every successful decode promises; a failed one must leave the image empty.
-bool Consistent(bool decoded, const platform::DecodedImage& image) {
+bool Consistent(bool decoded, const formats::DecodedImage& image) {
     if (!decoded) {
         return image.width == 0 && image.height == 0 && image.pixels.empty() && !image.hasAlpha;
     }
-    constexpr int kMax = platform::PngDecoder::kMaxDimension;
+    constexpr int kMax = formats::PngDecoder::kMaxDimension;
     if (image.width < 1 || image.width > kMax || image.height < 1 || image.height > kMax ||
         image.pixels.size() != std::size_t(image.width) * std::size_t(image.height)) {
         return false;
@@ -27,8 +27,8 @@ bool Consistent(bool decoded, const platform::DecodedImage& image) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    platform::DecodedImage image;
-    const bool decoded = platform::PngDecoder::Decode(data, size, image);
+    formats::DecodedImage image;
+    const bool decoded = formats::PngDecoder::Decode(data, size, image);
     if (!Consistent(decoded, image)) {
         __builtin_trap();
     }

@@ -16,8 +16,8 @@
 #include "game/GameApplication.h"
 #include "game/GameContext.h"
 #include "platform/Event.h"
-#include "platform/HeadlessPlatform.h"
-#include "platform/MemoryAudioBackend.h"
+#include "platform/memory/HeadlessPlatform.h"
+#include "platform/memory/MemoryAudioBackend.h"
 #include "puzzle/LevelFile.h"
 
 using namespace core;

@@ -14,9 +14,9 @@
 #include "game/screens/SettingsDialog.h"
 #include "gfx/DisplayFixture.h"
 #include "gfx/ImageCache.h"
-#include "platform/HeadlessPlatform.h"
-#include "platform/MemoryAudioBackend.h"
 #include "platform/Settings.h"
+#include "platform/memory/HeadlessPlatform.h"
+#include "platform/memory/MemoryAudioBackend.h"
 
 using namespace core;
 using namespace gfx;
@@ -76,7 +76,7 @@ protected:
     }
 
     void Send(std::uint32_t code, int x, int y) {
-        MouseEvent event{code, static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y)};
+        Input event{code, static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y)};
         dialog->OnMouseEvent(&event);
     }
     void Click(const Element& target) {

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "gfx/Display.h"
-#include "platform/MemoryPresenter.h"
+#include "platform/memory/MemoryPresenter.h"
 
 using namespace gfx;
 

@@ -9,15 +9,16 @@ src=${1:?source dir}/src
 
 # What each layer may use, besides itself.
 declare -A allowed=(
-    [platform]=""
-    [core]="platform"
-    [gfx]="platform"
-    [scene]="gfx core platform"
-    [app]="scene gfx core platform"
-    [widgets]="app scene gfx core platform"
-    [audio]="core platform"
+    [formats]=""
+    [platform]="formats"
+    [core]="platform formats"
+    [gfx]="platform formats"
+    [scene]="gfx core platform formats"
+    [app]="scene gfx core platform formats"
+    [widgets]="app scene gfx core platform formats"
+    [audio]="core platform formats"
     [puzzle]=""
-    [game]="puzzle audio widgets app scene gfx core platform"
+    [game]="puzzle audio widgets app scene gfx core platform formats"
 )
 
 faults=0
@@ -39,7 +40,7 @@ for folder in "$src"/*/; do
              sed -E 's/#include "([a-z]+)\//\1/')
     # The library's links.
     for used in $(sed -n '/target_link_libraries('"$layer"' /,/)/p' "$folder/CMakeLists.txt" |
-                  grep -oE '\b(platform|core|gfx|scene|app|widgets|audio|puzzle|game)\b' |
+                  grep -oE '\b(formats|platform|core|gfx|scene|app|widgets|audio|puzzle|game)\b' |
                   grep -vx "$layer"); do
         case $ok in *" $used "*) ;; *)
             echo "src/$layer/CMakeLists.txt: $layer links $used"

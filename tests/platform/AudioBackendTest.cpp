@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/MemoryAudioBackend.h"
+#include "platform/memory/MemoryAudioBackend.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "platform/RecordingDocumentOpener.h"
 #include "platform/SystemDocumentOpener.h"
+#include "platform/memory/RecordingDocumentOpener.h"
 
 #include "OnWindows.h"
 #include "ScopedEnv.h"

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "platform/FrameFit.h"
-#include "platform/HeadlessWindow.h"
 #include "platform/MessageQueue.h"
 #include "platform/WindowPlacement.h"
+#include "platform/memory/HeadlessWindow.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <SDL_keyboard.h>
 #include <initializer_list>
 
-#include "platform/SdlAccelerators.h"
+#include "platform/sdl/SdlAccelerators.h"
 
 namespace {
 

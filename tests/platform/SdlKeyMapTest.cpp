@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/KeyBuffer.h"
-#include "platform/SdlKeyMap.h"
+#include "platform/sdl/SdlKeyMap.h"
 
 #include <set>
 

@@ -12,7 +12,7 @@
 #include "ScopedEnv.h"
 #include "TempDir.h"
 #include "platform/MessageQueue.h"
-#include "platform/SdlMixerAudioBackend.h"
+#include "platform/sdl/SdlMixerAudioBackend.h"
 
 #include <SDL.h>
 

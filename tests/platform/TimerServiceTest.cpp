@@ -11,8 +11,8 @@
 #include <thread>
 #include <vector>
 
-#include "platform/ManualTimerService.h"
 #include "platform/ThreadTimerService.h"
+#include "platform/memory/ManualTimerService.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "gfx/Display.h"
-#include "platform/MemoryPresenter.h"
+#include "platform/memory/MemoryPresenter.h"
 #include "scene/Element.h"
 
 using namespace scene;

@@ -7,7 +7,7 @@
 #include "gfx/Display.h"
 #include "gfx/ImageCache.h"
 #include "gfx/PixelKernels.h"
-#include "platform/MemoryPresenter.h"
+#include "platform/memory/MemoryPresenter.h"
 #include "scene/Picture.h"
 
 using namespace gfx;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/PngEncoder.h"
+#include "formats/PngEncoder.h"
 
 namespace {
 
@@ -78,5 +78,5 @@ std::string EncodeBmp24(int width, int height, const std::vector<std::uint32_t>&
 }
 
 std::string EncodePngRgba(int width, int height, const std::vector<std::uint32_t>& pixels) {
-    return platform::PngEncoder::Encode(width, height, pixels);
+    return formats::PngEncoder::Encode(width, height, pixels);
 }

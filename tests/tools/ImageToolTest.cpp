@@ -4,7 +4,7 @@
 #include "ImageTool.h"
 #include "TempDir.h"
 #include "ToolRun.h"
-#include "platform/PngDecoder.h"
+#include "formats/PngDecoder.h"
 
 namespace {
 
@@ -12,11 +12,11 @@ ToolOutcome RunCommand(const std::vector<std::string>& arguments) {
     return RunTool<ImageTool>(arguments);
 }
 
-platform::DecodedImage ReadPng(const TempDir& dir, const std::string& name) {
+formats::DecodedImage ReadPng(const TempDir& dir, const std::string& name) {
     const std::string bytes = dir.Read(name);
-    platform::DecodedImage image;
-    EXPECT_TRUE(platform::PngDecoder::Decode(reinterpret_cast<const std::uint8_t*>(bytes.data()),
-                                             bytes.size(), image));
+    formats::DecodedImage image;
+    EXPECT_TRUE(formats::PngDecoder::Decode(reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                                            bytes.size(), image));
     return image;
 }
 
@@ -42,7 +42,7 @@ TEST(ImageToolTest, ConvertWritesWhatTheGameShows) {
     TempDir dir;
     dir.Write("in.bmp", EncodeBmp8(2, 2, {0xFF00FF, 0x123456, 0xFFFFFF, 0x070707}));
     ASSERT_EQ(RunCommand({"convert", dir.File("in.bmp"), dir.File("out.png")}).exitCode, 0);
-    const platform::DecodedImage image = ReadPng(dir, "out.png");
+    const formats::DecodedImage image = ReadPng(dir, "out.png");
     ASSERT_EQ(image.width, 2);
     ASSERT_EQ(image.height, 2);
     EXPECT_EQ(image.pixels[0] >> 24, 0u) << "the key is transparent";

@@ -7,7 +7,7 @@
 #include "WidgetFixture.h"
 #include "app/Application.h"
 #include "core/TimerRegistry.h"
-#include "platform/HeadlessPlatform.h"
+#include "platform/memory/HeadlessPlatform.h"
 #include "widgets/AnimatedPicture.h"
 
 using namespace core;
@@ -29,7 +29,7 @@ public:
             receiver->OnTimerEvent(name);
         }
     }
-    void OnInput(MouseEvent*) override {}
+    void OnInput(Input*) override {}
     void OnDeactivate() override {}
 
     TimerReceiver* receiver = nullptr;

@@ -21,7 +21,7 @@ namespace {
 class RecordingWidget : public DragPanel {
 public:
     explicit RecordingWidget(const DragPanel& panel) : panel(panel) {}
-    void OnMouseEvent(MouseEvent* event) override {
+    void OnMouseEvent(Input* event) override {
         codes.push_back(event->code);
         panelDragging.push_back(panel.dragging);
         DragPanel::OnMouseEvent(event);
@@ -53,7 +53,7 @@ protected:
     }
 
     static void Send(DragPanel& target, std::uint32_t code, int x, int y) {
-        MouseEvent event{code, static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y)};
+        Input event{code, static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y)};
         target.OnMouseEvent(&event);
     }
 

@@ -10,7 +10,7 @@
 #include "app/Application.h"
 #include "gfx/DisplayFixture.h"
 #include "gfx/ImageCache.h"
-#include "platform/HeadlessPlatform.h"
+#include "platform/memory/HeadlessPlatform.h"
 #include "widgets/Button.h"
 #include "widgets/WindowFrame.h"
 
@@ -64,7 +64,7 @@ protected:
         frame.Draw(*display);
     }
     void Send(std::uint32_t code, int x, int y) {
-        MouseEvent event{code, static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y)};
+        Input event{code, static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y)};
         frame.OnMouseEvent(&event);
     }
     std::vector<Event> Posted() {

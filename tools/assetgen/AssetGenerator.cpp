@@ -9,7 +9,7 @@
 #include "DesktopIcons.h"
 #include "IcoWriter.h"
 #include "audio/AudioAssets.h"
-#include "platform/PngEncoder.h"
+#include "formats/PngEncoder.h"
 
 using namespace puzzle;
 
@@ -78,7 +78,7 @@ bool AssetGenerator::WriteImages() {
         const std::vector<std::uint32_t> pixels = canvas->Pixels();
         const std::string bytes =
             spec.kind == AssetKind::Png
-                ? platform::PngEncoder::Encode(spec.width, spec.height, pixels)
+                ? formats::PngEncoder::Encode(spec.width, spec.height, pixels)
                 : BmpWriter::Encode(spec.width, spec.height, pixels,
                                     spec.kind == AssetKind::KeyedBmp ? Transparency::Keyed
                                                                      : Transparency::Opaque,
@@ -107,7 +107,7 @@ bool AssetGenerator::WriteWindowsIcon() {
     std::vector<IconPicture> pictures;
     for (const int size : kWindowsIconSizes) {
         if (const Canvas* canvas = images.Find(DesktopIconPath(size))) {
-            pictures.push_back({size, platform::PngEncoder::Encode(size, size, canvas->Pixels())});
+            pictures.push_back({size, formats::PngEncoder::Encode(size, size, canvas->Pixels())});
         }
     }
     const std::string bytes = IcoWriter::Encode(pictures);

@@ -3,7 +3,7 @@
 #include <cairo-svg.h>
 
 #include "MarkArtIcon.h"
-#include "platform/PngEncoder.h"
+#include "formats/PngEncoder.h"
 
 namespace assetgen {
 namespace {
@@ -42,7 +42,7 @@ std::string DesktopIcons::Svg() {
 std::string DesktopIcons::SvgPreview(int size) {
     const Canvas canvas(size, size);
     MarkArtIcon::Draw(canvas.Cr(), size);
-    return platform::PngEncoder::Encode(size, size, canvas.Pixels());
+    return formats::PngEncoder::Encode(size, size, canvas.Pixels());
 }
 
 } // namespace assetgen

@@ -5,7 +5,7 @@
 #include "AssetManifest.h"
 #include "BmpWriter.h"
 #include "Text.h"
-#include "platform/PngEncoder.h"
+#include "formats/PngEncoder.h"
 
 namespace assetgen {
 namespace {
@@ -81,7 +81,7 @@ std::string PreviewComposer::Png() const {
     for (std::uint32_t& p : pixels) {
         p = To565(p);
     }
-    return platform::PngEncoder::Encode(target.Width(), target.Height(), pixels);
+    return formats::PngEncoder::Encode(target.Width(), target.Height(), pixels);
 }
 
 } // namespace assetgen

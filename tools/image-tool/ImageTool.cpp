@@ -2,11 +2,11 @@
 
 #include <memory>
 
+#include "formats/PngDecoder.h"
+#include "formats/PngEncoder.h"
 #include "gfx/Bitmap.h"
 #include "gfx/PixelKernels.h"
 #include "platform/FileSystem.h"
-#include "platform/PngDecoder.h"
-#include "platform/PngEncoder.h"
 
 using namespace gfx;
 
@@ -44,8 +44,8 @@ bool ImageTool::Load(const std::string& path, Image& image) {
         return false;
     }
     const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
-    platform::DecodedImage png;
-    if (platform::PngDecoder::Decode(data, bytes.size(), png)) {
+    formats::DecodedImage png;
+    if (formats::PngDecoder::Decode(data, bytes.size(), png)) {
         image = {png.width, png.height, std::move(png.pixels), png.hasAlpha ? "alpha" : "none"};
         return true;
     }
@@ -87,7 +87,7 @@ int ImageTool::Convert(const std::string& path, const std::string& outPath) {
     if (!Load(path, image)) {
         return 2;
     }
-    const std::string png = platform::PngEncoder::Encode(image.width, image.height, image.pixels);
+    const std::string png = formats::PngEncoder::Encode(image.width, image.height, image.pixels);
     if (png.empty() || !platform::WriteFileAtomically(outPath, png)) {
         err << "image-tool: " << outPath << ": cannot write the file\n";
         return 2;

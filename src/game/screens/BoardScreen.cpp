@@ -331,7 +331,7 @@ void BoardScreen::FrameSprite(int number) {
 
 // --- Input -----------------------------------------------------------------------------------
 
-void BoardScreen::HandleMouse(core::MouseEvent* event) {
+void BoardScreen::HandleMouse(core::Input* event) {
     if (event == nullptr || visible == 0) {
         return;
     }
@@ -359,7 +359,7 @@ void BoardScreen::HandleMouse(core::MouseEvent* event) {
     levelSelect.OnMouseEvent(event);
 }
 
-void BoardScreen::HandleEntryMouse(const core::MouseEvent& event, int x, int y) {
+void BoardScreen::HandleEntryMouse(const core::Input& event, int x, int y) {
     const bool answered = event.code == core::kMouseLeftUp &&
                           (entry.okButton.OnMouseUp(x, y) || entry.cancelButton.OnMouseUp(x, y));
     // The entry submits and closes itself.

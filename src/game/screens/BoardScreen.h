@@ -7,7 +7,7 @@
 #include <string>
 #include <utility>
 
-#include "core/MouseEvent.h"
+#include "core/Input.h"
 #include "game/LevelLoader.h"
 #include "game/PlacedImage.h"
 #include "game/ProgressStore.h"
@@ -76,7 +76,7 @@ public:
     void ShowBoard();
     // Every input event while the board is shown; nothing happens while the screen is hidden.
     // What the screen does not consume goes on to the level selection and the name entry.
-    void HandleMouse(core::MouseEvent* event);
+    void HandleMouse(core::Input* event);
     // Moves a sliding piece on by the clock, then draws the screen; asks for the next frame
     // while the slide goes on.
     void Draw(gfx::Display& target) override;
@@ -127,7 +127,7 @@ public:
 
 private:
     void PlayClick();
-    void HandleEntryMouse(const core::MouseEvent& event, int x, int y);
+    void HandleEntryMouse(const core::Input& event, int x, int y);
     // Each returns true when the event is consumed here.
     bool OnRelease(int x, int y);
     bool OnPress(int x, int y);

@@ -33,7 +33,7 @@ void LeaderboardEntry::OnChar(int code) {
     }
 }
 
-void LeaderboardEntry::HandleMouse(const core::MouseEvent& event) {
+void LeaderboardEntry::HandleMouse(const core::Input& event) {
     if (visible == 0) {
         return;
     }

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "app/CharListener.h"
-#include "core/MouseEvent.h"
+#include "core/Input.h"
 #include "game/screens/LeaderboardFile.h"
 #include "scene/Picture.h"
 #include "widgets/Button.h"
@@ -27,7 +27,7 @@ public:
     void OnChar(int code) override;
     // Mouse and key events from the board screen; nothing happens while hidden. OK submits and
     // keeps the typed name for next time; Enter submits and clears it; cancel only closes.
-    void HandleMouse(const core::MouseEvent& event);
+    void HandleMouse(const core::Input& event);
     // Enters `score` with the typed name (or the default name) into the table when it is good
     // enough; the file is left untouched otherwise. A sitting keeps one row: a later
     // submission replaces the row the sitting entered before.

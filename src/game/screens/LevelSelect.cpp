@@ -148,7 +148,7 @@ void LevelSelect::ReleaseSurfaces() {
     scene::Element::ReleaseSurfaces();
 }
 
-void LevelSelect::OnMouseEvent(core::MouseEvent* event) {
+void LevelSelect::OnMouseEvent(core::Input* event) {
     if (event == nullptr || visible == 0 || board == nullptr) {
         return;
     }

@@ -47,7 +47,7 @@ public:
     void ReleaseSurfaces() override;
     // Mouse events and the Page Up and Page Down keys; nothing before BuildLevelSelect or while
     // hidden.
-    void OnMouseEvent(core::MouseEvent* event) override;
+    void OnMouseEvent(core::Input* event) override;
 
     int Page() const { return page; }
     // The last page: one more than maxLevel / 5, but never past the page of the last level.

@@ -103,7 +103,7 @@ void MainMenu::ShowLeaderboard() {
     leaderboardTable.SetVisible(1);
 }
 
-bool MainMenu::HandleEvent(core::MouseEvent& event) {
+bool MainMenu::HandleEvent(core::Input& event) {
     if (!Shown()) {
         return false;
     }

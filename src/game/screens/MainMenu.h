@@ -4,7 +4,7 @@
 #include <string>
 
 #include "core/GameFolders.h"
-#include "core/MouseEvent.h"
+#include "core/Input.h"
 #include "game/screens/SettingsDialog.h"
 #include "widgets/AnimatedPicture.h"
 #include "widgets/Button.h"
@@ -40,7 +40,7 @@ public:
 
     // Every input event while the menu is shown. True when the open settings dialog took it:
     // nothing else may see it then.
-    bool HandleEvent(core::MouseEvent& event);
+    bool HandleEvent(core::Input& event);
     // True when a menu button took the press.
     bool OnMouseDown(int x, int y);
     void OnMouseUp(int x, int y);

@@ -112,7 +112,7 @@ void SettingsDialog::ShowSettings(bool show) {
     SetVisible(show ? 1 : 0);
 }
 
-void SettingsDialog::OnMouseEvent(core::MouseEvent* event) {
+void SettingsDialog::OnMouseEvent(core::Input* event) {
     if (visible == 0) {
         return;
     }

@@ -36,7 +36,7 @@ public:
 
     // While visible, every event drags the knobs or the page, drives the buttons and the tick,
     // and then sets the volume mixer from the knobs.
-    void OnMouseEvent(core::MouseEvent* event) override;
+    void OnMouseEvent(core::Input* event) override;
     // Opening reads the tick and both levels from set.ini afresh and places the knobs on them.
     virtual void ShowSettings(bool show);
 

@@ -18,8 +18,8 @@
 #include "gfx/DisplayFixture.h"
 #include "gfx/ImageCache.h"
 #include "gfx/PixelKernels.h"
-#include "platform/HeadlessPlatform.h"
-#include "platform/MemoryAudioBackend.h"
+#include "platform/memory/HeadlessPlatform.h"
+#include "platform/memory/MemoryAudioBackend.h"
 #include "puzzle/Board.h"
 #include "puzzle/LevelBuilder.h"
 #include "puzzle/LevelFile.h"
@@ -165,7 +165,7 @@ protected:
     }
 
     void Send(std::uint32_t code, int x, int y) {
-        MouseEvent event{code, static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y)};
+        Input event{code, static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y)};
         screen->HandleMouse(&event);
     }
     void Press(int x, int y) { Send(kMouseLeftDown, x, y); }

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/KeyBuffer.h"
+#include "platform/Platform.h"
+#include "platform/SystemDocumentOpener.h"
+#include "platform/ThreadTimerService.h"
+#include "platform/sdl/SdlWindow.h"
+
+namespace platform {
+
+// The desktop: an SDL window, a timer thread, the buffered keyboard and xdg-open.
+class SdlPlatform : public Platform {
+public:
+    SdlPlatform() : window(Queue(), keys) {}
+
+    Window& GetWindow() override { return window; }
+    TimerService& Timers() override { return timers; }
+    KeyBuffer& Keys() override { return keys; }
+    DocumentOpener& Opener() override { return opener; }
+
+private:
+    KeyBuffer keys;
+    SdlWindow window;
+    ThreadTimerService timers;
+    SystemDocumentOpener opener;
+};
+
+} // namespace platform

@@ -1,0 +1,235 @@
+#include "platform/sdl/SdlPresenter.h"
+
+#include <SDL.h>
+#include <cstring>
+#include <thread>
+
+#include "platform/WindowPlacement.h"
+
+namespace platform {
+
+namespace {
+
+constexpr auto kFramePeriod = std::chrono::microseconds(16667);
+
+} // namespace
+
+SdlPresenter::~SdlPresenter() {
+    Close();
+}
+
+bool SdlPresenter::Open(bool wantFullScreen, int width, int height) {
+    Close();
+    if (window == nullptr) {
+        return false;
+    }
+    fullScreen = wantFullScreen;
+    textureWidth = width;
+    textureHeight = height;
+    if (fullScreen) {
+        if (SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
+            return false;
+        }
+    } else {
+        SDL_SetWindowFullscreen(window, 0);
+        int windowWidth = 0, windowHeight = 0;
+        ZoomedSize(windowWidth, windowHeight);
+        SDL_SetWindowSize(window, windowWidth, windowHeight);
+        SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    }
+    // The frame is already drawn in memory, so SDL's software renderer only converts, scales
+    // and hands it to the desktop (shared memory on X11). A GL renderer adds nothing visible
+    // but costs start-up time and, without a GPU, a software GL stack of about 90 MB; the
+    // window surface must not be GL-backed either. SDL_RENDER_DRIVER and
+    // SDL_FRAMEBUFFER_ACCELERATION in the environment still choose otherwise.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
+    if (renderer == nullptr) {
+        renderer = SDL_CreateRenderer(window, -1, 0);
+    }
+    if (renderer == nullptr) {
+        return false;
+    }
+    lost = false;
+    modeChanged = false;
+    exposed = true;
+    return CreateTexture();
+}
+
+bool SdlPresenter::CreateTexture() {
+    if (texture != nullptr) {
+        SDL_DestroyTexture(texture);
+    }
+    // In the window's own format when it has one of 32 bits: the frame is converted once on
+    // upload, and scaling it up is then a plain stretch. Scaling straight from RGB565 takes
+    // SDL's per-pixel path, ten times slower at 2x.
+    textureFormat = SDL_GetWindowPixelFormat(window);
+    if (SDL_BITSPERPIXEL(textureFormat) != 32 || SDL_ISPIXELFORMAT_INDEXED(textureFormat)) {
+        textureFormat = SDL_PIXELFORMAT_RGB565;
+    }
+    texture = SDL_CreateTexture(renderer, textureFormat, SDL_TEXTUREACCESS_STREAMING, textureWidth,
+                                textureHeight);
+    return texture != nullptr;
+}
+
+bool SdlPresenter::Upload(const std::uint16_t* pixels, int width, int height, int pitch) {
+    void* target = nullptr;
+    int targetPitch = 0;
+    const SDL_Rect area{0, 0, width, height};
+    if (SDL_LockTexture(texture, &area, &target, &targetPitch) != 0) {
+        return false;
+    }
+    const int converted = SDL_ConvertPixels(width, height, SDL_PIXELFORMAT_RGB565, pixels, pitch,
+                                            textureFormat, target, targetPitch);
+    SDL_UnlockTexture(texture);
+    return converted == 0;
+}
+
+void SdlPresenter::Close() {
+    if (texture != nullptr) {
+        SDL_DestroyTexture(texture);
+        texture = nullptr;
+    }
+    if (renderer != nullptr) {
+        SDL_DestroyRenderer(renderer);
+        renderer = nullptr;
+    }
+}
+
+PresentStatus SdlPresenter::Present(const std::uint16_t* pixels, int width, int height, int pitch) {
+    if (renderer == nullptr || texture == nullptr) {
+        return PresentStatus::SurfaceLost;
+    }
+    if (lost) {
+        return PresentStatus::SurfaceLost;
+    }
+    if (modeChanged) {
+        modeChanged = false;
+        return PresentStatus::WrongMode;
+    }
+    if (!exposed && SameAsShown(pixels, width, height, pitch)) {
+        Pace();
+        return PresentStatus::Shown;
+    }
+    const SDL_Rect area{0, 0, width, height};
+    if (!Upload(pixels, width, height, pitch)) {
+        return PresentStatus::SurfaceLost;
+    }
+    ShowTexture(area);
+    SDL_RenderPresent(renderer);
+    Remember(pixels, width, height, pitch);
+    exposed = false;
+    Pace();
+    return PresentStatus::Shown;
+}
+
+void SdlPresenter::ShowTexture(const SDL_Rect& area) {
+    int outputWidth = 0, outputHeight = 0;
+    SDL_GetRendererOutputSize(renderer, &outputWidth, &outputHeight);
+    const FrameFit fit(textureWidth, textureHeight, outputWidth, outputHeight);
+    const Rect target = fit.Target();
+    const SDL_Rect destination{target.left, target.top, target.Width(), target.Height()};
+    // Full screen keeps the sharp look it always had.
+    SDL_SetTextureScaleMode(texture, !fullScreen && fit.Smoothed() ? SDL_ScaleModeLinear
+                                                                   : SDL_ScaleModeNearest);
+    SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+    SDL_RenderClear(renderer);
+    SDL_RenderCopy(renderer, texture, &area, &destination);
+}
+
+void SdlPresenter::Pace() {
+    const auto now = std::chrono::steady_clock::now();
+    if (pacing && now - lastPresent < kFramePeriod) {
+        std::this_thread::sleep_for(kFramePeriod - (now - lastPresent));
+    }
+    lastPresent = std::chrono::steady_clock::now();
+}
+
+bool SdlPresenter::SameAsShown(const std::uint16_t* pixels, int width, int height,
+                               int pitch) const {
+    if (shown.size() != static_cast<std::size_t>(width) * height) {
+        return false;
+    }
+    const auto* row = reinterpret_cast<const std::uint8_t*>(pixels);
+    for (int y = 0; y < height; ++y, row += pitch) {
+        if (std::memcmp(row, &shown[static_cast<std::size_t>(y) * width], width * 2) != 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void SdlPresenter::Remember(const std::uint16_t* pixels, int width, int height, int pitch) {
+    shown.resize(static_cast<std::size_t>(width) * height);
+    const auto* row = reinterpret_cast<const std::uint8_t*>(pixels);
+    for (int y = 0; y < height; ++y, row += pitch) {
+        std::memcpy(&shown[static_cast<std::size_t>(y) * width], row, width * 2);
+    }
+}
+
+bool SdlPresenter::Restore() {
+    if (renderer == nullptr) {
+        return false;
+    }
+    lost = false;
+    exposed = true;
+    return CreateTexture();
+}
+
+Rect SdlPresenter::ClientBounds() const {
+    int x = 0, y = 0, width = 0, height = 0;
+    SDL_GetWindowPosition(window, &x, &y);
+    SDL_GetWindowSize(window, &width, &height);
+    return {x, y, x + width, y + height};
+}
+
+int SdlPresenter::ScreenWidth() const {
+    SDL_Rect bounds{};
+    SDL_GetDisplayBounds(SDL_GetWindowDisplayIndex(window), &bounds);
+    return bounds.w;
+}
+
+int SdlPresenter::ScreenHeight() const {
+    SDL_Rect bounds{};
+    SDL_GetDisplayBounds(SDL_GetWindowDisplayIndex(window), &bounds);
+    return bounds.h;
+}
+
+Rect SdlPresenter::UsableBounds() const {
+    SDL_Rect bounds{};
+    SDL_GetDisplayUsableBounds(SDL_GetWindowDisplayIndex(window), &bounds);
+    return {bounds.x, bounds.y, bounds.x + bounds.w, bounds.y + bounds.h};
+}
+
+void SdlPresenter::ZoomedSize(int& width, int& height) const {
+    width = textureWidth * zoom / 100;
+    height = textureHeight * zoom / 100;
+}
+
+void SdlPresenter::SetZoom(int percent) {
+    if (percent == zoom) {
+        return;
+    }
+    zoom = percent;
+    if (window == nullptr || renderer == nullptr || fullScreen) {
+        return; // the next windowed Open takes the zoom
+    }
+    int width = 0, height = 0;
+    ZoomedSize(width, height);
+    const Rect placed = WindowPlacement::Resized(ClientBounds(), width, height, UsableBounds());
+    SDL_SetWindowSize(window, width, height);
+    SDL_SetWindowPosition(window, placed.left, placed.top);
+    exposed = true;
+}
+
+FrameFit SdlPresenter::Fit() const {
+    // In window coordinates, which mouse positions use; the renderer's output may count finer
+    // pixels on a high-density screen.
+    int width = 0, height = 0;
+    if (window != nullptr) {
+        SDL_GetWindowSize(window, &width, &height);
+    }
+    return FrameFit(textureWidth, textureHeight, width, height);
+}
+
+} // namespace platform
