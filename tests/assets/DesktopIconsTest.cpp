@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "AssetManifest.h"
-#include "DesktopIcons.h"
 #include "ImageSet.h"
-#include "MarkArtIcon.h"
+#include "marks/DesktopIcons.h"
+#include "marks/MarkArtIcon.h"
 #include "platform/PngDecoder.h"
 
 namespace {

@@ -5,10 +5,10 @@
 #include <future>
 #include <utility>
 
-#include "BmpWriter.h"
-#include "DesktopIcons.h"
-#include "IcoWriter.h"
 #include "audio/AudioAssets.h"
+#include "encode/BmpWriter.h"
+#include "encode/IcoWriter.h"
+#include "marks/DesktopIcons.h"
 #include "platform/PngEncoder.h"
 
 using namespace puzzle;
