@@ -4,44 +4,54 @@
 #include "buttons/ButtonArtFace.h"
 #include "buttons/ButtonArtStart.h"
 #include "buttons/ButtonStrip.h"
+#include "game/Layout.h"
 
 using namespace puzzle;
 
 namespace assetgen {
+namespace {
+
+std::string FileOf(game::Image image) {
+    return game::Layout::Of(image).file;
+}
+
+} // namespace
 
 const std::vector<ButtonArt::Labelled>& ButtonArt::LabelledButtons() {
+    using I = game::Image;
     using S = ButtonStyle;
     static const std::vector<Labelled> buttons = {
-        {"Graphic/Button/frameMoreGame.bmp", S::Lacquer, "关卡图谱", "Level guide"},
-        {"Graphic/Button/dianwo.bmp", S::Lacquer, "游戏帮助", "How to play"},
-        {"Graphic/Button/tc.bmp", S::Lacquer, "退出", "Exit"},
-        {"Graphic/Button/return_btn.bmp", S::Lacquer, "返回", "Back"},
-        {"Graphic/Button/xyg.bmp", S::Cinnabar, "下一关", "Next"},
-        {"Graphic/Button/qx.bmp", S::Lacquer, "关闭", "Close"},
-        {"Graphic/Button/tishi.bmp", S::Cinnabar, "提示", "Hint"},
-        {"Graphic/Button/i_rightbtn.bmp", S::Cinnabar, "确定", "OK"},
-        {"Graphic/Button/i_nobtn.bmp", S::Lacquer, "取消", "Cancel"},
-        {"Graphic/Button/set.bmp", S::Lacquer, "设置", "Settings"},
-        {"Graphic/Button/leave.bmp", S::Lacquer, "离开", "Leave"},
-        {"Graphic/Button/phangbang.bmp", S::Lacquer, "排行榜", "Ranking"},
-        {"Graphic/setting/m_set_y.bmp", S::Cinnabar, "确定", "OK"},
-        {"Graphic/setting/m_set_n.bmp", S::Lacquer, "取消", "Cancel"},
-        {"Graphic/setting/set_r_btn.bmp", S::Cinnabar, "回主菜单", "Menu"},
-        {"Graphic/setting/set_n_btn.bmp", S::Lacquer, "继续游戏", "Resume"},
+        {FileOf(I::MoreGamesButton), S::Lacquer, "关卡图谱", "Level guide"},
+        {FileOf(I::ClickMeButton), S::Lacquer, "游戏帮助", "How to play"},
+        {FileOf(I::ExitButton), S::Lacquer, "退出", "Exit"},
+        {FileOf(I::ReturnButton), S::Lacquer, "返回", "Back"},
+        {FileOf(I::NextLevelButton), S::Cinnabar, "下一关", "Next"},
+        {FileOf(I::CloseWinButton), S::Lacquer, "关闭", "Close"},
+        {FileOf(I::HintButton), S::Cinnabar, "提示", "Hint"},
+        {FileOf(I::NameOk), S::Cinnabar, "确定", "OK"},
+        {FileOf(I::NameCancel), S::Lacquer, "取消", "Cancel"},
+        {FileOf(I::SettingsButton), S::Lacquer, "设置", "Settings"},
+        {FileOf(I::LeaveButton), S::Lacquer, "离开", "Leave"},
+        {FileOf(I::LeaderboardButton), S::Lacquer, "排行榜", "Ranking"},
+        {FileOf(I::SettingsOk), S::Cinnabar, "确定", "OK"},
+        {FileOf(I::SettingsCancel), S::Lacquer, "取消", "Cancel"},
+        {FileOf(I::LeaveYesButton), S::Cinnabar, "回主菜单", "Menu"},
+        {FileOf(I::LeaveNoButton), S::Lacquer, "继续游戏", "Resume"},
     };
     return buttons;
 }
 
 const std::vector<ButtonArt::Signed>& ButtonArt::SignedButtons() {
+    using I = game::Image;
     using S = ButtonStyle;
     static const std::vector<Signed> buttons = {
-        {"Graphic/Button/syy.bmp", Glyph::ArrowLeft, S::Lacquer},
-        {"Graphic/Button/xyy.bmp", Glyph::ArrowRight, S::Lacquer},
-        {"Graphic/Button/zsyy.bmp", Glyph::ArrowLeft, S::Lacquer},
-        {"Graphic/Button/zxyy.bmp", Glyph::ArrowRight, S::Lacquer},
-        {"Graphic/Button/zuidahua.bmp", Glyph::Maximise, S::Lacquer},
-        {"Graphic/Button/zuixiaohua.bmp", Glyph::Minimise, S::Lacquer},
-        {"Graphic/Button/close.bmp", Glyph::Close, S::Cinnabar},
+        {FileOf(I::HelpPrevButton), Glyph::ArrowLeft, S::Lacquer},
+        {FileOf(I::HelpNextButton), Glyph::ArrowRight, S::Lacquer},
+        {FileOf(I::LevelPrevButton), Glyph::ArrowLeft, S::Lacquer},
+        {FileOf(I::LevelNextButton), Glyph::ArrowRight, S::Lacquer},
+        {FileOf(I::FullScreenButton), Glyph::Maximise, S::Lacquer},
+        {FileOf(I::MinimizeButton), Glyph::Minimise, S::Lacquer},
+        {FileOf(I::CloseButton), Glyph::Close, S::Cinnabar},
     };
     return buttons;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "buttons/ButtonArtGlyph.h"
@@ -8,17 +9,18 @@
 namespace assetgen {
 
 // Every five-frame button strip outside the level list: which finish and words, or which sign,
-// each one gets. PaintButtons (Painters.h) paints them all.
+// each one gets. PaintButtons (Painters.h) paints them all. Each path is the button's file in
+// the game's layout.
 class ButtonArt {
 public:
     struct Labelled {
-        const char* path;
+        std::string path;
         ButtonStyle style;
         const char* chinese;
         const char* english;
     };
     struct Signed {
-        const char* path;
+        std::string path;
         Glyph glyph;
         ButtonStyle style;
     };

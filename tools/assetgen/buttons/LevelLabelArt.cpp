@@ -5,6 +5,7 @@
 #include "buttons/ButtonArtLabel.h"
 #include "buttons/ButtonArtPlate.h"
 #include "buttons/ButtonStrip.h"
+#include "game/Layout.h"
 #include "pieces/PieceArtShapes.h"
 
 using namespace puzzle;
@@ -37,11 +38,10 @@ LevelLabelArt::LevelLabelArt()
 void LevelLabelArt::Paint(ImageSet& images, const Levels& levels) const {
     const std::vector<std::string> names = NamesByNumber(levels);
     for (int n = 1; n <= kLevelCount; ++n) {
-        const std::string number = std::to_string(n);
-        if (Canvas* strip = images.Add("Graphic/Board/" + number + ".bmp")) {
+        if (Canvas* strip = images.Add(game::Layout::LevelButton(n).file)) {
             PaintButton(*strip, n);
         }
-        if (Canvas* tag = images.Add("Graphic/Board/s" + number + ".bmp")) {
+        if (Canvas* tag = images.Add(game::Layout::LevelName(n).file)) {
             PaintTag(*tag, names[static_cast<std::size_t>(n)]);
         }
     }

@@ -112,13 +112,13 @@ void HintArt::Mark(Canvas& mark) {
 }
 
 void PaintHints(ImageSet& images) {
-    if (Canvas* canvas = images.Add("Graphic/UI/zuishao.png")) {
+    if (Canvas* canvas = images.Add(game::Image::FewestLabel)) {
         HintArt::FewestLabel(*canvas);
     }
-    if (Canvas* canvas = images.Add("Graphic/Effects/tishi_jiantou.png")) {
+    if (Canvas* canvas = images.Add(game::Image::HintArrows)) {
         HintArt::Arrows(*canvas);
     }
-    if (Canvas* canvas = images.Add("Graphic/Effects/tishi_biaoji.png")) {
+    if (Canvas* canvas = images.Add(game::Image::HintMark)) {
         HintArt::Mark(*canvas);
     }
 }

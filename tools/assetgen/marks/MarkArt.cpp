@@ -152,20 +152,21 @@ void MarkArt::Knob(Canvas& knob) {
 }
 
 void PaintMarks(ImageSet& images) {
-    if (Canvas* canvas = images.Add("Graphic/UI/sfx_zi.bmp")) {
+    if (Canvas* canvas = images.Add(game::Image::StepDigits)) {
         MarkArt::Digits(*canvas);
     }
-    if (Canvas* canvas = images.Add("Graphic/UI/ytg.bmp")) {
+    if (Canvas* canvas = images.Add(game::Image::PassedMark)) {
         MarkArt::Passed(*canvas);
     }
-    if (Canvas* canvas = images.Add("Graphic/UI/wtg.bmp")) {
+    if (Canvas* canvas = images.Add(game::Image::NotPassedMark)) {
         MarkArt::NotPassed(*canvas);
     }
-    if (Canvas* canvas = images.Add("Graphic/UI/xian.bmp")) {
+    if (Canvas* canvas = images.Add(game::Image::RowLine)) {
         MarkArt::RowLine(*canvas);
     }
     RecordMarkArt::Paint(images);
-    if (Canvas* canvas = images.Add("Graphic/UI/drag.bmp")) {
+    // Both volume knobs show the one knob image.
+    if (Canvas* canvas = images.Add(game::Image::SoundKnob)) {
         MarkArt::Knob(*canvas);
     }
     if (Canvas* canvas = images.Add("tpz.bmp")) {

@@ -39,13 +39,13 @@ void FillGlyph(cairo_t* cr, int glyph, int cellX, int dx, int dy) {
 } // namespace
 
 void RecordMarkArt::Paint(ImageSet& images) {
-    if (Canvas* canvas = images.Add("Graphic/UI/jlzi.bmp")) {
+    if (Canvas* canvas = images.Add(game::Image::RecordDigits)) {
         Digits(*canvas);
     }
-    if (Canvas* canvas = images.Add("Graphic/UI/jlyin.bmp")) {
+    if (Canvas* canvas = images.Add(game::Image::RecordSeal)) {
         Seal(*canvas);
     }
-    if (Canvas* canvas = images.Add("Graphic/UI/tsg.bmp")) {
+    if (Canvas* canvas = images.Add(game::Image::AssistedMark)) {
         Assisted(*canvas);
     }
 }

@@ -1,5 +1,4 @@
 #include <functional>
-#include <string>
 
 #include "Painters.h"
 #include "screens/ScreenArtBoardBackground.h"
@@ -16,29 +15,30 @@ using namespace puzzle;
 namespace assetgen {
 
 void PaintScreens(ImageSet& images) {
-    auto paint = [&images](const std::string& path, const std::function<void(Canvas&)>& painter) {
-        if (Canvas* canvas = images.Add(path)) {
+    using I = game::Image;
+    auto paint = [&images](I image, const std::function<void(Canvas&)>& painter) {
+        if (Canvas* canvas = images.Add(image)) {
             painter(*canvas);
         }
     };
-    paint("Graphic/UI/youxijiemian.bmp", PaintMenuBackground);
+    paint(I::MenuBackground, PaintMenuBackground);
     // The logo carries the menu's pixels around its ribbon, so it follows the menu.
-    if (const Canvas* menu = images.Find("Graphic/UI/youxijiemian.bmp")) {
-        paint("Graphic/UI/logo.bmp", [menu](Canvas& logo) { PaintLogo(logo, *menu); });
+    if (const Canvas* menu = images.Find(I::MenuBackground)) {
+        paint(I::Logo, [menu](Canvas& logo) { PaintLogo(logo, *menu); });
     }
-    paint("Graphic/UI/ui_biaotilan.bmp", PaintTitleBar);
-    paint("Graphic/UI/left_tile.png", PaintTitleIcon);
-    paint("Graphic/UI/desk.bmp", PaintBoardBackground);
-    paint("Graphic/UI/lodingtiao.bmp", PaintLoadingScreen);
-    paint("Graphic/UI/lodingtiao_1.png", PaintLoadingBar);
-    paint("Graphic/UI/zhezhao.png", PaintOverlay);
-    paint("Graphic/UI/phbang.bmp", PaintLeaderboard);
-    paint("Graphic/UI/guog.bmp", PaintWinPanel);
-    paint("Graphic/UI/pinput.bmp", PaintNameEntry);
-    paint("Graphic/UI/jies.bmp", PaintHelpPages);
-    paint("Graphic/setting/m_set_node.bmp", PaintSettingsPage);
-    paint("Graphic/setting/ok.bmp", PaintSettingsTick);
-    paint("Graphic/setting/leave_lable.bmp", PaintLeaveDialog);
+    paint(I::TitleBar, PaintTitleBar);
+    paint(I::TitleIcon, PaintTitleIcon);
+    paint(I::BoardBackground, PaintBoardBackground);
+    paint(I::Loading, PaintLoadingScreen);
+    paint(I::LoadingBar, PaintLoadingBar);
+    paint(I::Overlay, PaintOverlay);
+    paint(I::Leaderboard, PaintLeaderboard);
+    paint(I::WinPanel, PaintWinPanel);
+    paint(I::NameEntry, PaintNameEntry);
+    paint(I::HelpPages, PaintHelpPages);
+    paint(I::SettingsPage, PaintSettingsPage);
+    paint(I::FullscreenTick, PaintSettingsTick);
+    paint(I::LeavePage, PaintLeaveDialog);
 }
 
 } // namespace assetgen
