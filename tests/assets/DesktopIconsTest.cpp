@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "AssetManifest.h"
-#include "DesktopIcons.h"
 #include "ImageSet.h"
-#include "MarkArtIcon.h"
 #include "formats/PngDecoder.h"
+#include "marks/DesktopIcons.h"
+#include "marks/MarkArtIcon.h"
 
 namespace {
 

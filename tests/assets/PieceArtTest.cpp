@@ -9,22 +9,22 @@
 #include <string>
 #include <vector>
 
-#include "BmpWriter.h"
-#include "ButtonArt.h"
-#include "ButtonArtFace.h"
-#include "ButtonArtLabel.h"
-#include "CursorArt.h"
-#include "LevelLabelArt.h"
-#include "MarkArt.h"
 #include "Painters.h"
-#include "PieceArt.h"
-#include "PieceArtCard.h"
-#include "PieceArtEmblem.h"
-#include "PieceArtGlow.h"
-#include "PieceArtGrain.h"
-#include "PieceArtShapes.h"
 #include "Theme.h"
+#include "buttons/ButtonArt.h"
+#include "buttons/ButtonArtFace.h"
+#include "buttons/ButtonArtLabel.h"
+#include "buttons/LevelLabelArt.h"
+#include "encode/BmpWriter.h"
 #include "formats/CursorFile.h"
+#include "marks/CursorArt.h"
+#include "marks/MarkArt.h"
+#include "pieces/PieceArt.h"
+#include "pieces/PieceArtCard.h"
+#include "pieces/PieceArtEmblem.h"
+#include "pieces/PieceArtGlow.h"
+#include "pieces/PieceArtGrain.h"
+#include "pieces/PieceArtShapes.h"
 
 using namespace puzzle;
 

@@ -11,9 +11,9 @@
 #include <utility>
 #include <vector>
 
-#include "IcoWriter.h"
 #include "IconPixels.h"
 #include "ProgramModule.h"
+#include "encode/IcoWriter.h"
 
 namespace {
 

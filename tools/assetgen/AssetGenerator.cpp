@@ -5,11 +5,11 @@
 #include <future>
 #include <utility>
 
-#include "BmpWriter.h"
-#include "DesktopIcons.h"
-#include "IcoWriter.h"
 #include "audio/AudioAssets.h"
+#include "encode/BmpWriter.h"
+#include "encode/IcoWriter.h"
 #include "formats/PngEncoder.h"
+#include "marks/DesktopIcons.h"
 
 using namespace puzzle;
 

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "ImageSet.h"
-#include "OutputTree.h"
 #include "Painters.h"
+#include "encode/OutputTree.h"
 
 using namespace puzzle;
 

@@ -14,9 +14,10 @@ static_assert(std::includes(kDesktopIconSizes.begin(), kDesktopIconSizes.end(),
 
 // Images the game draws whole, with no transparent pixel.
 bool DrawnWhole(const std::string& path) {
-    for (const char* opaque : {"Graphic/UI/desk.bmp", "Graphic/UI/youxijiemian.bmp",
-                               "Graphic/UI/lodingtiao.bmp", "Graphic/UI/ui_biaotilan.bmp"}) {
-        if (path == opaque) {
+    using game::Image;
+    for (const Image opaque :
+         {Image::BoardBackground, Image::MenuBackground, Image::Loading, Image::TitleBar}) {
+        if (path == game::Layout::Of(opaque).file) {
             return true;
         }
     }

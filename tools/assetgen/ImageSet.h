@@ -6,6 +6,7 @@
 
 #include "AssetManifest.h"
 #include "Canvas.h"
+#include "game/Layout.h"
 
 namespace assetgen {
 
@@ -17,6 +18,9 @@ public:
     // painter's typo is reported, not drawn off the record).
     Canvas* Add(const std::string& path);
     const Canvas* Find(const std::string& path) const;
+    // The same for one of the game's fixed images, by the file its layout gives it.
+    Canvas* Add(game::Image image) { return Add(game::Layout::Of(image).file); }
+    const Canvas* Find(game::Image image) const { return Find(game::Layout::Of(image).file); }
     const std::map<std::string, std::unique_ptr<Canvas>>& All() const { return images; }
 
 private:

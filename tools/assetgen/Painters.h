@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "ImageSet.h"
-#include "OutputTree.h"
+#include "encode/OutputTree.h"
 #include "level-set/LevelSetFile.h"
 
 using namespace puzzle;
@@ -12,6 +12,10 @@ using namespace puzzle;
 namespace assetgen {
 
 using Levels = std::vector<LevelSetFile::Level>;
+
+// Each painter lies in the folder of what it draws: PaintScreens in screens/, PaintPieces in
+// pieces/, PaintButtons and PaintLevelLabels in buttons/, PaintMarks, PaintHints and
+// MakeCursorFile in marks/, WritePreviews in preview/; the text files in HelpPage.cpp.
 
 // Screens and panels: Graphic/UI desk, youxijiemian, lodingtiao, lodingtiao_1, ui_biaotilan,
 // left_tile, logo, phbang, guog, pinput, jies, zhezhao; Graphic/setting m_set_node, ok,
