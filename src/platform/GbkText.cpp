@@ -2,14 +2,12 @@
 
 #include <cstdint>
 
+#include "formats/GbkBytes.h"
+
 namespace platform {
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
-
-bool IsLeadByte(unsigned char byte) {
-    return byte >= 0x81 && byte <= 0xFE;
-}
 
 } // namespace
 
@@ -22,7 +20,8 @@ std::size_t GbkText::NextCharacter(std::string_view gbk, char32_t& codePoint) {
         codePoint = lead;
         return 1;
     }
-    if (IsLeadByte(lead) && gbk.size() >= 2 && DecodeOne(gbk.substr(0, 2), codePoint)) {
+    if (formats::GbkBytes::IsLeadByte(lead) && gbk.size() >= 2 &&
+        DecodeOne(gbk.substr(0, 2), codePoint)) {
         return 2;
     }
     // A byte that is a character on its own (0x80 is the euro sign), or else a stray one.
@@ -41,17 +40,6 @@ std::u32string GbkText::ToCodePoints(std::string_view gbk) {
         gbk.remove_prefix(used);
     }
     return codePoints;
-}
-
-std::size_t GbkText::LastCharacterStart(std::string_view gbk) {
-    std::size_t start = 0;
-    std::size_t i = 0;
-    while (i < gbk.size()) {
-        start = i;
-        const bool pair = IsLeadByte(static_cast<unsigned char>(gbk[i])) && i + 1 < gbk.size();
-        i += pair ? 2 : 1;
-    }
-    return start;
 }
 
 } // namespace platform

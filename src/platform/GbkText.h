@@ -23,11 +23,6 @@ public:
     // takes (1 or 2; 0 for an empty string), following the rules of ToCodePoints.
     static std::size_t NextCharacter(std::string_view gbk, char32_t& codePoint);
 
-    // The index where the last character starts, walking from the start: a byte 0x81..0xFE
-    // followed by any byte begins a two-byte character, any other byte is a character of its
-    // own. 0 for an empty string.
-    static std::size_t LastCharacterStart(std::string_view gbk);
-
 private:
     // Converts `bytes` as exactly one GBK character; false when they are not one.
     static bool DecodeOne(std::string_view bytes, char32_t& codePoint);

@@ -4,11 +4,11 @@
 #include <cstring>
 #include <string_view>
 
+#include "formats/GbkBytes.h"
 #include "gfx/Display.h"
 #include "gfx/PixelKernels.h"
 #include "gfx/Surface.h"
 #include "platform/Clock.h"
-#include "platform/GbkText.h"
 #include "platform/TextRenderer.h"
 
 namespace widgets {
@@ -62,7 +62,7 @@ int WholeCharactersWithin(std::string_view text, int room) {
         return static_cast<int>(text.size());
     }
     const std::string_view kept = text.substr(0, static_cast<std::size_t>(room));
-    const std::size_t last = platform::GbkText::LastCharacterStart(kept);
+    const std::size_t last = formats::GbkBytes::LastCharacterStart(kept);
     // A lead byte at the very end had its trail byte cut off.
     const auto lead = static_cast<unsigned char>(kept[last]);
     const bool cut = last + 1 == kept.size() && lead >= 0x81 && lead <= 0xFE;
@@ -150,7 +150,7 @@ void TextField::Backspace() {
     // Walking from the start is the only way to tell a trail byte from a character: a trail
     // byte may look like ASCII.
     const auto start = static_cast<int>(
-        platform::GbkText::LastCharacterStart({buffer.get(), std::size_t(length)}));
+        formats::GbkBytes::LastCharacterStart({buffer.get(), std::size_t(length)}));
     std::memset(buffer.get() + start, 0, static_cast<std::size_t>(length - start));
     length = start;
     MarkChanged();

@@ -32,17 +32,4 @@ TEST(GbkTextTest, ToCodePointsDecodesAndReplacesBrokenBytes) {
               U"\uFFFD0B\uFFFD");
 }
 
-TEST(GbkTextTest, LastCharacterStartWalksFromTheStart) {
-    EXPECT_EQ(GbkText::LastCharacterStart(""), 0u);
-    EXPECT_EQ(GbkText::LastCharacterStart("A"), 0u);
-    EXPECT_EQ(GbkText::LastCharacterStart("\xC3\xFB"), 0u);
-    EXPECT_EQ(GbkText::LastCharacterStart("A\xC3\xFB"), 1u);
-    // The trail byte 0x40 looks like '@' but belongs to the pair.
-    EXPECT_EQ(GbkText::LastCharacterStart("A\x81\x40"), 1u);
-    EXPECT_EQ(GbkText::LastCharacterStart("A\x81"), 1u);
-    // Only a walk from the start tells which 0x81 is a lead byte.
-    EXPECT_EQ(GbkText::LastCharacterStart("\x81\x81\x81"), 2u);
-    EXPECT_EQ(GbkText::LastCharacterStart("\x81\x81\x81\x81"), 2u);
-}
-
 } // namespace

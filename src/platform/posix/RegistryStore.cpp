@@ -9,13 +9,13 @@
 #include <utility>
 #include <vector>
 
+#include "formats/RegistryFile.h"
 #include "platform/FileSystem.h"
 
 namespace platform {
 namespace {
 
 constexpr std::size_t kMaxKeyFileBytes = 1 << 20;
-constexpr std::string_view kSection = "[values]";
 
 bool IsAbsolute(const char* path) {
     return path != nullptr && path[0] == '/';
@@ -42,15 +42,6 @@ bool IsValidPart(std::string_view part) {
            part.find_first_of(std::string_view("/\0", 2)) == std::string_view::npos;
 }
 
-bool IsValidName(std::string_view name) {
-    return !name.empty() && name.front() != '[' &&
-           name.find_first_of(std::string_view("=\r\n\0", 4)) == std::string_view::npos;
-}
-
-bool IsValidValue(std::string_view value) {
-    return value.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos;
-}
-
 bool IsFolder(const std::string& path) {
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
@@ -74,7 +65,8 @@ bool MakeEmptyFile(const std::string& path) {
     return ::close(fd) == 0;
 }
 
-using Values = std::vector<std::pair<std::string, std::string>>;
+using formats::RegistryFile;
+using Values = RegistryFile::Values;
 
 // The key file's path and the folders above it, outermost first, below the store's root.
 struct KeyLocation {
@@ -111,32 +103,8 @@ bool ReadValues(const std::string& file, Values& values) {
     if (ReadWholeFile(file, text, kMaxKeyFileBytes) != ReadResult::Ok) {
         return false;
     }
-    bool inSection = false;
-    std::string_view rest = text;
-    while (!rest.empty()) {
-        const std::size_t end = rest.find('\n');
-        std::string_view line = rest.substr(0, end);
-        rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-        }
-        const std::size_t equals = line.find('=');
-        if (!line.empty() && line.front() == '[') {
-            inSection = line == kSection;
-        } else if (inSection && equals != std::string_view::npos && equals > 0) {
-            values.emplace_back(line.substr(0, equals), line.substr(equals + 1));
-        }
-    }
+    RegistryFile::Parse(text, values);
     return true;
-}
-
-std::string FormatValues(const Values& values) {
-    std::string text(kSection);
-    text += '\n';
-    for (const auto& [name, value] : values) {
-        text += name + '=' + value + '\n';
-    }
-    return text;
 }
 
 } // namespace
@@ -163,8 +131,9 @@ bool RegistryStore::SetString(std::string_view keyPath, std::string_view name,
                               std::string_view value) {
     KeyLocation location;
     Values values;
-    if (!IsValidName(name) || !IsValidValue(value) || !Locate(keyPath, location) ||
-        !IsRegularFile(location.file) || !ReadValues(location.file, values)) {
+    if (!RegistryFile::IsValidName(name) || !RegistryFile::IsValidValue(value) ||
+        !Locate(keyPath, location) || !IsRegularFile(location.file) ||
+        !ReadValues(location.file, values)) {
         return false;
     }
     bool replaced = false;
@@ -177,15 +146,15 @@ bool RegistryStore::SetString(std::string_view keyPath, std::string_view name,
     if (!replaced) {
         values.emplace_back(name, value);
     }
-    return WriteFileAtomically(location.file, FormatValues(values));
+    return WriteFileAtomically(location.file, RegistryFile::Format(values));
 }
 
 bool RegistryStore::GetString(std::string_view keyPath, std::string_view name,
                               std::string& value) const {
     KeyLocation location;
     Values values;
-    if (!IsValidName(name) || !Locate(keyPath, location) || !IsRegularFile(location.file) ||
-        !ReadValues(location.file, values)) {
+    if (!RegistryFile::IsValidName(name) || !Locate(keyPath, location) ||
+        !IsRegularFile(location.file) || !ReadValues(location.file, values)) {
         return false;
     }
     // The last of repeated names counts, as a later line of a hand-edited file would.
