@@ -207,11 +207,11 @@ TEST_F(KeyboardPlayTest, ABlockedArrowCostsNoStepAndAFreeOneCostsOne) {
         for (const Direction direction :
              {Direction::Left, Direction::Up, Direction::Right, Direction::Down}) {
             Board copy = TheBoard();
-            const int expected = copy.Move(direction);
-            (expected == 1 ? free : blocked) += 1;
+            const bool moved = copy.Move(direction) != MoveOutcome::Blocked;
+            (moved ? free : blocked) += 1;
             const int steps = TheBoard().steps;
             Tap(ArrowOf(direction));
-            ASSERT_EQ(TheBoard().steps, steps + expected) << "piece " << number;
+            ASSERT_EQ(TheBoard().steps, steps + (moved ? 1 : 0)) << "piece " << number;
             EXPECT_EQ(Screen().StepCounter().value, TheBoard().steps);
             EXPECT_EQ(TheBoard().grid, copy.grid) << "piece " << number;
             ExpectSpritesMatchBoard();

@@ -25,7 +25,7 @@ protected:
         WriteLevel(n, MakeGrid({{2, 1, 2}}));
         Start(board, n);
         ASSERT_EQ(board.PieceAt(CenterX(1), CenterY(2)), 2);
-        ASSERT_EQ(board.MoveToward(CenterX(1), CenterY(4)), 1);
+        ASSERT_EQ(board.MoveToward(CenterX(1), CenterY(4)), MoveOutcome::Won);
         ASSERT_EQ(CheckWin(board), 1);
     }
 };

@@ -501,13 +501,13 @@ void BoardScreen::PressOnBoard(int boardX, int boardY) {
 }
 
 void BoardScreen::MoveSelectedToward(int boardX, int boardY) {
-    if (board->MoveToward(boardX, boardY) == 1) {
+    if (board->MoveToward(boardX, boardY) != puzzle::MoveOutcome::Blocked) {
         ShowMove();
     }
 }
 
 void BoardScreen::MoveSelected(puzzle::Direction direction) {
-    if (board->Move(direction) == 1) {
+    if (board->Move(direction) != puzzle::MoveOutcome::Blocked) {
         ShowMove();
     }
 }
@@ -519,7 +519,7 @@ void BoardScreen::ShowMove() {
     const puzzle::Piece& piece = board->pieces[static_cast<std::size_t>(number)];
     SlideSprite(number, piece.col, piece.row);
     FrameSprite(number);
-    if (board->CheckWin() == 1) {
+    if (board->state == puzzle::PlayState::Finished) {
         ShowWin();
     }
 }
