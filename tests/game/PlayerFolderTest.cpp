@@ -70,14 +70,14 @@ protected:
         ASSERT_EQ(Game().GetBoard().level, 1);
         ASSERT_NO_FATAL_FAILURE(PlayShortestSolution());
         ASSERT_TRUE(Game().boardScreen.WinPanel().visible);
-        Click(Game().boardScreen.CloseWinButton());
+        Click(Game().boardScreen.WinPanel().closeButton);
         ASSERT_TRUE(Game().boardScreen.Entry().visible);
         Type("Ann");
         Click(Game().boardScreen.Entry().okButton);
         Advance(100);
         ASSERT_NO_FATAL_FAILURE(StartFromMenu());
         ASSERT_NO_FATAL_FAILURE(PlayShortestSolution());
-        Click(Game().boardScreen.NextLevelButton());
+        Click(Game().boardScreen.WinPanel().nextButton);
         ASSERT_EQ(Game().GetBoard().level, 2);
     }
 
