@@ -1,4 +1,4 @@
-// The distance table the board screen works out when a level loads: one exploration of every
+// The distance table the play works out when a level starts: one exploration of every
 // position reachable from the level's start. Target: under 50 ms for the largest level.
 #include <benchmark/benchmark.h>
 

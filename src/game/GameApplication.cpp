@@ -4,8 +4,6 @@
 #include "audio/SoundManager.h"
 #include "game/Layout.h"
 #include "game/PlacedImage.h"
-#include "game/ProgressStore.h"
-#include "game/screens/LeaderboardFile.h"
 #include "game/screens/TitleBar.h"
 #include "gfx/Display.h"
 #include "platform/DocumentOpener.h"
@@ -25,22 +23,18 @@ constexpr int kLeaderboardColumns = 2;
 } // namespace
 
 GameApplication::GameApplication(const GameContext& context)
-    : app::Application(context.Platform(), context.Folders()),
-      boardScreen(context.Folders(), *this, &context.Platform().GetClock()), boardFrame(*this),
-      folders(context.Folders()), menu(folders, *this), leaveDialog(folders),
-      records(folders.RecordsFile()) {
+    : app::Application(context.Platform(), context.Folders()), play(context.Folders()),
+      boardScreen(context.Folders(), play, context.Platform().Opener(),
+                  &context.Platform().GetClock()),
+      boardFrame(*this), folders(context.Folders()), menu(folders, *this), leaveDialog(folders) {
     // A save killed half-way leaves its temporary file beside the real one; nothing reads it.
     for (const char* saved : core::GameFolders::kPlayerFiles) {
         platform::RemoveStaleTemporaries(folders.Player(), saved);
     }
     screenState = kMainMenu;
-    board = std::make_unique<puzzle::Board>();
-    ProgressStore(folders).Restore(*board);
-    records.Load();
+    play.Restore();
     SetSize(800, 600);
     BuildSceneTree();
-    boardScreen.SetBoard(board.get());
-    boardScreen.LevelList().ShowRecords(&records.Records());
     WireScreens();
     // Audio failures are told in the game's window.
     audio::MediaPlayer::SetMessageBox([&window = context.Platform().GetWindow()](
@@ -50,7 +44,6 @@ GameApplication::GameApplication(const GameContext& context)
 }
 
 GameApplication::~GameApplication() {
-    board.reset();
     musicPlayer.reset();
     DestroySoundManager();
     audio::MediaPlayer::SetMessageBox(nullptr);
@@ -82,8 +75,11 @@ void GameApplication::BuildSceneTree() {
 }
 
 void GameApplication::WireScreens() {
+    const auto close = [this] { PostEvent(platform::Event::Of(platform::EventKind::Close)); };
     menu.onStart = [this] { StartGame(); };
-    menu.onLeave = [this] { PostEvent(platform::Event::Of(platform::EventKind::Close)); };
+    menu.onLeave = close;
+    boardScreen.onExit = close;
+    boardScreen.addCharListener = [this](app::CharListener* entry) { AddCharListener(entry); };
     menu.onClick = [this] { PlayClick(); };
     menu.onVolumes = [this](int effects, int music) { SetVolumes(effects, music); };
     boardScreen.onClick = [this] { PlayClick(); };
@@ -91,16 +87,13 @@ void GameApplication::WireScreens() {
     leaveDialog.onLeave = [this] { ReturnToMenu(); };
     // A level won after a hint is cleared and recorded all the same, but earns no place in the
     // results.
-    boardScreen.onWin = [this](const WinReport& report) {
-        levelsWon += report.assisted ? 0 : 1;
-        records.Record(report);
-    };
+    boardScreen.onWon = [this](const WinReport& report) { levelsWon += report.assisted ? 0 : 1; };
     boardScreen.timers.start = [this](int delayMs, const std::string& name) {
         AddTimer(delayMs, name, 0);
     };
     boardScreen.timers.stop = [this](const std::string& name) { KillTimer(name); };
     // Closed, not moved on to the next level.
-    boardScreen.onWinClosed = [this] { OfferNameEntry(); };
+    boardScreen.onWinClosed = [this] { boardScreen.OfferNameEntry(levelsWon); };
     // The game goes back to the menu shortly after.
     boardScreen.onEntryAnswered = [this] { AddTimer(100, "resetgame", 1); };
 }
@@ -247,13 +240,8 @@ void GameApplication::StartGame() {
     }
     menu.frame.SetAlpha(255);
     screenState = kPlaying;
-    boardScreen.StartLevel(board->level);
-    boardScreen.Entry().SetVisible(0);
-    boardScreen.Overlay().SetVisible(0);
-    // A win panel left from an earlier attempt would offer a next level not won in this one.
-    boardScreen.WinPanel().SetVisible(0);
+    boardScreen.StartAttempt();
     levelsWon = 0;
-    boardScreen.Entry().StartSitting();
 }
 
 void GameApplication::ShowMenuScreen() {
@@ -336,20 +324,6 @@ void GameApplication::OnInput(core::Input* event) {
     core::RouteMouse(
         *event, [this](int x, int y) { OnMouseDown(x, y); },
         [this](int x, int y) { OnMouseUp(x, y); }, [this](int x, int y) { OnMouseMove(x, y); });
-}
-
-// A result good enough for the table is entered by name when the player closes the win panel.
-void GameApplication::OfferNameEntry() {
-    LeaderboardFile::Table table;
-    LeaderboardFile::Read(folders.LeaderboardFile(), table);
-    if (levelsWon <= table.back().score) {
-        return;
-    }
-    LeaderboardEntry& entry = boardScreen.Entry();
-    entry.score = levelsWon;
-    entry.nameField.Clear();
-    entry.nameField.SetFocused(1);
-    entry.SetVisible(1);
 }
 
 void GameApplication::OpenWebBand(const core::Input& event) {

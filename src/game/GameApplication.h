@@ -5,7 +5,7 @@
 
 #include "app/Application.h"
 #include "game/GameContext.h"
-#include "game/RecordsStore.h"
+#include "game/Play.h"
 #include "game/screens/BoardScreen.h"
 #include "game/screens/LeaveDialog.h"
 #include "game/screens/MainMenu.h"
@@ -13,9 +13,6 @@
 #include "widgets/Button.h"
 #include "widgets/WindowFrame.h"
 
-namespace puzzle {
-class Board;
-}
 namespace audio {
 class MusicPlayer;
 class SoundManager;
@@ -25,7 +22,7 @@ namespace game {
 
 // The game: builds the screens (the loading picture, the main menu, the board screen in its
 // frame and the leave dialog), wires their reports to the switches between them, and keeps the
-// board, the music and the screen state. The screens route their own input; this class only
+// play, the music and the screen state. The screens route their own input; this class only
 // hands each event to the screens that may take it, in order.
 class GameApplication : public app::Application {
 public:
@@ -48,14 +45,16 @@ public:
     // What the tests look at.
     std::int32_t screenState = kMainMenu;
     std::int32_t savedState = kMainMenu;
-    puzzle::Board& GetBoard() { return *board; }
+    const puzzle::Board& GetBoard() const { return play.GetBoard(); }
     audio::MusicPlayer* Music() { return musicPlayer.get(); }
     int LevelsWonSinceStart() const { return levelsWon; }
-    const PersonalRecords& Records() const { return records.Records(); }
+    const PersonalRecords& Records() const { return play.Records(); }
 
     MainMenu& Menu() { return menu; }
     LeaveDialog& Leave() { return leaveDialog; }
 
+    // Made before the board screen, which reports to it.
+    Play play;
     BoardScreen boardScreen;
     widgets::WindowFrame boardFrame;
     widgets::Button returnButton;
@@ -88,15 +87,11 @@ private:
     void ShowMenuScreen();
     void PlayMenuMusic();
     void ReturnFromNameEntry();
-    void OfferNameEntry();
     void FocusNameEntry();
 
     const core::GameFolders& folders;
     MainMenu menu;
     LeaveDialog leaveDialog;
-    std::unique_ptr<puzzle::Board> board;
-    // The player's best steps per level, shown by the level list.
-    RecordsStore records;
     std::unique_ptr<audio::MusicPlayer> musicPlayer;
     std::unique_ptr<audio::SoundManager> soundManager;
     // Levels won since the last StartGame: the score a name entry records.

@@ -95,14 +95,14 @@ bool Board::HasSelection() const {
     return IsPieceNumber(selected);
 }
 
-int Board::MoveToward(int x, int y) {
+MoveOutcome Board::MoveToward(int x, int y) {
     if (state != PlayState::Playing || x < 0 || y < 0 || !HasSelection()) {
-        return 0;
+        return MoveOutcome::Blocked;
     }
     const int targetCol = x / kCellWidth;
     const int targetRow = y / kCellHeight;
     if (targetCol >= kColumns || targetRow >= kRows) {
-        return 0;
+        return MoveOutcome::Blocked;
     }
     const Piece& piece = pieces[selected];
     std::optional<Direction> direction =
@@ -116,14 +116,14 @@ int Board::MoveToward(int x, int y) {
     }
     // A press that gives no direction moves nothing and costs no step.
     if (!direction) {
-        return 0;
+        return MoveOutcome::Blocked;
     }
     return Move(*direction);
 }
 
-int Board::Move(Direction direction) {
+MoveOutcome Board::Move(Direction direction) {
     if (state != PlayState::Playing || !HasSelection()) {
-        return 0;
+        return MoveOutcome::Blocked;
     }
     Piece& piece = pieces[selected];
     const int oldCol = piece.col;
@@ -133,19 +133,19 @@ int Board::Move(Direction direction) {
     // Also guards directions outside the four: they change nothing and are refused.
     if ((newCol == oldCol && newRow == oldRow) || newCol < 0 || newRow < 0 ||
         newCol + piece.Columns() > kColumns || newRow + piece.Rows() > kRows) {
-        return 0;
+        return MoveOutcome::Blocked;
     }
     piece.col = newCol;
     piece.row = newRow;
     if (CollidesWithOthers()) {
         piece.col = oldCol;
         piece.row = oldRow;
-        return 0;
+        return MoveOutcome::Blocked;
     }
     grid[CellIndex(newCol, newRow)] = selected;
     grid[CellIndex(oldCol, oldRow)] = 0;
     ++steps;
-    return 1;
+    return CheckWin() == 1 ? MoveOutcome::Won : MoveOutcome::Moved;
 }
 
 int Board::SelectNext(bool backward) {

@@ -14,6 +14,10 @@ namespace puzzle {
 
 enum class PlayState : std::int32_t { Idle = 0, Playing = 2, Finished = 4 };
 
+// What a move did: nothing (blocked, off the board, no selection or not in play), moved the
+// selected piece one cell, or moved it and so put the big piece on the goal.
+enum class MoveOutcome { Moved, Blocked, Won };
+
 // The whole state of one attempt: the grid of anchors, the piece records, the play state, the
 // current level, the cleared-level table, the selection and the step counter. Coordinates taken
 // by the operations are board pixels, (0, 0) at the board's top-left corner.
@@ -36,11 +40,13 @@ public:
     // Selects and returns the piece strictly containing the point, or returns 0 and keeps the
     // selection.
     int PieceAt(int x, int y);
-    // Moves the selected piece one cell toward the point; 1 if the board changed, else 0.
-    int MoveToward(int x, int y);
-    // Moves the selected piece one cell; 1 on success, 0 when blocked, off the board or not in
-    // play.
-    int Move(Direction direction);
+    // Moves the selected piece one cell toward the point, as Move does; Blocked when the point
+    // gives no direction.
+    MoveOutcome MoveToward(int x, int y);
+    // Moves the selected piece one cell and counts the step; Blocked when blocked, off the board
+    // or not in play. A move after which CheckWin finds the level won is Won: the level is then
+    // cleared and play has ended.
+    MoveOutcome Move(Direction direction);
     // Selects the piece after the selected one in reading order (by anchor: row, then column),
     // or the one before it when `backward`, wrapping at either end; with no selection, the first
     // or the last piece. Returns the piece selected, 0 when the board holds none.

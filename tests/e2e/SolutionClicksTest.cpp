@@ -11,15 +11,14 @@ using namespace puzzle;
 
 namespace {
 
-// Presses as the board screen handles them: a press inside a piece selects it, any other press
-// moves the selected piece, and every move is followed by the win check. Returns the number of
-// the press that won, or 0.
+// Presses as the game handles them: a press inside a piece selects it, any other press moves the
+// selected piece, and a move may win. Returns the number of the press that won, or 0.
 int PlayPresses(Board& board, const std::vector<WindowPoint>& presses) {
     for (std::size_t i = 0; i < presses.size(); ++i) {
         const int x = presses[i].x - 14;
         const int y = presses[i].y - 36;
-        if (board.PieceAt(x, y) == 0 && board.selected != 0 && board.MoveToward(x, y) == 1 &&
-            board.CheckWin() == 1) {
+        if (board.PieceAt(x, y) == 0 && board.selected != 0 &&
+            board.MoveToward(x, y) == MoveOutcome::Won) {
             return static_cast<int>(i) + 1;
         }
     }

@@ -27,7 +27,7 @@ protected:
     }
     // Level n from its file.
     void Start(puzzle::Board& board, int n) const { levels.Start(board, n); }
-    // The board's win check, a win recorded in the progress file as the board screen does.
+    // The board's win check, a win recorded in the progress file as the play does.
     int CheckWin(puzzle::Board& board) const {
         const int won = board.CheckWin();
         if (won == 1) {

@@ -48,7 +48,7 @@ TEST_F(BoardLoadTest, FailedLoadResetsTheAttemptButKeepsThePreviousGrid) {
     const auto board = NewBoard();
     Start(*board, 1);
     ASSERT_EQ(board->PieceAt(CenterX(0), CenterY(0)), 1);
-    ASSERT_EQ(board->MoveToward(CenterX(1), CenterY(0)), 1);
+    ASSERT_EQ(board->MoveToward(CenterX(1), CenterY(0)), MoveOutcome::Moved);
 
     Start(*board, 5); // missing file
     EXPECT_EQ(board->level, 5);
@@ -63,7 +63,7 @@ TEST_F(BoardLoadTest, FailedLoadResetsTheAttemptButKeepsThePreviousGrid) {
 
     // Moves on the old grid are accepted, and the big piece can win it again.
     ASSERT_EQ(board->PieceAt(CenterX(1), CenterY(3)), 2);
-    EXPECT_EQ(board->MoveToward(CenterX(1), CenterY(4)), 1);
+    EXPECT_EQ(board->MoveToward(CenterX(1), CenterY(4)), MoveOutcome::Won);
     EXPECT_EQ(CheckWin(*board), 1);
 }
 
@@ -95,7 +95,7 @@ TEST_F(BoardLoadTest, RestartReloadsTheCurrentLevel) {
     const auto board = NewBoard();
     Start(*board, 3);
     ASSERT_EQ(board->PieceAt(CenterX(3), CenterY(4)), 1);
-    ASSERT_EQ(board->MoveToward(CenterX(3), CenterY(0)), 1);
+    ASSERT_EQ(board->MoveToward(CenterX(3), CenterY(0)), MoveOutcome::Moved);
     Start(*board, board->level);
     EXPECT_EQ(board->level, 3);
     EXPECT_EQ(board->steps, 0);

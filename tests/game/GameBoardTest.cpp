@@ -43,7 +43,7 @@ TEST_F(WinFlowTest, WinningLevelOneShowsThePanelAndRecordsTheLevel) {
     ASSERT_NO_FATAL_FAILURE(WinLevelOne());
     const Board& board = Game().GetBoard();
     EXPECT_EQ(board.steps, 5) << "level 1 takes five steps";
-    EXPECT_EQ(Game().boardScreen.StepCounter().value, 5);
+    EXPECT_EQ(Game().boardScreen.View().StepCounter().value, 5);
     EXPECT_TRUE(Game().boardScreen.WinPanel().visible);
     EXPECT_EQ(ReadProgress(), std::vector<std::int32_t>{1});
     ASSERT_NO_FATAL_FAILURE(Render());
@@ -54,11 +54,11 @@ TEST_F(WinFlowTest, WinningLevelOneShowsThePanelAndRecordsTheLevel) {
 
 TEST_F(WinFlowTest, NextLevelShowsLevelTwoFromItsStart) {
     ASSERT_NO_FATAL_FAILURE(WinLevelOne());
-    Click(Game().boardScreen.NextLevelButton());
+    Click(Game().boardScreen.WinPanel().nextButton);
     const Board& board = Game().GetBoard();
     EXPECT_EQ(board.level, 2);
     EXPECT_EQ(board.steps, 0);
-    EXPECT_EQ(Game().boardScreen.StepCounter().value, 0);
+    EXPECT_EQ(Game().boardScreen.View().StepCounter().value, 0);
     EXPECT_EQ(board.grid, LevelGrid(2));
     ExpectSpritesMatchBoard();
     EXPECT_FALSE(Game().boardScreen.WinPanel().visible);
@@ -68,7 +68,7 @@ TEST_F(WinFlowTest, NextLevelShowsLevelTwoFromItsStart) {
 
 TEST_F(WinFlowTest, NameEnteredAfterAWinReachesTheTableOnTheMenu) {
     ASSERT_NO_FATAL_FAILURE(WinLevelOne());
-    Click(Game().boardScreen.CloseWinButton());
+    Click(Game().boardScreen.WinPanel().closeButton);
     EXPECT_FALSE(Game().boardScreen.WinPanel().visible);
     ASSERT_TRUE(Entry().visible) << "one level won beats the lowest score, 0";
     EXPECT_EQ(Entry().score, 1);
@@ -107,7 +107,7 @@ TEST_F(WinFlowTest, NameEnteredAfterAWinReachesTheTableOnTheMenu) {
 
     // The next qualifying result finds the field empty again, though OK kept the name.
     ASSERT_NO_FATAL_FAILURE(PlayShortestSolution());
-    Click(Game().boardScreen.CloseWinButton());
+    Click(Game().boardScreen.WinPanel().closeButton);
     ASSERT_TRUE(Entry().visible);
     Entry().nameField.GetText(length);
     EXPECT_EQ(length, 0);
@@ -117,7 +117,7 @@ TEST_F(WinFlowTest, NameEnteredAfterAWinReachesTheTableOnTheMenu) {
 TEST_F(WinFlowTest, CancelledEntryLeavesTheTableAndStillReturnsToTheMenu) {
     ASSERT_NO_FATAL_FAILURE(WinLevelOne());
     const std::string before = folder.Read("st.data");
-    Click(Game().boardScreen.CloseWinButton());
+    Click(Game().boardScreen.WinPanel().closeButton);
     ASSERT_TRUE(Entry().visible);
     Type("Zed");
     Click(Entry().cancelButton);
@@ -146,7 +146,7 @@ TEST_F(WinFlowTest, NewStartAfterLeavingAWonBoardShowsNoWinPanel) {
 TEST_F(WinFlowTest, ResultNoBetterThanTheLowestScoreOffersNoEntry) {
     WriteResults(4, "Top", 1); // the lowest score is 1, and one level is won
     ASSERT_NO_FATAL_FAILURE(WinLevelOne());
-    Click(Game().boardScreen.CloseWinButton());
+    Click(Game().boardScreen.WinPanel().closeButton);
     EXPECT_FALSE(Game().boardScreen.WinPanel().visible);
     EXPECT_FALSE(Entry().visible);
     EXPECT_EQ(Game().screenState, GameApplication::kPlaying);
@@ -155,10 +155,10 @@ TEST_F(WinFlowTest, ResultNoBetterThanTheLowestScoreOffersNoEntry) {
 TEST_F(WinFlowTest, LevelsWonAddUpUntilTheNextStart) {
     WriteResults(4, "Top", 1);
     ASSERT_NO_FATAL_FAILURE(WinLevelOne());
-    Click(Game().boardScreen.NextLevelButton());
+    Click(Game().boardScreen.WinPanel().nextButton);
     ASSERT_NO_FATAL_FAILURE(PlayShortestSolution());
     ASSERT_TRUE(Game().boardScreen.WinPanel().visible);
-    Click(Game().boardScreen.CloseWinButton());
+    Click(Game().boardScreen.WinPanel().closeButton);
     ASSERT_TRUE(Entry().visible) << "two levels beat the lowest score, 1";
     EXPECT_EQ(Entry().score, 2);
 }

@@ -275,7 +275,7 @@ void GameFixture::PlayShortestSolution(std::size_t count) {
 void GameFixture::ExpectSpritesMatchBoard() {
     const Board& board = game->GetBoard();
     for (int number = 1; number <= kMaxPieceNumber; ++number) {
-        const Picture& sprite = game->boardScreen.Sprite(number);
+        const Picture& sprite = game->boardScreen.View().Sprite(number);
         const auto cell = std::find(board.grid.begin(), board.grid.end(), number);
         if (cell == board.grid.end()) {
             EXPECT_FALSE(sprite.visible) << "piece " << number << " is not on the board";

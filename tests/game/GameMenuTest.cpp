@@ -139,7 +139,7 @@ TEST_P(GameStartTest, StartPlaysOneBoardTrackAndLoadsTheCurrentLevel) {
     const Board& board = Game().GetBoard();
     EXPECT_EQ(board.level, 3);
     EXPECT_EQ(board.steps, 0);
-    EXPECT_EQ(Game().boardScreen.StepCounter().value, 0);
+    EXPECT_EQ(Game().boardScreen.View().StepCounter().value, 0);
     EXPECT_EQ(board.grid, LevelGrid(3));
     ExpectSpritesMatchBoard();
     ASSERT_NO_FATAL_FAILURE(Render());
@@ -273,8 +273,8 @@ TEST_P(ExitTest, LeaveButtonEndsTheProgramAndEveryPlayerIsReleased) {
     if (GetParam() == Screen::Board) {
         ASSERT_NO_FATAL_FAILURE(StartFromMenu());
     }
-    const Button& button =
-        GetParam() == Screen::Board ? Game().boardScreen.ExitButton() : Game().Menu().leaveButton;
+    const Button& button = GetParam() == Screen::Board ? Game().boardScreen.Links().exitButton
+                                                       : Game().Menu().leaveButton;
     const int x = button.screenX + button.width / 2;
     const int y = button.screenY + button.height / 2;
     Press(x, y);

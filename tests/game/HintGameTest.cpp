@@ -15,7 +15,7 @@ protected:
 
     // Lets the level's table finish, then the game's poll timer fire.
     void FinishTable() {
-        Guide().FewestFromStart();
+        Game().play.FewestFromStart();
         Advance(RouteGuide::kPollMs);
     }
 };
@@ -54,12 +54,12 @@ TEST_F(HintGameTest, AssistedWinIsRecordedButDoesNotRaiseTheSittingsTotal) {
     EXPECT_EQ(Game().LevelsWonSinceStart(), 0);
     EXPECT_EQ(ReadProgress(), std::vector<std::int32_t>{1}) << "cleared all the same";
 
-    Click(Game().boardScreen.NextLevelButton());
+    Click(Game().boardScreen.WinPanel().nextButton);
     ASSERT_EQ(Game().GetBoard().level, 2);
     ASSERT_NO_FATAL_FAILURE(PlayShortestSolution());
     EXPECT_EQ(Game().LevelsWonSinceStart(), 1) << "an unassisted win counts";
-    EXPECT_EQ(Game().boardScreen.Tally().steps.value, Solver::Solve(LevelGrid(2)).steps);
-    EXPECT_EQ(Game().boardScreen.Tally().fewest.value, Solver::Solve(LevelGrid(2)).steps);
+    EXPECT_EQ(Game().boardScreen.WinPanel().tally.steps.value, Solver::Solve(LevelGrid(2)).steps);
+    EXPECT_EQ(Game().boardScreen.WinPanel().tally.fewest.value, Solver::Solve(LevelGrid(2)).steps);
 }
 
 } // namespace

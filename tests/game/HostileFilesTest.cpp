@@ -220,7 +220,7 @@ protected:
             ASSERT_NO_FATAL_FAILURE(Render());
             EXPECT_TRUE(Game().boardScreen.WinPanel().visible);
             ASSERT_NO_FATAL_FAILURE(Render());
-            Click(Game().boardScreen.NextLevelButton());
+            Click(Game().boardScreen.WinPanel().nextButton);
             EXPECT_EQ(board.level, playedLevel + 1);
         } else {
             // Whatever the damaged level left on the board, presses on it must be safe.

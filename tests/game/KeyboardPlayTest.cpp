@@ -52,7 +52,7 @@ protected:
         ASSERT_EQ(Game().screenState, GameApplication::kPlaying);
     }
 
-    Board& TheBoard() { return Game().GetBoard(); }
+    const Board& TheBoard() { return Game().GetBoard(); }
     BoardScreen& Screen() { return Game().boardScreen; }
 
     void ShiftTab() {
@@ -84,12 +84,12 @@ protected:
     void ExpectFrameOn(int number) {
         const Shape shape = TheBoard().pieces[number].shape;
         for (const Shape other : {Shape::Across, Shape::Erect, Shape::Big, Shape::Small}) {
-            EXPECT_EQ(Screen().SelectionFrame(other).visible != 0, other == shape)
+            EXPECT_EQ(Screen().View().SelectionFrame(other).visible != 0, other == shape)
                 << "piece " << number;
         }
-        const Picture& frame = Screen().SelectionFrame(shape);
-        EXPECT_EQ(frame.screenX, Screen().Sprite(number).screenX) << "piece " << number;
-        EXPECT_EQ(frame.screenY, Screen().Sprite(number).screenY) << "piece " << number;
+        const Picture& frame = Screen().View().SelectionFrame(shape);
+        EXPECT_EQ(frame.screenX, Screen().View().Sprite(number).screenX) << "piece " << number;
+        EXPECT_EQ(frame.screenY, Screen().View().Sprite(number).screenY) << "piece " << number;
     }
 
     // Tabs until `number` is selected; fails after a whole round.
@@ -118,7 +118,7 @@ TEST_F(KeyboardPlayTest, LevelOneIsWonAndLeftForTheNextWithKeysAlone) {
     ASSERT_NO_FATAL_FAILURE(PlayByKeys(solution.path));
 
     EXPECT_EQ(TheBoard().steps, solution.steps);
-    EXPECT_EQ(Screen().StepCounter().value, solution.steps);
+    EXPECT_EQ(Screen().View().StepCounter().value, solution.steps);
     EXPECT_EQ(TheBoard().state, PlayState::Finished);
     EXPECT_TRUE(Screen().WinPanel().visible);
     EXPECT_EQ(ReadProgress(), std::vector<std::int32_t>{1});
@@ -184,7 +184,7 @@ TEST_F(KeyboardPlayTest, AnArrowWithNothingSelectedDoesNothing) {
     }
     EXPECT_EQ(TheBoard().grid, start);
     EXPECT_EQ(TheBoard().steps, 0);
-    EXPECT_EQ(Screen().StepCounter().value, 0);
+    EXPECT_EQ(Screen().View().StepCounter().value, 0);
     EXPECT_EQ(TheBoard().selected, 0);
     ExpectSpritesMatchBoard();
 }
@@ -207,12 +207,12 @@ TEST_F(KeyboardPlayTest, ABlockedArrowCostsNoStepAndAFreeOneCostsOne) {
         for (const Direction direction :
              {Direction::Left, Direction::Up, Direction::Right, Direction::Down}) {
             Board copy = TheBoard();
-            const int expected = copy.Move(direction);
-            (expected == 1 ? free : blocked) += 1;
+            const bool moved = copy.Move(direction) != MoveOutcome::Blocked;
+            (moved ? free : blocked) += 1;
             const int steps = TheBoard().steps;
             Tap(ArrowOf(direction));
-            ASSERT_EQ(TheBoard().steps, steps + expected) << "piece " << number;
-            EXPECT_EQ(Screen().StepCounter().value, TheBoard().steps);
+            ASSERT_EQ(TheBoard().steps, steps + (moved ? 1 : 0)) << "piece " << number;
+            EXPECT_EQ(Screen().View().StepCounter().value, TheBoard().steps);
             EXPECT_EQ(TheBoard().grid, copy.grid) << "piece " << number;
             ExpectSpritesMatchBoard();
             ExpectFrameOn(number);
@@ -234,7 +234,7 @@ TEST_F(KeyboardPlayTest, KeysMoveNoPieceUnderTheLeaveDialogOrTheNameEntry) {
 
     PlayShortestSolution();
     ASSERT_TRUE(Screen().WinPanel().visible);
-    Click(Screen().CloseWinButton());
+    Click(Screen().WinPanel().closeButton);
     ASSERT_TRUE(Screen().Entry().visible);
     const LevelFile::Grid won = TheBoard().grid;
     const int selected = TheBoard().selected;

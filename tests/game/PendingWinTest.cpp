@@ -42,7 +42,7 @@ protected:
 
     // Closes the win panel, which offers the name entry (the default table's scores are 0).
     void OpenEntry() {
-        Click(Game().boardScreen.CloseWinButton());
+        Click(Game().boardScreen.WinPanel().closeButton);
         ASSERT_FALSE(WinPanel().visible);
         ASSERT_TRUE(Entry().visible);
     }
@@ -147,7 +147,7 @@ TEST_P(PendingWinEitherWayTest, LeaveDialogOverTheWinPanelTakesItsOwnClicks) {
     EXPECT_FALSE(Game().boardScreen.Sliding());
     Tap(platform::DIK_ESCAPE);
     ASSERT_TRUE(WinPanel().visible);
-    Click(Game().boardScreen.NextLevelButton());
+    Click(Game().boardScreen.WinPanel().nextButton);
     EXPECT_EQ(GameBoard().level, 2);
 }
 
@@ -250,10 +250,10 @@ TEST_P(PendingWinEitherWayTest, OneSittingHoldsOneRowWithItsRunningTotal) {
 // A level picked from the list and won while the panel of the last win is still up.
 TEST_P(PendingWinEitherWayTest, ASecondWinUnderTheOpenPanelIsShownRecordedAndCounted) {
     ASSERT_NO_FATAL_FAILURE(WinLevelOne());
-    ASSERT_EQ(Game().boardScreen.Tally().steps.value, 5);
+    ASSERT_EQ(Game().boardScreen.WinPanel().tally.steps.value, 5);
     ASSERT_NO_FATAL_FAILURE(WinLevel(2));
-    EXPECT_EQ(Game().boardScreen.Tally().steps.value, 6);
-    EXPECT_EQ(Game().boardScreen.Tally().fewest.value, 6);
+    EXPECT_EQ(Game().boardScreen.WinPanel().tally.steps.value, 6);
+    EXPECT_EQ(Game().boardScreen.WinPanel().tally.fewest.value, 6);
     EXPECT_EQ(Game().Records().Of(2).best, 6);
     PersonalRecords stored;
     ASSERT_EQ(RecordsFile::Read(platform::OpenFile(folder.File("records.dat"), "rb").get(), stored),
@@ -271,7 +271,7 @@ TEST_P(PendingWinEitherWayTest, EveryKeyUnderTheOpenNameEntryIsTheEntrysOwn) {
     ASSERT_NO_FATAL_FAILURE(OpenEntry());
     ASSERT_EQ(GameBoard().state, PlayState::Playing);
     RouteGuide& guide = Game().boardScreen.Guide();
-    guide.FewestFromStart();
+    Game().play.FewestFromStart();
     Advance(RouteGuide::kPollMs);
     const LevelFile::Grid grid = GameBoard().grid;
     const int page = Game().boardScreen.LevelList().Page();
@@ -288,7 +288,7 @@ TEST_P(PendingWinEitherWayTest, EveryKeyUnderTheOpenNameEntryIsTheEntrysOwn) {
     Tap(platform::DIK_TAB);
     platform.keys.OnKeyChange(platform::DIK_LSHIFT, false);
     EXPECT_FALSE(guide.HintShown());
-    EXPECT_FALSE(guide.Assisted());
+    EXPECT_FALSE(Game().play.Assisted());
     EXPECT_FALSE(Game().boardScreen.Sliding());
     EXPECT_EQ(GameBoard().selected, 0);
     EXPECT_EQ(GameBoard().steps, 0);
@@ -315,7 +315,7 @@ TEST_F(PendingWinTest, DisplaySwitchKeepsTheWinPanel) {
     Send(Event::Command(CommandId::ToggleFullScreen));
     ASSERT_TRUE(Game().WantsWindow());
     ASSERT_TRUE(WinPanel().visible);
-    Click(Game().boardScreen.NextLevelButton());
+    Click(Game().boardScreen.WinPanel().nextButton);
     EXPECT_EQ(GameBoard().level, 2);
     EXPECT_FALSE(WinPanel().visible);
 }

@@ -53,7 +53,7 @@ protected:
         ASSERT_NO_FATAL_FAILURE(Render());
     }
 
-    puzzle::Board& Board() { return Game().GetBoard(); }
+    const puzzle::Board& Board() { return Game().GetBoard(); }
     BoardScreen& Screen() { return Game().boardScreen; }
 
     // Selects the piece of step i with Tab and presses its arrow.
@@ -67,7 +67,7 @@ protected:
     }
 
     const Picture& Frame(int number) {
-        return Screen().SelectionFrame(Board().pieces[number].shape);
+        return Screen().View().SelectionFrame(Board().pieces[number].shape);
     }
 
     std::vector<Solver::Step> path;
@@ -75,22 +75,22 @@ protected:
 
 TEST_F(PieceSlideTest, AMovedPieceSlidesEasedIntoItsCellWhileFramesAreAskedFor) {
     const int number = path[0].piece;
-    const std::pair<int, int> from = At(Screen().Sprite(number));
+    const std::pair<int, int> from = At(Screen().View().Sprite(number));
     ASSERT_NO_FATAL_FAILURE(StepByKeys(0));
 
     EXPECT_EQ(Board().steps, 1) << "the step counts at the move";
-    EXPECT_EQ(Screen().StepCounter().value, 1);
+    EXPECT_EQ(Screen().View().StepCounter().value, 1);
     const Piece& piece = Board().pieces[number];
     const std::pair<int, int> to = CellOnScreen(piece.col, piece.row);
     ASSERT_NE(from, to);
     EXPECT_TRUE(Screen().Sliding());
-    EXPECT_EQ(At(Screen().Sprite(number)), from) << "nothing moves before a frame";
+    EXPECT_EQ(At(Screen().View().Sprite(number)), from) << "nothing moves before a frame";
 
     ASSERT_NO_FATAL_FAILURE(Render());
     EXPECT_TRUE(Game().FrameDue()) << "a slide asks for the next frame";
     Advance(45);
     ASSERT_NO_FATAL_FAILURE(Render());
-    const std::pair<int, int> half = At(Screen().Sprite(number));
+    const std::pair<int, int> half = At(Screen().View().Sprite(number));
     // Eased out: seven eighths of the way after half the time, within a pixel.
     const auto sevenEighths = [](int a, int b) { return a + (b - a) * 7 / 8; };
     EXPECT_NEAR(half.first, sevenEighths(from.first, to.first), 1);
@@ -104,7 +104,7 @@ TEST_F(PieceSlideTest, AMovedPieceSlidesEasedIntoItsCellWhileFramesAreAskedFor) 
 
     Advance(45);
     ASSERT_NO_FATAL_FAILURE(Render());
-    EXPECT_EQ(At(Screen().Sprite(number)), to);
+    EXPECT_EQ(At(Screen().View().Sprite(number)), to);
     EXPECT_EQ(At(Frame(number)), to);
     EXPECT_FALSE(Screen().Sliding());
     EXPECT_FALSE(Game().FrameDue()) << "the loop sleeps once the piece is in its cell";
@@ -123,7 +123,7 @@ TEST_F(PieceSlideTest, AClickDuringASlideCompletesItAndIsThenHandled) {
     EXPECT_FALSE(Screen().Sliding());
     ExpectSpritesMatchBoard();
     EXPECT_EQ(Board().selected, path[1].piece);
-    EXPECT_EQ(At(Frame(path[1].piece)), At(Screen().Sprite(path[1].piece)));
+    EXPECT_EQ(At(Frame(path[1].piece)), At(Screen().View().Sprite(path[1].piece)));
     EXPECT_EQ(Board().steps, 1);
 }
 
@@ -133,7 +133,7 @@ TEST_F(PieceSlideTest, AKeyDuringASlideCompletesItBeforeTheNextMove) {
     ASSERT_NO_FATAL_FAILURE(StepByKeys(1));
     EXPECT_EQ(Board().steps, 2);
     const Piece& first = Board().pieces[path[0].piece];
-    EXPECT_EQ(At(Screen().Sprite(path[0].piece)), CellOnScreen(first.col, first.row))
+    EXPECT_EQ(At(Screen().View().Sprite(path[0].piece)), CellOnScreen(first.col, first.row))
         << "the first piece arrived before the Tab went on";
     Advance(90);
     ASSERT_NO_FATAL_FAILURE(Render());

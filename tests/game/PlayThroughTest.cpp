@@ -30,7 +30,7 @@ protected:
             row += piece.Rows();
             break;
         }
-        ASSERT_EQ(board.MoveToward(CenterX(col), CenterY(row)), 1);
+        ASSERT_NE(board.MoveToward(CenterX(col), CenterY(row)), MoveOutcome::Blocked);
     }
 };
 

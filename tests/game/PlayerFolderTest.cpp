@@ -70,14 +70,14 @@ protected:
         ASSERT_EQ(Game().GetBoard().level, 1);
         ASSERT_NO_FATAL_FAILURE(PlayShortestSolution());
         ASSERT_TRUE(Game().boardScreen.WinPanel().visible);
-        Click(Game().boardScreen.CloseWinButton());
+        Click(Game().boardScreen.WinPanel().closeButton);
         ASSERT_TRUE(Game().boardScreen.Entry().visible);
         Type("Ann");
         Click(Game().boardScreen.Entry().okButton);
         Advance(100);
         ASSERT_NO_FATAL_FAILURE(StartFromMenu());
         ASSERT_NO_FATAL_FAILURE(PlayShortestSolution());
-        Click(Game().boardScreen.NextLevelButton());
+        Click(Game().boardScreen.WinPanel().nextButton);
         ASSERT_EQ(Game().GetBoard().level, 2);
     }
 
@@ -98,8 +98,7 @@ TEST(PlayerFilesTest, LevelsComeFromTheGameFolderAndProgressGoesToThePlayers) {
     EXPECT_EQ(board.grid, MakeGrid({{2, 1, 2}}));
     EXPECT_EQ(playerDir.Read("set.ini"), "[board]\nnboard=2\n");
     ASSERT_EQ(board.PieceAt(1 * 98 + 49, 2 * 94 + 47), 2);
-    ASSERT_EQ(board.MoveToward(1 * 98 + 49, 4 * 94 + 47), 1);
-    ASSERT_EQ(board.CheckWin(), 1);
+    ASSERT_EQ(board.MoveToward(1 * 98 + 49, 4 * 94 + 47), MoveOutcome::Won);
     ProgressStore(folders).RecordClear(board);
     EXPECT_EQ(playerDir.Read("Rest.pa"), ProgressFile::Encode({2}));
     EXPECT_FALSE(gameDir.Exists("set.ini"));

@@ -2,6 +2,9 @@
 #include <vector>
 
 #include "BoardFilesFixture.h"
+#include "game/Play.h"
+#include "game/RecordsFile.h"
+#include "platform/FileSystem.h"
 #include "puzzle/LevelBuilder.h"
 #include "puzzle/ProgressFile.h"
 
@@ -25,7 +28,7 @@ protected:
         WriteLevel(n, MakeGrid({{2, 1, 2}}));
         Start(board, n);
         ASSERT_EQ(board.PieceAt(CenterX(1), CenterY(2)), 2);
-        ASSERT_EQ(board.MoveToward(CenterX(1), CenterY(4)), 1);
+        ASSERT_EQ(board.MoveToward(CenterX(1), CenterY(4)), MoveOutcome::Won);
         ASSERT_EQ(CheckWin(board), 1);
     }
 };
@@ -129,6 +132,53 @@ TEST_F(ProgressTest, MaxLevelReadsTheFirstFourCharacters) {
     EXPECT_EQ(NewBoard()->maxLevel, 1234);
     Dir().Write("set.ini", "[board]\nmaxboard=many\n");
     EXPECT_EQ(NewBoard()->maxLevel, 0);
+}
+
+// The play saves and answers from what each move did, with no view listening: a blocked move
+// answers nothing, the winning move is answered as a move and then as a win already saved, and
+// the finished board answers no more. Catches a win saved by a view instead of the play, a
+// blocked move answered as a move (in the game it takes a showing hint away), and a win told
+// again for a press on the finished board.
+TEST_F(ProgressTest, PlaySavesAndAnswersOnlyWhatEachMoveDid) {
+    WriteLevel(1, MakeGrid({{2, 1, 2}, {19, 0, 0}, {20, 0, 1}}));
+    game::Play play(folder.Folders());
+    play.Restore();
+    std::vector<int> moved;
+    std::vector<game::WinReport> wins;
+    play.onMoved = [&moved](int piece, int, int) { moved.push_back(piece); };
+    play.onWon = [this, &wins](const game::WinReport& report) {
+        EXPECT_EQ(Progress(), ProgressFile::Encode({1})) << "saved before it is answered";
+        wins.push_back(report);
+    };
+    play.StartLevel(1);
+
+    play.PressCell(CenterX(0), CenterY(0));
+    ASSERT_EQ(play.GetBoard().selected, 19);
+    play.MoveKey(Direction::Down);
+    play.MoveKey(Direction::Up);
+    EXPECT_TRUE(moved.empty()) << "soldier 20 and the edge are in the way";
+    EXPECT_EQ(play.GetBoard().steps, 0);
+
+    play.PressCell(CenterX(1), CenterY(2));
+    play.PressCell(CenterX(1), CenterY(4));
+    EXPECT_EQ(moved, std::vector<int>{2});
+    ASSERT_EQ(wins.size(), 1u);
+    EXPECT_EQ(wins[0].level, 1);
+    EXPECT_EQ(wins[0].steps, 1);
+    EXPECT_EQ(wins[0].fewest, 1);
+    EXPECT_FALSE(wins[0].assisted);
+    game::PersonalRecords saved;
+    ASSERT_EQ(
+        game::RecordsFile::Read(platform::OpenFile(Dir().File("records.dat"), "rb").get(), saved),
+        game::RecordsFile::Status::Ok);
+    EXPECT_EQ(saved.Of(1).best, 1);
+
+    play.PressCell(CenterX(1), CenterY(3));
+    play.PressCell(CenterX(1), CenterY(0));
+    play.MoveKey(Direction::Up);
+    EXPECT_EQ(moved.size(), 1u);
+    EXPECT_EQ(wins.size(), 1u);
+    EXPECT_EQ(play.GetBoard().steps, 1);
 }
 
 } // namespace

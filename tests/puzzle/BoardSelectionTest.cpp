@@ -40,7 +40,7 @@ TEST_F(BoardSelectionTest, StepsFromAPieceSelectedByAPressAndFollowsMovedAnchors
     EXPECT_EQ(b.SelectNext(false), 5);
     EXPECT_EQ(b.SelectNext(true), 19);
     // Moved up into the top row, the soldier now comes right after the big piece's anchor.
-    ASSERT_EQ(b.Move(Direction::Up), 1);
+    ASSERT_EQ(b.Move(Direction::Up), MoveOutcome::Moved);
     EXPECT_EQ(b.SelectNext(true), 2);
     EXPECT_EQ(b.SelectNext(false), 19);
     EXPECT_EQ(b.SelectNext(false), 5);
@@ -56,11 +56,11 @@ TEST_F(BoardSelectionTest, AnEmptyBoardSelectsNothing) {
 
 TEST_F(BoardSelectionTest, ArrowMovesAreTheSameOneCellStepsAsPresses) {
     Board& b = Play(MakeGrid({{2, 1, 1}, {19, 0, 0}}));
-    EXPECT_EQ(b.Move(Direction::Down), 0) << "nothing selected";
+    EXPECT_EQ(b.Move(Direction::Down), MoveOutcome::Blocked) << "nothing selected";
     ASSERT_EQ(b.SelectNext(false), 19);
-    EXPECT_EQ(b.Move(Direction::Up), 0) << "off the top";
-    EXPECT_EQ(b.Move(Direction::Right), 1);
-    EXPECT_EQ(b.Move(Direction::Down), 0) << "the big piece is below";
+    EXPECT_EQ(b.Move(Direction::Up), MoveOutcome::Blocked) << "off the top";
+    EXPECT_EQ(b.Move(Direction::Right), MoveOutcome::Moved);
+    EXPECT_EQ(b.Move(Direction::Down), MoveOutcome::Blocked) << "the big piece is below";
     EXPECT_EQ(b.PiecePosition(19), std::make_pair(1, 0));
     EXPECT_EQ(b.steps, 1);
 }
@@ -68,9 +68,8 @@ TEST_F(BoardSelectionTest, ArrowMovesAreTheSameOneCellStepsAsPresses) {
 TEST_F(BoardSelectionTest, AFinishedBoardTakesNoMoreMoves) {
     Board& b = Play(MakeGrid({{2, 1, 2}, {19, 0, 0}}));
     ASSERT_EQ(b.PieceAt(CenterX(1), CenterY(2)), 2);
-    ASSERT_EQ(b.Move(Direction::Down), 1);
-    ASSERT_EQ(b.CheckWin(), 1);
-    EXPECT_EQ(b.Move(Direction::Up), 0) << "the level is over";
+    ASSERT_EQ(b.Move(Direction::Down), MoveOutcome::Won);
+    EXPECT_EQ(b.Move(Direction::Up), MoveOutcome::Blocked) << "the level is over";
     EXPECT_EQ(b.PiecePosition(2), std::make_pair(1, 3));
     EXPECT_EQ(b.steps, 1);
 }

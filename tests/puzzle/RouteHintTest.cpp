@@ -75,7 +75,7 @@ TEST(GridStepsTest, AgreeWithTheBoardsMoveRule) {
                     continue;
                 }
                 Board board = BoardOn(grid, grid[cell]);
-                if (board.Move(d) != 1) {
+                if (board.Move(d) == MoveOutcome::Blocked) {
                     continue;
                 }
                 ++accepted;
@@ -108,7 +108,7 @@ TEST(RouteHintTest, EachHintIsALegalMoveOneStepNearerAWin) {
         const std::optional<Solver::Step> hint = RouteHint::Next(graph, grid);
         ASSERT_TRUE(hint.has_value());
         Board board = BoardOn(grid, hint->piece);
-        ASSERT_EQ(board.Move(hint->direction), 1) << "piece " << hint->piece;
+        ASSERT_NE(board.Move(hint->direction), MoveOutcome::Blocked) << "piece " << hint->piece;
         EXPECT_EQ(graph.DistanceOf(CodeOf(board.grid)), distance - 1);
     }
     EXPECT_EQ(tested, 50);
@@ -120,12 +120,15 @@ TEST(RouteHintTest, FollowingTheHintsWinsInTheFewestSteps) {
     Board board;
     board.LoadLevel(1, ClassicGrid());
     int steps = 0;
+    MoveOutcome last = MoveOutcome::Blocked;
     while (const std::optional<Solver::Step> hint = RouteHint::Next(graph, board.grid)) {
         board.selected = static_cast<std::int8_t>(hint->piece);
-        ASSERT_EQ(board.Move(hint->direction), 1);
+        ASSERT_EQ(last, steps == 0 ? MoveOutcome::Blocked : MoveOutcome::Moved);
+        last = board.Move(hint->direction);
         ASSERT_LE(++steps, 116);
     }
     EXPECT_EQ(steps, 116);
+    EXPECT_EQ(last, MoveOutcome::Won) << "the last step wins";
     EXPECT_EQ(board.CheckWin(), 1);
 }
 

@@ -132,10 +132,10 @@ protected:
                                           &g.returnButton,
                                           &g.Leave().yesButton,
                                           &g.Leave().noButton,
-                                          &screen.NextLevelButton(),
-                                          &screen.CloseWinButton(),
-                                          &screen.MoreGamesButton(),
-                                          &screen.ClickMeButton(),
+                                          &screen.WinPanel().nextButton,
+                                          &screen.WinPanel().closeButton,
+                                          &screen.Links().moreGamesButton,
+                                          &screen.Links().clickMeButton,
                                           &screen.Entry().okButton,
                                           &screen.Entry().cancelButton,
                                           &screen.LevelList().PrevListButton(),
@@ -271,7 +271,7 @@ protected:
         }
         int frames = 0;
         for (const Shape shape : {Shape::Across, Shape::Erect, Shape::Big, Shape::Small}) {
-            frames += g.boardScreen.SelectionFrame(shape).visible ? 1 : 0;
+            frames += g.boardScreen.View().SelectionFrame(shape).visible ? 1 : 0;
         }
         EXPECT_LE(frames, 1) << "selection frames shown";
         EXPECT_GE(g.GetBoard().steps, 0);

@@ -1,35 +1,24 @@
 #include "game/screens/BoardScreen.h"
 
-#include <cassert>
-#include <optional>
+#include <functional>
 
-#include "app/Application.h"
 #include "core/GameFolders.h"
-#include "core/Trace.h"
+#include "game/Layout.h"
 #include "game/PlacedImage.h"
+#include "game/Play.h"
+#include "game/screens/LeaderboardFile.h"
 #include "game/screens/Report.h"
-#include "game/screens/SlideTime.h"
-#include "game/screens/WebLinks.h"
-#include "platform/DocumentOpener.h"
-#include "platform/Event.h"
-#include "platform/Platform.h"
 #include "puzzle/Board.h"
+#include "puzzle/Direction.h"
 
 namespace game {
 
 namespace {
 
-// Above the sprites, which all keep z 0.
-constexpr std::uint32_t kFrameZ = 100;
-
 void Place(scene::Element& element, Area area) {
     const AreaPlace& place = Layout::Of(area);
     element.SetSize(place.width, place.height);
     element.SetPosition(place.x, place.y);
-}
-
-bool IsPieceNumber(int number) {
-    return number >= 1 && number <= puzzle::kMaxPieceNumber;
 }
 
 // A press of a mouse button or of a key: what the player does next, which must find a sliding
@@ -38,87 +27,76 @@ bool IsPress(std::uint32_t code) {
     return code == core::kMouseLeftDown || code == core::kMouseRightDown || core::IsKeyPress(code);
 }
 
-// The direction an arrow key's press moves the selected piece.
-std::optional<puzzle::Direction> ArrowDirection(std::uint32_t code) {
-    switch (code) {
-    case core::kKeyLeftPressed:
-        return puzzle::Direction::Left;
-    case core::kKeyRightPressed:
-        return puzzle::Direction::Right;
-    case core::kKeyUpPressed:
-        return puzzle::Direction::Up;
-    case core::kKeyDownPressed:
-        return puzzle::Direction::Down;
-    default:
-        return std::nullopt;
-    }
-}
-
 } // namespace
 
-BoardScreen::BoardScreen(const core::GameFolders& folders, app::Application& application,
-                         const platform::Clock* clock)
-    : folders(folders), application(application),
-      slide(clock != nullptr ? std::make_unique<widgets::Slide>(*clock) : nullptr), levels(folders),
-      progress(folders), entry(folders.LeaderboardFile()) {
+BoardScreen::BoardScreen(const core::GameFolders& folders, Play& play,
+                         platform::DocumentOpener& opener, const platform::Clock* clock)
+    : folders(folders), play(play), view(folders, play.GetBoard(), clock), links(folders, opener),
+      entry(folders.LeaderboardFile()), guide(timers, play) {
     SetSize(800, 600);
-    Place(boardPanel, Area::BoardPanel);
     Place(levelSelect, Area::LevelColumn);
-    for (scene::Picture& frame : frames) {
-        frame.SetVisible(0);
-    }
-    winPanel.SetVisible(0);
     entry.SetVisible(0);
     AddChildren();
-    levelSelect.onLevelChosen = [this](int level) { StartLevel(level); };
-    levelSelect.onClick = [this] { PlayClick(); };
-    entry.onClick = [this] { PlayClick(); };
+    Wire();
+    BindKeys();
 }
 
 void BoardScreen::AddChildren() {
-    AddChild(&background);
-    AddChild(&boardPanel);
-    AddChild(&stepCounter);
+    view.AddTo(*this);
     AddChild(&winPanel);
-    for (scene::Picture& sprite : sprites) {
-        boardPanel.AddChild(&sprite);
-    }
+    scene::Element& boardPanel = view.Panel();
     boardPanel.AddChild(&levelSelect);
-    boardPanel.AddChild(&moreGamesButton);
-    boardPanel.AddChild(&clickMeButton);
-    boardPanel.AddChild(&exitButton);
-    for (scene::Picture& frame : frames) {
-        boardPanel.AddChild(&frame);
-    }
+    links.AddTo(boardPanel);
     help.AddTo(boardPanel);
-    winPanel.AddChild(&nextLevelButton);
-    winPanel.AddChild(&closeWinButton);
     guide.AddTo(*this, boardPanel);
-    tally.AddTo(winPanel);
 }
 
 BoardScreen::~BoardScreen() {
-    guide.RemoveFrom(*this, boardPanel);
-    tally.RemoveFrom(winPanel);
-    RemoveChild(&background);
-    RemoveChild(&boardPanel);
-    RemoveChild(&stepCounter);
+    guide.RemoveFrom(*this, view.Panel());
+    view.RemoveFrom(*this);
     RemoveChild(&winPanel);
 }
 
-void BoardScreen::SetBoard(puzzle::Board* newBoard) {
-    if (newBoard != nullptr) {
-        board = newBoard;
-    }
+// The parts report to the play and to each other here; the play answers to the parts.
+void BoardScreen::Wire() {
+    const auto click = [this] { PlayClick(); };
+    view.onPressed = std::bind_front(&Play::PressCell, &play);
+    view.onArrived = [this] { winPanel.Arrived(); };
+    winPanel.onNext = [this] { GoToNextLevel(); };
+    winPanel.onClose = [this] { Report(onWinClosed); };
+    guide.onHint = [this] { ShowHint(); };
+    links.onExit = [this] { Report(onExit); };
+    winPanel.onClick = guide.onClick = links.onClick = levelSelect.onClick = entry.onClick = click;
+    levelSelect.onLevelChosen = [this](int level) { StartLevel(level); };
+    levelSelect.ShowRecords(&play.Records());
+
+    play.onMoved = [this](int number, int col, int row) { ShowMove(number, col, row); };
+    play.onSelected = [this](int number) { view.ShowSelection(number); };
+    play.onWon = [this](const WinReport& report) { ShowWin(report); };
+    play.onHint = [this](const puzzle::Solver::Step& step) { guide.ShowHint(step); };
 }
 
-std::string BoardScreen::GameFile(const std::string& relative) const {
-    return folders.GameFile(relative);
-}
-
-scene::Picture& BoardScreen::Sprite(int number) {
-    assert(IsPieceNumber(number));
-    return sprites[static_cast<std::size_t>(number - 1)];
+void BoardScreen::BindKeys() {
+    using puzzle::Direction;
+    const auto move = [this](Direction direction) {
+        return [this, direction](core::Input&) { play.MoveKey(direction); };
+    };
+    keys = {
+        {core::kKeyTabPressed, KeyScope::Board, [this](core::Input&) { play.SelectNext(false); }},
+        {core::kKeyShiftTabPressed, KeyScope::Board,
+         [this](core::Input&) { play.SelectNext(true); }},
+        {core::kKeyLeftPressed, KeyScope::Board, move(Direction::Left)},
+        {core::kKeyRightPressed, KeyScope::Board, move(Direction::Right)},
+        {core::kKeyUpPressed, KeyScope::Board, move(Direction::Up)},
+        {core::kKeyDownPressed, KeyScope::Board, move(Direction::Down)},
+        {core::kKeyHintReleased, KeyScope::Board, [this](core::Input&) { ShowHint(); }},
+        // Over the win panel the board takes no keys; Enter is its next-level button.
+        {core::kKeyEnterReleased, KeyScope::WinPanel, [this](core::Input&) { GoToNextLevel(); }},
+        {core::kKeyPageUpPressed, KeyScope::Always,
+         [this](core::Input& event) { OfferLevelList(event); }},
+        {core::kKeyPageDownPressed, KeyScope::Always,
+         [this](core::Input& event) { OfferLevelList(event); }},
+    };
 }
 
 void BoardScreen::PlayClick() {
@@ -126,30 +104,25 @@ void BoardScreen::PlayClick() {
 }
 
 void BoardScreen::HandleTimerEvent(const std::string& name) {
-    if (board != nullptr) {
-        guide.OnTimerEvent(name, *board);
-    }
+    guide.OnTimerEvent(name);
 }
 
 // --- Loading ---------------------------------------------------------------------------------
 
+// In the order the images have always been loaded, which is the order a missing one is traced.
 void BoardScreen::BuildBoardScreen(const ImageSource& images) {
     // A piece on its way arrives before the sprites are placed from the grid.
-    FinishSlide();
-    Place(boardPanel, Area::BoardPanel);
-    levelSelect.BuildLevelSelect(board, images);
-    LoadPlaced(background, Layout::Of(Image::BoardBackground), images);
+    view.FinishSlide();
+    levelSelect.BuildLevelSelect(&play.GetBoard(), images);
+    view.LoadBackground(images);
     LoadEntry(images);
     LoadPlaced(overlay, Layout::Of(Image::Overlay), images);
-    LoadSprites(images);
-    LoadFrames(images);
-    LoadStepCounter(images);
-    LoadButtons(images);
-    PlaceSpritesOfGrid();
-    LoadWinPanel(images);
+    view.LoadPieces(images);
+    links.Load(images);
+    winPanel.Load(images);
     help.Load(images);
     guide.Load(images);
-    tally.Load(images);
+    winPanel.LoadTally(images);
 }
 
 void BoardScreen::LoadEntry(const ImageSource& images) {
@@ -161,172 +134,79 @@ void BoardScreen::LoadEntry(const ImageSource& images) {
     entry.nameField.SetFocused(1);
     LoadPlaced(entry.okButton, Layout::Of(Image::NameOk), images);
     LoadPlaced(entry.cancelButton, Layout::Of(Image::NameCancel), images);
-    application.AddCharListener(&entry);
-}
-
-void BoardScreen::LoadSprites(const ImageSource& images) {
-    for (int number = 1; number <= puzzle::kMaxPieceNumber; ++number) {
-        LoadPlaced(Sprite(number), Layout::PiecePortrait(number), images);
-    }
-}
-
-void BoardScreen::LoadFrames(const ImageSource& images) {
-    for (const puzzle::Shape shape :
-         {puzzle::Shape::Across, puzzle::Shape::Erect, puzzle::Shape::Big, puzzle::Shape::Small}) {
-        scene::Picture& frame = SelectionFrame(shape);
-        LoadPlaced(frame, Layout::SelectionFrame(shape), images);
-        frame.SetVisible(0);
-    }
-}
-
-void BoardScreen::LoadStepCounter(const ImageSource& images) {
-    LoadPlaced(stepCounter, Area::StepCounter, images);
-}
-
-void BoardScreen::LoadButtons(const ImageSource& images) {
-    LoadPlaced(moreGamesButton, Layout::Of(Image::MoreGamesButton), images);
-    LoadPlaced(clickMeButton, Layout::Of(Image::ClickMeButton), images);
-    LoadPlaced(exitButton, Layout::Of(Image::ExitButton), images);
-}
-
-void BoardScreen::LoadWinPanel(const ImageSource& images) {
-    LoadPlaced(winPanel, Layout::Of(Image::WinPanel), images);
-    LoadPlaced(nextLevelButton, Layout::Of(Image::NextLevelButton), images);
-    LoadPlaced(closeWinButton, Layout::Of(Image::CloseWinButton), images);
-}
-
-// Places the sprites of the pieces on the grid without showing or hiding any.
-void BoardScreen::PlaceSpritesOfGrid() {
-    if (board == nullptr) {
-        return;
-    }
-    for (const std::int8_t number : board->grid) {
-        if (IsPieceNumber(number)) {
-            const puzzle::Piece& piece = board->pieces[static_cast<std::size_t>(number)];
-            PlaceSprite(number, piece.col, piece.row);
-        }
-    }
+    Report<app::CharListener*>(addCharListener, &entry);
 }
 
 // --- Showing ---------------------------------------------------------------------------------
 
 void BoardScreen::StartLevel(int n) {
-    if (slide) {
-        slide->Drop();
-    }
-    winPanelDue = false;
-    slideMs = slide ? SlideTime::Read(folders.SettingsFile()) : 0;
-    if (board != nullptr) {
-        levels.Start(*board, n);
-        guide.StartLevel(*board);
-    }
+    view.StartLevel();
+    winPanel.Drop();
+    play.StartLevel(n);
+    guide.StartLevel();
     ShowBoard();
 }
 
+void BoardScreen::StartAttempt() {
+    StartLevel(play.GetBoard().level);
+    entry.SetVisible(0);
+    overlay.SetVisible(0);
+    // A win panel left from an earlier attempt would offer a next level not won in this one.
+    winPanel.SetVisible(0);
+    entry.StartSitting();
+}
+
 void BoardScreen::ShowBoard() {
-    for (scene::Picture& sprite : sprites) {
-        sprite.SetVisible(0);
-    }
-    HideFrames();
-    if (board == nullptr) {
-        return;
-    }
-    for (int col = 0; col < puzzle::kColumns; ++col) {
-        for (int row = 0; row < puzzle::kRows; ++row) {
-            const int number = board->grid[static_cast<std::size_t>(puzzle::CellIndex(col, row))];
-            if (IsPieceNumber(number)) {
-                Sprite(number).SetVisible(1);
-                PlaceSprite(number, col, row);
-            }
-        }
-    }
-    stepCounter.SetValue(board->steps);
-    guide.ShowDistance(*board);
+    view.ShowBoard();
+    guide.ShowDistance();
 }
 
-std::pair<int, int> BoardScreen::CellPlace(int col, int row) {
-    const AreaPlace& grid = Layout::Of(Area::BoardGrid);
-    return {grid.x + puzzle::kCellWidth * col, grid.y + puzzle::kCellHeight * row};
+void BoardScreen::ShowMove(int number, int col, int row) {
+    view.ShowMove(number, col, row);
+    guide.ShowDistance();
 }
 
-void BoardScreen::PlaceSprite(int number, int col, int row) {
-    const auto [x, y] = CellPlace(col, row);
-    Sprite(number).SetPosition(x, y);
-}
-
-void BoardScreen::SlideSprite(int number, int col, int row) {
-    if (!slide || slideMs == 0) {
-        PlaceSprite(number, col, row);
-        return;
-    }
-    const auto [x, y] = CellPlace(col, row);
-    slide->Start(Sprite(number), x, y, slideMs);
-}
-
-// --- Slides ----------------------------------------------------------------------------------
-
-void BoardScreen::Draw(gfx::Display& target) {
-    if (StepSlide()) {
-        WantNextFrame();
-    }
-    scene::Element::Draw(target);
-}
-
-bool BoardScreen::StepSlide() {
-    if (!Sliding()) {
-        return false;
-    }
-    const bool onItsWay = slide->Step();
-    FollowSlide();
-    if (!onItsWay) {
-        EndSlide();
-    }
-    return onItsWay;
-}
-
-void BoardScreen::FinishSlide() {
-    if (slide && slide->Finish()) {
-        FollowSlide();
-        EndSlide();
-    }
-}
-
-void BoardScreen::FollowSlide() {
-    // Presses and keys end a slide before they change the selection: it is the sliding piece.
-    if (board != nullptr && IsPieceNumber(board->selected)) {
-        const scene::Picture& sprite = Sprite(board->selected);
-        SelectionFrame(board->pieces[static_cast<std::size_t>(board->selected)].shape)
-            .SetPosition(sprite.x, sprite.y);
-    }
-}
-
-void BoardScreen::EndSlide() {
-    if (winPanelDue) {
-        winPanelDue = false;
-        winPanel.SetVisible(1);
-    }
-}
-
-void BoardScreen::HideFrames() {
-    for (scene::Picture& frame : frames) {
-        frame.SetVisible(0);
-    }
+// The panel shows the counts of a win made while it is still up from an earlier one, and the
+// game is told of it like any other.
+void BoardScreen::ShowWin(const WinReport& report) {
+    winPanel.Show(report, view.Sliding());
+    Report<const WinReport&>(onWon, report);
 }
 
 void BoardScreen::ShowHint() {
-    if (board == nullptr || board->state != puzzle::PlayState::Playing || winPanel.visible != 0) {
-        return;
+    if (!winPanel.Shown()) {
+        play.Hint();
     }
-    guide.ShowHint(*board);
 }
 
-void BoardScreen::FrameSprite(int number) {
-    HideFrames();
-    const scene::Picture& sprite = Sprite(number);
-    scene::Picture& frame = SelectionFrame(board->pieces[static_cast<std::size_t>(number)].shape);
-    frame.SetVisible(1);
-    frame.SetPosition(sprite.x, sprite.y);
-    frame.SetZOrder(kFrameZ);
+void BoardScreen::GoToNextLevel() {
+    // The last level has no next one: the panel stays up.
+    const int next = play.NextLevel();
+    if (next == 0) {
+        return;
+    }
+    StartLevel(next);
+    winPanel.SetVisible(0);
+}
+
+// A result good enough for the table is entered by name.
+void BoardScreen::OfferNameEntry(int score) {
+    LeaderboardFile::Table table;
+    LeaderboardFile::Read(folders.LeaderboardFile(), table);
+    if (score <= table.back().score) {
+        return;
+    }
+    entry.score = score;
+    entry.nameField.Clear();
+    entry.nameField.SetFocused(1);
+    entry.SetVisible(1);
+}
+
+void BoardScreen::Draw(gfx::Display& target) {
+    if (view.StepSlide()) {
+        WantNextFrame();
+    }
+    scene::Element::Draw(target);
 }
 
 // --- Input -----------------------------------------------------------------------------------
@@ -335,31 +215,24 @@ void BoardScreen::HandleMouse(core::Input* event) {
     if (event == nullptr || visible == 0) {
         return;
     }
-    const int x = static_cast<int>(event->x);
-    const int y = static_cast<int>(event->y);
     if (IsPress(event->code)) {
-        FinishSlide();
+        view.FinishSlide();
     }
     // The name entry is modal: its buttons lie over a level button and the board, which must
     // not react to the same click.
     if (entry.visible != 0) {
-        HandleEntryMouse(*event, x, y);
+        HandleEntryMouse(*event);
         return;
     }
-    if (OnKey(event->code)) {
+    if (RunKey(*event) || OfferParts(*event)) {
         return;
     }
-    const bool consumed = core::RouteMouse(
-        *event, [this](int px, int py) { return OnPress(px, py); },
-        [this](int px, int py) { return OnRelease(px, py); },
-        [this](int px, int py) { return OnMove(px, py); });
-    if (consumed) {
-        return;
-    }
-    levelSelect.OnMouseEvent(event);
+    OfferLevelList(*event);
 }
 
-void BoardScreen::HandleEntryMouse(const core::Input& event, int x, int y) {
+void BoardScreen::HandleEntryMouse(const core::Input& event) {
+    const int x = static_cast<int>(event.x);
+    const int y = static_cast<int>(event.y);
     const bool answered = event.code == core::kMouseLeftUp &&
                           (entry.okButton.OnMouseUp(x, y) || entry.cancelButton.OnMouseUp(x, y));
     // The entry submits and closes itself.
@@ -369,175 +242,48 @@ void BoardScreen::HandleEntryMouse(const core::Input& event, int x, int y) {
     }
 }
 
-bool BoardScreen::OnRelease(int x, int y) {
-    if (!help.OnRelease(x, y) && winPanel.visible != 0 && OnWinPanelRelease(x, y)) {
-        return true;
-    }
-    if (guide.OnRelease(x, y)) {
-        ShowHint();
-        return true;
-    }
-    // The link buttons act on the press.
-    if (moreGamesButton.OnMouseUp(x, y) || clickMeButton.OnMouseUp(x, y)) {
-        return true;
-    }
-    // The exit button acts on the release alone, wherever the press began.
-    if (exitButton.OnMouseUp(x, y)) {
-        application.PostEvent(platform::Event::Of(platform::EventKind::Close));
-    }
-    return false;
-}
-
-bool BoardScreen::OnWinPanelRelease(int x, int y) {
-    if (nextLevelButton.OnMouseUp(x, y)) {
-        GoToNextLevel();
-        return true;
-    }
-    if (closeWinButton.OnMouseUp(x, y)) {
-        // The board stays finished.
-        winPanel.SetVisible(0);
-        Report(onWinClosed);
-        return true;
-    }
-    return false;
-}
-
-bool BoardScreen::OnKey(std::uint32_t code) {
-    if (board == nullptr) {
-        return false;
-    }
-    // Over the win panel the board takes no keys; Enter is its next-level button.
-    if (winPanel.visible != 0) {
-        if (code != core::kKeyEnterReleased) {
-            return false;
+bool BoardScreen::RunKey(core::Input& event) {
+    const KeyScope shown = winPanel.Shown() ? KeyScope::WinPanel : KeyScope::Board;
+    for (const KeyBinding& key : keys) {
+        if (key.code == event.code && (key.scope == shown || key.scope == KeyScope::Always)) {
+            key.act(event);
+            return true;
         }
-        GoToNextLevel();
-        return true;
-    }
-    if (code == core::kKeyHintReleased) {
-        ShowHint();
-        return true;
-    }
-    if (code == core::kKeyTabPressed || code == core::kKeyShiftTabPressed) {
-        SelectNext(code == core::kKeyShiftTabPressed);
-        return true;
-    }
-    if (const std::optional<puzzle::Direction> direction = ArrowDirection(code)) {
-        MoveSelected(*direction);
-        return true;
     }
     return false;
 }
 
-void BoardScreen::SelectNext(bool backward) {
-    if (const int number = board->SelectNext(backward); number != 0) {
-        FrameSprite(number);
-    }
-}
-
-void BoardScreen::GoToNextLevel() {
-    // The last level has no next one: the panel stays up.
-    if (board == nullptr || board->level >= puzzle::kLevelCount) {
-        return;
-    }
-    StartLevel(board->level + 1);
-    winPanel.SetVisible(0);
-}
-
-bool BoardScreen::OnPress(int x, int y) {
-    if (help.OnPress(x, y) || (winPanel.visible != 0 && (closeWinButton.OnMouseDown(x, y) ||
-                                                         nextLevelButton.OnMouseDown(x, y)))) {
-        PlayClick();
+// The parts in the order they see the pointer, the first to take an event ending the offer. A
+// release that turns a help page still goes on to the parts beside the board, but not to the
+// win panel.
+bool BoardScreen::OfferParts(const core::Input& event) {
+    const bool helpTook = OfferHelp(event);
+    if (helpTook && event.code != core::kMouseLeftUp) {
         return true;
     }
-    if (moreGamesButton.OnMouseDown(x, y)) {
-        OpenWebLink(2);
-        PlayClick();
+    if (!helpTook && winPanel.Handle(event)) {
         return true;
     }
-    if (clickMeButton.OnMouseDown(x, y)) {
-        OpenWebLink(1);
-        PlayClick();
-    }
-    if (guide.OnPress(x, y)) {
-        PlayClick();
-        return true;
-    }
-    const ScreenPoint grid = Layout::Origin(Area::BoardGrid);
-    PressOnBoard(x - grid.x, y - grid.y);
-    return false;
+    return guide.Handle(event) || links.Handle(event) || view.Handle(event);
 }
 
-bool BoardScreen::OnMove(int x, int y) {
-    if (help.OnMove(x, y) || (winPanel.visible != 0 && (closeWinButton.OnMouseMove(x, y) ||
-                                                        nextLevelButton.OnMouseMove(x, y)))) {
-        return true;
-    }
-    guide.OnMove(x, y);
-    // Hover frames: the first button under the pointer ends the search.
-    if (!moreGamesButton.OnMouseMove(x, y) && !clickMeButton.OnMouseMove(x, y)) {
-        exitButton.OnMouseMove(x, y);
-    }
-    return false;
+bool BoardScreen::OfferHelp(const core::Input& event) {
+    return core::RouteMouse(
+        event,
+        [this](int x, int y) {
+            const bool taken = help.OnPress(x, y);
+            if (taken) {
+                PlayClick();
+            }
+            return taken;
+        },
+        [this](int x, int y) { return help.OnRelease(x, y); },
+        [this](int x, int y) { return help.OnMove(x, y); });
 }
 
-void BoardScreen::OpenWebLink(int n) {
-    WebLinks links;
-    links.Read(folders.SettingsFile());
-    application.GetPlatform().Opener().Open(links.Address(n));
-}
-
-void BoardScreen::PressOnBoard(int boardX, int boardY) {
-    if (board == nullptr) {
-        return;
-    }
-    if (const int number = board->PieceAt(boardX, boardY); number != 0) {
-        FrameSprite(number);
-        return;
-    }
-    if (board->selected != 0) {
-        MoveSelectedToward(boardX, boardY);
-    }
-}
-
-void BoardScreen::MoveSelectedToward(int boardX, int boardY) {
-    if (board->MoveToward(boardX, boardY) == 1) {
-        ShowMove();
-    }
-}
-
-void BoardScreen::MoveSelected(puzzle::Direction direction) {
-    if (board->Move(direction) == 1) {
-        ShowMove();
-    }
-}
-
-void BoardScreen::ShowMove() {
-    stepCounter.SetValue(board->steps);
-    guide.ShowDistance(*board);
-    const int number = board->selected;
-    const puzzle::Piece& piece = board->pieces[static_cast<std::size_t>(number)];
-    SlideSprite(number, piece.col, piece.row);
-    FrameSprite(number);
-    if (board->CheckWin() == 1) {
-        ShowWin();
-    }
-}
-
-// The level is cleared and reported now; the panel waits for a sliding piece to arrive. A level
-// picked from the list and won while the panel is still up is a win of its own: the panel shows
-// its counts and it is reported like any other.
-void BoardScreen::ShowWin() {
-    progress.RecordClear(*board);
-    core::Trace("当前是第%d 关\n", board->level);
-    if (Sliding()) {
-        winPanelDue = true;
-    } else {
-        winPanel.SetVisible(1);
-    }
-    const WinReport report{board->level, board->steps, guide.FewestFromStart(), guide.Assisted()};
-    tally.Show(report);
-    Report<const WinReport&>(onWin, report);
+// Mouse events no part took, and Page Up and Page Down.
+void BoardScreen::OfferLevelList(core::Input& event) {
+    levelSelect.OnMouseEvent(&event);
 }
 
 } // namespace game

@@ -64,7 +64,7 @@ int LevelSelect::LastPage() const {
     return std::min(byMaxLevel, kPageOfLastLevel);
 }
 
-void LevelSelect::BuildLevelSelect(puzzle::Board* newBoard, const ImageSource& images) {
+void LevelSelect::BuildLevelSelect(const puzzle::Board* newBoard, const ImageSource& images) {
     board = newBoard;
     LoadLevels(images);
     // The marks and the line are placed on their row at every draw.

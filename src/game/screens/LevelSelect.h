@@ -31,7 +31,7 @@ public:
 
     // Keeps the board, which it reads the last page and the cleared levels from, and loads
     // every image from the game folder; the page stays where it was.
-    void BuildLevelSelect(puzzle::Board* board, const ImageSource& images);
+    void BuildLevelSelect(const puzzle::Board* board, const ImageSource& images);
     // Shows the player's records, which must outlive the list, from the next frame; null shows
     // none.
     void ShowRecords(const PersonalRecords* shown) { records = shown; }
@@ -80,7 +80,7 @@ private:
     // The passed, assisted or not-passed mark of a level.
     scene::Picture& MarkOf(int level, const LevelRecord& record);
 
-    puzzle::Board* board = nullptr;
+    const puzzle::Board* board = nullptr;
     int page = 1;
     widgets::Button prevListButton;
     widgets::Button nextListButton;

@@ -2,9 +2,9 @@
 
 #include "game/Layout.h"
 #include "game/PlacedImage.h"
-#include "game/screens/WinReport.h"
+#include "game/Play.h"
+#include "game/screens/Report.h"
 #include "puzzle/Board.h"
-#include "puzzle/RouteHint.h"
 
 namespace game {
 
@@ -52,7 +52,7 @@ void CentreOn(scene::Picture& picture, const CellSpan& cells) {
 
 } // namespace
 
-RouteGuide::RouteGuide(const ScreenTimers& timers) : timers(timers) {
+RouteGuide::RouteGuide(const ScreenTimers& timers, Play& play) : timers(timers), play(play) {
     fewestCounter.SetVisible(0);
     hintMark.SetVisible(0);
     hintArrow.SetVisible(0);
@@ -84,45 +84,32 @@ void RouteGuide::Load(const ImageSource& images) {
     hintArrow.SetZOrder(kHintZ);
 }
 
-void RouteGuide::StartLevel(const puzzle::Board& board) {
+void RouteGuide::StartLevel() {
     HideHint();
-    assisted = false;
-    table.Compute(board.grid);
     fewestCounter.SetVisible(0);
     timers.Start(kPollMs, kPollTimer);
 }
 
-void RouteGuide::ShowDistance(const puzzle::Board& board) {
+void RouteGuide::ShowDistance() {
     HideHint();
-    ShowCount(board);
+    ShowCount();
 }
 
-void RouteGuide::ShowCount(const puzzle::Board& board) {
-    table.Poll();
-    const int distance = table.DistanceOf(board.grid);
+void RouteGuide::ShowCount() {
+    const int distance = play.Distance();
     fewestCounter.SetVisible(distance >= 0 ? 1 : 0);
     fewestCounter.SetValue(distance);
 }
 
-std::optional<puzzle::Solver::Step> RouteGuide::ShowHint(const puzzle::Board& board) {
-    const puzzle::PositionGraph* graph = table.Poll() ? table.Graph() : nullptr;
-    if (graph == nullptr) {
-        return std::nullopt;
-    }
-    const std::optional<puzzle::Solver::Step> step = puzzle::RouteHint::Next(*graph, board.grid);
-    if (!step) {
-        return std::nullopt;
-    }
-    assisted = true;
-    const puzzle::Piece& piece = board.pieces[static_cast<std::size_t>(step->piece)];
+void RouteGuide::ShowHint(const puzzle::Solver::Step& step) {
+    const puzzle::Piece& piece = play.GetBoard().pieces[static_cast<std::size_t>(step.piece)];
     CentreOn(hintMark, Covered(piece));
     hintMark.SetVisible(1);
-    PlaceArrow(piece, step->direction);
+    PlaceArrow(piece, step.direction);
     hintArrow.SetVisible(1);
     // A hint asked for again while one shows runs its full time from now.
     timers.Stop(kHintTimer);
     timers.Start(kHintMs, kHintTimer);
-    return step;
 }
 
 void RouteGuide::PlaceArrow(const puzzle::Piece& piece, puzzle::Direction direction) {
@@ -138,11 +125,11 @@ void RouteGuide::HideHint() {
     }
 }
 
-bool RouteGuide::OnTimerEvent(const std::string& name, const puzzle::Board& board) {
+bool RouteGuide::OnTimerEvent(const std::string& name) {
     if (name == kPollTimer) {
-        if (table.Poll()) {
+        if (play.DistancesReady()) {
             timers.Stop(kPollTimer);
-            ShowCount(board);
+            ShowCount();
         }
         return true;
     }
@@ -154,22 +141,27 @@ bool RouteGuide::OnTimerEvent(const std::string& name, const puzzle::Board& boar
     return false;
 }
 
-bool RouteGuide::OnPress(int x, int y) {
-    return hintButton.OnMouseDown(x, y);
-}
-
-bool RouteGuide::OnRelease(int x, int y) {
-    return hintButton.OnMouseUp(x, y);
-}
-
-bool RouteGuide::OnMove(int x, int y) {
-    return hintButton.OnMouseMove(x, y);
-}
-
-int RouteGuide::FewestFromStart() {
-    table.Wait();
-    const int fewest = table.FromStart();
-    return fewest >= 0 ? fewest : WinReport::kUnknown;
+bool RouteGuide::Handle(const core::Input& event) {
+    return core::RouteMouse(
+        event,
+        [this](int x, int y) {
+            const bool taken = hintButton.OnMouseDown(x, y);
+            if (taken) {
+                Report(onClick);
+            }
+            return taken;
+        },
+        [this](int x, int y) {
+            const bool taken = hintButton.OnMouseUp(x, y);
+            if (taken) {
+                Report(onHint);
+            }
+            return taken;
+        },
+        [this](int x, int y) {
+            hintButton.OnMouseMove(x, y);
+            return false;
+        });
 }
 
 } // namespace game

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <optional>
+#include <functional>
 #include <string>
 
-#include "game/DistanceTable.h"
+#include "core/Input.h"
 #include "game/PlacedImage.h"
 #include "game/screens/ScreenTimers.h"
 #include "puzzle/Solver.h"
@@ -13,17 +13,17 @@
 #include "widgets/NumberDisplay.h"
 
 namespace puzzle {
-class Board;
 struct Piece;
-} // namespace puzzle
+}
 
 namespace game {
 
-// The way to a win in the fewest steps, on the board screen: the distance table of the level
-// being played, the fewest-steps counter under the step counter, the hint button, and the hint
-// itself, shown for kHintMs: a mark on the hinted piece, apart from the player's selection
-// frame, and an arrow on the cells the piece moves into. A hint taken makes the attempt
-// assisted.
+class Play;
+
+// The way to a win in the fewest steps, on the board screen: the fewest-steps counter under the
+// step counter, read from the play's distance table, the hint button, and the hint itself, shown
+// for kHintMs: a mark on the hinted piece, apart from the player's selection frame, and an arrow
+// on the cells the piece moves into.
 class RouteGuide {
 public:
     static constexpr int kHintMs = 1500;
@@ -32,8 +32,8 @@ public:
     static constexpr const char* kPollTimer = "distances";
     static constexpr const char* kHintTimer = "hintover";
 
-    // The timers must outlive the guide.
-    explicit RouteGuide(const ScreenTimers& timers);
+    // The timers and the play must outlive the guide.
+    RouteGuide(const ScreenTimers& timers, Play& play);
 
     // Appends the label, the counter and the button to `screen`, and the mark and the arrow,
     // above the pieces and the selection frames, to the board panel.
@@ -41,35 +41,29 @@ public:
     void RemoveFrom(scene::Element& screen, scene::Element& boardPanel);
     void Load(const ImageSource& images);
 
-    // A level starts on the board: its table is worked out anew and the counter stays blank
-    // until it is ready; a hint showing goes, and the attempt is not assisted.
-    void StartLevel(const puzzle::Board& board);
+    // A level has started: the counter stays blank until the play's table is ready, which is
+    // looked at every kPollMs; a hint showing goes.
+    void StartLevel();
     // After a move: the counter shows the fewest steps from the board's position, and a hint
     // showing goes.
-    void ShowDistance(const puzzle::Board& board);
-    // Shows the next step of a shortest way from the board's position and returns it. None,
-    // and nothing shown, while the table is not ready or when the position is won or cannot
-    // be won.
-    std::optional<puzzle::Solver::Step> ShowHint(const puzzle::Board& board);
+    void ShowDistance();
+    // Shows a step the play found.
+    void ShowHint(const puzzle::Solver::Step& step);
     void HideHint();
     bool HintShown() const { return hintArrow.visible != 0; }
 
     // True when `name` is one of the guide's timers. A finished table brings the board's
     // distance onto the counter; the end of the hint's time hides the hint.
-    bool OnTimerEvent(const std::string& name, const puzzle::Board& board);
+    bool OnTimerEvent(const std::string& name);
 
-    // The hint button: each true when the button takes the event; the screen shows a hint on
-    // a release that is taken.
-    bool OnPress(int x, int y);
-    bool OnRelease(int x, int y);
-    bool OnMove(int x, int y);
+    // The hint button: true when it takes a press (reported to onClick) or a release (reported
+    // to onHint); a pointer moving over it is never taken.
+    bool Handle(const core::Input& event);
 
-    // The fewest steps from the level's start, waiting for a table still being worked out;
-    // WinReport::kUnknown when the start cannot be won.
-    int FewestFromStart();
-    // A hint was shown since the level started.
-    bool Assisted() const { return assisted; }
-    const DistanceTable& Table() const { return table; }
+    // The hint button took a press.
+    std::function<void()> onClick;
+    // The hint button was clicked.
+    std::function<void()> onHint;
 
     scene::Picture fewestLabel;
     widgets::NumberDisplay fewestCounter;
@@ -79,12 +73,11 @@ public:
     scene::Picture hintArrow;
 
 private:
-    void ShowCount(const puzzle::Board& board);
+    void ShowCount();
     void PlaceArrow(const puzzle::Piece& piece, puzzle::Direction direction);
 
     const ScreenTimers& timers;
-    DistanceTable table;
-    bool assisted = false;
+    Play& play;
 };
 
 } // namespace game

@@ -2,7 +2,7 @@
 
 namespace game {
 
-// What the board screen reports when a move wins a level.
+// What the play reports when a move wins a level.
 struct WinReport {
     // The level won, 1-based.
     int level = 0;

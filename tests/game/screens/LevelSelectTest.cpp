@@ -5,6 +5,7 @@
 #include <string>
 
 #include "ScreenFixture.h"
+#include "puzzle/ProgressFile.h"
 
 using namespace core;
 using namespace gfx;
@@ -81,10 +82,10 @@ TEST_F(LevelSelectTest, ChoosingALevelShowsItWithNoStepsAndLeavesTheWinPanel) {
     Send(kMouseLeftUp, kLevelButtonX, LevelButtonY(1));
     EXPECT_EQ(board->level, 2);
     EXPECT_EQ(board->steps, 0);
-    EXPECT_EQ(screen->StepCounter().value, 0);
-    EXPECT_EQ(screen->Sprite(19).visible, 1);
-    EXPECT_EQ(screen->Sprite(19).y, 12 + 94 * 4);
-    EXPECT_EQ(screen->Sprite(20).visible, 0);
+    EXPECT_EQ(screen->View().StepCounter().value, 0);
+    EXPECT_EQ(screen->View().Sprite(19).visible, 1);
+    EXPECT_EQ(screen->View().Sprite(19).y, 12 + 94 * 4);
+    EXPECT_EQ(screen->View().Sprite(20).visible, 0);
     EXPECT_EQ(screen->WinPanel().visible, 1);
 
     Press(kNextListX, kListArrowY);
@@ -116,14 +117,12 @@ TEST_F(LevelSelectTest, MarksFollowTheClearedTableOnTheNextFrame) {
 TEST_F(LevelSelectTest, RowsShowEachRecordAgainstItsFewestWithItsMarks) {
     WriteImages();
     WriteLevels();
+    Dir().Write("Rest.pa", ProgressFile::Encode({1, 3, 4}));
     Start();
     PersonalRecords records;
     records.Set(1, LevelRecord{21, 21, true});
     records.Set(2, LevelRecord{34, WinReport::kUnknown, true});
     records.Set(3, LevelRecord{1234, 40, false});
-    board->cleared[1] = 1;
-    board->cleared[3] = 1;
-    board->cleared[4] = 1;
     LevelSelect& list = screen->LevelList();
     list.ShowRecords(&records);
     Draw();
@@ -169,11 +168,11 @@ TEST_F(LevelSelectTest, ALaterPageShowsTheRecordsOfItsOwnLevels) {
     WriteImages(1, 10);
     WriteLevels();
     Dir().Write("set.ini", "[board]\nmaxboard=5\n");
+    Dir().Write("Rest.pa", ProgressFile::Encode({7}));
     Start();
     PersonalRecords records;
     records.Set(2, LevelRecord{8, 8, true});
     records.Set(7, LevelRecord{12, 10, true});
-    board->cleared[7] = 1;
     screen->LevelList().ShowRecords(&records);
     Click(kNextListX, kListArrowY);
     ASSERT_EQ(screen->LevelList().Page(), 2);

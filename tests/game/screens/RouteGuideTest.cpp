@@ -27,14 +27,14 @@ protected:
             started.emplace_back(ms, name);
         };
         screen->timers.stop = [this](const std::string& name) { stopped.push_back(name); };
-        screen->onWin = [this](const WinReport& report) { reports.push_back(report); };
+        screen->onWon = [this](const WinReport& report) { reports.push_back(report); };
     }
 
     RouteGuide& Guide() { return screen->Guide(); }
 
     // Lets the table being worked out finish, and the next poll find it.
     void FinishTable() {
-        Guide().FewestFromStart();
+        play->FewestFromStart();
         screen->HandleTimerEvent(RouteGuide::kPollTimer);
     }
 
@@ -99,14 +99,14 @@ TEST_F(RouteGuideTest, HintMarksThePieceAndPointsItsWayUntilItsTimeIsUp) {
     // Centred on column 2, rows 2 and 3: the cells the big piece moves into.
     EXPECT_EQ(arrow.x + arrow.width / 2, 14 + 2 * 98 + 49);
     EXPECT_EQ(arrow.y + arrow.height / 2, 12 + 3 * 94);
-    EXPECT_GT(mark.z, screen->SelectionFrame(Shape::Small).z);
-    EXPECT_GT(arrow.z, screen->SelectionFrame(Shape::Small).z);
+    EXPECT_GT(mark.z, screen->View().SelectionFrame(Shape::Small).z);
+    EXPECT_GT(arrow.z, screen->View().SelectionFrame(Shape::Small).z);
     EXPECT_EQ(started.back(),
               std::make_pair(RouteGuide::kHintMs, std::string(RouteGuide::kHintTimer)));
     EXPECT_EQ(board->steps, 0) << "nothing moves by itself";
     EXPECT_EQ(board->grid, MakeGrid({{2, 0, 2}, {19, 3, 4}}));
     EXPECT_EQ(board->selected, 19) << "the player's selection stays";
-    EXPECT_TRUE(Guide().Assisted());
+    EXPECT_TRUE(play->Assisted());
 
     screen->HandleTimerEvent(RouteGuide::kHintTimer);
     EXPECT_FALSE(Guide().HintShown());
@@ -139,7 +139,7 @@ TEST_F(RouteGuideTest, NoHintWhereNoWinCanBeReached) {
     screen->ShowHint();
     EXPECT_FALSE(Guide().HintShown());
     EXPECT_TRUE(VisibleFrames().empty());
-    EXPECT_FALSE(Guide().Assisted());
+    EXPECT_FALSE(play->Assisted());
     EXPECT_TRUE(started.empty()) << "no hint timer";
 }
 
@@ -171,16 +171,16 @@ TEST_F(RouteGuideTest, WinReportsStepsFewestAndWhetherAHintWasTaken) {
     EXPECT_EQ(reports[0].steps, 5);
     EXPECT_EQ(reports[0].fewest, 3);
     EXPECT_FALSE(reports[0].assisted);
-    EXPECT_EQ(screen->Tally().steps.value, 5);
-    EXPECT_EQ(screen->Tally().fewest.value, 3);
-    EXPECT_EQ(screen->Tally().fewest.visible, 1);
+    EXPECT_EQ(screen->WinPanel().tally.steps.value, 5);
+    EXPECT_EQ(screen->WinPanel().tally.fewest.value, 3);
+    EXPECT_EQ(screen->WinPanel().tally.fewest.visible, 1);
     screen->ShowHint();
     EXPECT_FALSE(Guide().HintShown()) << "no hint once the level is won";
 
     // Again with a hint followed: assisted, whatever the steps.
     screen->WinPanel().SetVisible(0);
     screen->StartLevel(1);
-    EXPECT_FALSE(Guide().Assisted()) << "a new attempt starts unassisted";
+    EXPECT_FALSE(play->Assisted()) << "a new attempt starts unassisted";
     FinishTable();
     screen->ShowHint();
     for (int i = 0; i < 3; ++i) {

@@ -13,7 +13,7 @@
 #include "TempDir.h"
 #include "audio/MediaPlayer.h"
 #include "audio/SoundManager.h"
-#include "game/ProgressStore.h"
+#include "game/Play.h"
 #include "game/screens/BoardScreen.h"
 #include "gfx/DisplayFixture.h"
 #include "gfx/ImageCache.h"
@@ -35,7 +35,7 @@ using namespace game;
 
 // A headless application with an 800 x 600 back buffer, players in memory and a game folder
 // of its own, in which each test lays the images, levels and settings it wants before it
-// makes the board and its screen.
+// makes the play and its screen.
 class ScreenFixture : public DisplayFixture {
 protected:
     // Solid colours that survive the 565 conversion unchanged.
@@ -63,6 +63,7 @@ protected:
     }
     ~ScreenFixture() override {
         screen.reset();
+        play.reset();
         sound.reset();
         MediaPlayer::SetBackend(nullptr);
     }
@@ -153,13 +154,15 @@ protected:
         WriteLevel(2, MakeGrid({{2, 1, 0}, {19, 0, 4}}));
     }
 
-    // The board and its screen, built and showing `level`; with a clock, moved pieces slide.
+    // The play and its screen, wired as the game wires them, built and showing `level`; with a
+    // clock, moved pieces slide.
     void Start(int level = 1, const platform::Clock* clock = nullptr) {
-        board = std::make_unique<Board>();
-        ProgressStore(exe.Folders()).Restore(*board);
-        screen = std::make_unique<BoardScreen>(exe.Folders(), app, clock);
+        play = std::make_unique<Play>(exe.Folders());
+        play->Restore();
+        board = &play->GetBoard();
+        screen = std::make_unique<BoardScreen>(exe.Folders(), *play, platform.opener, clock);
         screen->onClick = [this] { sound->PlayClick(); };
-        screen->SetBoard(board.get());
+        screen->addCharListener = [this](app::CharListener* entry) { app.AddCharListener(entry); };
         screen->BuildBoardScreen(Images());
         screen->StartLevel(level);
     }
@@ -181,19 +184,11 @@ protected:
     std::vector<Shape> VisibleFrames() {
         std::vector<Shape> shown;
         for (const Shape shape : {Shape::Across, Shape::Erect, Shape::Big, Shape::Small}) {
-            if (screen->SelectionFrame(shape).visible != 0) {
+            if (screen->View().SelectionFrame(shape).visible != 0) {
                 shown.push_back(shape);
             }
         }
         return shown;
-    }
-    // The next posted event, if one waits.
-    std::optional<platform::Event> TakeEvent() {
-        platform::Event event;
-        if (!platform.Queue().TryTake(event)) {
-            return std::nullopt;
-        }
-        return event;
     }
     void Draw() {
         display->ClearBackBuffer(0);
@@ -205,6 +200,8 @@ protected:
     QuietApplication app{platform, exe.Folders()};
     platform::MemoryAudioBackend audio;
     std::unique_ptr<SoundManager> sound;
-    std::unique_ptr<Board> board;
+    std::unique_ptr<Play> play;
+    // The play's.
+    const Board* board = nullptr;
     std::unique_ptr<BoardScreen> screen;
 };
