@@ -72,7 +72,7 @@ Application::InitResult Application::Init(const std::string& line, int width, in
     }
     screenHeight = height;
     screenWidth = width;
-    core::RegisterInstall(installKey, gamePath, version, gameId, gameIcon);
+    core::RegisterInstall(platform.Registry(), installKey, gamePath, version, gameId, gameIcon);
     iconPath = gameIcon;
     if (line == "/REGSERVER") {
         platform.Opener().Open(

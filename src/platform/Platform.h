@@ -4,6 +4,7 @@
 
 #include "platform/Clock.h"
 #include "platform/MessageQueue.h"
+#include "platform/RegistryStore.h"
 
 namespace platform {
 
@@ -23,6 +24,8 @@ public:
     virtual TimerService& Timers() = 0;
     virtual KeyBuffer& Keys() = 0;
     virtual DocumentOpener& Opener() = 0;
+    // The current user's registry, where the game records its installation.
+    RegistryStore& Registry() { return registry; }
     // The clock animations are timed by: the system's steady clock unless a platform has its own.
     virtual const Clock& GetClock() const { return steadyClock; }
     // Full path of the running program; resources are found beside it.
@@ -30,6 +33,7 @@ public:
 
 private:
     MessageQueue queue;
+    RegistryStore registry;
     SteadyClock steadyClock;
 };
 
