@@ -27,8 +27,8 @@ constexpr int kLeaderboardColumns = 2;
 GameApplication::GameApplication(const GameContext& context)
     : app::Application(context.Platform(), context.Folders()),
       boardScreen(context.Folders(), *this, &context.Platform().GetClock()), boardFrame(*this),
-      folders(context.Folders()), menu(folders, *this), leaveDialog(folders),
-      records(folders.RecordsFile()) {
+      folders(context.Folders()), audioOutput(context.Audio()), menu(folders, *this),
+      leaveDialog(folders), records(folders.RecordsFile()) {
     // A save killed half-way leaves its temporary file beside the real one; nothing reads it.
     for (const char* saved : core::GameFolders::kPlayerFiles) {
         platform::RemoveStaleTemporaries(folders.Player(), saved);
@@ -42,18 +42,12 @@ GameApplication::GameApplication(const GameContext& context)
     boardScreen.SetBoard(board.get());
     boardScreen.LevelList().ShowRecords(&records.Records());
     WireScreens();
-    // Audio failures are told in the game's window.
-    audio::MediaPlayer::SetMessageBox([&window = context.Platform().GetWindow()](
-                                          const std::string& text, const std::string& caption) {
-        window.ShowMessageBox(text, caption);
-    });
 }
 
 GameApplication::~GameApplication() {
     board.reset();
     musicPlayer.reset();
     DestroySoundManager();
-    audio::MediaPlayer::SetMessageBox(nullptr);
     // The screens are members and die before the Application part, which still walks its
     // children when it releases the display; the return button dies before the board screen
     // it belongs to.
@@ -110,7 +104,7 @@ void GameApplication::WireScreens() {
 
 void GameApplication::ResetSoundManager() {
     DestroySoundManager();
-    soundManager = std::make_unique<audio::SoundManager>(folders.Game());
+    soundManager = std::make_unique<audio::SoundManager>(audioOutput, folders.Game());
 }
 
 void GameApplication::DestroySoundManager() {
@@ -142,7 +136,8 @@ void GameApplication::SetVolumes(int effects, int music) {
 void GameApplication::ReplaceMusicPlayer() {
     musicPlayer.reset();
     if (soundManager) {
-        musicPlayer = std::make_unique<audio::MusicPlayer>(folders.Game(), *soundManager);
+        musicPlayer =
+            std::make_unique<audio::MusicPlayer>(audioOutput, folders.Game(), *soundManager);
     }
 }
 

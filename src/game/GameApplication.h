@@ -92,6 +92,7 @@ private:
     void FocusNameEntry();
 
     const core::GameFolders& folders;
+    const audio::AudioOutput& audioOutput;
     MainMenu menu;
     LeaveDialog leaveDialog;
     std::unique_ptr<puzzle::Board> board;

@@ -194,7 +194,7 @@ TEST_F(GameLifetimeTest, GameWhoseDisplayFailedEndsCleanly) {
     EXPECT_EXIT(
         {
             Screen().recorder.refuseOpen = true;
-            context = std::make_unique<GameContext>(platform);
+            context = std::make_unique<GameContext>(platform, audioBackend);
             game = std::make_unique<GameApplication>(*context);
             const Application::InitResult started = Init();
             const bool running = game->StartRunning();

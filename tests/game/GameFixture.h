@@ -149,6 +149,8 @@ protected:
     ScopedEnv configHome{"XDG_CONFIG_HOME", config.Path()};
     RecordingPlatform platform;
     platform::MemoryAudioBackend audio;
+    // The backend the next Launch gives the game; none makes no players.
+    platform::AudioBackend* audioBackend = &audio;
     // Made at every Launch, as at a program start.
     std::unique_ptr<GameContext> context;
     std::unique_ptr<GameApplication> game;

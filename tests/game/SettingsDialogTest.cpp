@@ -9,7 +9,7 @@
 #include "ImageFiles.h"
 #include "QuietApplication.h"
 #include "TempDir.h"
-#include "audio/MediaPlayer.h"
+#include "audio/AudioOutput.h"
 #include "audio/SoundManager.h"
 #include "game/screens/SettingsDialog.h"
 #include "gfx/DisplayFixture.h"
@@ -33,8 +33,7 @@ namespace {
 class SettingsDialogTest : public DisplayFixture {
 protected:
     SettingsDialogTest() {
-        MediaPlayer::SetBackend(&backend);
-        sound = std::make_unique<SoundManager>(Folder().Path());
+        sound = std::make_unique<SoundManager>(output, Folder().Path());
         const struct {
             const char* name;
             int width, height;
@@ -55,7 +54,6 @@ protected:
         menu.RemoveChild(dialog.get());
         dialog.reset();
         sound.reset();
-        MediaPlayer::SetBackend(nullptr);
     }
 
     const TempDir& Folder() const { return game.Dir(); }
@@ -111,6 +109,7 @@ protected:
     platform::HeadlessPlatform platform;
     QuietApplication application{platform, game.Folders()};
     platform::MemoryAudioBackend backend;
+    const AudioOutput output{&backend, nullptr};
     std::unique_ptr<SoundManager> sound;
     Element menu;
     std::unique_ptr<SettingsDialog> dialog;

@@ -11,7 +11,7 @@
 #include "ImageFiles.h"
 #include "QuietApplication.h"
 #include "TempDir.h"
-#include "audio/MediaPlayer.h"
+#include "audio/AudioOutput.h"
 #include "audio/SoundManager.h"
 #include "game/ProgressStore.h"
 #include "game/screens/BoardScreen.h"
@@ -57,14 +57,10 @@ protected:
     }
     static std::uint16_t Pixel(std::uint32_t colour) { return PixelKernels::ToRgb565(colour); }
 
-    ScreenFixture() {
-        MediaPlayer::SetBackend(&audio);
-        sound = std::make_unique<SoundManager>(Dir().Path());
-    }
+    ScreenFixture() { sound = std::make_unique<SoundManager>(output, Dir().Path()); }
     ~ScreenFixture() override {
         screen.reset();
         sound.reset();
-        MediaPlayer::SetBackend(nullptr);
     }
 
     const TempDir& Dir() const { return exe.Dir(); }
@@ -204,6 +200,7 @@ protected:
     platform::HeadlessPlatform platform;
     QuietApplication app{platform, exe.Folders()};
     platform::MemoryAudioBackend audio;
+    const AudioOutput output{&audio, nullptr};
     std::unique_ptr<SoundManager> sound;
     std::unique_ptr<Board> board;
     std::unique_ptr<BoardScreen> screen;
