@@ -27,8 +27,8 @@ constexpr int kLeaderboardColumns = 2;
 GameApplication::GameApplication(const GameContext& context)
     : app::Application(context.Platform(), context.Folders()),
       boardScreen(context.Folders(), *this, &context.Platform().GetClock()), boardFrame(*this),
-      folders(context.Folders()), audioOutput(context.Audio()), menu(folders, *this),
-      leaveDialog(folders), records(folders.RecordsFile()) {
+      folders(context.Folders()), audioOutput(context.Audio()),
+      menu(folders, *this, context.Text()), leaveDialog(folders), records(folders.RecordsFile()) {
     // A save killed half-way leaves its temporary file beside the real one; nothing reads it.
     for (const char* saved : core::GameFolders::kPlayerFiles) {
         platform::RemoveStaleTemporaries(folders.Player(), saved);
@@ -39,6 +39,8 @@ GameApplication::GameApplication(const GameContext& context)
     records.Load();
     SetSize(800, 600);
     BuildSceneTree();
+    // The board screen makes its name entry without the text renderer and the caret's clock.
+    boardScreen.Entry().nameField.Use(context.Text(), context.Platform().GetClock());
     boardScreen.SetBoard(board.get());
     boardScreen.LevelList().ShowRecords(&records.Records());
     WireScreens();

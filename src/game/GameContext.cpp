@@ -18,4 +18,8 @@ GameContext::GameContext(platform::Platform& platform, platform::AudioBackend* a
                 window.ShowMessageBox(text, caption);
             }) {}
 
+platform::TextRenderer& GameContext::Text() const {
+    return platform.Text();
+}
+
 } // namespace game

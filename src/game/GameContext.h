@@ -8,13 +8,14 @@
 namespace platform {
 class AudioBackend;
 class Platform;
+class TextRenderer;
 } // namespace platform
 
 namespace game {
 
 // What main hands the game: the platform it runs on, the executable (for the install record),
-// the folders its files live in and the audio output, whose failures are told in the platform's
-// window. It outlives the game.
+// the folders its files live in, the audio output, whose failures are told in the platform's
+// window, and the text renderer. It outlives the game.
 class GameContext {
 public:
     // The folders of the executable the platform reports. Without an audio backend the game
@@ -27,6 +28,8 @@ public:
     const std::string& Executable() const { return executable; }
     const core::GameFolders& Folders() const { return folders; }
     const audio::AudioOutput& Audio() const { return audio; }
+    // The platform's text renderer.
+    platform::TextRenderer& Text() const;
 
 private:
     platform::Platform& platform;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "platform/Clock.h"
@@ -10,6 +11,7 @@ namespace platform {
 
 class DocumentOpener;
 class KeyBuffer;
+class TextRenderer;
 class TimerService;
 class Window;
 
@@ -17,7 +19,10 @@ class Window;
 // SDL for play, or everything in memory for tests.
 class Platform {
 public:
-    virtual ~Platform() = default;
+    Platform();
+    virtual ~Platform();
+    Platform(const Platform&) = delete;
+    Platform& operator=(const Platform&) = delete;
 
     MessageQueue& Queue() { return queue; }
     virtual Window& GetWindow() = 0;
@@ -26,6 +31,9 @@ public:
     virtual DocumentOpener& Opener() = 0;
     // The current user's registry, where the game records its installation.
     RegistryStore& Registry() { return registry; }
+    // The text renderer, on the system's font; made at its first use, so a platform that never
+    // draws text never looks for the font.
+    TextRenderer& Text();
     // The clock animations are timed by: the system's steady clock unless a platform has its own.
     virtual const Clock& GetClock() const { return steadyClock; }
     // Full path of the running program; resources are found beside it.
@@ -34,6 +42,7 @@ public:
 private:
     MessageQueue queue;
     RegistryStore registry;
+    std::unique_ptr<TextRenderer> text;
     SteadyClock steadyClock;
 };
 

@@ -1,7 +1,6 @@
 #include "platform/TextRenderer.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cstdio>
 
 #include <ft2build.h>
@@ -76,8 +75,7 @@ TextRenderer::TextRenderer() {
     if (!path.empty()) {
         Open(path);
     }
-    static std::atomic<bool> warned{false};
-    if (!Available() && !warned.exchange(true)) {
+    if (!Available()) {
         std::fputs("text renderer: GNU Unifont not found; text will not be drawn\n", stderr);
     }
 }
@@ -87,11 +85,6 @@ TextRenderer::TextRenderer(const std::string& fontPath) {
 }
 
 TextRenderer::~TextRenderer() = default;
-
-TextRenderer& TextRenderer::Shared() {
-    static TextRenderer renderer;
-    return renderer;
-}
 
 std::string TextRenderer::FindUnifont() {
     return UnifontFile::Find();

@@ -17,14 +17,14 @@ namespace platform {
 // and 16), and a line is 16 pixels high with its baseline `Baseline()` pixels below the top.
 // Glyphs are drawn crisp: a pixel is either the text colour or left as it was.
 //
-// Without the font the renderer is unavailable and draws nothing. Not thread-safe: a renderer,
-// and Shared() in particular, is used from the main thread only.
+// Without the font the renderer is unavailable and draws nothing. Not thread-safe: a renderer is
+// used from the main thread only. The game's renderer belongs to its platform (Platform::Text).
 class TextRenderer {
 public:
     static constexpr int kPixelSize = 16;
     static constexpr int kByteAdvance = 8;
 
-    // Uses the font FindUnifont() finds; says once on stderr when there is none.
+    // Uses the font FindUnifont() finds; says so on stderr when there is none.
     TextRenderer();
     // Uses the font file at `fontPath`, silently unavailable when it cannot be opened.
     explicit TextRenderer(const std::string& fontPath);
@@ -32,8 +32,6 @@ public:
     TextRenderer(const TextRenderer&) = delete;
     TextRenderer& operator=(const TextRenderer&) = delete;
 
-    // The process's renderer, made on first use.
-    static TextRenderer& Shared();
     // The Unifont file of the system (UnifontFile); empty when there is none.
     static std::string FindUnifont();
 

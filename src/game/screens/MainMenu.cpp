@@ -8,8 +8,9 @@
 
 namespace game {
 
-MainMenu::MainMenu(const core::GameFolders& folders, app::Application& application)
-    : folders(folders), frame(application), logo(application),
+MainMenu::MainMenu(const core::GameFolders& folders, app::Application& application,
+                   platform::TextRenderer& text)
+    : folders(folders), frame(application), logo(application), leaderboardTable(text),
       settingsDialog(folders.SettingsFile(), application) {
     frame.SetSize(800, 600);
     frame.AddChild(&logo);

@@ -11,6 +11,10 @@
 #include "widgets/TextTable.h"
 #include "widgets/WindowFrame.h"
 
+namespace platform {
+class TextRenderer;
+}
+
 namespace game {
 
 // The main menu in its window frame: the background, the running logo, the start, settings,
@@ -19,9 +23,10 @@ namespace game {
 class MainMenu {
 public:
     // Images come from the game folder, the table and the settings from the player's.
-    // The application takes the settings dialog's display-mode requests; both must outlive
-    // the menu.
-    MainMenu(const core::GameFolders& folders, app::Application& application);
+    // The application takes the settings dialog's display-mode requests, and the table is
+    // drawn with `text`; all must outlive the menu.
+    MainMenu(const core::GameFolders& folders, app::Application& application,
+             platform::TextRenderer& text);
     ~MainMenu();
 
     // Appends the menu's frame to `root`, hidden.
