@@ -25,6 +25,7 @@ class TimerRegistry;
 
 namespace app {
 
+class AppSettings;
 class CharListener;
 class WindowZoom;
 
@@ -33,9 +34,10 @@ class WindowZoom;
 // a frame whenever nothing else waits. The game derives from it.
 class Application : public scene::Element {
 public:
-    // The folders tell where the cursor (game folder) and set.ini (player's folder) are; both
-    // must outlive the application.
-    Application(platform::Platform& platform, const core::GameFolders& folders);
+    // The cursor is found in the game folder; the full-screen choice, the zoom and the address of
+    // a registration run are kept in the settings. All must outlive the application.
+    Application(platform::Platform& platform, const core::GameFolders& folders,
+                const AppSettings& settings);
     ~Application() override;
 
     // What start-up decided: run the loop, end successfully ("/REGSERVER" did its work), or end
@@ -106,7 +108,8 @@ public:
 
     gfx::Display* GetDisplay() const { return display.get(); }
     core::KeyboardInput* Keyboard() const { return keyboard.get(); }
-    core::TimerRegistry* Timers() const { return timerRegistry.get(); }
+    // Made by Init, gone with the window.
+    core::TimerRegistry* NamedTimers() const { return timerRegistry.get(); }
     platform::Platform& GetPlatform() const { return platform; }
     const std::vector<CharListener*>& CharListeners() const { return charListeners; }
     // Not 0 while the window is shown and active: frames are drawn only then.
@@ -143,6 +146,7 @@ private:
 
     platform::Platform& platform;
     const core::GameFolders& folders;
+    const AppSettings& settings;
     // Init's window icon.
     std::string iconPath;
     std::unique_ptr<gfx::Display> display;

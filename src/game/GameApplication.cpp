@@ -11,7 +11,6 @@
 #include "platform/DocumentOpener.h"
 #include "platform/FileSystem.h"
 #include "platform/Platform.h"
-#include "platform/Settings.h"
 #include "platform/Window.h"
 #include "puzzle/Board.h"
 
@@ -25,10 +24,11 @@ constexpr int kLeaderboardColumns = 2;
 } // namespace
 
 GameApplication::GameApplication(const GameContext& context)
-    : app::Application(context.Platform(), context.Folders()),
+    : app::Application(context.Platform(), context.Folders(), context.Settings()),
       boardScreen(context.Folders(), *this, &context.Platform().GetClock()), boardFrame(*this),
-      folders(context.Folders()), audioOutput(context.Audio()),
-      menu(folders, *this, context.Text()), leaveDialog(folders), records(folders.RecordsFile()) {
+      folders(context.Folders()), settings(context.Settings()), audioOutput(context.Audio()),
+      menu(folders, settings, *this, context.Text()), leaveDialog(folders),
+      records(folders.RecordsFile()) {
     // A save killed half-way leaves its temporary file beside the real one; nothing reads it.
     for (const char* saved : core::GameFolders::kPlayerFiles) {
         platform::RemoveStaleTemporaries(folders.Player(), saved);
@@ -354,8 +354,7 @@ void GameApplication::OpenWebBand(const core::MouseEvent& event) {
         !(24 < event.y && event.y < 60)) {
         return;
     }
-    std::string address =
-        platform::Settings::ReadString(folders.SettingsFile(), "website", "web2", "1");
+    std::string address = settings.WebAddress(2);
     if (address.size() > 260) {
         address.resize(260);
     }

@@ -92,6 +92,7 @@ private:
     void FocusNameEntry();
 
     const core::GameFolders& folders;
+    const PlayerSettings& settings;
     const audio::AudioOutput& audioOutput;
     MainMenu menu;
     LeaveDialog leaveDialog;

@@ -12,6 +12,7 @@ GameContext::GameContext(platform::Platform& platform, platform::AudioBackend* a
 GameContext::GameContext(platform::Platform& platform, platform::AudioBackend* audioBackend,
                          std::string executable, core::GameFolders folders)
     : platform(platform), executable(std::move(executable)), folders(std::move(folders)),
+      settings(this->folders.SettingsFile()),
       // Audio failures are told in the game's window.
       audio(audioBackend,
             [&window = platform.GetWindow()](const std::string& text, const std::string& caption) {

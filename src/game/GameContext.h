@@ -4,6 +4,7 @@
 
 #include "audio/AudioOutput.h"
 #include "core/GameFolders.h"
+#include "game/PlayerSettings.h"
 
 namespace platform {
 class AudioBackend;
@@ -14,8 +15,8 @@ class TextRenderer;
 namespace game {
 
 // What main hands the game: the platform it runs on, the executable (for the install record),
-// the folders its files live in, the audio output, whose failures are told in the platform's
-// window, and the text renderer. It outlives the game.
+// the folders its files live in, the player's settings, the audio output, whose failures are
+// told in the platform's window, and the text renderer. It outlives the game.
 class GameContext {
 public:
     // The folders of the executable the platform reports. Without an audio backend the game
@@ -27,6 +28,8 @@ public:
     platform::Platform& Platform() const { return platform; }
     const std::string& Executable() const { return executable; }
     const core::GameFolders& Folders() const { return folders; }
+    // The player's set.ini.
+    const PlayerSettings& Settings() const { return settings; }
     const audio::AudioOutput& Audio() const { return audio; }
     // The platform's text renderer.
     platform::TextRenderer& Text() const;
@@ -35,6 +38,7 @@ private:
     platform::Platform& platform;
     std::string executable;
     core::GameFolders folders;
+    PlayerSettings settings;
     audio::AudioOutput audio;
 };
 

@@ -283,7 +283,7 @@ TEST_P(ExitTest, LeaveButtonEndsTheProgramAndEveryPlayerIsReleased) {
     EXPECT_FALSE(Game().DispatchMessages()) << "the release ends the loop";
     EXPECT_FALSE(Screen().Exists());
     EXPECT_EQ(Game().GetDisplay(), nullptr);
-    EXPECT_EQ(Game().Timers(), nullptr);
+    EXPECT_EQ(Game().NamedTimers(), nullptr);
 
     game.reset();
     // None of the game's music outlives it.

@@ -80,8 +80,9 @@ protected:
     }
 
     TempGameFolder game;
+    const AppSettings settings{game.Folders().SettingsFile()};
     platform::HeadlessPlatform platform;
-    QuietApplication app{platform, game.Folders()};
+    QuietApplication app{platform, game.Folders(), settings};
     TempDir dir;
     WindowFrame frame{app};
     Picture piece;

@@ -8,10 +8,10 @@
 
 namespace game {
 
-MainMenu::MainMenu(const core::GameFolders& folders, app::Application& application,
-                   platform::TextRenderer& text)
+MainMenu::MainMenu(const core::GameFolders& folders, const PlayerSettings& settings,
+                   app::Application& application, platform::TextRenderer& text)
     : folders(folders), frame(application), logo(application), leaderboardTable(text),
-      settingsDialog(folders.SettingsFile(), application) {
+      settingsDialog(settings, application) {
     frame.SetSize(800, 600);
     frame.AddChild(&logo);
     frame.AddOverlay(&settingsDialog);

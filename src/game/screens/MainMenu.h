@@ -22,11 +22,11 @@ namespace game {
 // It reports what the player chose through its callbacks and switches no screen itself.
 class MainMenu {
 public:
-    // Images come from the game folder, the table and the settings from the player's.
+    // Images come from the game folder, the table from the player's.
     // The application takes the settings dialog's display-mode requests, and the table is
     // drawn with `text`; all must outlive the menu.
-    MainMenu(const core::GameFolders& folders, app::Application& application,
-             platform::TextRenderer& text);
+    MainMenu(const core::GameFolders& folders, const PlayerSettings& settings,
+             app::Application& application, platform::TextRenderer& text);
     ~MainMenu();
 
     // Appends the menu's frame to `root`, hidden.

@@ -13,6 +13,7 @@
 #include "TempDir.h"
 #include "audio/AudioOutput.h"
 #include "audio/SoundManager.h"
+#include "game/PlayerSettings.h"
 #include "game/ProgressStore.h"
 #include "game/screens/BoardScreen.h"
 #include "gfx/DisplayFixture.h"
@@ -197,8 +198,9 @@ protected:
     }
 
     TempGameFolder exe;
+    const PlayerSettings settings{exe.Folders().SettingsFile()};
     platform::HeadlessPlatform platform;
-    QuietApplication app{platform, exe.Folders()};
+    QuietApplication app{platform, exe.Folders(), settings};
     platform::MemoryAudioBackend audio;
     const AudioOutput output{&audio, nullptr};
     std::unique_ptr<SoundManager> sound;
