@@ -211,6 +211,10 @@ void Application::PostEvent(const platform::Event& event) {
     platform.Queue().Post(event);
 }
 
+void Application::ShowMessageBox(const std::string& text, const std::string& caption) {
+    platform.GetWindow().ShowMessageBox(text, caption);
+}
+
 gfx::PresentResult Application::RenderFrame() {
     if (!display) {
         return gfx::PresentResult::NoBackBuffer;

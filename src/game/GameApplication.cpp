@@ -27,7 +27,7 @@ GameApplication::GameApplication(const GameContext& context)
     : app::Application(context.Platform(), context.Folders(), context.Settings()),
       boardScreen(context.Folders(), *this, &context.Platform().GetClock()), boardFrame(*this),
       folders(context.Folders()), settings(context.Settings()), audioOutput(context.Audio()),
-      menu(folders, settings, *this, context.Text()), leaveDialog(folders),
+      menu(folders, settings, *this, *this, context.Text()), leaveDialog(folders),
       records(folders.RecordsFile()) {
     // A save killed half-way leaves its temporary file beside the real one; nothing reads it.
     for (const char* saved : core::GameFolders::kPlayerFiles) {

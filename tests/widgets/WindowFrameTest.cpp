@@ -310,10 +310,10 @@ TEST_P(WindowFramePressTest, TitleBarPressOutsideTheButtonsMovesTheWindow) {
     AddTitleBar();
     Send(kMouseLeftDown, c.x, c.y);
     EXPECT_EQ(platform.window.moveLoops, c.moves ? 1 : 0);
-    EXPECT_EQ(WindowFrame::WindowMoving(), c.moves);
+    EXPECT_EQ(frame.WindowMoving(), c.moves);
     EXPECT_EQ(frame.buttonPressed, c.onButton ? 1 : 0);
     Send(kMouseLeftUp, 600, 300);
-    EXPECT_FALSE(WindowFrame::WindowMoving()) << "any release ends the move";
+    EXPECT_FALSE(frame.WindowMoving()) << "any release ends the move";
     EXPECT_EQ(frame.buttonPressed, 0);
     EXPECT_TRUE(Posted().empty());
 }

@@ -9,9 +9,9 @@
 namespace game {
 
 MainMenu::MainMenu(const core::GameFolders& folders, const PlayerSettings& settings,
-                   app::Application& application, platform::TextRenderer& text)
-    : folders(folders), frame(application), logo(application), leaderboardTable(text),
-      settingsDialog(settings, application) {
+                   app::Timers& timers, app::WindowCommands& window, platform::TextRenderer& text)
+    : folders(folders), frame(window), logo(timers), leaderboardTable(text),
+      settingsDialog(settings, window) {
     frame.SetSize(800, 600);
     frame.AddChild(&logo);
     frame.AddOverlay(&settingsDialog);

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/Application.h"
+#include "app/WindowCommands.h"
 #include "game/PlacedImage.h"
 #include "game/PlayerSettings.h"
 #include "game/screens/Report.h"
@@ -24,8 +24,8 @@ bool StrictlyInside(const scene::Element& element, int x, int y) {
 
 } // namespace
 
-SettingsDialog::SettingsDialog(const PlayerSettings& settings, app::Application& application)
-    : settings(settings), application(application) {
+SettingsDialog::SettingsDialog(const PlayerSettings& settings, app::WindowCommands& window)
+    : settings(settings), window(window) {
     AddWidget(&soundKnob);
     AddWidget(&musicKnob);
     AddChild(&fullscreenTick);
@@ -163,15 +163,15 @@ void SettingsDialog::Accept() {
 }
 
 void SettingsDialog::ApplyFullscreenChoice() {
-    const bool window = fullscreenTick.visible == 0;
-    if (window == application.WantsWindow()) {
+    const bool windowed = fullscreenTick.visible == 0;
+    if (windowed == window.WantsWindow()) {
         return;
     }
-    application.RequestWindow(window);
-    settings.SetFullScreen(!window);
+    window.RequestWindow(windowed);
+    settings.SetFullScreen(!windowed);
     // The switch itself happens when the window handles the command.
-    application.PostEvent(platform::Event::Command(window ? platform::CommandId::Windowed
-                                                          : platform::CommandId::FullScreen));
+    window.PostEvent(platform::Event::Command(windowed ? platform::CommandId::Windowed
+                                                       : platform::CommandId::FullScreen));
 }
 
 } // namespace game

@@ -9,7 +9,7 @@
 #include "widgets/DragPanel.h"
 
 namespace app {
-class Application;
+class WindowCommands;
 }
 
 namespace game {
@@ -31,8 +31,8 @@ public:
     };
 
     // Reads the stored volume levels from the settings; loads no image. A changed full-screen
-    // tick asks `application` for the other display mode. Both must outlive the dialog.
-    SettingsDialog(const PlayerSettings& settings, app::Application& application);
+    // tick asks the window for the other display mode. Both must outlive the dialog.
+    SettingsDialog(const PlayerSettings& settings, app::WindowCommands& window);
     ~SettingsDialog() override;
 
     // While visible, every event drags the knobs or the page, drives the buttons and the tick,
@@ -84,7 +84,7 @@ private:
     void ApplyFullscreenChoice();
 
     const PlayerSettings& settings;
-    app::Application& application;
+    app::WindowCommands& window;
     widgets::DragPanel soundKnob;
     widgets::DragPanel musicKnob;
     scene::Picture fullscreenTick;
