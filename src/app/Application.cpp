@@ -73,7 +73,7 @@ Application::InitResult Application::Init(const std::string& line, int width, in
     }
     screenHeight = height;
     screenWidth = width;
-    core::RegisterInstall(platform.Registry(), installKey, gamePath, version, gameId, gameIcon);
+    core::RegisterInstall(platform.GetRegistry(), installKey, gamePath, version, gameId, gameIcon);
     iconPath = gameIcon;
     if (line == "/REGSERVER") {
         platform.Opener().Open(settings.WebAddress(1));

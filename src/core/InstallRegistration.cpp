@@ -5,7 +5,7 @@
 
 namespace core {
 
-void RegisterInstall(platform::RegistryStore& store, const std::string& installKey,
+void RegisterInstall(platform::Registry& store, const std::string& installKey,
                      const std::string& gamePath, const std::string& version,
                      const std::string& gameId, const std::string& gameIcon) {
     RegistryKey key(store);

@@ -1,10 +1,10 @@
 #include "core/RegistryKey.h"
 
-#include "platform/RegistryStore.h"
+#include "platform/Registry.h"
 
 namespace core {
 
-RegistryKey::RegistryKey(platform::RegistryStore& store) : store(store) {}
+RegistryKey::RegistryKey(platform::Registry& store) : store(store) {}
 
 RegistryKey::~RegistryKey() {
     Close();

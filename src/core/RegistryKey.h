@@ -3,7 +3,7 @@
 #include <string>
 
 namespace platform {
-class RegistryStore;
+class Registry;
 }
 
 namespace core {
@@ -19,7 +19,7 @@ constexpr long ERROR_INVALID_PARAMETER = 87;
 class RegistryKey {
 public:
     // The store must outlive the key.
-    explicit RegistryKey(platform::RegistryStore& store);
+    explicit RegistryKey(platform::Registry& store);
     virtual ~RegistryKey();
     RegistryKey(const RegistryKey&) = delete;
     RegistryKey& operator=(const RegistryKey&) = delete;
@@ -33,7 +33,7 @@ public:
     void Close();
 
 private:
-    platform::RegistryStore& store;
+    platform::Registry& store;
     std::string subKey;
     bool open = false;
 };

@@ -5,12 +5,12 @@
 
 #include "platform/Clock.h"
 #include "platform/MessageQueue.h"
-#include "platform/RegistryStore.h"
 
 namespace platform {
 
 class DocumentOpener;
 class KeyBuffer;
+class Registry;
 class TextRenderer;
 class TimerService;
 class Window;
@@ -30,7 +30,7 @@ public:
     virtual KeyBuffer& Keys() = 0;
     virtual DocumentOpener& Opener() = 0;
     // The current user's registry, where the game records its installation.
-    RegistryStore& Registry() { return registry; }
+    virtual Registry& GetRegistry() = 0;
     // The text renderer, on the system's font; made at its first use, so a platform that never
     // draws text never looks for the font.
     TextRenderer& Text();
@@ -41,7 +41,6 @@ public:
 
 private:
     MessageQueue queue;
-    RegistryStore registry;
     std::unique_ptr<TextRenderer> text;
     SteadyClock steadyClock;
 };

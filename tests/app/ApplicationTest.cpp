@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "ScopedEnv.h"
 #include "TempDir.h"
 #include "app/AppSettings.h"
 #include "app/Application.h"
@@ -79,8 +78,6 @@ protected:
     TempDir game;
     const core::GameFolders folders{game.Path(), game.Path()};
     const AppSettings settings{folders.SettingsFile()};
-    TempDir config;
-    ScopedEnv configHome{"XDG_CONFIG_HOME", config.Path()};
     platform::HeadlessPlatform platform;
     std::unique_ptr<RecordingApplication> app;
 };
@@ -90,6 +87,11 @@ TEST_F(ApplicationTest, RegServerOpensTheFirstAddressAndEndsWithoutAWindow) {
     EXPECT_EQ(platform.opener.opened, (std::vector<std::string>{"1"}));
     EXPECT_FALSE(platform.window.Exists());
     EXPECT_EQ(app->NamedTimers(), nullptr);
+    std::string recorded;
+    EXPECT_TRUE(
+        platform.registry.GetString("Software\\qelvo\\InstalledGame\\227", "GamePath", recorded))
+        << "the installation is recorded in the platform's registry first";
+    EXPECT_EQ(recorded, platform.ExecutablePath());
 
     game.Write("set.ini", "[website]\nweb1=http://example.test/start\n");
     EXPECT_EQ(Init("/REGSERVER"), Application::InitResult::Done);

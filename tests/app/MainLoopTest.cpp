@@ -5,7 +5,6 @@
 #include <memory>
 #include <string>
 
-#include "ScopedEnv.h"
 #include "TempDir.h"
 #include "app/AppSettings.h"
 #include "app/Application.h"
@@ -79,8 +78,6 @@ protected:
     TempDir game;
     const core::GameFolders folders{game.Path(), game.Path()};
     const AppSettings settings{folders.SettingsFile()};
-    TempDir config;
-    ScopedEnv configHome{"XDG_CONFIG_HOME", config.Path()};
     platform::HeadlessPlatform platform;
     std::unique_ptr<ProbeApplication> app;
 };

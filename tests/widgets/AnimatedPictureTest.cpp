@@ -3,7 +3,6 @@
 #include <memory>
 #include <string>
 
-#include "ScopedEnv.h"
 #include "WidgetFixture.h"
 #include "app/AppSettings.h"
 #include "app/Application.h"
@@ -69,8 +68,6 @@ protected:
     }
 
     std::string path;
-    TempDir config;
-    ScopedEnv configHome{"XDG_CONFIG_HOME", config.Path()};
     TempGameFolder game;
     const AppSettings settings{game.Folders().SettingsFile()};
     platform::HeadlessPlatform platform;
