@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string>
-
 #include "app/AppSettings.h"
 
 namespace game {

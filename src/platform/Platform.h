@@ -1,17 +1,16 @@
 #pragma once
 
-#include <memory>
 #include <string>
 
 #include "platform/Clock.h"
 #include "platform/MessageQueue.h"
+#include "platform/TextRenderer.h"
 
 namespace platform {
 
 class DocumentOpener;
 class KeyBuffer;
 class Registry;
-class TextRenderer;
 class TimerService;
 class Window;
 
@@ -19,10 +18,7 @@ class Window;
 // SDL for play, or everything in memory for tests.
 class Platform {
 public:
-    Platform();
-    virtual ~Platform();
-    Platform(const Platform&) = delete;
-    Platform& operator=(const Platform&) = delete;
+    virtual ~Platform() = default;
 
     MessageQueue& Queue() { return queue; }
     virtual Window& GetWindow() = 0;
@@ -31,9 +27,8 @@ public:
     virtual DocumentOpener& Opener() = 0;
     // The current user's registry, where the game records its installation.
     virtual Registry& GetRegistry() = 0;
-    // The text renderer, on the system's font; made at its first use, so a platform that never
-    // draws text never looks for the font.
-    TextRenderer& Text();
+    // The text renderer, on the system's font.
+    TextRenderer& Text() { return text; }
     // The clock animations are timed by: the system's steady clock unless a platform has its own.
     virtual const Clock& GetClock() const { return steadyClock; }
     // Full path of the running program; resources are found beside it.
@@ -41,7 +36,7 @@ public:
 
 private:
     MessageQueue queue;
-    std::unique_ptr<TextRenderer> text;
+    TextRenderer text;
     SteadyClock steadyClock;
 };
 

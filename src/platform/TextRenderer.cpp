@@ -70,15 +70,7 @@ bool IsControl(char32_t codePoint) {
 
 } // namespace
 
-TextRenderer::TextRenderer() {
-    const std::string path = FindUnifont();
-    if (!path.empty()) {
-        Open(path);
-    }
-    if (!Available()) {
-        std::fputs("text renderer: GNU Unifont not found; text will not be drawn\n", stderr);
-    }
-}
+TextRenderer::TextRenderer() : findSystemFont(true) {}
 
 TextRenderer::TextRenderer(const std::string& fontPath) {
     Open(fontPath);
@@ -88,6 +80,30 @@ TextRenderer::~TextRenderer() = default;
 
 std::string TextRenderer::FindUnifont() {
     return UnifontFile::Find();
+}
+
+bool TextRenderer::Available() {
+    OpenSystemFont();
+    return face != nullptr;
+}
+
+int TextRenderer::Baseline() {
+    OpenSystemFont();
+    return baseline;
+}
+
+void TextRenderer::OpenSystemFont() {
+    if (!findSystemFont) {
+        return;
+    }
+    findSystemFont = false;
+    const std::string path = FindUnifont();
+    if (!path.empty()) {
+        Open(path);
+    }
+    if (face == nullptr) {
+        std::fputs("text renderer: GNU Unifont not found; text will not be drawn\n", stderr);
+    }
 }
 
 void TextRenderer::Open(const std::string& fontPath) {
