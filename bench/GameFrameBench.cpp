@@ -22,7 +22,6 @@
 #include <vector>
 
 #include "SolutionClicks.h"
-#include "audio/MediaPlayer.h"
 #include "game/GameApplication.h"
 #include "game/GameContext.h"
 #include "platform/Event.h"
@@ -136,8 +135,7 @@ class BenchGame {
 public:
     explicit BenchGame(const fs::path& gameFolder) {
         platform.executablePath = (gameFolder / "tovak-marudo").string();
-        MediaPlayer::SetBackend(&audio);
-        context = std::make_unique<GameContext>(platform);
+        context = std::make_unique<GameContext>(platform, &audio);
         game = std::make_unique<GameApplication>(*context);
     }
     ~BenchGame() {
@@ -146,7 +144,6 @@ public:
             game->DispatchMessages();
         }
         game.reset();
-        MediaPlayer::SetBackend(nullptr);
     }
 
     bool Init() {

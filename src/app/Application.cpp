@@ -4,6 +4,7 @@
 #include <chrono>
 #include <thread>
 
+#include "app/AppSettings.h"
 #include "app/CharListener.h"
 #include "app/WindowZoom.h"
 #include "core/GameFolders.h"
@@ -18,7 +19,6 @@
 #include "platform/DocumentOpener.h"
 #include "platform/FileSystem.h"
 #include "platform/Platform.h"
-#include "platform/Settings.h"
 #include "platform/Window.h"
 
 namespace app {
@@ -47,8 +47,9 @@ std::uint32_t MouseCode(platform::MouseAction action) {
 
 } // namespace
 
-Application::Application(platform::Platform& platform, const core::GameFolders& folders)
-    : platform(platform), folders(folders) {}
+Application::Application(platform::Platform& platform, const core::GameFolders& folders,
+                         const AppSettings& settings)
+    : platform(platform), folders(folders), settings(settings) {}
 
 Application::~Application() {
     timerRegistry.reset();
@@ -72,11 +73,10 @@ Application::InitResult Application::Init(const std::string& line, int width, in
     }
     screenHeight = height;
     screenWidth = width;
-    core::RegisterInstall(installKey, gamePath, version, gameId, gameIcon);
+    core::RegisterInstall(platform.GetRegistry(), installKey, gamePath, version, gameId, gameIcon);
     iconPath = gameIcon;
     if (line == "/REGSERVER") {
-        platform.Opener().Open(
-            platform::Settings::ReadString(folders.SettingsFile(), "website", "web1", "1"));
+        platform.Opener().Open(settings.WebAddress(1));
         return InitResult::Done;
     }
     timerRegistry = std::make_unique<core::TimerRegistry>(
@@ -85,16 +85,16 @@ Application::InitResult Application::Init(const std::string& line, int width, in
             queue.Post(platform::Event::TimerFired(id));
         },
         [this](const std::string& name) { OnTimerEvent(name); });
-    if (platform::Settings::ReadNumber(folders.SettingsFile(), "set", "fullscreen", "0") == 1) {
+    if (settings.FullScreen()) {
         // The game always starts in a window; the settings switch to full screen later.
-        platform::Settings::WriteString(folders.SettingsFile(), "set", "fullscreen", "0");
+        settings.SetFullScreen(false);
     }
     if (!platform.GetWindow().Create(title, screenWidth, screenHeight)) {
         core::Trace("创建窗口失败！！\n");
         return InitResult::Failed;
     }
-    zoom = std::make_unique<WindowZoom>(platform.GetWindow().GetPresenter(), folders.SettingsFile(),
-                                        screenWidth, screenHeight);
+    zoom = std::make_unique<WindowZoom>(platform.GetWindow().GetPresenter(), settings, screenWidth,
+                                        screenHeight);
     zoom->Load();
     LoadCursorAndIcon();
     commandLine = line;
@@ -209,6 +209,10 @@ bool Application::DispatchMessages() {
 
 void Application::PostEvent(const platform::Event& event) {
     platform.Queue().Post(event);
+}
+
+void Application::ShowMessageBox(const std::string& text, const std::string& caption) {
+    platform.GetWindow().ShowMessageBox(text, caption);
 }
 
 gfx::PresentResult Application::RenderFrame() {
@@ -419,8 +423,7 @@ void Application::OnCommand(platform::CommandId id) {
     }
     if (id == platform::CommandId::ToggleFullScreen) {
         wantsWindow = !wantsWindow;
-        platform::Settings::WriteString(folders.SettingsFile(), "set", "fullscreen",
-                                        wantsWindow ? "0" : "1");
+        settings.SetFullScreen(!wantsWindow);
     }
     SetUpDisplayForCommand();
 }

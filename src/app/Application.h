@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "app/RedrawTracker.h"
+#include "app/Timers.h"
+#include "app/WindowCommands.h"
 #include "core/Input.h"
 #include "gfx/PresentResult.h"
 #include "platform/Event.h"
@@ -25,17 +27,20 @@ class TimerRegistry;
 
 namespace app {
 
+class AppSettings;
 class CharListener;
 class WindowZoom;
 
 // The root of the scene tree and owner of the window, the display, the timers and the keyboard:
 // one per process. It runs the main loop, turns the window's events into the game's input and draws
-// a frame whenever nothing else waits. The game derives from it.
-class Application : public scene::Element {
+// a frame whenever nothing else waits. The game derives from it; its parts are handed the named
+// timers (Timers) and the window's commands (WindowCommands) rather than the whole application.
+class Application : public scene::Element, public Timers, public WindowCommands {
 public:
-    // The folders tell where the cursor (game folder) and set.ini (player's folder) are; both
-    // must outlive the application.
-    Application(platform::Platform& platform, const core::GameFolders& folders);
+    // The cursor is found in the game folder; the full-screen choice, the zoom and the address of
+    // a registration run are kept in the settings. All must outlive the application.
+    Application(platform::Platform& platform, const core::GameFolders& folders,
+                const AppSettings& settings);
     ~Application() override;
 
     // What start-up decided: run the loop, end successfully ("/REGSERVER" did its work), or end
@@ -76,8 +81,9 @@ public:
     virtual void AddCharListener(CharListener* listener);
     virtual void OnDeactivate() = 0;
 
-    bool AddTimer(int delayMs, const std::string& name, int repeatCount);
-    void KillTimer(const std::string& name);
+    // False also before Init made the timers and after the window went.
+    bool AddTimer(int delayMs, const std::string& name, int repeatCount) override;
+    void KillTimer(const std::string& name) override;
     void KillAllTimers();
 
     // One frame: clear, draw the tree, present; drawn whether or not one is due.
@@ -91,14 +97,15 @@ public:
     bool SetUpDisplay();
     // Whether the next display set-up makes a window (true) or takes the full screen. The game
     // starts in a window; the full-screen command and the settings dialog change it.
-    bool WantsWindow() const { return wantsWindow; }
-    void RequestWindow(bool window) { wantsWindow = window; }
+    bool WantsWindow() const override { return wantsWindow; }
+    void RequestWindow(bool window) override { wantsWindow = window; }
 
     // Queues the event for the next dispatch; any thread may post.
-    void PostEvent(const platform::Event& event);
+    void PostEvent(const platform::Event& event) override;
     // Handles the event now. True when full screen kept the window's own handling from running:
     // a frame command that would move or size the window, or a cursor request.
-    bool SendEvent(const platform::Event& event);
+    bool SendEvent(const platform::Event& event) override;
+    void ShowMessageBox(const std::string& text, const std::string& caption) override;
     // Handles every event waiting now. False once a Quit was taken; its code is kept.
     bool DispatchMessages();
     // The Quit event's code, or kExitFailure once the display failed after a switch.
@@ -106,7 +113,8 @@ public:
 
     gfx::Display* GetDisplay() const { return display.get(); }
     core::KeyboardInput* Keyboard() const { return keyboard.get(); }
-    core::TimerRegistry* Timers() const { return timerRegistry.get(); }
+    // Made by Init, gone with the window.
+    core::TimerRegistry* NamedTimers() const { return timerRegistry.get(); }
     platform::Platform& GetPlatform() const { return platform; }
     const std::vector<CharListener*>& CharListeners() const { return charListeners; }
     // Not 0 while the window is shown and active: frames are drawn only then.
@@ -143,6 +151,7 @@ private:
 
     platform::Platform& platform;
     const core::GameFolders& folders;
+    const AppSettings& settings;
     // Init's window icon.
     std::string iconPath;
     std::unique_ptr<gfx::Display> display;

@@ -1,18 +1,13 @@
 #include "app/WindowZoom.h"
 
-#include <utility>
-
+#include "app/AppSettings.h"
 #include "platform/Presenter.h"
-#include "platform/Settings.h"
 
 namespace app {
 
-using platform::Settings;
-
-WindowZoom::WindowZoom(platform::Presenter& presenter, std::string settingsFile, int frameWidth,
+WindowZoom::WindowZoom(platform::Presenter& presenter, const AppSettings& settings, int frameWidth,
                        int frameHeight)
-    : presenter(presenter), settingsFile(std::move(settingsFile)), frameWidth(frameWidth),
-      frameHeight(frameHeight) {}
+    : presenter(presenter), settings(settings), frameWidth(frameWidth), frameHeight(frameHeight) {}
 
 ZoomSteps WindowZoom::Steps() const {
     return ZoomSteps(frameWidth, frameHeight, presenter.UsableBounds());
@@ -20,8 +15,8 @@ ZoomSteps WindowZoom::Steps() const {
 
 void WindowZoom::Load() {
     const ZoomSteps steps = Steps();
-    const std::string saved = Settings::ReadString(settingsFile, kSection, kKey, "");
-    percent = saved.empty() ? steps.FirstStart() : steps.FromSaved(Settings::ToNumber(saved));
+    const std::optional<int> saved = settings.Zoom();
+    percent = saved ? steps.FromSaved(*saved) : steps.FirstStart();
     presenter.SetZoom(percent);
 }
 
@@ -47,7 +42,7 @@ bool WindowZoom::OnCommand(platform::CommandId id) {
     }
     percent = wanted;
     presenter.SetZoom(percent);
-    Settings::WriteNumber(settingsFile, kSection, kKey, percent);
+    settings.SetZoom(percent);
     return true;
 }
 

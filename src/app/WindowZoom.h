@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string>
-
 #include "app/ZoomSteps.h"
 #include "platform/Event.h"
 
@@ -11,13 +9,15 @@ class Presenter;
 
 namespace app {
 
+class AppSettings;
+
 // The zoom of the game's window: read from set.ini ([set] zoom, in percent) at start, or picked
 // from the desktop's size when the file has none; changed by the zoom commands, handed to the
 // presenter, and written back to set.ini whenever the player changes it.
 class WindowZoom {
 public:
-    // The presenter and the settings file must outlive the zoom; the frame is the back buffer.
-    WindowZoom(platform::Presenter& presenter, std::string settingsFile, int frameWidth,
+    // The presenter and the settings must outlive the zoom; the frame is the back buffer.
+    WindowZoom(platform::Presenter& presenter, const AppSettings& settings, int frameWidth,
                int frameHeight);
 
     // Chooses the zoom for this start and gives it to the presenter.
@@ -27,15 +27,12 @@ public:
     static bool IsZoomCommand(platform::CommandId id);
     int Percent() const { return percent; }
 
-    static constexpr const char* kSection = "set";
-    static constexpr const char* kKey = "zoom";
-
 private:
     // The steps on the desktop the window is on now.
     ZoomSteps Steps() const;
 
     platform::Presenter& presenter;
-    std::string settingsFile;
+    const AppSettings& settings;
     int frameWidth;
     int frameHeight;
     int percent = ZoomSteps::kNormal;

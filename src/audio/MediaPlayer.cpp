@@ -1,62 +1,32 @@
 #include "audio/MediaPlayer.h"
 
 #include <algorithm>
-#include <atomic>
 #include <climits>
 #include <cstdint>
 
-#include "core/Trace.h"
-#include "platform/Platform.h"
-#include "platform/Window.h"
+#include "audio/AudioOutput.h"
 
 namespace audio {
 
-namespace {
-
-std::atomic<platform::AudioBackend*> chosenBackend{nullptr};
-MediaPlayer::MessageBoxFunction messageBox;
-
-constexpr const char* kErrorCaption = "Error";
-
-void ShowError(const std::string& text) {
-    if (messageBox) {
-        messageBox(text, kErrorCaption);
-    } else {
-        core::Trace("%s\n", text.c_str());
-    }
-}
-
-} // namespace
+MediaPlayer::MediaPlayer(const AudioOutput& output) : output(output) {}
 
 MediaPlayer::~MediaPlayer() {
     Release();
 }
 
-void MediaPlayer::SetBackend(platform::AudioBackend* backend) {
-    chosenBackend = backend;
-}
-
-platform::AudioBackend* MediaPlayer::Backend() {
-    return chosenBackend;
-}
-
-void MediaPlayer::SetMessageBox(MessageBoxFunction show) {
-    messageBox = std::move(show);
-}
-
 void MediaPlayer::Open(const std::string& path) {
     Release();
-    platform::AudioBackend* chosen = chosenBackend;
+    platform::AudioBackend* chosen = output.Backend();
     const platform::AudioHandle opened =
         chosen != nullptr ? chosen->Open(path) : platform::kNoAudio;
     if (opened == platform::kNoAudio) {
-        ShowError("Unable to create DirectShow Graph Builder object.");
+        output.ShowError("Unable to create DirectShow Graph Builder object.");
         return;
     }
     backend = chosen;
     handle = opened;
     if (!backend->NotifyOnEnd(handle)) {
-        ShowError("Unable to NotifyWindow DirectShow Graph Builder object.");
+        output.ShowError("Unable to NotifyWindow DirectShow Graph Builder object.");
     }
 }
 

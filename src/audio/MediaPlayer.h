@@ -1,32 +1,25 @@
 #pragma once
 
-#include <functional>
 #include <string>
 
 #include "platform/AudioBackend.h"
 
 namespace audio {
 
+class AudioOutput;
+
 // One audio file's player: plays the file from its start, stops it, sets its volume from a level
 // and, when looping, starts it again each time it plays to its end. A player that could not be
 // made stays silent and every operation on it does nothing. Main thread only.
 class MediaPlayer {
 public:
-    using MessageBoxFunction =
-        std::function<void(const std::string& text, const std::string& caption)>;
-
-    MediaPlayer() = default;
+    // Players are made by the output's backend and tell their failures through it; it must
+    // outlive the player.
+    explicit MediaPlayer(const AudioOutput& output);
     // Releases the file if that has not been done.
     ~MediaPlayer();
     MediaPlayer(const MediaPlayer&) = delete;
     MediaPlayer& operator=(const MediaPlayer&) = delete;
-
-    // The backend every later Open uses, chosen once per process; null makes no players.
-    static void SetBackend(platform::AudioBackend* backend);
-    static platform::AudioBackend* Backend();
-    // Where failures are told; while none is set they go to the trace. The game sets its
-    // window's message box.
-    static void SetMessageBox(MessageBoxFunction show);
 
     // Opens the file (a player already open releases its file first). Without a player from the
     // backend, or without its end notice, the player says so in a message box.
@@ -49,6 +42,7 @@ public:
     static int VolumeOfLevel(int level);
 
 private:
+    const AudioOutput& output;
     int loop = 0;
     platform::AudioBackend* backend = nullptr;
     platform::AudioHandle handle = platform::kNoAudio;

@@ -7,7 +7,10 @@
 
 namespace audio {
 
-MusicPlayer::MusicPlayer(const std::string& gameFolder, SoundManager& manager) : manager(manager) {
+MusicPlayer::MusicPlayer(const AudioOutput& output, const std::string& gameFolder,
+                         SoundManager& manager)
+    : manager(manager),
+      begin(output), boards{MediaPlayer(output), MediaPlayer(output), MediaPlayer(output)} {
     const char* const names[] = {"begin.mp3", "board1.mp3", "board2.mp3", "board3.mp3"};
     MediaPlayer* const players[] = {&begin, &boards[0], &boards[1], &boards[2]};
     for (int i = 0; i < 4; ++i) {

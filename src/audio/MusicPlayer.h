@@ -15,8 +15,8 @@ class SoundManager;
 class MusicPlayer {
 public:
     // Opens the tracks of the game folder's "Music" folder on the manager's music channel; the
-    // manager must outlive the player.
-    MusicPlayer(const std::string& gameFolder, SoundManager& manager);
+    // output and the manager must outlive the player.
+    MusicPlayer(const AudioOutput& output, const std::string& gameFolder, SoundManager& manager);
     // Takes the tracks off the manager, then releases board tracks 3, 2, 1 and the menu track.
     ~MusicPlayer();
     MusicPlayer(const MusicPlayer&) = delete;

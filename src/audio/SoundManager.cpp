@@ -2,7 +2,8 @@
 
 namespace audio {
 
-SoundManager::SoundManager(const std::string& gameFolder) {
+SoundManager::SoundManager(const AudioOutput& output, const std::string& gameFolder)
+    : click(output) {
     click.Open(gameFolder + "Sound\\btn.wav");
     mixer.AddEffectsPlayer(&click);
 }

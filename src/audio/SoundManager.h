@@ -11,7 +11,8 @@ namespace audio {
 // one at every display set-up. Main thread only.
 class SoundManager {
 public:
-    explicit SoundManager(const std::string& gameFolder);
+    // The output must outlive the manager.
+    SoundManager(const AudioOutput& output, const std::string& gameFolder);
     virtual ~SoundManager();
     SoundManager(const SoundManager&) = delete;
     SoundManager& operator=(const SoundManager&) = delete;

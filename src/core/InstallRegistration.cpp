@@ -5,10 +5,10 @@
 
 namespace core {
 
-void RegisterInstall(const std::string& installKey, const std::string& gamePath,
-                     const std::string& version, const std::string& gameId,
-                     const std::string& gameIcon) {
-    RegistryKey key;
+void RegisterInstall(platform::Registry& store, const std::string& installKey,
+                     const std::string& gamePath, const std::string& version,
+                     const std::string& gameId, const std::string& gameIcon) {
+    RegistryKey key(store);
     if (key.Open(installKey, true) == ERROR_SUCCESS) {
         return;
     }

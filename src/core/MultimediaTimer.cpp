@@ -1,6 +1,5 @@
 #include "core/MultimediaTimer.h"
 
-#include <atomic>
 #include <memory>
 #include <mutex>
 
@@ -9,8 +8,6 @@
 namespace core {
 
 namespace {
-
-std::atomic<unsigned> liveTimers{0};
 
 // The id is known only once Start returns, but a firing may already be under way by then on the
 // service's thread. The firing reads the id from here, after the constructor has filled it in.
@@ -21,12 +18,13 @@ struct IdCell {
 
 } // namespace
 
-MultimediaTimer::MultimediaTimer(platform::TimerService& service, std::uint32_t delay,
-                                 std::int32_t repeatLimit, FiringCallback onFiring)
-    : repeatLimit(repeatLimit), delay(delay), service(service) {
-    const unsigned live = liveTimers.load();
-    if (live > 16) {
-        Trace("超出最大线程数:  %d  \n", static_cast<int>(live));
+MultimediaTimer::MultimediaTimer(platform::TimerService& service, TimerCount& live,
+                                 std::uint32_t delay, std::int32_t repeatLimit,
+                                 FiringCallback onFiring)
+    : repeatLimit(repeatLimit), delay(delay), service(service), live(live) {
+    const unsigned running = live.Live();
+    if (running > 16) {
+        Trace("超出最大线程数:  %d  \n", static_cast<int>(running));
     }
     auto cell = std::make_shared<IdCell>();
     std::lock_guard lock(cell->mutex);
@@ -40,7 +38,7 @@ MultimediaTimer::MultimediaTimer(platform::TimerService& service, std::uint32_t 
     });
     cell->id = timerId;
     if (timerId != 0) {
-        ++liveTimers;
+        live.Add();
     }
 }
 
@@ -48,7 +46,7 @@ MultimediaTimer::~MultimediaTimer() {
     if (timerId == 0) {
         return;
     }
-    const unsigned before = liveTimers.fetch_sub(1);
+    const unsigned before = live.Remove();
     Trace("消除后当前最大线程是: %d  \n", static_cast<int>(before));
     service.Stop(timerId);
 }
@@ -58,10 +56,6 @@ bool MultimediaTimer::ReachedEnd() {
         return false;
     }
     return ++fireCount == repeatLimit;
-}
-
-unsigned MultimediaTimer::LiveCount() {
-    return liveTimers.load();
 }
 
 } // namespace core

@@ -1,17 +1,10 @@
 #include "core/RegistryKey.h"
 
-#include "platform/RegistryStore.h"
+#include "platform/Registry.h"
 
 namespace core {
 
-namespace {
-
-platform::RegistryStore& Store() {
-    static platform::RegistryStore store;
-    return store;
-}
-
-} // namespace
+RegistryKey::RegistryKey(platform::Registry& store) : store(store) {}
 
 RegistryKey::~RegistryKey() {
     Close();
@@ -19,7 +12,7 @@ RegistryKey::~RegistryKey() {
 
 long RegistryKey::Open(const std::string& path, bool openOnly) {
     Close();
-    if (openOnly ? !Store().KeyExists(path) : !Store().CreateKey(path)) {
+    if (openOnly ? !store.KeyExists(path) : !store.CreateKey(path)) {
         return openOnly ? ERROR_FILE_NOT_FOUND : ERROR_ACCESS_DENIED;
     }
     subKey = path;
@@ -31,7 +24,7 @@ long RegistryKey::SetString(const std::string& name, const std::string& text) {
     if (!open) {
         return ERROR_INVALID_HANDLE;
     }
-    return Store().SetString(subKey, name, text) ? ERROR_SUCCESS : ERROR_INVALID_PARAMETER;
+    return store.SetString(subKey, name, text) ? ERROR_SUCCESS : ERROR_INVALID_PARAMETER;
 }
 
 void RegistryKey::Close() {

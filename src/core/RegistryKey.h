@@ -2,6 +2,10 @@
 
 #include <string>
 
+namespace platform {
+class Registry;
+}
+
 namespace core {
 
 // Result codes of the registry calls under their published names and values.
@@ -14,7 +18,11 @@ constexpr long ERROR_INVALID_PARAMETER = 87;
 // A key of the current user's registry store, opened by its path below the user's root.
 class RegistryKey {
 public:
+    // The store must outlive the key.
+    explicit RegistryKey(platform::Registry& store);
     virtual ~RegistryKey();
+    RegistryKey(const RegistryKey&) = delete;
+    RegistryKey& operator=(const RegistryKey&) = delete;
 
     // ERROR_SUCCESS once open. With openOnly the key must exist (ERROR_FILE_NOT_FOUND);
     // otherwise it is created when missing (ERROR_ACCESS_DENIED when that fails). An open key
@@ -25,6 +33,7 @@ public:
     void Close();
 
 private:
+    platform::Registry& store;
     std::string subKey;
     bool open = false;
 };

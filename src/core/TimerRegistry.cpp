@@ -20,7 +20,7 @@ bool TimerRegistry::AddTimer(int delay, const std::string& name, int repeatCount
         return true;
     }
     // Every timer is stopped before the registry goes, so the firing may use its members.
-    auto timer = std::make_unique<MultimediaTimer>(service, static_cast<std::uint32_t>(delay),
+    auto timer = std::make_unique<MultimediaTimer>(service, live, static_cast<std::uint32_t>(delay),
                                                    repeatCount, [this](std::uint32_t timerId) {
                                                        if (postFiring) {
                                                            postFiring(timerId);

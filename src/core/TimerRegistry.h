@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/MultimediaTimer.h"
+#include "core/TimerCount.h"
 
 namespace core {
 
@@ -36,11 +37,15 @@ public:
 
     bool IsRegistered(const std::string& name) const { return byName.contains(name); }
     std::size_t Count() const { return byName.size(); }
+    // The timers that started and are not yet destroyed.
+    unsigned LiveCount() const { return live.Live(); }
 
 private:
     platform::TimerService& service;
     const PostFiring postFiring;
     TimerEvent onTimerEvent;
+    // Declared before the timers, which count themselves out of it as they go.
+    TimerCount live;
     std::list<MultimediaTimer*> timers; // creation order
     std::map<std::string, std::unique_ptr<MultimediaTimer>> byName;
 };

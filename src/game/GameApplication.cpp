@@ -9,7 +9,6 @@
 #include "platform/DocumentOpener.h"
 #include "platform/FileSystem.h"
 #include "platform/Platform.h"
-#include "platform/Settings.h"
 #include "platform/Window.h"
 #include "puzzle/Board.h"
 
@@ -23,10 +22,12 @@ constexpr int kLeaderboardColumns = 2;
 } // namespace
 
 GameApplication::GameApplication(const GameContext& context)
-    : app::Application(context.Platform(), context.Folders()), play(context.Folders()),
-      boardScreen(context.Folders(), play, context.Platform().Opener(),
-                  &context.Platform().GetClock()),
-      boardFrame(*this), folders(context.Folders()), menu(folders, *this), leaveDialog(folders) {
+    : app::Application(context.Platform(), context.Folders(), context.Settings()),
+      play(context.Folders()), boardScreen(context.Folders(), play, context.Platform().Opener(),
+                                           &context.Platform().GetClock()),
+      boardFrame(*this), folders(context.Folders()), settings(context.Settings()),
+      audioOutput(context.Audio()), menu(folders, settings, *this, *this, context.Text()),
+      leaveDialog(folders) {
     // A save killed half-way leaves its temporary file beside the real one; nothing reads it.
     for (const char* saved : core::GameFolders::kPlayerFiles) {
         platform::RemoveStaleTemporaries(folders.Player(), saved);
@@ -35,18 +36,14 @@ GameApplication::GameApplication(const GameContext& context)
     play.Restore();
     SetSize(800, 600);
     BuildSceneTree();
+    // The board screen makes its name entry without the text renderer and the caret's clock.
+    boardScreen.Entry().nameField.Use(context.Text(), context.Platform().GetClock());
     WireScreens();
-    // Audio failures are told in the game's window.
-    audio::MediaPlayer::SetMessageBox([&window = context.Platform().GetWindow()](
-                                          const std::string& text, const std::string& caption) {
-        window.ShowMessageBox(text, caption);
-    });
 }
 
 GameApplication::~GameApplication() {
     musicPlayer.reset();
     DestroySoundManager();
-    audio::MediaPlayer::SetMessageBox(nullptr);
     // The screens are members and die before the Application part, which still walks its
     // children when it releases the display; the return button dies before the board screen
     // it belongs to.
@@ -103,7 +100,7 @@ void GameApplication::WireScreens() {
 
 void GameApplication::ResetSoundManager() {
     DestroySoundManager();
-    soundManager = std::make_unique<audio::SoundManager>(folders.Game());
+    soundManager = std::make_unique<audio::SoundManager>(audioOutput, folders.Game());
 }
 
 void GameApplication::DestroySoundManager() {
@@ -135,7 +132,8 @@ void GameApplication::SetVolumes(int effects, int music) {
 void GameApplication::ReplaceMusicPlayer() {
     musicPlayer.reset();
     if (soundManager) {
-        musicPlayer = std::make_unique<audio::MusicPlayer>(folders.Game(), *soundManager);
+        musicPlayer =
+            std::make_unique<audio::MusicPlayer>(audioOutput, folders.Game(), *soundManager);
     }
 }
 
@@ -331,8 +329,7 @@ void GameApplication::OpenWebBand(const core::Input& event) {
         !(24 < event.y && event.y < 60)) {
         return;
     }
-    std::string address =
-        platform::Settings::ReadString(folders.SettingsFile(), "website", "web2", "1");
+    std::string address = settings.WebAddress(2);
     if (address.size() > 260) {
         address.resize(260);
     }

@@ -90,6 +90,8 @@ private:
     void FocusNameEntry();
 
     const core::GameFolders& folders;
+    const PlayerSettings& settings;
+    const audio::AudioOutput& audioOutput;
     MainMenu menu;
     LeaveDialog leaveDialog;
     std::unique_ptr<audio::MusicPlayer> musicPlayer;

@@ -1,5 +1,4 @@
 // The game's entry: one GameApplication on the desktop, its exit code the program's.
-#include "audio/MediaPlayer.h"
 #include "game/GameApplication.h"
 #include "platform/Event.h"
 #include "platform/sdl/SdlMixerAudioBackend.h"
@@ -24,10 +23,9 @@ int main(int argc, char** argv) {
     platform::SdlMixerAudioBackend audio([&platform] {
         platform.Queue().Post(platform::Event::Of(platform::EventKind::PlaybackEnded));
     });
-    MediaPlayer::SetBackend(&audio);
 
     // Where the game's files are is settled once, here; everything else is handed it.
-    const GameContext context(platform);
+    const GameContext context(platform, &audio);
     int exitCode = 0;
     {
         GameApplication game(context);
@@ -45,6 +43,5 @@ int main(int argc, char** argv) {
             break;
         }
     }
-    MediaPlayer::SetBackend(nullptr);
     return exitCode;
 }

@@ -4,11 +4,13 @@
 
 #include "platform/Clock.h"
 #include "platform/MessageQueue.h"
+#include "platform/TextRenderer.h"
 
 namespace platform {
 
 class DocumentOpener;
 class KeyBuffer;
+class Registry;
 class TimerService;
 class Window;
 
@@ -23,6 +25,10 @@ public:
     virtual TimerService& Timers() = 0;
     virtual KeyBuffer& Keys() = 0;
     virtual DocumentOpener& Opener() = 0;
+    // The current user's registry, where the game records its installation.
+    virtual Registry& GetRegistry() = 0;
+    // The text renderer, on the system's font.
+    TextRenderer& Text() { return text; }
     // The clock animations are timed by: the system's steady clock unless a platform has its own.
     virtual const Clock& GetClock() const { return steadyClock; }
     // Full path of the running program; resources are found beside it.
@@ -30,6 +36,7 @@ public:
 
 private:
     MessageQueue queue;
+    TextRenderer text;
     SteadyClock steadyClock;
 };
 

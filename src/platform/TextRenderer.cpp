@@ -1,7 +1,6 @@
 #include "platform/TextRenderer.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cstdio>
 
 #include <ft2build.h>
@@ -71,16 +70,7 @@ bool IsControl(char32_t codePoint) {
 
 } // namespace
 
-TextRenderer::TextRenderer() {
-    const std::string path = FindUnifont();
-    if (!path.empty()) {
-        Open(path);
-    }
-    static std::atomic<bool> warned{false};
-    if (!Available() && !warned.exchange(true)) {
-        std::fputs("text renderer: GNU Unifont not found; text will not be drawn\n", stderr);
-    }
-}
+TextRenderer::TextRenderer() : findSystemFont(true) {}
 
 TextRenderer::TextRenderer(const std::string& fontPath) {
     Open(fontPath);
@@ -88,13 +78,32 @@ TextRenderer::TextRenderer(const std::string& fontPath) {
 
 TextRenderer::~TextRenderer() = default;
 
-TextRenderer& TextRenderer::Shared() {
-    static TextRenderer renderer;
-    return renderer;
-}
-
 std::string TextRenderer::FindUnifont() {
     return UnifontFile::Find();
+}
+
+bool TextRenderer::Available() {
+    OpenSystemFont();
+    return face != nullptr;
+}
+
+int TextRenderer::Baseline() {
+    OpenSystemFont();
+    return baseline;
+}
+
+void TextRenderer::OpenSystemFont() {
+    if (!findSystemFont) {
+        return;
+    }
+    findSystemFont = false;
+    const std::string path = FindUnifont();
+    if (!path.empty()) {
+        Open(path);
+    }
+    if (face == nullptr) {
+        std::fputs("text renderer: GNU Unifont not found; text will not be drawn\n", stderr);
+    }
 }
 
 void TextRenderer::Open(const std::string& fontPath) {

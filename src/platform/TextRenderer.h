@@ -17,14 +17,15 @@ namespace platform {
 // and 16), and a line is 16 pixels high with its baseline `Baseline()` pixels below the top.
 // Glyphs are drawn crisp: a pixel is either the text colour or left as it was.
 //
-// Without the font the renderer is unavailable and draws nothing. Not thread-safe: a renderer,
-// and Shared() in particular, is used from the main thread only.
+// Without the font the renderer is unavailable and draws nothing. Not thread-safe: a renderer is
+// used from the main thread only. The game's renderer belongs to its platform (Platform::Text).
 class TextRenderer {
 public:
     static constexpr int kPixelSize = 16;
     static constexpr int kByteAdvance = 8;
 
-    // Uses the font FindUnifont() finds; says once on stderr when there is none.
+    // Uses the font FindUnifont() finds, looked for when the renderer is first used (a draw, or
+    // Available or Baseline); says so on stderr when there is none.
     TextRenderer();
     // Uses the font file at `fontPath`, silently unavailable when it cannot be opened.
     explicit TextRenderer(const std::string& fontPath);
@@ -32,14 +33,12 @@ public:
     TextRenderer(const TextRenderer&) = delete;
     TextRenderer& operator=(const TextRenderer&) = delete;
 
-    // The process's renderer, made on first use.
-    static TextRenderer& Shared();
     // The Unifont file of the system (UnifontFile); empty when there is none.
     static std::string FindUnifont();
 
-    bool Available() const { return face != nullptr; }
+    bool Available();
     // Rows from the top of a line to its baseline, from the font's ascender.
-    int Baseline() const { return baseline; }
+    int Baseline();
 
     // Draws `gbk` with its top-left corner at (x, y) of the width x height buffer `pixels`
     // (rows `pitchBytes` apart), touching only pixels inside `clip` and the buffer. Only glyph
@@ -68,12 +67,16 @@ private:
     };
     struct Face;
 
+    // Looks for the system's font if that is still to be done.
+    void OpenSystemFont();
     void Open(const std::string& fontPath);
     const Glyph& GlyphFor(char32_t codePoint);
     Glyph Render(char32_t codePoint) const;
     static void DrawGlyph(const Glyph& glyph, std::int64_t penX, std::int64_t baselineY,
                           const Target& target);
 
+    // The system's font is still to be looked for.
+    bool findSystemFont = false;
     std::unique_ptr<Face> face;
     int baseline = 0;
     std::unordered_map<char32_t, Glyph> glyphs;

@@ -4,11 +4,11 @@
 #include <cstdint>
 #include <limits>
 
-#include "app/Application.h"
+#include "app/Timers.h"
 
 namespace widgets {
 
-AnimatedPicture::AnimatedPicture(app::Application& application) : application(application) {
+AnimatedPicture::AnimatedPicture(app::Timers& timers) : timers(timers) {
     visible = 0;
 }
 
@@ -17,8 +17,8 @@ AnimatedPicture::~AnimatedPicture() {
 }
 
 void AnimatedPicture::StopTimer() const {
-    // Before the application's timer registry exists there is nothing to stop.
-    application.KillTimer(animation.eventName);
+    // Before the timers are running there is nothing to stop.
+    timers.KillTimer(animation.eventName);
 }
 
 int AnimatedPicture::Load(gfx::Display& display, std::string_view path, int newX, int newY,
@@ -52,7 +52,7 @@ void AnimatedPicture::SetPeriod(int ms) {
     const std::int64_t firings = std::int64_t{animation.frameCount} * animation.repeatCount;
     const auto limit = static_cast<int>(std::clamp<std::int64_t>(
         firings, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
-    application.AddTimer(ms, animation.eventName, limit);
+    timers.AddTimer(ms, animation.eventName, limit);
 }
 
 void AnimatedPicture::Start() {

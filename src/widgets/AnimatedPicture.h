@@ -8,7 +8,7 @@
 #include "widgets/TimerReceiver.h"
 
 namespace app {
-class Application;
+class Timers;
 }
 
 namespace widgets {
@@ -18,9 +18,9 @@ namespace widgets {
 // shows it. Timed events reach it on the main thread, so it takes no lock.
 class AnimatedPicture : public scene::Picture, public TimerReceiver {
 public:
-    // The application runs the picture's timer; it must outlive the picture.
-    explicit AnimatedPicture(app::Application& application);
-    // Stops the picture's timer, if the application has a timer registry.
+    // The picture's timer runs on `timers`, which must outlive the picture.
+    explicit AnimatedPicture(app::Timers& timers);
+    // Stops the picture's timer.
     ~AnimatedPicture() override;
 
     // Loads the strip with timing.frameCount frames and takes the timing, whose animFrame becomes
@@ -46,8 +46,9 @@ public:
     int restFrame = 0;
 
 private:
-    app::Application& application;
     void StopTimer() const;
+
+    app::Timers& timers;
 };
 
 } // namespace widgets

@@ -25,18 +25,6 @@ constexpr int kCaretHeight = 16;
 constexpr std::uint32_t kCaretShownFor = 500;
 constexpr std::uint32_t kBlinkPeriod = 1000;
 
-const platform::SteadyClock steadyClock;
-const platform::Clock* blinkClock = &steadyClock;
-
-// The blink state every field shares: when the caret was last drawn or hidden, and when the
-// current phase began.
-struct BlinkState {
-    bool started = false;
-    std::uint32_t last = 0;
-    std::uint32_t phaseStart = 0;
-};
-BlinkState blink;
-
 // Fills the part of the rectangle at (left, top) that lies inside the surface.
 void FillClipped(gfx::Surface& surface, std::int64_t left, std::int64_t top, int width, int height,
                  std::uint16_t pixel) {
@@ -71,9 +59,18 @@ int WholeCharactersWithin(std::string_view text, int room) {
 
 } // namespace
 
+TextField::TextField(platform::TextRenderer& renderer, const platform::Clock& clock)
+    : renderer(&renderer), clock(&clock) {}
+
 TextField::TextField() = default;
 
 TextField::~TextField() = default;
+
+void TextField::Use(platform::TextRenderer& newRenderer, const platform::Clock& newClock) {
+    renderer = &newRenderer;
+    clock = &newClock;
+    MarkChanged();
+}
 
 void TextField::Configure(int newX, int newY, int newWidth, int newHeight, int newCapacity,
                           int newModeFlags, std::uint32_t newColor) {
@@ -163,7 +160,7 @@ bool TextField::RestoreSurfaces() {
 void TextField::ReleaseSurfaces() {}
 
 void TextField::Draw(gfx::Display& target) {
-    if (visible == 0 || !buffer) {
+    if (visible == 0 || !buffer || renderer == nullptr) {
         return;
     }
     gfx::Surface* back = target.BackBuffer();
@@ -174,9 +171,8 @@ void TextField::Draw(gfx::Display& target) {
     const platform::Rect bounds{0, 0, back->Width(), back->Height()};
     const std::string_view text(buffer.get(),
                                 static_cast<std::size_t>(std::clamp(length, 0, bufferSize)));
-    platform::TextRenderer::Shared().Draw(back->WritablePixels(), back->Description().pitch,
-                                          back->Width(), back->Height(), screenX, screenY, text,
-                                          rgb, bounds);
+    renderer->Draw(back->WritablePixels(), back->Description().pitch, back->Width(), back->Height(),
+                   screenX, screenY, text, rgb, bounds);
     if (focused == 0) {
         return;
     }
@@ -190,16 +186,8 @@ void TextField::Draw(gfx::Display& target) {
     }
 }
 
-void TextField::SetClock(const platform::Clock* clock) {
-    blinkClock = clock != nullptr ? clock : &steadyClock;
-}
-
-void TextField::ResetBlink() {
-    blink = BlinkState{};
-}
-
 bool TextField::CaretShown() {
-    const std::uint32_t now = blinkClock->Milliseconds();
+    const std::uint32_t now = clock->Milliseconds();
     if (!blink.started) {
         blink = {true, now, now};
     }

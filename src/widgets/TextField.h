@@ -7,7 +7,8 @@
 
 namespace platform {
 class Clock;
-}
+class TextRenderer;
+} // namespace platform
 
 namespace widgets {
 
@@ -18,8 +19,15 @@ public:
     static constexpr std::uint32_t kAcceptsText = 1;
     static constexpr std::uint32_t kMakesBuffer = 2;
 
+    // Draws its text with `renderer` and blinks its caret by `clock`; both must outlive the
+    // field.
+    TextField(platform::TextRenderer& renderer, const platform::Clock& clock);
+    // A field that draws nothing until Use hands it a renderer and a clock.
     TextField();
     ~TextField() override;
+
+    // Draws with `renderer` and blinks by `clock` from now on; both must outlive the field.
+    void Use(platform::TextRenderer& renderer, const platform::Clock& clock);
 
     // Places and sizes the field and sets its mode and colour (a GDI colour, 0x00BBGGRR); with
     // either mode bit set it also replaces the text buffer with one of `capacity` bytes that
@@ -42,11 +50,6 @@ public:
     // Draws the text and, while focused, the caret after it, onto the target's back buffer.
     void Draw(gfx::Display& target) override;
 
-    // The clock the caret blinks by, shared by every field; null goes back to the steady clock.
-    static void SetClock(const platform::Clock* clock);
-    // Forgets the blink phase: the next caret draw starts a new one.
-    static void ResetBlink();
-
     int focused = 0;
     std::unique_ptr<char[]> buffer;
     std::uint32_t color = 0xFFFFFF;
@@ -56,8 +59,21 @@ public:
     int length = 0;
 
 private:
+    // The caret's blink: when the caret was last drawn or hidden, and when the current phase
+    // began.
+    struct Blink {
+        bool started = false;
+        std::uint32_t last = 0;
+        std::uint32_t phaseStart = 0;
+    };
+
     void Backspace();
-    static bool CaretShown();
+    bool CaretShown();
+
+    // Both null until the field has them.
+    platform::TextRenderer* renderer = nullptr;
+    const platform::Clock* clock = nullptr;
+    Blink blink;
 
     // The size of `buffer`. It differs from `capacity` after a Configure that kept the old
     // buffer while changing the capacity.

@@ -9,7 +9,7 @@
 
 namespace widgets {
 
-TextTable::TextTable() = default;
+TextTable::TextTable(platform::TextRenderer& renderer) : renderer(renderer) {}
 
 TextTable::~TextTable() = default;
 
@@ -79,7 +79,6 @@ void TextTable::Draw(gfx::Display& target) {
     }
     // Only glyph pixels are written, so the background shows through around the letters.
     const platform::Rect bounds{0, 0, back->Width(), back->Height()};
-    platform::TextRenderer& renderer = platform::TextRenderer::Shared();
     for (int r = 0; r < RowsInUse(); ++r) {
         for (int c = 0; c < ColumnsInUse(); ++c) {
             renderer.Draw(back->WritablePixels(), back->Description().pitch, back->Width(),

@@ -8,6 +8,10 @@
 
 #include "scene/Picture.h"
 
+namespace platform {
+class TextRenderer;
+}
+
 namespace widgets {
 
 // A picture with a grid of up to 20 x 20 text cells drawn over it, each cell in its own colour
@@ -24,7 +28,8 @@ public:
         bool operator==(const CellPosition&) const = default;
     };
 
-    TextTable();
+    // Draws the cells' texts with `renderer`, which must outlive the table.
+    explicit TextTable(platform::TextRenderer& renderer);
     ~TextTable() override;
 
     void SetPadding(int x, int y);
@@ -59,6 +64,8 @@ public:
 private:
     int RowsInUse() const;
     int ColumnsInUse() const;
+
+    platform::TextRenderer& renderer;
 };
 
 } // namespace widgets

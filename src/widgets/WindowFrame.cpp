@@ -3,21 +3,16 @@
 #include <cstddef>
 #include <initializer_list>
 
-#include "app/Application.h"
+#include "app/WindowCommands.h"
 #include "gfx/Display.h"
 #include "gfx/Surface.h"
 #include "platform/Event.h"
-#include "platform/Platform.h"
-#include "platform/Window.h"
 #include "scene/Picture.h"
 #include "widgets/Button.h"
 
 namespace widgets {
 
 namespace {
-
-// The title bar moved the window and no release has reached a frame since.
-bool windowMoving = false;
 
 // Left edge of a title-bar button standing `buttons` button widths (a fifth of the strip each)
 // and `gap` pixels left of the frame's right edge; the fifths are unsigned divisions.
@@ -28,13 +23,9 @@ int ButtonLeft(const scene::Element& frame, int stripWidth, unsigned buttons, in
 
 } // namespace
 
-WindowFrame::WindowFrame(app::Application& application) : application(application) {}
+WindowFrame::WindowFrame(app::WindowCommands& window) : window(window) {}
 
 WindowFrame::~WindowFrame() = default;
-
-bool WindowFrame::WindowMoving() {
-    return windowMoving;
-}
 
 void WindowFrame::SetAlpha(int newAlpha) {
     // The gamma fade would run here; the display has no gamma control, so it ends at once.
@@ -199,7 +190,7 @@ void WindowFrame::CapturePage(gfx::Display& target) {
     target.DarkenBackBuffer(alpha);
     if (target.CreateScreenCopySurface(page) != gfx::SurfaceResult::Ok) {
         page.reset();
-        application.GetPlatform().GetWindow().ShowMessageBox("创建透明页面失败!", "ERROR");
+        window.ShowMessageBox("创建透明页面失败!", "ERROR");
         return;
     }
     target.CopyBackBufferTo(page.get());
@@ -245,17 +236,17 @@ void WindowFrame::OnLeftDown(int x, int y) {
         // holds the pointer meanwhile, so there is no capture to give up and nothing to keep on
         // top.
         windowMoving = true;
-        application.SendEvent(platform::Event::Frame(platform::FrameCommand::Move));
+        window.SendEvent(platform::Event::Frame(platform::FrameCommand::Move));
     }
 }
 
 void WindowFrame::OnLeftUp(int x, int y) {
     if (minimizeButton && minimizeButton->OnMouseUp(x, y)) {
-        application.PostEvent(platform::Event::Frame(platform::FrameCommand::Minimize));
+        window.PostEvent(platform::Event::Frame(platform::FrameCommand::Minimize));
     } else if (commandButton && commandButton->OnMouseUp(x, y)) {
-        application.PostEvent(platform::Event::Command(platform::CommandId::ToggleFullScreen));
+        window.PostEvent(platform::Event::Command(platform::CommandId::ToggleFullScreen));
     } else if (closeButton && closeButton->OnMouseUp(x, y)) {
-        application.PostEvent(platform::Event::Of(platform::EventKind::Close));
+        window.PostEvent(platform::Event::Of(platform::EventKind::Close));
     } else if (titleBar && windowMoving) {
         windowMoving = false;
     }

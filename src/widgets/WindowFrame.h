@@ -17,7 +17,7 @@ class Surface;
 } // namespace gfx
 
 namespace app {
-class Application;
+class WindowCommands;
 }
 
 namespace widgets {
@@ -34,8 +34,8 @@ class Button;
 // coordinates); the frame alone draws, shows and hides them. Overlays are not owned.
 class WindowFrame : public scene::Element, public MouseReceiver {
 public:
-    // Title-bar presses go to the application as events; it must outlive the frame.
-    explicit WindowFrame(app::Application& application);
+    // Title-bar presses go to the window as commands; it must outlive the frame.
+    explicit WindowFrame(app::WindowCommands& window);
     ~WindowFrame() override;
 
     // Stores alpha for the frame alone; children and overlays keep theirs.
@@ -72,7 +72,7 @@ public:
     const std::vector<scene::Element*>& Overlays() const { return overlays; }
 
     // Set while the title bar moves the window, until the next release reaches the frame.
-    static bool WindowMoving();
+    bool WindowMoving() const { return windowMoving; }
 
     std::unique_ptr<gfx::Surface> page;
     std::unique_ptr<Button> minimizeButton;
@@ -94,10 +94,12 @@ private:
     void OnLeftUp(int x, int y);
     void OnMove(int x, int y);
 
-    app::Application& application;
+    app::WindowCommands& window;
     std::vector<scene::Element*> overlays;
     // Whether the display the title bar was loaded for is a window.
     bool inWindow = true;
+    // The title bar moved the window and no release has reached the frame since.
+    bool windowMoving = false;
 };
 
 } // namespace widgets

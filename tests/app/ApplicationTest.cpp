@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "ScopedEnv.h"
 #include "TempDir.h"
+#include "app/AppSettings.h"
 #include "app/Application.h"
 #include "app/CharListener.h"
 #include "core/KeyboardInput.h"
@@ -50,7 +50,7 @@ public:
 // A game folder of its own, a per-user store of its own, and an application started headless.
 class ApplicationTest : public ::testing::Test {
 protected:
-    ApplicationTest() { app = std::make_unique<RecordingApplication>(platform, folders); }
+    ApplicationTest() { app = std::make_unique<RecordingApplication>(platform, folders, settings); }
     ~ApplicationTest() override { app.reset(); }
 
     Application::InitResult Init(const std::string& commandLine) {
@@ -77,8 +77,7 @@ protected:
 
     TempDir game;
     const core::GameFolders folders{game.Path(), game.Path()};
-    TempDir config;
-    ScopedEnv configHome{"XDG_CONFIG_HOME", config.Path()};
+    const AppSettings settings{folders.SettingsFile()};
     platform::HeadlessPlatform platform;
     std::unique_ptr<RecordingApplication> app;
 };
@@ -87,7 +86,12 @@ TEST_F(ApplicationTest, RegServerOpensTheFirstAddressAndEndsWithoutAWindow) {
     EXPECT_EQ(Init("/REGSERVER"), Application::InitResult::Done);
     EXPECT_EQ(platform.opener.opened, (std::vector<std::string>{"1"}));
     EXPECT_FALSE(platform.window.Exists());
-    EXPECT_EQ(app->Timers(), nullptr);
+    EXPECT_EQ(app->NamedTimers(), nullptr);
+    std::string recorded;
+    EXPECT_TRUE(
+        platform.registry.GetString("Software\\qelvo\\InstalledGame\\227", "GamePath", recorded))
+        << "the installation is recorded in the platform's registry first";
+    EXPECT_EQ(recorded, platform.ExecutablePath());
 
     game.Write("set.ini", "[website]\nweb1=http://example.test/start\n");
     EXPECT_EQ(Init("/REGSERVER"), Application::InitResult::Done);
@@ -230,7 +234,7 @@ TEST_F(ApplicationTest, ClosingTearsDownInOrderAndQuits) {
     EXPECT_FALSE(app->DispatchMessages()) << "the Quit that closing posts ends the loop";
     EXPECT_FALSE(platform.window.Exists());
     EXPECT_EQ(app->GetDisplay(), nullptr);
-    EXPECT_EQ(app->Timers(), nullptr);
+    EXPECT_EQ(app->NamedTimers(), nullptr);
     EXPECT_EQ(app->Keyboard(), nullptr);
     EXPECT_EQ(app->ExitCode(), 0);
 }

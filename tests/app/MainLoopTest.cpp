@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
-#include "ScopedEnv.h"
 #include "TempDir.h"
+#include "app/AppSettings.h"
 #include "app/Application.h"
 #include "app/RedrawTracker.h"
 #include "core/GameFolders.h"
@@ -32,8 +32,9 @@ public:
 // An application whose scene is one probe, moved one pixel right by every timer firing.
 class ProbeApplication : public Application {
 public:
-    ProbeApplication(platform::Platform& platform, const core::GameFolders& folders)
-        : Application(platform, folders) {
+    ProbeApplication(platform::Platform& platform, const core::GameFolders& folders,
+                     const AppSettings& settings)
+        : Application(platform, folders, settings) {
         probe.SetSize(10, 10);
         AddChild(&probe);
     }
@@ -50,7 +51,7 @@ public:
 // The loop of a started application, turn by turn, with its frames and sleeps counted.
 class MainLoopTest : public ::testing::Test {
 protected:
-    MainLoopTest() { app = std::make_unique<ProbeApplication>(platform, folders); }
+    MainLoopTest() { app = std::make_unique<ProbeApplication>(platform, folders, settings); }
     ~MainLoopTest() override { app.reset(); }
 
     void Start() {
@@ -76,8 +77,7 @@ protected:
 
     TempDir game;
     const core::GameFolders folders{game.Path(), game.Path()};
-    TempDir config;
-    ScopedEnv configHome{"XDG_CONFIG_HOME", config.Path()};
+    const AppSettings settings{folders.SettingsFile()};
     platform::HeadlessPlatform platform;
     std::unique_ptr<ProbeApplication> app;
 };

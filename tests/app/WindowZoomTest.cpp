@@ -3,6 +3,7 @@
 #include <string>
 
 #include "TempDir.h"
+#include "app/AppSettings.h"
 #include "app/WindowZoom.h"
 #include "platform/Settings.h"
 #include "platform/memory/MemoryPresenter.h"
@@ -26,7 +27,7 @@ protected:
 
     // A zoom as a new start of the game makes it.
     std::unique_ptr<WindowZoom> Start() {
-        auto zoom = std::make_unique<WindowZoom>(presenter, folder.File("set.ini"), 800, 600);
+        auto zoom = std::make_unique<WindowZoom>(presenter, settings, 800, 600);
         zoom->Load();
         return zoom;
     }
@@ -36,6 +37,7 @@ protected:
     }
 
     TempDir folder;
+    const app::AppSettings settings{folder.File("set.ini")};
     platform::MemoryPresenter presenter;
 };
 

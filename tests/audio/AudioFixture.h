@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "TempDir.h"
+#include "audio/AudioOutput.h"
 #include "audio/MediaPlayer.h"
 #include "audio/SoundManager.h"
 #include "platform/MessageQueue.h"
@@ -21,14 +22,13 @@ protected:
     AudioFixture() {
         backend.SetEndNotice(
             [this] { queue.Post(platform::Event::Of(platform::EventKind::PlaybackEnded)); });
-        MediaPlayer::SetBackend(&backend);
-        MediaPlayer::SetMessageBox([this](const std::string& text, const std::string& caption) {
+    }
+
+    // An output on `chosen` (none: no players) whose message boxes are collected.
+    AudioOutput OutputTo(platform::AudioBackend* chosen) {
+        return AudioOutput(chosen, [this](const std::string& text, const std::string& caption) {
             boxes.push_back(caption + ": " + text);
         });
-    }
-    ~AudioFixture() override {
-        MediaPlayer::SetBackend(nullptr);
-        MediaPlayer::SetMessageBox(nullptr);
     }
 
     // The game folder, as the players are given it.
@@ -49,4 +49,6 @@ protected:
     platform::MemoryAudioBackend backend;
     platform::MessageQueue queue;
     std::vector<std::string> boxes;
+    // The players' output on the in-memory backend.
+    const AudioOutput output = OutputTo(&backend);
 };

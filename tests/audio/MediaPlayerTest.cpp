@@ -14,12 +14,11 @@ using MediaPlayerTest = AudioFixture;
 const std::string kCreateBox = "Error: Unable to create DirectShow Graph Builder object.";
 
 TEST_F(MediaPlayerTest, PlayerThatCannotBeMadeSaysSoOnceAndStaysSilent) {
-    MediaPlayer::SetBackend(nullptr);
-    MediaPlayer unbacked;
+    const AudioOutput none = OutputTo(nullptr);
+    MediaPlayer unbacked(none);
     unbacked.Open(Path("a.wav"));
     backend.refuseOpen = true;
-    MediaPlayer::SetBackend(&backend);
-    MediaPlayer refused;
+    MediaPlayer refused(output);
     refused.Open(Path("b.wav"));
     EXPECT_EQ(boxes, (std::vector<std::string>{kCreateBox, kCreateBox}));
 
@@ -37,7 +36,7 @@ TEST_F(MediaPlayerTest, PlayerThatCannotBeMadeSaysSoOnceAndStaysSilent) {
 
 TEST_F(MediaPlayerTest, PlayerWithoutEndNoticeSaysSoButStillPlays) {
     backend.refuseNotice = true;
-    MediaPlayer player;
+    MediaPlayer player(output);
     player.Open(Path("a.wav"));
     EXPECT_EQ(boxes,
               (std::vector<std::string>{"Error: Unable to NotifyWindow DirectShow Graph Builder "
@@ -53,7 +52,7 @@ TEST_F(MediaPlayerTest, LevelsAreHundredthsOfADecibel) {
     EXPECT_EQ(MediaPlayer::VolumeOfLevel(16), 350);
     EXPECT_GT(MediaPlayer::VolumeOfLevel(INT_MAX), 0); // no overflow
 
-    MediaPlayer player;
+    MediaPlayer player(output);
     player.Open(Path("a.wav"));
     player.SetVolumeLevel(7);
     EXPECT_EQ(backend.Record(Path("a.wav")).volume, -2800);
@@ -62,7 +61,7 @@ TEST_F(MediaPlayerTest, LevelsAreHundredthsOfADecibel) {
 }
 
 TEST_F(MediaPlayerTest, LoopingTrackRestartsOnItsEndButAStoppedOneStaysStopped) {
-    MediaPlayer player;
+    MediaPlayer player(output);
     player.Open(Path("m.mp3"));
     player.SetLoop(true);
     player.PlayFromStart();
@@ -83,7 +82,7 @@ TEST_F(MediaPlayerTest, LoopingTrackRestartsOnItsEndButAStoppedOneStaysStopped) 
 }
 
 TEST_F(MediaPlayerTest, PlayerWithoutLoopLeavesItsEndQueued) {
-    MediaPlayer player;
+    MediaPlayer player(output);
     player.Open(Path("a.wav"));
     player.PlayFromStart();
     backend.EndTrack(Path("a.wav"));
@@ -94,7 +93,7 @@ TEST_F(MediaPlayerTest, PlayerWithoutLoopLeavesItsEndQueued) {
 
 TEST_F(MediaPlayerTest, ReleaseStopsAndForgetsTheFile) {
     {
-        MediaPlayer player;
+        MediaPlayer player(output);
         player.Open(Path("a.wav"));
         player.Open(Path("b.wav")); // the first file is let go
         player.Release();

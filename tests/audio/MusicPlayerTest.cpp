@@ -22,8 +22,8 @@ protected:
 };
 
 TEST_F(MusicPlayerTest, OpensFourLoopingTracksOnTheMusicChannel) {
-    SoundManager manager(Folder());
-    MusicPlayer music(Folder(), manager);
+    SoundManager manager(output, Folder());
+    MusicPlayer music(output, Folder(), manager);
     EXPECT_EQ(backend.LogOf("open"),
               (std::vector<std::string>{Path("Sound\\btn.wav"), Path("Music\\begin.mp3"), Board(1),
                                         Board(2), Board(3)}));
@@ -38,8 +38,8 @@ TEST_F(MusicPlayerTest, OpensFourLoopingTracksOnTheMusicChannel) {
 }
 
 TEST_F(MusicPlayerTest, RandomBoardTrackIsOneToThreeMayRepeatAndRestartsFromItsStart) {
-    SoundManager manager(Folder());
-    MusicPlayer music(Folder(), manager);
+    SoundManager manager(output, Folder());
+    MusicPlayer music(output, Folder(), manager);
     std::set<int> seen;
     bool repeated = false;
     int previous = 0;
@@ -60,8 +60,8 @@ TEST_F(MusicPlayerTest, RandomBoardTrackIsOneToThreeMayRepeatAndRestartsFromItsS
 }
 
 TEST_F(MusicPlayerTest, ResumeBoardTrackPlaysBoardOneUntilATrackIsPicked) {
-    SoundManager manager(Folder());
-    MusicPlayer music(Folder(), manager);
+    SoundManager manager(output, Folder());
+    MusicPlayer music(output, Folder(), manager);
     music.ResumeBoardTrack();
     EXPECT_EQ(backend.Record(Board(1)).plays, 1);
     EXPECT_EQ(music.CurrentBoardIndex(), 0);
@@ -77,8 +77,8 @@ TEST_F(MusicPlayerTest, ResumeBoardTrackPlaysBoardOneUntilATrackIsPicked) {
 }
 
 TEST_F(MusicPlayerTest, ReleasesBoardTracksThreeTwoOneThenTheMenuTrack) {
-    SoundManager manager(Folder());
-    { MusicPlayer music(Folder(), manager); }
+    SoundManager manager(output, Folder());
+    { MusicPlayer music(output, Folder(), manager); }
     EXPECT_EQ(backend.LogOf("release"),
               (std::vector<std::string>{Board(3), Board(2), Board(1), Path("Music\\begin.mp3")}));
     // The sound manager keeps no pointer to the tracks that are gone.

@@ -22,8 +22,8 @@ namespace {
 using SoundManagerTest = AudioFixture;
 
 TEST_F(SoundManagerTest, WithoutSettingsClickAndMusicPlayAtLevelOne) {
-    SoundManager manager(Folder());
-    MusicPlayer music(Folder(), manager);
+    SoundManager manager(output, Folder());
+    MusicPlayer music(output, Folder(), manager);
     for (const char* file : {"Sound\\btn.wav", "Music\\begin.mp3", "Music\\board1.mp3",
                              "Music\\board2.mp3", "Music\\board3.mp3"}) {
         EXPECT_EQ(backend.Record(Path(file)).volume, -4900) << file;
@@ -32,7 +32,7 @@ TEST_F(SoundManagerTest, WithoutSettingsClickAndMusicPlayAtLevelOne) {
 }
 
 TEST_F(SoundManagerTest, ClickIsAnEffectThatPlaysFromItsStartWithoutLooping) {
-    SoundManager manager(Folder());
+    SoundManager manager(output, Folder());
     EXPECT_EQ(manager.Mixer().EffectsPlayers(),
               (std::vector<MediaPlayer*>{&manager.ClickPlayer()}));
     EXPECT_FALSE(manager.ClickPlayer().Loops());
@@ -42,19 +42,19 @@ TEST_F(SoundManagerTest, ClickIsAnEffectThatPlaysFromItsStartWithoutLooping) {
 }
 
 TEST_F(SoundManagerTest, RebuiltManagerOpensANewClick) {
-    auto manager = std::make_unique<SoundManager>(Folder());
+    auto manager = std::make_unique<SoundManager>(output, Folder());
     manager.reset();
     EXPECT_EQ(backend.Record(Path("Sound\\btn.wav")).releases, 1);
 
-    manager = std::make_unique<SoundManager>(Folder());
+    manager = std::make_unique<SoundManager>(output, Folder());
     EXPECT_EQ(backend.Record(Path("Sound\\btn.wav")).opens, 2);
     manager->PlayClick();
     EXPECT_TRUE(backend.IsPlaying(Path("Sound\\btn.wav")));
 }
 
 TEST_F(SoundManagerTest, PostedNoticeLoopsTheMusicThatEnded) {
-    SoundManager manager(Folder());
-    MusicPlayer music(Folder(), manager);
+    SoundManager manager(output, Folder());
+    MusicPlayer music(output, Folder(), manager);
     music.PlayMenuTrack();
     manager.PlayClick();
     backend.EndTrack(Path("Music\\begin.mp3"));
@@ -69,10 +69,10 @@ TEST_F(SoundManagerTest, WithoutAnAudioDeviceEverythingIsSilentAndNothingIsShown
     ScopedEnv driver("SDL_AUDIODRIVER", "no-such-driver");
     platform::SdlMixerAudioBackend sdl(
         [this] { queue.Post(platform::Event::Of(platform::EventKind::PlaybackEnded)); });
-    MediaPlayer::SetBackend(&sdl);
+    const AudioOutput device = OutputTo(&sdl);
     {
-        SoundManager manager(Folder());
-        MusicPlayer music(Folder(), manager);
+        SoundManager manager(device, Folder());
+        MusicPlayer music(device, Folder(), manager);
         manager.PlayClick();
         music.PlayMenuTrack();
         music.PlayRandomBoardTrack();
@@ -83,7 +83,6 @@ TEST_F(SoundManagerTest, WithoutAnAudioDeviceEverythingIsSilentAndNothingIsShown
     }
     EXPECT_TRUE(boxes.empty());
     EXPECT_TRUE(queue.Empty());
-    MediaPlayer::SetBackend(&backend);
 }
 
 } // namespace

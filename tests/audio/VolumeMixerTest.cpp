@@ -13,8 +13,8 @@ TEST_F(VolumeMixerTest, NewPlayersTakeTheirChannelsLevelWhichStartsAtOne) {
     VolumeMixer mixer;
     EXPECT_EQ(mixer.EffectsLevel(), 1);
     EXPECT_EQ(mixer.MusicLevel(), 1);
-    MediaPlayer effect;
-    MediaPlayer music;
+    MediaPlayer effect(output);
+    MediaPlayer music(output);
     effect.Open(Path("e.wav"));
     music.Open(Path("m.mp3"));
     mixer.SetMusicLevel(10);
@@ -28,8 +28,8 @@ TEST_F(VolumeMixerTest, NewPlayersTakeTheirChannelsLevelWhichStartsAtOne) {
 
 TEST_F(VolumeMixerTest, LevelGoesToEveryPlayerOfItsChannelInOrder) {
     VolumeMixer mixer;
-    MediaPlayer music[3];
-    MediaPlayer effect;
+    MediaPlayer music[3] = {MediaPlayer(output), MediaPlayer(output), MediaPlayer(output)};
+    MediaPlayer effect(output);
     effect.Open(Path("e.wav"));
     mixer.AddEffectsPlayer(&effect);
     for (int i : {2, 0, 1}) {
@@ -47,7 +47,7 @@ TEST_F(VolumeMixerTest, LevelGoesToEveryPlayerOfItsChannelInOrder) {
 
 TEST_F(VolumeMixerTest, LevelAboveFifteenIsKeptButLeavesTheVolumeAsItWas) {
     VolumeMixer mixer;
-    MediaPlayer effect;
+    MediaPlayer effect(output);
     effect.Open(Path("e.wav"));
     mixer.AddEffectsPlayer(&effect);
     mixer.SetEffectsLevel(5);
@@ -58,9 +58,9 @@ TEST_F(VolumeMixerTest, LevelAboveFifteenIsKeptButLeavesTheVolumeAsItWas) {
 
 TEST_F(VolumeMixerTest, PumpingLoopsOnlyTheMusicPlayersStillListed) {
     VolumeMixer mixer;
-    MediaPlayer effect;
-    MediaPlayer kept;
-    MediaPlayer removed;
+    MediaPlayer effect(output);
+    MediaPlayer kept(output);
+    MediaPlayer removed(output);
     for (auto [player, name] : {std::pair{&effect, "e"}, {&kept, "k"}, {&removed, "r"}}) {
         player->Open(Path(name));
         player->SetLoop(true);

@@ -21,17 +21,18 @@ class InstallRegistrationTest : public testing::Test {
 protected:
     std::string Value(const char* name) const {
         std::string value = "<missing>";
-        platform::RegistryStore().GetString(key, name, value);
+        store.GetString(key, name, value);
         return value;
     }
 
     TempDir dir;
     ScopedEnv config{"XDG_CONFIG_HOME", dir.Path()};
+    platform::RegistryStore store;
     const std::string key = TestRegistryKey(kKey);
 };
 
 TEST_F(InstallRegistrationTest, FirstStartWritesTheFourValuesAndLaterStartsKeepThem) {
-    RegisterInstall(key, "/opt/game", "1.0", "227", "/opt/game/icon.ico");
+    RegisterInstall(store, key, "/opt/game", "1.0", "227", "/opt/game/icon.ico");
     const auto expectFirst = [this] {
         EXPECT_EQ(Value("GamePath"), "/opt/game");
         EXPECT_EQ(Value("Version"), "1.0");
@@ -45,20 +46,20 @@ TEST_F(InstallRegistrationTest, FirstStartWritesTheFourValuesAndLaterStartsKeepT
         EXPECT_EQ(dir.Read(kKeyFile), first);
     }
 
-    RegisterInstall(key, "/srv/other", "2.0", "228", "/srv/other/icon.ico");
+    RegisterInstall(store, key, "/srv/other", "2.0", "228", "/srv/other/icon.ico");
     expectFirst();
 }
 
 TEST_F(InstallRegistrationTest, ExistingKeyWithoutValuesGetsNothing) {
-    ASSERT_TRUE(platform::RegistryStore().CreateKey(key));
-    RegisterInstall(key, "/opt/game", "1.0", "227", "icon.ico");
+    ASSERT_TRUE(store.CreateKey(key));
+    RegisterInstall(store, key, "/opt/game", "1.0", "227", "icon.ico");
     EXPECT_EQ(Value("GamePath"), "<missing>");
     EXPECT_EQ(Value("GameID"), "<missing>");
 }
 
 TEST_F(InstallRegistrationTest, ValuesTheStoreRefusesAreSkippedAndTheRestWritten) {
     SKIP_ON_WINDOWS(kFileStore);
-    RegisterInstall(kKey, "/opt/game", "1.0\nInjected=1", "227", "icon.ico");
+    RegisterInstall(store, kKey, "/opt/game", "1.0\nInjected=1", "227", "icon.ico");
     EXPECT_EQ(dir.Read(kKeyFile), "[values]\nGamePath=/opt/game\nGameID=227\nGameIcon=icon.ico\n");
 }
 
@@ -66,13 +67,14 @@ TEST(InstallRegistrationFailureTest, UnusableLocationsAreSilent) {
     SKIP_ON_WINDOWS(kFileStore);
     TempDir dir;
     dir.Write("file", "x");
+    platform::RegistryStore store;
     {
         ScopedEnv config("XDG_CONFIG_HOME", dir.File("file") + "/below");
-        RegisterInstall(kKey, "/opt/game", "1.0", "227", "icon.ico");
+        RegisterInstall(store, kKey, "/opt/game", "1.0", "227", "icon.ico");
     }
     ScopedEnv config("XDG_CONFIG_HOME", dir.Path());
-    RegisterInstall("..\\escape", "/opt/game", "1.0", "227", "icon.ico");
-    RegisterInstall("", "/opt/game", "1.0", "227", "icon.ico");
+    RegisterInstall(store, "..\\escape", "/opt/game", "1.0", "227", "icon.ico");
+    RegisterInstall(store, "", "/opt/game", "1.0", "227", "icon.ico");
     EXPECT_EQ(dir.Read("file"), "x");
     EXPECT_FALSE(dir.Exists("../escape.reg"));
     EXPECT_FALSE(dir.Exists("Software"));
@@ -82,7 +84,8 @@ TEST(RegistryKeyTest, OpenOnlyNeedsAnExistingKeyAndWritesNeedAnOpenOne) {
     TempDir dir;
     ScopedEnv config("XDG_CONFIG_HOME", dir.Path());
     const std::string game = TestRegistryKey("Game");
-    RegistryKey key;
+    platform::RegistryStore store;
+    RegistryKey key(store);
     EXPECT_EQ(key.SetString("A", "1"), ERROR_INVALID_HANDLE);
     EXPECT_EQ(key.Open(game, true), ERROR_FILE_NOT_FOUND);
     EXPECT_EQ(key.SetString("A", "1"), ERROR_INVALID_HANDLE);
@@ -94,7 +97,7 @@ TEST(RegistryKeyTest, OpenOnlyNeedsAnExistingKeyAndWritesNeedAnOpenOne) {
     key.Close();
     EXPECT_EQ(key.SetString("A", "3"), ERROR_INVALID_HANDLE);
     std::string value;
-    EXPECT_TRUE(platform::RegistryStore().GetString(game, "A", value));
+    EXPECT_TRUE(store.GetString(game, "A", value));
     EXPECT_EQ(value, "1");
     if (!kOnWindows) {
         EXPECT_EQ(dir.Read("Game.reg"), "[values]\nA=1\n");

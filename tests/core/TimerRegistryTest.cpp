@@ -26,8 +26,9 @@ TEST(MultimediaTimerTest, ReachedEndCountsFiringsAgainstTheLimit) {
     const Case cases[] = {
         {0, {false, false, false}, 0}, {1, {true}, 1}, {3, {false, false, true, false}, 4}};
     ManualTimerService service;
+    TimerCount live;
     for (const Case& c : cases) {
-        MultimediaTimer timer(service, 10, c.limit, [](std::uint32_t) {});
+        MultimediaTimer timer(service, live, 10, c.limit, [](std::uint32_t) {});
         std::vector<bool> ends;
         for (std::size_t i = 0; i < c.ends.size(); ++i) {
             ends.push_back(timer.ReachedEnd());
@@ -39,26 +40,26 @@ TEST(MultimediaTimerTest, ReachedEndCountsFiringsAgainstTheLimit) {
 
 TEST(MultimediaTimerTest, StartsAtOnceStopsWhenDestroyedAndCountsLiveTimers) {
     ManualTimerService service;
-    const unsigned before = MultimediaTimer::LiveCount();
+    TimerCount live;
     std::vector<std::uint32_t> firings;
     auto timer = std::make_unique<MultimediaTimer>(
-        service, 25, 0, [&](std::uint32_t id) { firings.push_back(id); });
+        service, live, 25, 0, [&](std::uint32_t id) { firings.push_back(id); });
     EXPECT_NE(timer->timerId, 0u);
     EXPECT_EQ(timer->delay, 25u);
     EXPECT_EQ(timer->resolution, 1u);
-    EXPECT_EQ(MultimediaTimer::LiveCount(), before + 1);
+    EXPECT_EQ(live.Live(), 1u);
     service.Advance(50);
     EXPECT_EQ(firings, (std::vector<std::uint32_t>{timer->timerId, timer->timerId}));
 
     service.RefuseStarts(true);
     {
-        const MultimediaTimer refused(service, 25, 0, [](std::uint32_t) {});
+        const MultimediaTimer refused(service, live, 25, 0, [](std::uint32_t) {});
         EXPECT_EQ(refused.timerId, 0u);
-        EXPECT_EQ(MultimediaTimer::LiveCount(), before + 1);
+        EXPECT_EQ(live.Live(), 1u);
     }
-    EXPECT_EQ(MultimediaTimer::LiveCount(), before + 1);
+    EXPECT_EQ(live.Live(), 1u);
     timer.reset();
-    EXPECT_EQ(MultimediaTimer::LiveCount(), before);
+    EXPECT_EQ(live.Live(), 0u);
     EXPECT_EQ(service.ActiveCount(), 0u);
 }
 
@@ -148,18 +149,17 @@ TEST_F(TimerRegistryTest, QueuedFiringsOfAGoneTimerAreDropped) {
 }
 
 TEST_F(TimerRegistryTest, EighteenLiveTimersAllRun) {
-    const unsigned before = MultimediaTimer::LiveCount();
     Events expected;
     for (int i = 0; i < 18; ++i) {
         const std::string name = "t" + std::to_string(i);
         EXPECT_TRUE(registry.AddTimer(10 + i, name, 1));
         expected.push_back(name + "@" + std::to_string(10 + i));
     }
-    EXPECT_EQ(MultimediaTimer::LiveCount(), before + 18);
+    EXPECT_EQ(registry.LiveCount(), 18u);
     RunFor(30);
     EXPECT_EQ(events, expected);
     EXPECT_EQ(registry.Count(), 0u);
-    EXPECT_EQ(MultimediaTimer::LiveCount(), before);
+    EXPECT_EQ(registry.LiveCount(), 0u);
 }
 
 TEST_F(TimerRegistryTest, KillAllAndTheDestructorStopEveryTimer) {
@@ -180,11 +180,10 @@ TEST_F(TimerRegistryTest, KillAllAndTheDestructorStopEveryTimer) {
 }
 
 TEST_F(TimerRegistryTest, RefusedTimerIsRegisteredButNeverFires) {
-    const unsigned before = MultimediaTimer::LiveCount();
     service.RefuseStarts(true);
     EXPECT_TRUE(registry.AddTimer(10, "r", 1));
     EXPECT_TRUE(registry.IsRegistered("r"));
-    EXPECT_EQ(MultimediaTimer::LiveCount(), before);
+    EXPECT_EQ(registry.LiveCount(), 0u);
     RunFor(50);
     registry.HandleFiring(0);
     registry.HandleFiring(999999);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ImageFiles.h"
+#include "app/AppSettings.h"
 #include "app/Application.h"
 #include "core/GameFolders.h"
 #include "platform/FileSystem.h"
@@ -20,8 +21,8 @@ namespace {
 
 class ShellDemo : public Application {
 public:
-    ShellDemo(platform::Platform& platform, const GameFolders& folders)
-        : Application(platform, folders), folders(folders) {
+    ShellDemo(platform::Platform& platform, const GameFolders& folders, const AppSettings& settings)
+        : Application(platform, folders, settings), folders(folders) {
         SetSize(800, 600);
         AddChild(&picture);
     }
@@ -69,7 +70,8 @@ int main(int argc, char** argv) {
     const std::string folder =
         argc > 1 ? std::string(argv[1]) + "/" : GameFolders::DirectoryOf(platform.ExecutablePath());
     const GameFolders folders(folder, folder);
-    ShellDemo demo(platform, folders);
+    const AppSettings settings(folders.SettingsFile());
+    ShellDemo demo(platform, folders, settings);
     WritePicture(folders.GameFile("demo.bmp"));
     if (demo.Init("", 800, 600, platform.ExecutablePath(), "1", "227", folders.GameFile("tpz.bmp"),
                   "Software\\qelvo\\InstalledGame\\227-test", "Tovak Marudo Shell Test", 108,

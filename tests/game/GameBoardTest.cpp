@@ -8,6 +8,7 @@
 #include "game/RecordsFile.h"
 #include "game/screens/LeaderboardFile.h"
 #include "platform/FileSystem.h"
+#include "platform/TextRenderer.h"
 #include "puzzle/Board.h"
 
 using namespace core;
@@ -81,6 +82,10 @@ TEST_F(WinFlowTest, NameEnteredAfterAWinReachesTheTableOnTheMenu) {
         << "the entry is drawn over the board";
 
     Type("Ann");
+    ASSERT_NO_FATAL_FAILURE(Render());
+    const TextField& name = Entry().nameField;
+    EXPECT_EQ(Pixel(name.screenX + 3 * platform::TextRenderer::kByteAdvance, name.screenY), 0xFFFF)
+        << "the caret stands after the name";
     Click(Entry().okButton);
     EXPECT_FALSE(Entry().visible);
     const LeaderboardFile::Table results = Results();
@@ -194,7 +199,7 @@ TEST_F(GameLifetimeTest, GameWhoseDisplayFailedEndsCleanly) {
     EXPECT_EXIT(
         {
             Screen().recorder.refuseOpen = true;
-            context = std::make_unique<GameContext>(platform);
+            context = std::make_unique<GameContext>(platform, audioBackend);
             game = std::make_unique<GameApplication>(*context);
             const Application::InitResult started = Init();
             const bool running = game->StartRunning();

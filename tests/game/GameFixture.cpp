@@ -10,7 +10,6 @@
 #include "AssetManifest.h"
 #include "ImageFiles.h"
 #include "SolutionClicks.h"
-#include "audio/MediaPlayer.h"
 #include "game/ProgressStore.h"
 #include "game/screens/LeaderboardFile.h"
 #include "game/screens/SlideTime.h"
@@ -50,7 +49,6 @@ GameFixture::GameFixture() {
     WriteSettings(false);
     // The game's folders are found from the executable's path, as at a program start.
     platform.executablePath = folder.Path() + "tovak-marudo";
-    MediaPlayer::SetBackend(&audio);
 }
 
 GameFixture::~GameFixture() {
@@ -62,7 +60,6 @@ GameFixture::~GameFixture() {
         }
         game.reset();
     }
-    MediaPlayer::SetBackend(nullptr);
 }
 
 namespace {
@@ -175,7 +172,7 @@ void GameFixture::FinishSlide() {
 }
 
 void GameFixture::Launch() {
-    context = std::make_unique<GameContext>(platform);
+    context = std::make_unique<GameContext>(platform, audioBackend);
     ASSERT_EQ(context->Folders().Game(), folder.Path());
     game = std::make_unique<GameApplication>(*context);
     ASSERT_EQ(Init(), Application::InitResult::Run);

@@ -11,7 +11,6 @@
 #include <string_view>
 #include <vector>
 
-#include "ScopedEnv.h"
 #include "TempDir.h"
 #include "game/GameApplication.h"
 #include "game/GameContext.h"
@@ -145,10 +144,10 @@ protected:
     GameApplication& Game() { return *game; }
 
     TempDir folder;
-    TempDir config;
-    ScopedEnv configHome{"XDG_CONFIG_HOME", config.Path()};
     RecordingPlatform platform;
     platform::MemoryAudioBackend audio;
+    // The backend the next Launch gives the game; none makes no players.
+    platform::AudioBackend* audioBackend = &audio;
     // Made at every Launch, as at a program start.
     std::unique_ptr<GameContext> context;
     std::unique_ptr<GameApplication> game;

@@ -291,7 +291,7 @@ TEST_P(HostileFilesTest, GameStartsPlaysAndKeepsWhatItCouldRead) {
     }
     if (GetParam().damage == Damage::Unreadable && RunningAsRoot()) {
         // Root reads a file without permissions; the case runs as an ordinary player.
-        EXPECT_TRUE(RunUnprivileged({folder.Path(), config.Path()}, [this] { PlayDamaged(); }));
+        EXPECT_TRUE(RunUnprivileged({folder.Path()}, [this] { PlayDamaged(); }));
         return;
     }
     PlayDamaged();

@@ -49,7 +49,7 @@ protected:
             run();
             return ::testing::AssertionSuccess();
         }
-        return RunUnprivileged({folder.Path(), config.Path(), data.Path()}, run);
+        return RunUnprivileged({folder.Path(), data.Path()}, run);
     }
 
     std::string PlayerFile(const char* name) const { return data.Path() + "tovak-marudo/" + name; }

@@ -9,8 +9,9 @@
 #include "ImageFiles.h"
 #include "QuietApplication.h"
 #include "TempDir.h"
-#include "audio/MediaPlayer.h"
+#include "audio/AudioOutput.h"
 #include "audio/SoundManager.h"
+#include "game/PlayerSettings.h"
 #include "game/screens/SettingsDialog.h"
 #include "gfx/DisplayFixture.h"
 #include "gfx/ImageCache.h"
@@ -33,8 +34,7 @@ namespace {
 class SettingsDialogTest : public DisplayFixture {
 protected:
     SettingsDialogTest() {
-        MediaPlayer::SetBackend(&backend);
-        sound = std::make_unique<SoundManager>(Folder().Path());
+        sound = std::make_unique<SoundManager>(output, Folder().Path());
         const struct {
             const char* name;
             int width, height;
@@ -55,7 +55,6 @@ protected:
         menu.RemoveChild(dialog.get());
         dialog.reset();
         sound.reset();
-        MediaPlayer::SetBackend(nullptr);
     }
 
     const TempDir& Folder() const { return game.Dir(); }
@@ -63,7 +62,7 @@ protected:
 
     // Made once the test has written set.ini, as the constructor reads it.
     void Open(bool show = true) {
-        dialog = std::make_unique<SettingsDialog>(game.Folders().SettingsFile(), application);
+        dialog = std::make_unique<SettingsDialog>(settings, application);
         // As the game does: the reports reach the sound manager.
         dialog->onVolumes = [this](int effects, int music) {
             Mixer().SetEffectsLevel(effects);
@@ -108,9 +107,11 @@ protected:
     }
 
     TempGameFolder game;
+    const PlayerSettings settings{game.Folders().SettingsFile()};
     platform::HeadlessPlatform platform;
-    QuietApplication application{platform, game.Folders()};
+    QuietApplication application{platform, game.Folders(), settings};
     platform::MemoryAudioBackend backend;
+    const AudioOutput output{&backend, nullptr};
     std::unique_ptr<SoundManager> sound;
     Element menu;
     std::unique_ptr<SettingsDialog> dialog;
@@ -136,8 +137,8 @@ TEST_F(SettingsDialogTest, EveryLevelPutsItsKnobFourteenPixelsFurther) {
     Open();
     for (int level = 0; level <= 15; ++level) {
         SCOPED_TRACE(level);
-        platform::Settings::WriteNumber(dialog->SettingsPath(), "volume", "sound", level);
-        platform::Settings::WriteNumber(dialog->SettingsPath(), "volume", "music", 15 - level);
+        platform::Settings::WriteNumber(settings.Path(), "volume", "sound", level);
+        platform::Settings::WriteNumber(settings.Path(), "volume", "music", 15 - level);
         dialog->ShowSettings(true);
         EXPECT_EQ(dialog->SoundKnob().x, 95 + 14 * level);
         EXPECT_EQ(dialog->MusicKnob().x, 95 + 14 * (15 - level));
@@ -186,7 +187,7 @@ TEST_F(SettingsDialogTest, OkWithTheTickUnchangedWritesOnlyTheVolumes) {
     DragKnob(dialog->SoundKnob(), 12);
     Click(dialog->OkButton());
     EXPECT_EQ(dialog->visible, 0);
-    const std::string path = dialog->SettingsPath();
+    const std::string path = settings.Path();
     EXPECT_EQ(platform::Settings::ReadString(path, "volume", "sound", "absent"), "12");
     EXPECT_EQ(platform::Settings::ReadString(path, "volume", "music", "absent"), "1");
     EXPECT_EQ(platform::Settings::ReadString(path, "set", "fullscreen", "absent"), "absent");
@@ -222,8 +223,7 @@ TEST_P(SettingsDialogTickTest, FlippedTickSwitchesTheDisplayOnOk) {
     Click(dialog->OkButton());
 
     EXPECT_EQ(application.WantsWindow(), c.windowedBefore == 0);
-    EXPECT_EQ(platform::Settings::ReadString(dialog->SettingsPath(), "set", "fullscreen", ""),
-              c.written);
+    EXPECT_EQ(platform::Settings::ReadString(settings.Path(), "set", "fullscreen", ""), c.written);
     EXPECT_EQ(PostedEvents(), std::vector{platform::Event::Command(c.command)});
 
     dialog->ShowSettings(true);

@@ -23,14 +23,14 @@ const std::string kWide = "\xC3\xFB";
 // A width x height buffer inside a frame of guard pixels that must stay untouched.
 class Canvas {
 public:
-    Canvas(int width, int height)
-        : width(width), height(height), stride(width + 2 * kGuard),
+    Canvas(TextRenderer& renderer, int width, int height)
+        : renderer(renderer), width(width), height(height), stride(width + 2 * kGuard),
           storage(static_cast<std::size_t>(stride) * (height + 2 * kGuard), kBackground) {}
 
     bool Draw(int x, int y, const std::string& gbk,
               platform::Rect clip = {0, 0, INT_MAX, INT_MAX}) {
-        return TextRenderer::Shared().Draw(&storage[kGuard * stride + kGuard], stride * 2, width,
-                                           height, x, y, gbk, kColor, clip);
+        return renderer.Draw(&storage[kGuard * stride + kGuard], stride * 2, width, height, x, y,
+                             gbk, kColor, clip);
     }
     // The pixel at (x, y) of the drawing area; the guard frame lies at -kGuard..-1 and beyond.
     std::uint16_t At(int x, int y) const { return storage[(y + kGuard) * stride + x + kGuard]; }
@@ -52,6 +52,7 @@ public:
         return count;
     }
 
+    TextRenderer& renderer;
     int width;
     int height;
     int stride;
@@ -61,29 +62,31 @@ public:
 class TextRendererTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!TextRenderer::Shared().Available()) {
+        if (!renderer.Available()) {
             GTEST_SKIP() << "GNU Unifont is not installed";
         }
     }
+
+    TextRenderer renderer;
 };
 
 TEST_F(TextRendererTest, HalfWidthTextStaysInEightBySixteenCells) {
-    Canvas canvas(24, 24);
+    Canvas canvas(renderer, 24, 24);
     ASSERT_TRUE(canvas.Draw(2, 3, "A"));
     EXPECT_GT(canvas.CountInk({2, 3, 10, 19}), 10);
     // A descender stays inside the 16 rows as well.
-    Canvas descender(24, 24);
+    Canvas descender(renderer, 24, 24);
     descender.Draw(2, 3, "g");
     EXPECT_GT(descender.CountInk({2, 3, 10, 19}), 10);
 }
 
 TEST_F(TextRendererTest, FullWidthCharacterTakesSixteenPixels) {
     // The right half of "名", drawn 8 pixels left of the buffer, shows.
-    Canvas half(8, 16);
+    Canvas half(renderer, 8, 16);
     half.Draw(-8, 0, kWide);
     EXPECT_GT(half.CountInk({0, 0, 8, 16}), 0);
     // The letter after it starts 16 pixels on: drawing it there again adds nothing.
-    Canvas canvas(24, 16);
+    Canvas canvas(renderer, 24, 16);
     canvas.Draw(0, 0, kWide + "A");
     EXPECT_GT(canvas.CountInk({0, 0, 24, 16}), 0);
     const auto before = canvas.storage;
@@ -93,7 +96,7 @@ TEST_F(TextRendererTest, FullWidthCharacterTakesSixteenPixels) {
 
 TEST_F(TextRendererTest, NeverWritesOutsideTheBufferOrClip) {
     const std::string text = kWide + "\xD7\xD6" + "AgW";
-    Canvas canvas(20, 10);
+    Canvas canvas(renderer, 20, 10);
     for (const auto& [x, y] : {std::pair{-5, -6},
                                {12, 4},
                                {-30, 0},
@@ -106,13 +109,13 @@ TEST_F(TextRendererTest, NeverWritesOutsideTheBufferOrClip) {
     }
     EXPECT_GT(canvas.CountInk({0, 0, 20, 10}), 0);
 
-    Canvas clipped(20, 20);
+    Canvas clipped(renderer, 20, 20);
     clipped.Draw(0, 0, text, {3, 5, 11, 12});
     EXPECT_GT(clipped.CountInk({3, 5, 11, 12}), 0);
 }
 
 TEST_F(TextRendererTest, EmptyTextAndControlCharactersDrawNothing) {
-    Canvas canvas(40, 20);
+    Canvas canvas(renderer, 40, 20);
     EXPECT_TRUE(canvas.Draw(0, 0, ""));
     EXPECT_TRUE(canvas.Draw(0, 0, std::string("\0\r\x1B", 3)));
     EXPECT_EQ(canvas.CountInk({}), 0);

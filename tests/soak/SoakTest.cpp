@@ -14,7 +14,6 @@
 #include <vector>
 
 #include "GameFixture.h"
-#include "audio/MediaPlayer.h"
 #include "game/ProgressStore.h"
 #include "game/screens/LeaderboardFile.h"
 #include "platform/Event.h"
@@ -84,7 +83,7 @@ protected:
         recorder = std::make_unique<platform::MemoryAudioBackend>();
         recorder->SetEndNotice(
             [this] { platform.Queue().Post(Event::Of(EventKind::PlaybackEnded)); });
-        MediaPlayer::SetBackend(recorder.get());
+        audioBackend = recorder.get();
         ASSERT_NO_FATAL_FAILURE(Launch());
         stepsInLaunch = 0;
     }
@@ -95,7 +94,8 @@ protected:
             game->DispatchMessages();
         }
         game.reset();
-        MediaPlayer::SetBackend(&audio);
+        context.reset();
+        audioBackend = &audio;
         recorder.reset();
     }
 

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/AppSettings.h"
 #include "app/Application.h"
 
 using namespace core;

@@ -3,8 +3,8 @@
 #include <memory>
 #include <string>
 
-#include "ScopedEnv.h"
 #include "WidgetFixture.h"
+#include "app/AppSettings.h"
 #include "app/Application.h"
 #include "core/TimerRegistry.h"
 #include "platform/memory/HeadlessPlatform.h"
@@ -59,7 +59,7 @@ protected:
         platform.timers.Advance(static_cast<std::uint32_t>(ms));
         app.DispatchMessages();
     }
-    bool Registered() { return app.Timers()->IsRegistered("logo"); }
+    bool Registered() { return app.NamedTimers()->IsRegistered("logo"); }
     // The pixel the picture shows at its top-left corner, 0 when nothing is drawn.
     std::uint16_t Shown() {
         display->ClearBackBuffer(0);
@@ -68,12 +68,11 @@ protected:
     }
 
     std::string path;
-    TempDir config;
-    ScopedEnv configHome{"XDG_CONFIG_HOME", config.Path()};
     TempGameFolder game;
+    const AppSettings settings{game.Folders().SettingsFile()};
     platform::HeadlessPlatform platform;
     // Without Init it has no timer registry: timers are neither set nor killed.
-    TimerApplication app{platform, game.Folders()};
+    TimerApplication app{platform, game.Folders(), settings};
     AnimatedPicture picture{app};
 };
 

@@ -6,6 +6,7 @@
 
 #include "gfx/DisplayFixture.h"
 #include "platform/Clock.h"
+#include "platform/TextRenderer.h"
 #include "widgets/TextField.h"
 
 using namespace gfx;
@@ -34,18 +35,12 @@ std::string Text(const TextField& field) {
 }
 
 // A focused field of 8 bytes accepting text, drawn on a 101-pixel-wide back buffer whose rows
-// are padded to 104 pixels, with a hand-moved blink clock.
+// are padded to 104 pixels, with the system's font and a hand-moved blink clock.
 class TextFieldTest : public DisplayFixture {
 protected:
     TextFieldTest() : DisplayFixture(101, 40) {
-        TextField::SetClock(&clock);
-        TextField::ResetBlink();
         field.Configure(10, 5, 80, 16, 8, TextField::kAcceptsText, kRed);
         field.SetFocused(1);
-    }
-    ~TextFieldTest() override {
-        TextField::SetClock(nullptr);
-        TextField::ResetBlink();
     }
 
     // Every pixel of the padded rows that is not 0, as (x, y) pairs.
@@ -66,8 +61,9 @@ protected:
         return BackPixel(x, y) == kRedPixel && BackPixel(x + 1, y + 15) == kRedPixel;
     }
 
+    platform::TextRenderer renderer;
     platform::ManualClock clock;
-    TextField field;
+    TextField field{renderer, clock};
 };
 
 TEST_F(TextFieldTest, StoresPrintableBytesUpToCapacityMinusOne) {
@@ -110,7 +106,7 @@ TEST_F(TextFieldTest, IgnoresTypingUnlessFocusedAndAcceptingText) {
     EXPECT_TRUE(Ink().empty());
 
     for (const std::uint32_t flags : {TextField::kMakesBuffer, 0u}) {
-        TextField other;
+        TextField other(renderer, clock);
         other.Configure(0, 0, 10, 16, 8, static_cast<int>(flags), kRed);
         other.SetFocused(1);
         Type(other, "AB");
@@ -177,7 +173,7 @@ TEST_F(TextFieldTest, DrawsNothingOutsideTheBackBuffer) {
     field.Configure(95, 30, 80, 16, 8, TextField::kAcceptsText, kRed);
     Type(field, kWide + "AgW");
     field.Draw(*display);
-    TextField caretOnEdge;
+    TextField caretOnEdge(renderer, clock);
     caretOnEdge.Configure(100, 0, 8, 16, 8, TextField::kAcceptsText, kRed);
     caretOnEdge.SetFocused(1);
     caretOnEdge.Draw(*display);

@@ -29,7 +29,8 @@ protected:
         table.SetSize(100, 50);
     }
 
-    TextTable table;
+    platform::TextRenderer renderer;
+    TextTable table{renderer};
 };
 
 TEST_F(TextTableTest, CellsAreCentredWithSignedHalving) {
@@ -110,7 +111,6 @@ TEST_F(TextTableTest, OutOfRangeCellsAndCountsAreIgnoredOrClamped) {
 }
 
 TEST_F(TextTableTest, DrawsEachCellInItsColourOverThePicture) {
-    platform::TextRenderer& renderer = platform::TextRenderer::Shared();
     if (!renderer.Available()) {
         GTEST_SKIP() << "GNU Unifont is not installed";
     }

@@ -80,8 +80,9 @@ protected:
     }
 
     TempGameFolder game;
+    const AppSettings settings{game.Folders().SettingsFile()};
     platform::HeadlessPlatform platform;
-    QuietApplication app{platform, game.Folders()};
+    QuietApplication app{platform, game.Folders(), settings};
     TempDir dir;
     WindowFrame frame{app};
     Picture piece;
@@ -309,10 +310,10 @@ TEST_P(WindowFramePressTest, TitleBarPressOutsideTheButtonsMovesTheWindow) {
     AddTitleBar();
     Send(kMouseLeftDown, c.x, c.y);
     EXPECT_EQ(platform.window.moveLoops, c.moves ? 1 : 0);
-    EXPECT_EQ(WindowFrame::WindowMoving(), c.moves);
+    EXPECT_EQ(frame.WindowMoving(), c.moves);
     EXPECT_EQ(frame.buttonPressed, c.onButton ? 1 : 0);
     Send(kMouseLeftUp, 600, 300);
-    EXPECT_FALSE(WindowFrame::WindowMoving()) << "any release ends the move";
+    EXPECT_FALSE(frame.WindowMoving()) << "any release ends the move";
     EXPECT_EQ(frame.buttonPressed, 0);
     EXPECT_TRUE(Posted().empty());
 }

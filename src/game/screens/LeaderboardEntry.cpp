@@ -14,11 +14,21 @@ constexpr char kDefaultName[] = "TOvak";
 
 } // namespace
 
+LeaderboardEntry::LeaderboardEntry(std::string resultsPath, platform::TextRenderer& renderer,
+                                   const platform::Clock& clock)
+    : nameField(renderer, clock), resultsPath(std::move(resultsPath)) {
+    AddParts();
+}
+
 LeaderboardEntry::LeaderboardEntry(std::string resultsPath) : resultsPath(std::move(resultsPath)) {
+    AddParts();
+}
+
+void LeaderboardEntry::AddParts() {
     AddChild(&nameField);
     AddChild(&okButton);
     AddChild(&cancelButton);
-    LeaderboardFile::CreateIfMissing(this->resultsPath);
+    LeaderboardFile::CreateIfMissing(resultsPath);
 }
 
 LeaderboardEntry::~LeaderboardEntry() {

@@ -11,6 +11,11 @@
 #include "widgets/Button.h"
 #include "widgets/TextField.h"
 
+namespace platform {
+class Clock;
+class TextRenderer;
+} // namespace platform
+
 namespace game {
 
 // The panel where a winner types a name for the table of best results: a name field of 14
@@ -20,7 +25,12 @@ class LeaderboardEntry : public scene::Picture, public app::CharListener {
 public:
     static constexpr int kNameCapacity = 14;
 
-    // Creates the results file at `resultsPath` when it does not exist.
+    // Creates the results file at `resultsPath` when it does not exist. The name is drawn with
+    // `renderer`, its caret blinking by `clock`; both must outlive the entry.
+    LeaderboardEntry(std::string resultsPath, platform::TextRenderer& renderer,
+                     const platform::Clock& clock);
+    // The same with a name field that draws nothing until its Use hands it a renderer and a
+    // clock: the board screen makes its entry before it has them to give.
     explicit LeaderboardEntry(std::string resultsPath);
     ~LeaderboardEntry() override;
 
@@ -44,8 +54,11 @@ public:
     std::function<void()> onClick;
 
 private:
-    // The row this sitting put in the table, if any.
+    // Adds the field and the buttons and makes sure the results file exists.
+    void AddParts();
+
     std::string resultsPath;
+    // The row this sitting put in the table, if any.
     std::optional<LeaderboardFile::Record> sittingRow;
 };
 

@@ -8,9 +8,10 @@
 
 namespace game {
 
-MainMenu::MainMenu(const core::GameFolders& folders, app::Application& application)
-    : folders(folders), frame(application), logo(application),
-      settingsDialog(folders.SettingsFile(), application) {
+MainMenu::MainMenu(const core::GameFolders& folders, const PlayerSettings& settings,
+                   app::Timers& timers, app::WindowCommands& window, platform::TextRenderer& text)
+    : folders(folders), frame(window), logo(timers), leaderboardTable(text),
+      settingsDialog(settings, window) {
     frame.SetSize(800, 600);
     frame.AddChild(&logo);
     frame.AddOverlay(&settingsDialog);

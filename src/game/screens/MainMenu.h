@@ -11,6 +11,14 @@
 #include "widgets/TextTable.h"
 #include "widgets/WindowFrame.h"
 
+namespace app {
+class Timers;
+class WindowCommands;
+} // namespace app
+namespace platform {
+class TextRenderer;
+}
+
 namespace game {
 
 // The main menu in its window frame: the background, the running logo, the start, settings,
@@ -18,10 +26,11 @@ namespace game {
 // It reports what the player chose through its callbacks and switches no screen itself.
 class MainMenu {
 public:
-    // Images come from the game folder, the table and the settings from the player's.
-    // The application takes the settings dialog's display-mode requests; both must outlive
-    // the menu.
-    MainMenu(const core::GameFolders& folders, app::Application& application);
+    // Images come from the game folder, the table from the player's. The logo runs on
+    // `timers`, the title bar and the settings dialog send their commands to `window`, and the
+    // table is drawn with `text`; all must outlive the menu.
+    MainMenu(const core::GameFolders& folders, const PlayerSettings& settings, app::Timers& timers,
+             app::WindowCommands& window, platform::TextRenderer& text);
     ~MainMenu();
 
     // Appends the menu's frame to `root`, hidden.

@@ -1,14 +1,12 @@
 #include "game/screens/SettingsDialog.h"
 
 #include <algorithm>
-#include <string_view>
-#include <utility>
 
-#include "app/Application.h"
+#include "app/WindowCommands.h"
 #include "game/PlacedImage.h"
+#include "game/PlayerSettings.h"
 #include "game/screens/Report.h"
 #include "platform/Event.h"
-#include "platform/Settings.h"
 
 namespace game {
 
@@ -26,15 +24,15 @@ bool StrictlyInside(const scene::Element& element, int x, int y) {
 
 } // namespace
 
-SettingsDialog::SettingsDialog(std::string settingsPath, app::Application& application)
-    : settingsPath(std::move(settingsPath)), application(application) {
+SettingsDialog::SettingsDialog(const PlayerSettings& settings, app::WindowCommands& window)
+    : settings(settings), window(window) {
     AddWidget(&soundKnob);
     AddWidget(&musicKnob);
     AddChild(&fullscreenTick);
     AddChild(&cancelButton);
     AddChild(&okButton);
-    soundLevel = ReadLevel("sound");
-    musicLevel = ReadLevel("music");
+    soundLevel = settings.SoundLevel();
+    musicLevel = settings.MusicLevel();
 }
 
 SettingsDialog::~SettingsDialog() {
@@ -97,17 +95,11 @@ void SettingsDialog::PlaceKnob(widgets::DragPanel& knob, const Track& track, int
     knob.SetPosition(track.x0 + sliderStep * level, knob.y);
 }
 
-int SettingsDialog::ReadLevel(const char* key) const {
-    return platform::Settings::ReadNumber(settingsPath, "volume", key, "1");
-}
-
 void SettingsDialog::ShowSettings(bool show) {
     if (show) {
-        const bool fullscreen =
-            platform::Settings::ReadNumber(settingsPath, "set", "fullscreen", "0") == 1;
-        fullscreenTick.SetVisible(fullscreen ? 1 : 0);
-        PlaceKnob(soundKnob, soundTrack, ReadLevel("sound"));
-        PlaceKnob(musicKnob, musicTrack, ReadLevel("music"));
+        fullscreenTick.SetVisible(settings.FullScreen() ? 1 : 0);
+        PlaceKnob(soundKnob, soundTrack, settings.SoundLevel());
+        PlaceKnob(musicKnob, musicTrack, settings.MusicLevel());
     }
     SetVisible(show ? 1 : 0);
 }
@@ -165,21 +157,21 @@ void SettingsDialog::Accept() {
     // than the levels of program start.
     soundLevel = SoundKnobLevel();
     musicLevel = MusicKnobLevel();
-    platform::Settings::WriteNumber(settingsPath, "volume", "sound", soundLevel);
-    platform::Settings::WriteNumber(settingsPath, "volume", "music", musicLevel);
+    settings.SetSoundLevel(soundLevel);
+    settings.SetMusicLevel(musicLevel);
     SetVisible(0);
 }
 
 void SettingsDialog::ApplyFullscreenChoice() {
-    const bool window = fullscreenTick.visible == 0;
-    if (window == application.WantsWindow()) {
+    const bool windowed = fullscreenTick.visible == 0;
+    if (windowed == window.WantsWindow()) {
         return;
     }
-    application.RequestWindow(window);
-    platform::Settings::WriteString(settingsPath, "set", "fullscreen", window ? "0" : "1");
+    window.RequestWindow(windowed);
+    settings.SetFullScreen(!windowed);
     // The switch itself happens when the window handles the command.
-    application.PostEvent(platform::Event::Command(window ? platform::CommandId::Windowed
-                                                          : platform::CommandId::FullScreen));
+    window.PostEvent(platform::Event::Command(windowed ? platform::CommandId::Windowed
+                                                       : platform::CommandId::FullScreen));
 }
 
 } // namespace game

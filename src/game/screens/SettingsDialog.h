@@ -9,10 +9,12 @@
 #include "widgets/DragPanel.h"
 
 namespace app {
-class Application;
+class WindowCommands;
 }
 
 namespace game {
+
+class PlayerSettings;
 
 // The main menu's settings dialog, dragged by its page: two volume sliders (sound effects and
 // music, levels 0 to 15), a full-screen tick, and OK and cancel. Opening it shows what set.ini
@@ -28,10 +30,9 @@ public:
         int y1 = 0;
     };
 
-    // Reads the stored volume levels from the settings file at `settingsPath`; loads no image.
-    // A changed full-screen tick asks `application` for the other display mode; it must
-    // outlive the dialog.
-    SettingsDialog(std::string settingsPath, app::Application& application);
+    // Reads the stored volume levels from the settings; loads no image. A changed full-screen
+    // tick asks the window for the other display mode. Both must outlive the dialog.
+    SettingsDialog(const PlayerSettings& settings, app::WindowCommands& window);
     ~SettingsDialog() override;
 
     // While visible, every event drags the knobs or the page, drives the buttons and the tick,
@@ -59,7 +60,6 @@ public:
     widgets::Button& OkButton() { return okButton; }
     widgets::Button& CancelButton() { return cancelButton; }
 
-    const std::string& SettingsPath() const { return settingsPath; }
     // The levels the volume mixer gets at every Build: read at construction, replaced by OK.
     int StoredSoundLevel() const { return soundLevel; }
     int StoredMusicLevel() const { return musicLevel; }
@@ -77,15 +77,14 @@ private:
     void SetTrack(widgets::DragPanel& knob, Track& track, int x0, int y0, int x1, int y1);
     int LevelOf(const widgets::DragPanel& knob, const Track& track) const;
     void PlaceKnob(widgets::DragPanel& knob, const Track& track, int level);
-    int ReadLevel(const char* key) const;
 
     void OnMouseDown(int x, int y);
     void OnMouseUp(int x, int y);
     void Accept();
     void ApplyFullscreenChoice();
 
-    std::string settingsPath;
-    app::Application& application;
+    const PlayerSettings& settings;
+    app::WindowCommands& window;
     widgets::DragPanel soundKnob;
     widgets::DragPanel musicKnob;
     scene::Picture fullscreenTick;

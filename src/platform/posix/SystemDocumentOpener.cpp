@@ -9,8 +9,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-extern char** environ;
-
 namespace platform {
 namespace {
 
@@ -102,6 +100,7 @@ bool SystemDocumentOpener::Open(const std::string& text) {
     std::string argument = text;
     char* argv[] = {program.data(), argument.data(), nullptr};
     pid_t pid = 0;
+    // The opener sees the game's own environment (`environ`, which <unistd.h> declares).
     if (posix_spawnp(&pid, "xdg-open", &files.actions, &spawn.attributes, argv, environ) != 0) {
         return false;
     }

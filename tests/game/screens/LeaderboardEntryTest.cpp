@@ -7,6 +7,8 @@
 #include "game/screens/LeaderboardView.h"
 #include "gfx/DisplayFixture.h"
 #include "gfx/ImageCache.h"
+#include "platform/Clock.h"
+#include "platform/TextRenderer.h"
 #include "widgets/TextTable.h"
 
 using namespace core;
@@ -25,7 +27,7 @@ protected:
     LeaderboardEntryTest() : DisplayFixture(100, 80) {
         dir.Write("page.bmp", EncodeBmp8(100, 60, std::vector<std::uint32_t>(6000, 0x202020)));
         dir.Write("button.bmp", EncodeBmp8(50, 10, std::vector<std::uint32_t>(500, 0x808080)));
-        entry = std::make_unique<LeaderboardEntry>(dir.File("st.data"));
+        entry = std::make_unique<LeaderboardEntry>(dir.File("st.data"), renderer, clock);
         entry->LoadImage(*display, dir.File("page.bmp"), 0, 0, 100, 60, 1);
         entry->nameField.Configure(10, 10, 60, 16, LeaderboardEntry::kNameCapacity, 3, 0xFFFFFF);
         entry->nameField.SetFocused(1);
@@ -57,6 +59,8 @@ protected:
     }
 
     TempDir dir;
+    platform::TextRenderer renderer;
+    platform::ManualClock clock;
     std::unique_ptr<LeaderboardEntry> entry;
 };
 
@@ -105,7 +109,7 @@ TEST_F(LeaderboardEntryTest, TableShowsNamesAndScoresInWhite) {
     entry->score = 42;
     Type("abc");
     entry->SubmitScore();
-    TextTable table;
+    TextTable table(renderer);
     LeaderboardView::LoadLeaderboard(table, 0, 2, dir.File("st.data"));
     EXPECT_EQ(table.rows, 0) << "no rows: nothing happens";
     LeaderboardView::LoadLeaderboard(table, 10, 2, dir.File("st.data"));

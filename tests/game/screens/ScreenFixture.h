@@ -11,9 +11,11 @@
 #include "ImageFiles.h"
 #include "QuietApplication.h"
 #include "TempDir.h"
-#include "audio/MediaPlayer.h"
+#include "audio/AudioOutput.h"
 #include "audio/SoundManager.h"
 #include "game/Play.h"
+#include "game/PlayerSettings.h"
+#include "game/ProgressStore.h"
 #include "game/screens/BoardScreen.h"
 #include "gfx/DisplayFixture.h"
 #include "gfx/ImageCache.h"
@@ -57,15 +59,11 @@ protected:
     }
     static std::uint16_t Pixel(std::uint32_t colour) { return PixelKernels::ToRgb565(colour); }
 
-    ScreenFixture() {
-        MediaPlayer::SetBackend(&audio);
-        sound = std::make_unique<SoundManager>(Dir().Path());
-    }
+    ScreenFixture() { sound = std::make_unique<SoundManager>(output, Dir().Path()); }
     ~ScreenFixture() override {
         screen.reset();
         play.reset();
         sound.reset();
-        MediaPlayer::SetBackend(nullptr);
     }
 
     const TempDir& Dir() const { return exe.Dir(); }
@@ -196,9 +194,11 @@ protected:
     }
 
     TempGameFolder exe;
+    const PlayerSettings settings{exe.Folders().SettingsFile()};
     platform::HeadlessPlatform platform;
-    QuietApplication app{platform, exe.Folders()};
+    QuietApplication app{platform, exe.Folders(), settings};
     platform::MemoryAudioBackend audio;
+    const AudioOutput output{&audio, nullptr};
     std::unique_ptr<SoundManager> sound;
     std::unique_ptr<Play> play;
     // The play's.
