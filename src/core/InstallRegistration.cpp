@@ -9,10 +9,10 @@ void RegisterInstall(platform::Registry& store, const std::string& installKey,
                      const std::string& gamePath, const std::string& version,
                      const std::string& gameId, const std::string& gameIcon) {
     RegistryKey key(store);
-    if (key.Open(installKey, true) == ERROR_SUCCESS) {
+    if (key.Open(installKey, true) == RegistryResult::Ok) {
         return;
     }
-    if (key.Open(installKey, false) != ERROR_SUCCESS) {
+    if (key.Open(installKey, false) != RegistryResult::Ok) {
         return;
     }
     Trace("开始写注册表\n");

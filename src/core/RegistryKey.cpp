@@ -10,21 +10,21 @@ RegistryKey::~RegistryKey() {
     Close();
 }
 
-long RegistryKey::Open(const std::string& path, bool openOnly) {
+RegistryResult RegistryKey::Open(const std::string& path, bool openOnly) {
     Close();
     if (openOnly ? !store.KeyExists(path) : !store.CreateKey(path)) {
-        return openOnly ? ERROR_FILE_NOT_FOUND : ERROR_ACCESS_DENIED;
+        return openOnly ? RegistryResult::NotFound : RegistryResult::AccessDenied;
     }
     subKey = path;
     open = true;
-    return ERROR_SUCCESS;
+    return RegistryResult::Ok;
 }
 
-long RegistryKey::SetString(const std::string& name, const std::string& text) {
+RegistryResult RegistryKey::SetString(const std::string& name, const std::string& text) {
     if (!open) {
-        return ERROR_INVALID_HANDLE;
+        return RegistryResult::NotOpen;
     }
-    return store.SetString(subKey, name, text) ? ERROR_SUCCESS : ERROR_INVALID_PARAMETER;
+    return store.SetString(subKey, name, text) ? RegistryResult::Ok : RegistryResult::Refused;
 }
 
 void RegistryKey::Close() {

@@ -8,12 +8,14 @@ class Registry;
 
 namespace core {
 
-// Result codes of the registry calls under their published names and values.
-constexpr long ERROR_SUCCESS = 0;
-constexpr long ERROR_FILE_NOT_FOUND = 2;
-constexpr long ERROR_ACCESS_DENIED = 5;
-constexpr long ERROR_INVALID_HANDLE = 6;
-constexpr long ERROR_INVALID_PARAMETER = 87;
+// What a registry call did.
+enum class RegistryResult {
+    Ok,
+    NotFound,     // the key to open does not exist
+    AccessDenied, // the key could not be created
+    NotOpen,      // no key is open to write to
+    Refused,      // the store did not take the value
+};
 
 // A key of the current user's registry store, opened by its path below the user's root.
 class RegistryKey {
@@ -24,12 +26,11 @@ public:
     RegistryKey(const RegistryKey&) = delete;
     RegistryKey& operator=(const RegistryKey&) = delete;
 
-    // ERROR_SUCCESS once open. With openOnly the key must exist (ERROR_FILE_NOT_FOUND);
-    // otherwise it is created when missing (ERROR_ACCESS_DENIED when that fails). An open key
-    // is closed first.
-    long Open(const std::string& subKey, bool openOnly);
-    // Stores a string value under the open key (ERROR_INVALID_HANDLE when none is open).
-    long SetString(const std::string& name, const std::string& text);
+    // Ok once open. With openOnly the key must exist (NotFound); otherwise it is created when
+    // missing (AccessDenied when that fails). An open key is closed first.
+    RegistryResult Open(const std::string& subKey, bool openOnly);
+    // Stores a string value under the open key (NotOpen when none is open).
+    RegistryResult SetString(const std::string& name, const std::string& text);
     void Close();
 
 private:

@@ -2,8 +2,8 @@
 
 #include "core/GameFolders.h"
 #include "core/Trace.h"
+#include "game/PlayerSettings.h"
 #include "platform/FileSystem.h"
-#include "platform/Settings.h"
 #include "puzzle/Board.h"
 
 namespace game {
@@ -11,7 +11,7 @@ namespace game {
 void LevelLoader::Start(puzzle::Board& board, int n) const {
     core::Trace("当前是第:   %d 关\n", n);
     if (n != board.startLevel) {
-        platform::Settings::WriteNumber(folders.SettingsFile(), "board", "nboard", n);
+        PlayerSettings(folders.SettingsFile()).SetStartedLevel(n);
     }
     board.LoadLevel(n, Read(n));
 }

@@ -4,8 +4,8 @@
 
 #include "core/GameFolders.h"
 #include "core/Trace.h"
+#include "game/PlayerSettings.h"
 #include "platform/FileSystem.h"
-#include "platform/Settings.h"
 #include "puzzle/Board.h"
 
 namespace game {
@@ -24,8 +24,7 @@ puzzle::ProgressFile::Status ProgressStore::Read(std::string_view path,
 }
 
 void ProgressStore::Restore(puzzle::Board& board) const {
-    const int maxboard =
-        platform::Settings::ReadNumber(folders.SettingsFile(), "board", "maxboard", "1");
+    const int maxboard = PlayerSettings(folders.SettingsFile()).MaxLevel();
     puzzle::Board::ClearedTable cleared{};
     const std::string path = folders.ProgressFile();
     const puzzle::ProgressFile::Status status = Read(path, [&cleared](std::int32_t entry) {

@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "platform/Settings.h"
+#include "game/PlayerSettings.h"
 
 namespace game {
 
 std::uint32_t SlideTime::Read(const std::string& settingsPath) {
-    if (platform::Settings::ReadNumber(settingsPath, "set", "animate", "1") == 0) {
+    if (!PlayerSettings(settingsPath).Slides()) {
         return 0;
     }
     const char* forced = std::getenv("TOVAK_SLIDE_MS");

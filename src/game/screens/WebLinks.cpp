@@ -2,14 +2,14 @@
 
 #include <cassert>
 
-#include "platform/Settings.h"
+#include "game/PlayerSettings.h"
 
 namespace game {
 
 void WebLinks::Read(const std::string& settingsPath) {
+    const PlayerSettings settings(settingsPath);
     for (int n = 1; n <= kCount; ++n) {
-        addresses[n - 1] =
-            platform::Settings::ReadString(settingsPath, "website", "web" + std::to_string(n), "1");
+        addresses[n - 1] = settings.WebAddress(n);
     }
 }
 
