@@ -5,10 +5,10 @@
 #include <thread>
 
 #include "app/CharListener.h"
+#include "app/KeyCodes.h"
 #include "app/WindowZoom.h"
 #include "core/GameFolders.h"
 #include "core/InstallRegistration.h"
-#include "core/KeyboardInput.h"
 #include "core/TimerRegistry.h"
 #include "core/Trace.h"
 #include "formats/CursorFile.h"
@@ -17,6 +17,7 @@
 #include "gfx/Display.h"
 #include "platform/DocumentOpener.h"
 #include "platform/FileSystem.h"
+#include "platform/KeyBuffer.h"
 #include "platform/Platform.h"
 #include "platform/Settings.h"
 #include "platform/Window.h"
@@ -52,7 +53,7 @@ Application::Application(platform::Platform& platform, const core::GameFolders& 
 
 Application::~Application() {
     timerRegistry.reset();
-    keyboard.reset();
+    StopReadingKeys();
     if (display) {
         ReleaseSurfaces();
         display.reset();
@@ -126,10 +127,8 @@ void Application::LoadCursorAndIcon() {
 }
 
 bool Application::StartRunning() {
-    keyboard = std::make_unique<core::KeyboardInput>(&platform.Keys(), [this](std::uint32_t code) {
-        lastInput.code = code;
-        OnInput(&lastInput);
-    });
+    readingKeys = true;
+    platform.Keys().StartReading();
     platform.GetWindow().StartTimer(kKeyboardPollMs);
     if (!SetUpDisplay()) {
         platform.GetWindow().ShowMessageBox("DirectDraw init failed. The sample will now exit. ",
@@ -373,7 +372,7 @@ void Application::OnDestroy() {
     TearDownDisplay();
     platform.GetWindow().StopTimer();
     timerRegistry.reset();
-    keyboard.reset();
+    StopReadingKeys();
     DestroySoundManager();
     PostEvent(platform::Event::Quit(0));
 }
@@ -391,8 +390,8 @@ void Application::OnShown(bool shown) {
 
 void Application::OnActivate(bool activated) {
     if (activated) {
-        if (keyboard) {
-            keyboard->Reacquire();
+        if (readingKeys) {
+            platform.Keys().StartReading();
         }
         active = 1;
         return;
@@ -448,10 +447,23 @@ bool Application::OnFrameCommand(platform::FrameCommand command) {
     return false;
 }
 
-void Application::OnPollKeyboard() {
-    if (keyboard) {
-        keyboard->Poll();
+void Application::StopReadingKeys() {
+    if (readingKeys) {
+        readingKeys = false;
+        platform.Keys().StopReading();
     }
+}
+
+void Application::OnPollKeyboard() {
+    if (!readingKeys) {
+        return;
+    }
+    platform.Keys().Read([this](const platform::KeyChange& change) {
+        if (const std::uint32_t code = InputCodeOf(change); code != 0) {
+            lastInput.code = code;
+            OnInput(&lastInput);
+        }
+    });
 }
 
 void Application::OnMouse(const platform::Event& event) {

@@ -19,7 +19,6 @@ class Display;
 }
 namespace core {
 class GameFolders;
-class KeyboardInput;
 class TimerRegistry;
 } // namespace core
 
@@ -105,7 +104,8 @@ public:
     int ExitCode() const { return displayFailed ? kExitFailure : exitCode; }
 
     gfx::Display* GetDisplay() const { return display.get(); }
-    core::KeyboardInput* Keyboard() const { return keyboard.get(); }
+    // Between StartRunning and the window's end the game reads the keyboard.
+    bool ReadingKeys() const { return readingKeys; }
     core::TimerRegistry* Timers() const { return timerRegistry.get(); }
     platform::Platform& GetPlatform() const { return platform; }
     const std::vector<CharListener*>& CharListeners() const { return charListeners; }
@@ -135,6 +135,7 @@ private:
     void OnCommand(platform::CommandId id);
     bool OnFrameCommand(platform::FrameCommand command);
     void OnPollKeyboard();
+    void StopReadingKeys();
     void OnMouse(const platform::Event& event);
     void OnTimerFired(std::uint32_t id);
     void SetUpDisplayForCommand();
@@ -148,7 +149,7 @@ private:
     std::unique_ptr<gfx::Display> display;
     // Made with the window.
     std::unique_ptr<WindowZoom> zoom;
-    std::unique_ptr<core::KeyboardInput> keyboard;
+    bool readingKeys = false;
     std::unique_ptr<core::TimerRegistry> timerRegistry;
     std::vector<CharListener*> charListeners;
     int exitCode = 0;

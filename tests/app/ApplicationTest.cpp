@@ -8,7 +8,6 @@
 #include "TempDir.h"
 #include "app/Application.h"
 #include "app/CharListener.h"
-#include "core/KeyboardInput.h"
 #include "gfx/Display.h"
 #include "platform/Settings.h"
 #include "platform/memory/HeadlessPlatform.h"
@@ -190,10 +189,9 @@ TEST_F(ApplicationTest, MouseAndKeyEventsCarryTheirCodesAndPositions) {
     Send(Event::Mouse(MouseAction::Move, -5, 10));
     Send(Event::Mouse(MouseAction::LeftDown, 100, 200));
     Send(Event::Mouse(MouseAction::RightUp, 101, 201));
-    platform.keys.Acquire();
-    platform.keys.OnKeyChange(platform::DIK_LEFT, true);
-    platform.keys.OnKeyChange(platform::DIK_LEFT, false);
-    platform.keys.OnKeyChange(0x1E, true); // A: no key event
+    platform.keys.OnKeyChange(platform::Key::Left, true);
+    platform.keys.OnKeyChange(platform::Key::Left, false);
+    platform.keys.OnKeyChange(platform::Key::A, true); // no key event
     Send(Event::Of(EventKind::PollKeyboard));
     ASSERT_EQ(app->inputs.size(), 5u);
     EXPECT_EQ(app->inputs[0].code, kMouseMove);
@@ -231,7 +229,7 @@ TEST_F(ApplicationTest, ClosingTearsDownInOrderAndQuits) {
     EXPECT_FALSE(platform.window.Exists());
     EXPECT_EQ(app->GetDisplay(), nullptr);
     EXPECT_EQ(app->Timers(), nullptr);
-    EXPECT_EQ(app->Keyboard(), nullptr);
+    EXPECT_FALSE(app->ReadingKeys());
     EXPECT_EQ(app->ExitCode(), 0);
 }
 

@@ -2,57 +2,57 @@
 
 #include <SDL_scancode.h>
 
-#include "platform/KeyBuffer.h"
-
 namespace platform {
 namespace {
 
-// Desktop scancodes run A..Z and 1..9, 0 in order; the key codes follow the keyboard rows.
-constexpr std::uint32_t kLetters[] = {DIK_A, DIK_B, DIK_C, DIK_D, DIK_E, DIK_F, DIK_G, DIK_H, DIK_I,
-                                      DIK_J, DIK_K, DIK_L, DIK_M, DIK_N, DIK_O, DIK_P, DIK_Q, DIK_R,
-                                      DIK_S, DIK_T, DIK_U, DIK_V, DIK_W, DIK_X, DIK_Y, DIK_Z};
+// Desktop scancodes run A..Z and 1..9, 0 in order.
+constexpr Key kLetters[] = {Key::A, Key::B, Key::C, Key::D, Key::E, Key::F, Key::G, Key::H, Key::I,
+                            Key::J, Key::K, Key::L, Key::M, Key::N, Key::O, Key::P, Key::Q, Key::R,
+                            Key::S, Key::T, Key::U, Key::V, Key::W, Key::X, Key::Y, Key::Z};
+constexpr Key kDigits[] = {Key::Digit1, Key::Digit2, Key::Digit3, Key::Digit4, Key::Digit5,
+                           Key::Digit6, Key::Digit7, Key::Digit8, Key::Digit9, Key::Digit0};
 static_assert(sizeof kLetters / sizeof kLetters[0] == SDL_SCANCODE_Z - SDL_SCANCODE_A + 1);
-static_assert(SDL_SCANCODE_0 - SDL_SCANCODE_1 == 9 && DIK_0 - DIK_1 == 9);
+static_assert(sizeof kDigits / sizeof kDigits[0] == SDL_SCANCODE_0 - SDL_SCANCODE_1 + 1);
 
 } // namespace
 
-std::uint32_t DikFromScancode(int sdlScancode) {
+std::optional<Key> KeyFromScancode(int sdlScancode) {
     if (sdlScancode >= SDL_SCANCODE_A && sdlScancode <= SDL_SCANCODE_Z) {
         return kLetters[sdlScancode - SDL_SCANCODE_A];
     }
     if (sdlScancode >= SDL_SCANCODE_1 && sdlScancode <= SDL_SCANCODE_0) {
-        return DIK_1 + static_cast<std::uint32_t>(sdlScancode - SDL_SCANCODE_1);
+        return kDigits[sdlScancode - SDL_SCANCODE_1];
     }
     switch (sdlScancode) {
     case SDL_SCANCODE_ESCAPE:
-        return DIK_ESCAPE;
+        return Key::Escape;
     case SDL_SCANCODE_RETURN:
     case SDL_SCANCODE_KP_ENTER:
-        return DIK_RETURN;
+        return Key::Enter;
     case SDL_SCANCODE_BACKSPACE:
-        return DIK_BACK;
+        return Key::Backspace;
     case SDL_SCANCODE_TAB:
-        return DIK_TAB;
+        return Key::Tab;
     case SDL_SCANCODE_SPACE:
-        return DIK_SPACE;
+        return Key::Space;
     case SDL_SCANCODE_UP:
-        return DIK_UP;
+        return Key::Up;
     case SDL_SCANCODE_LEFT:
-        return DIK_LEFT;
+        return Key::Left;
     case SDL_SCANCODE_RIGHT:
-        return DIK_RIGHT;
+        return Key::Right;
     case SDL_SCANCODE_DOWN:
-        return DIK_DOWN;
+        return Key::Down;
     case SDL_SCANCODE_PAGEUP:
-        return DIK_PRIOR;
+        return Key::PageUp;
     case SDL_SCANCODE_PAGEDOWN:
-        return DIK_NEXT;
+        return Key::PageDown;
     case SDL_SCANCODE_LSHIFT:
-        return DIK_LSHIFT;
+        return Key::LeftShift;
     case SDL_SCANCODE_RSHIFT:
-        return DIK_RSHIFT;
+        return Key::RightShift;
     default:
-        return 0;
+        return std::nullopt;
     }
 }
 

@@ -1,11 +1,13 @@
 #pragma once
 
-#include <cstdint>
+#include <optional>
+
+#include "platform/Key.h"
 
 namespace platform {
 
-// The key code (DIK_*) of a desktop scancode, or 0 for keys the game has no code for. Keypad
-// Enter reads as DIK_RETURN.
-std::uint32_t DikFromScancode(int sdlScancode);
+// The key of a desktop scancode, or none for keys the buffer does not record. Keypad Enter reads
+// as Enter.
+std::optional<Key> KeyFromScancode(int sdlScancode);
 
 } // namespace platform
