@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "app/CharListener.h"
+#include "app/InputReceiver.h"
 #include "app/KeyCodes.h"
 #include "app/WindowZoom.h"
 #include "core/GameFolders.h"
@@ -461,7 +462,7 @@ void Application::OnPollKeyboard() {
     platform.Keys().Read([this](const platform::KeyChange& change) {
         if (const std::uint32_t code = InputCodeOf(change); code != 0) {
             lastInput.code = code;
-            OnInput(&lastInput);
+            OnInput(lastInput);
         }
     });
 }
@@ -470,7 +471,18 @@ void Application::OnMouse(const platform::Event& event) {
     // Client coordinates as unsigned 16-bit values: left of the window is near 65535.
     lastInput = {MouseCode(event.mouse), static_cast<std::uint16_t>(event.x),
                  static_cast<std::uint16_t>(event.y)};
-    OnInput(&lastInput);
+    OnInput(lastInput);
+}
+
+void Application::OnInput(const core::Input& event) {
+    for (const InputPlace& place : inputOrder) {
+        if (place.coveredBy != nullptr && place.coveredBy->Shown()) {
+            continue;
+        }
+        if (place.receiver->Offer(event)) {
+            return;
+        }
+    }
 }
 
 void Application::OnTimerFired(std::uint32_t id) {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/RedrawTracker.h"
@@ -25,6 +26,7 @@ class TimerRegistry;
 namespace app {
 
 class CharListener;
+class InputReceiver;
 class WindowZoom;
 
 // The root of the scene tree and owner of the window, the display, the timers and the keyboard:
@@ -69,7 +71,19 @@ public:
     virtual void OnDisplayReady() = 0;
     // A named timer fired (on the main thread).
     virtual void OnTimerEvent(std::string name) = 0;
-    virtual void OnInput(core::Input* event) = 0;
+
+    // One place of the input order: a receiver and, when there is one, the receiver whose
+    // showing covers it (a modal dialog over a screen).
+    struct InputPlace {
+        InputReceiver* receiver;
+        const InputReceiver* coveredBy = nullptr;
+    };
+    // The order every input is offered in, declared once; the receivers must outlive the
+    // application or be replaced first.
+    void SetInputOrder(std::vector<InputPlace> order) { inputOrder = std::move(order); }
+    // Offers the event to the receivers in order until one consumes it. A receiver that is not
+    // shown, or is covered by one that is, is passed by; each is asked at its turn.
+    void OnInput(const core::Input& event);
     virtual void BroadcastChar(int code);
     // Appends a listener; null and one already registered are ignored.
     virtual void AddCharListener(CharListener* listener);
@@ -152,6 +166,7 @@ private:
     bool readingKeys = false;
     std::unique_ptr<core::TimerRegistry> timerRegistry;
     std::vector<CharListener*> charListeners;
+    std::vector<InputPlace> inputOrder;
     int exitCode = 0;
     // The display failed after a switch; the window closed, and the program ends in failure.
     bool displayFailed = false;

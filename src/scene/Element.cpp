@@ -185,6 +185,15 @@ void Element::ReleaseSurfaces() {
     ForEachChild([](Element& child) { child.ReleaseSurfaces(); });
 }
 
+bool Element::ShownInTree() const {
+    for (const Element* element = this; element != nullptr; element = element->parent) {
+        if (element->visible == 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
 void Element::SetVisible(bool shown) {
     Watched([&] { visible = shown ? 1 : 0; });
 }

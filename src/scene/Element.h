@@ -62,6 +62,9 @@ public:
 
     const std::vector<Element*>& Children() const { return children; }
     Element* Parent() const { return parent; }
+    // Whether the element and every one above it are visible: whether a draw of the root reaches
+    // it. An overlay counts its frame as the element above it.
+    bool ShownInTree() const;
 
     // Tells the root of the tree that the next frame differs. The setters above do it whenever
     // they change what is drawn; kinds that draw from state of their own (a text, a value) call

@@ -215,17 +215,14 @@ void WindowFrame::DrawTitleBar(gfx::Display& target) {
     }
 }
 
-void WindowFrame::OnMouseEvent(core::Input* event) {
-    if (visible == 0) {
-        return;
-    }
+bool WindowFrame::Handle(const core::Input& event) {
     buttonPressed = 0;
-    if (!inWindow) {
-        return;
+    if (inWindow) {
+        core::RouteMouse(
+            event, [this](int x, int y) { OnLeftDown(x, y); },
+            [this](int x, int y) { OnLeftUp(x, y); }, [this](int x, int y) { OnMove(x, y); });
     }
-    core::RouteMouse(
-        *event, [this](int x, int y) { OnLeftDown(x, y); },
-        [this](int x, int y) { OnLeftUp(x, y); }, [this](int x, int y) { OnMove(x, y); });
+    return false;
 }
 
 void WindowFrame::OnLeftDown(int x, int y) {

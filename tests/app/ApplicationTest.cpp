@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,7 @@
 #include "TempDir.h"
 #include "app/Application.h"
 #include "app/CharListener.h"
+#include "app/InputReceiver.h"
 #include "gfx/Display.h"
 #include "platform/Settings.h"
 #include "platform/memory/HeadlessPlatform.h"
@@ -24,20 +26,43 @@ using platform::MouseAction;
 
 namespace {
 
-// An application that records what reaches the game.
+// A receiver that keeps every input offered to it, runs an action on each, and consumes what
+// it is told to.
+class RecordingReceiver : public InputReceiver {
+public:
+    bool Handle(const Input& event) override {
+        inputs.push_back(event);
+        if (onHandle) {
+            onHandle();
+        }
+        return consumes;
+    }
+    bool Shown() const override { return shown; }
+
+    std::vector<Input> inputs;
+    std::function<void()> onHandle;
+    bool shown = true;
+    bool consumes = false;
+};
+
+// An application that records what reaches the game: its input order is one recording
+// receiver.
 class RecordingApplication : public Application {
 public:
-    using Application::Application;
+    RecordingApplication(platform::Platform& platform, const core::GameFolders& folders)
+        : Application(platform, folders) {
+        SetInputOrder({{&receiver}});
+    }
 
     void OnDisplayReady() override { ++displayReady; }
     void OnTimerEvent(std::string name) override { timerEvents.push_back(name); }
-    void OnInput(Input* event) override { inputs.push_back(*event); }
     void OnDeactivate() override { ++deactivations; }
 
     int displayReady = 0;
     int deactivations = 0;
     std::vector<std::string> timerEvents;
-    std::vector<Input> inputs;
+    RecordingReceiver receiver;
+    std::vector<Input>& inputs = receiver.inputs;
 };
 
 class Listener : public CharListener {
@@ -202,6 +227,33 @@ TEST_F(ApplicationTest, MouseAndKeyEventsCarryTheirCodesAndPositions) {
     EXPECT_EQ(app->inputs[4].code, 0xFF02u);
     EXPECT_EQ(app->inputs[4].x, 101u) << "key events keep the last mouse position";
     EXPECT_EQ(app->inputs[4].y, 201u);
+}
+
+TEST_F(ApplicationTest, InputGoesDownTheOrderUntilConsumedPassingHiddenAndCoveredReceivers) {
+    Start();
+    RecordingReceiver hidden, dialog, covered, first, consuming, late, last;
+    hidden.shown = false;
+    late.shown = false;
+    consuming.consumes = true;
+    app->SetInputOrder(
+        {{&hidden}, {&dialog}, {&covered, &dialog}, {&first}, {&late}, {&consuming}, {&last}});
+    Send(Event::Mouse(MouseAction::LeftDown, 1, 2));
+    EXPECT_TRUE(hidden.inputs.empty());
+    EXPECT_EQ(dialog.inputs.size(), 1u);
+    EXPECT_TRUE(covered.inputs.empty()) << "covered by the shown dialog";
+    EXPECT_EQ(first.inputs.size(), 1u);
+    EXPECT_EQ(consuming.inputs.size(), 1u);
+    EXPECT_TRUE(last.inputs.empty()) << "after the receiver that consumed it";
+
+    // Each is asked at its turn: one shown by an earlier one's handling sees the same event.
+    dialog.shown = false;
+    first.onHandle = [&late] { late.shown = true; };
+    Send(Event::Mouse(MouseAction::LeftUp, 3, 4));
+    EXPECT_EQ(covered.inputs.size(), 1u) << "no longer covered";
+    ASSERT_EQ(late.inputs.size(), 1u);
+    EXPECT_EQ(late.inputs[0].code, kMouseLeftUp);
+    EXPECT_EQ(late.inputs[0].x, 3u);
+    EXPECT_TRUE(last.inputs.empty());
 }
 
 TEST_F(ApplicationTest, NamedTimersFireOnTheMainThreadUntilTheirLimit) {

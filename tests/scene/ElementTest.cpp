@@ -245,6 +245,9 @@ TEST(ElementTest, HiddenSubtreesAreNotDrawnButStillWalked) {
     hidden.SetVisible(0);
     DrawTree(root);
     EXPECT_EQ(log, (std::vector<std::string>{"shown"}));
+    EXPECT_TRUE(shown.ShownInTree());
+    EXPECT_FALSE(hidden.ShownInTree());
+    EXPECT_FALSE(underHidden.ShownInTree()) << "visible itself, under a hidden parent";
 
     log.clear();
     root.ReleaseSurfaces();

@@ -29,7 +29,6 @@ public:
             receiver->OnTimerEvent(name);
         }
     }
-    void OnInput(Input*) override {}
     void OnDeactivate() override {}
 
     TimerReceiver* receiver = nullptr;

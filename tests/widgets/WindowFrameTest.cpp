@@ -63,9 +63,9 @@ protected:
         display->ClearBackBuffer(0);
         frame.Draw(*display);
     }
+    // Offered as the application offers it: a hidden frame is passed by.
     void Send(std::uint32_t code, int x, int y) {
-        Input event{code, static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y)};
-        frame.OnMouseEvent(&event);
+        frame.Offer({code, static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y)});
     }
     std::vector<Event> Posted() {
         std::vector<Event> events;
