@@ -296,8 +296,9 @@ void Application::AddCharListener(CharListener* listener) {
     }
 }
 
-bool Application::AddTimer(int delayMs, const std::string& name, int repeatCount) {
-    return timerRegistry && timerRegistry->AddTimer(delayMs, name, repeatCount);
+bool Application::AddTimer(int delayMs, const std::string& name, int repeatCount,
+                           std::function<void()> onFire) {
+    return timerRegistry && timerRegistry->AddTimer(delayMs, name, repeatCount, std::move(onFire));
 }
 
 void Application::KillTimer(const std::string& name) {
@@ -487,7 +488,7 @@ void Application::OnInput(const core::Input& event) {
 
 void Application::OnTimerFired(std::uint32_t id) {
     if (timerRegistry) {
-        timerRegistry->HandleFiring(id);
+        timerRegistry->HandleFiring(id, !TimedEventsHeld());
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -69,8 +70,10 @@ public:
 
     // Called at the end of every successful display set-up: (re)load every image.
     virtual void OnDisplayReady() = 0;
-    // A named timer fired (on the main thread).
+    // A named timer without a callback of its own fired (on the main thread).
     virtual void OnTimerEvent(std::string name) = 0;
+    // While true, timer firings are dropped, not delayed.
+    virtual bool TimedEventsHeld() const { return false; }
 
     // One place of the input order: a receiver and, when there is one, the receiver whose
     // showing covers it (a modal dialog over a screen).
@@ -89,7 +92,10 @@ public:
     virtual void AddCharListener(CharListener* listener);
     virtual void OnDeactivate() = 0;
 
-    bool AddTimer(int delayMs, const std::string& name, int repeatCount);
+    // A timer of `repeatCount` firings, 0 for no end, every delayMs: each firing goes to
+    // `onFire` when given, else to OnTimerEvent with the name. A name in use keeps its timer.
+    bool AddTimer(int delayMs, const std::string& name, int repeatCount,
+                  std::function<void()> onFire = nullptr);
     void KillTimer(const std::string& name);
     void KillAllTimers();
 

@@ -320,11 +320,7 @@ void GameApplication::ReturnFromNameEntry() {
 // Timed events
 
 void GameApplication::OnTimerEvent(std::string name) {
-    if (screenState == kLeaveDialogOpen) {
-        return;
-    }
     boardScreen.HandleTimerEvent(name);
-    menu.logo.OnTimerEvent(name);
     if (name == "resetgame") {
         ReturnFromNameEntry();
     }

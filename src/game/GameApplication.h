@@ -40,6 +40,8 @@ public:
 
     void OnDisplayReady() override;
     void OnTimerEvent(std::string name) override;
+    // Timed events are dropped while the leave dialog is open.
+    bool TimedEventsHeld() const override { return screenState == kLeaveDialogOpen; }
     void OnDeactivate() override;
 
     // Main menu to board screen with the current level.
