@@ -343,8 +343,6 @@ bool Application::SendEvent(const platform::Event& event) {
     case EventKind::Command:
         OnCommand(event.command);
         break;
-    case EventKind::FrameCommand:
-        return OnFrameCommand(event.frame);
     case EventKind::PollKeyboard:
         OnPollKeyboard();
         break;
@@ -434,19 +432,6 @@ void Application::SetUpDisplayForCommand() {
         displayFailed = true;
         PostEvent(platform::Event::Of(platform::EventKind::Close));
     }
-}
-
-bool Application::OnFrameCommand(platform::FrameCommand command) {
-    using platform::FrameCommand;
-    if (command != FrameCommand::Minimize && !wantsWindow) {
-        return true; // full screen: the window neither moves nor changes size
-    }
-    if (command == FrameCommand::Move) {
-        platform.GetWindow().RunMoveLoop();
-    } else if (command == FrameCommand::Minimize) {
-        platform.GetWindow().Minimize();
-    }
-    return false;
 }
 
 void Application::StopReadingKeys() {

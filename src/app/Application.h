@@ -116,7 +116,7 @@ public:
     // Queues the event for the next dispatch; any thread may post.
     void PostEvent(const platform::Event& event);
     // Handles the event now. True when full screen kept the window's own handling from running:
-    // a frame command that would move or size the window, or a cursor request.
+    // a cursor request.
     bool SendEvent(const platform::Event& event);
     // Handles every event waiting now. False once a Quit was taken; its code is kept.
     bool DispatchMessages();
@@ -153,7 +153,6 @@ private:
     void OnActivate(bool activated);
     void OnPaint();
     void OnCommand(platform::CommandId id);
-    bool OnFrameCommand(platform::FrameCommand command);
     void OnPollKeyboard();
     void StopReadingKeys();
     void OnMouse(const platform::Event& event);

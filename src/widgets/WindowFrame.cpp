@@ -32,6 +32,10 @@ WindowFrame::WindowFrame(app::Application& application) : application(applicatio
 
 WindowFrame::~WindowFrame() = default;
 
+platform::WindowCommands& WindowFrame::Commands() const {
+    return application.GetPlatform().GetWindow();
+}
+
 bool WindowFrame::WindowMoving() {
     return windowMoving;
 }
@@ -242,13 +246,13 @@ void WindowFrame::OnLeftDown(int x, int y) {
         // holds the pointer meanwhile, so there is no capture to give up and nothing to keep on
         // top.
         windowMoving = true;
-        application.SendEvent(platform::Event::Frame(platform::FrameCommand::Move));
+        Commands().RunMoveLoop();
     }
 }
 
 void WindowFrame::OnLeftUp(int x, int y) {
     if (minimizeButton && minimizeButton->OnMouseUp(x, y)) {
-        application.PostEvent(platform::Event::Frame(platform::FrameCommand::Minimize));
+        Commands().Minimize();
     } else if (commandButton && commandButton->OnMouseUp(x, y)) {
         application.PostEvent(platform::Event::Command(platform::CommandId::ToggleFullScreen));
     } else if (closeButton && closeButton->OnMouseUp(x, y)) {

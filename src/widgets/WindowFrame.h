@@ -19,6 +19,9 @@ class Surface;
 namespace app {
 class Application;
 }
+namespace platform {
+class WindowCommands;
+}
 
 namespace widgets {
 
@@ -34,7 +37,8 @@ class Button;
 // coordinates); the frame alone draws, shows and hides them. Overlays are not owned.
 class WindowFrame : public scene::Element, public app::InputReceiver {
 public:
-    // Title-bar presses go to the application as events; it must outlive the frame.
+    // The title bar moves and minimises the application's window and posts the application's
+    // full-screen and close commands; it must outlive the frame.
     explicit WindowFrame(app::Application& application);
     ~WindowFrame() override;
 
@@ -94,6 +98,7 @@ private:
     void OnLeftDown(int x, int y);
     void OnLeftUp(int x, int y);
     void OnMove(int x, int y);
+    platform::WindowCommands& Commands() const;
 
     app::Application& application;
     std::vector<scene::Element*> overlays;

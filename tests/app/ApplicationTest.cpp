@@ -21,7 +21,6 @@ using namespace app;
 using platform::CommandId;
 using platform::Event;
 using platform::EventKind;
-using platform::FrameCommand;
 using platform::MouseAction;
 
 namespace {
@@ -177,19 +176,10 @@ TEST_F(ApplicationTest, AltEnterTogglesFullScreenAndRemembersIt) {
     EXPECT_EQ(app->displayReady, 3);
 }
 
-TEST_F(ApplicationTest, FullScreenSwallowsMovingAndSizing) {
+TEST_F(ApplicationTest, FullScreenSwallowsCursorRequests) {
     Start();
-    EXPECT_FALSE(app->SendEvent(Event::Frame(FrameCommand::Move)));
-    EXPECT_EQ(platform.window.moveLoops, 1) << "in a window the title bar drags it";
     EXPECT_FALSE(app->SendEvent(Event::Of(EventKind::SetCursor)));
     app->RequestWindow(false);
-    for (const FrameCommand framing : {FrameCommand::Move, FrameCommand::Size,
-                                       FrameCommand::Maximize, FrameCommand::MonitorPower}) {
-        EXPECT_TRUE(app->SendEvent(Event::Frame(framing))) << static_cast<int>(framing);
-    }
-    EXPECT_EQ(platform.window.moveLoops, 1);
-    EXPECT_FALSE(app->SendEvent(Event::Frame(FrameCommand::Minimize)));
-    EXPECT_EQ(platform.window.minimizeCount, 1);
     EXPECT_TRUE(app->SendEvent(Event::Of(EventKind::SetCursor)));
 }
 
