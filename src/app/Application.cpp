@@ -229,9 +229,6 @@ gfx::PresentResult Application::RenderFrame() {
 
 int Application::RenderOnce() {
     if (RenderFrame() == gfx::PresentResult::SurfaceLost) {
-        if (display->RestoreAllSurfaces()) {
-            RestoreSurfaces();
-        }
         RenderFrame();
     }
     return 0;
@@ -242,9 +239,7 @@ bool Application::FrameStep() {
     case gfx::PresentResult::Ok:
         return true;
     case gfx::PresentResult::SurfaceLost:
-        if (display->RestoreAllSurfaces()) {
-            RestoreSurfaces();
-        }
+        // Not shown: the frame is still due and is drawn at the next turn.
         return true;
     case gfx::PresentResult::WrongMode:
         // The desktop's display mode changed: build the display again in the same mode.

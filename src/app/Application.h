@@ -101,9 +101,9 @@ public:
 
     // One frame: clear, draw the tree, present; drawn whether or not one is due.
     gfx::PresentResult RenderFrame();
-    // One frame, and one more after restoring lost surfaces.
+    // One frame, and one more when the presenter lost the first.
     int RenderOnce();
-    // One frame with the recovery of lost surfaces and changed display modes.
+    // One frame; a lost one stays due, and a changed display mode sets the display up again.
     // False when the display had to be set up again and could not be.
     bool FrameStep();
     // Sets the display up again, in a window or full screen as asked; false when it cannot be.

@@ -168,11 +168,6 @@ void Element::SortChildren() {
                      [](const Element* a, const Element* b) { return a->z < b->z; });
 }
 
-bool Element::RestoreSurfaces() {
-    ForEachChild([](Element& child) { child.RestoreSurfaces(); });
-    return true;
-}
-
 void Element::Draw(gfx::Display& target) {
     ForEachChild([&target](Element& child) {
         if (child.visible != 0) {

@@ -49,9 +49,6 @@ public:
     virtual void SetZOrder(std::uint32_t z);
     // Appends the child, places it against this element and sorts by z; null is ignored.
     virtual void AddChild(Element* child);
-    // Draws the images of the subtree again after the display lost them; false when this
-    // element's own image could not be drawn again.
-    virtual bool RestoreSurfaces();
     // Draws the visible children into the display's back buffer in list order, so a higher z
     // comes out on top.
     virtual void Draw(gfx::Display& target);

@@ -114,12 +114,6 @@ void WindowFrame::AddOverlay(scene::Element* overlay) {
     scene::Element::RemoveChild(overlay);
 }
 
-void WindowFrame::RestoreOverlays() {
-    for (std::size_t i = 0; i < overlays.size(); ++i) {
-        overlays[i]->RestoreSurfaces();
-    }
-}
-
 void WindowFrame::ReleaseOverlays() {
     for (std::size_t i = 0; i < overlays.size(); ++i) {
         overlays[i]->ReleaseSurfaces();
@@ -136,18 +130,6 @@ void WindowFrame::SetVisibleAll(int newVisible) {
             part->SetVisible(newVisible);
         }
     }
-}
-
-bool WindowFrame::RestoreSurfaces() {
-    scene::Element* const parts[] = {background.get(),  minimizeButton.get(), commandButton.get(),
-                                     closeButton.get(), titleBar.get(),       icon.get()};
-    for (scene::Element* part : parts) {
-        if (part != nullptr) {
-            part->RestoreSurfaces();
-        }
-    }
-    RestoreOverlays();
-    return scene::Element::RestoreSurfaces();
 }
 
 void WindowFrame::ReleaseSurfaces() {

@@ -44,12 +44,10 @@ public:
 
     // Stores alpha for the frame alone; children and overlays keep theirs.
     void SetAlpha(int alpha) override;
-    bool RestoreSurfaces() override;
     void Draw(gfx::Display& target) override;
     // Releases every surface; the dimmed copy and the icon are destroyed.
     void ReleaseSurfaces() override;
 
-    virtual void RestoreOverlays();
     virtual void ReleaseOverlays();
     // Shows or hides the frame with its background and title-bar parts.
     virtual void SetVisibleAll(int visible);
