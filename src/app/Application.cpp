@@ -6,10 +6,11 @@
 
 #include "app/AppSettings.h"
 #include "app/CharListener.h"
+#include "app/InputReceiver.h"
+#include "app/KeyCodes.h"
 #include "app/WindowZoom.h"
 #include "core/GameFolders.h"
 #include "core/InstallRegistration.h"
-#include "core/KeyboardInput.h"
 #include "core/TimerRegistry.h"
 #include "core/Trace.h"
 #include "formats/CursorFile.h"
@@ -18,6 +19,7 @@
 #include "gfx/Display.h"
 #include "platform/DocumentOpener.h"
 #include "platform/FileSystem.h"
+#include "platform/KeyBuffer.h"
 #include "platform/Platform.h"
 #include "platform/Window.h"
 
@@ -53,7 +55,7 @@ Application::Application(platform::Platform& platform, const core::GameFolders& 
 
 Application::~Application() {
     timerRegistry.reset();
-    keyboard.reset();
+    StopReadingKeys();
     if (display) {
         ReleaseSurfaces();
         display.reset();
@@ -126,10 +128,8 @@ void Application::LoadCursorAndIcon() {
 }
 
 bool Application::StartRunning() {
-    keyboard = std::make_unique<core::KeyboardInput>(&platform.Keys(), [this](std::uint32_t code) {
-        lastInput.code = code;
-        OnInput(&lastInput);
-    });
+    readingKeys = true;
+    platform.Keys().StartReading();
     platform.GetWindow().StartTimer(kKeyboardPollMs);
     if (!SetUpDisplay()) {
         platform.GetWindow().ShowMessageBox("DirectDraw init failed. The sample will now exit. ",
@@ -211,6 +211,10 @@ void Application::PostEvent(const platform::Event& event) {
     platform.Queue().Post(event);
 }
 
+platform::TitleBarActions& Application::TitleBar() {
+    return platform.GetWindow();
+}
+
 void Application::ShowMessageBox(const std::string& text, const std::string& caption) {
     platform.GetWindow().ShowMessageBox(text, caption);
 }
@@ -233,9 +237,6 @@ gfx::PresentResult Application::RenderFrame() {
 
 int Application::RenderOnce() {
     if (RenderFrame() == gfx::PresentResult::SurfaceLost) {
-        if (display->RestoreAllSurfaces()) {
-            RestoreSurfaces();
-        }
         RenderFrame();
     }
     return 0;
@@ -246,9 +247,7 @@ bool Application::FrameStep() {
     case gfx::PresentResult::Ok:
         return true;
     case gfx::PresentResult::SurfaceLost:
-        if (display->RestoreAllSurfaces()) {
-            RestoreSurfaces();
-        }
+        // Not shown: the frame is still due and is drawn at the next turn.
         return true;
     case gfx::PresentResult::WrongMode:
         // The desktop's display mode changed: build the display again in the same mode.
@@ -300,8 +299,9 @@ void Application::AddCharListener(CharListener* listener) {
     }
 }
 
-bool Application::AddTimer(int delayMs, const std::string& name, int repeatCount) {
-    return timerRegistry && timerRegistry->AddTimer(delayMs, name, repeatCount);
+bool Application::AddTimer(int delayMs, const std::string& name, int repeatCount,
+                           std::function<void()> onFire) {
+    return timerRegistry && timerRegistry->AddTimer(delayMs, name, repeatCount, std::move(onFire));
 }
 
 void Application::KillTimer(const std::string& name) {
@@ -346,8 +346,6 @@ bool Application::SendEvent(const platform::Event& event) {
     case EventKind::Command:
         OnCommand(event.command);
         break;
-    case EventKind::FrameCommand:
-        return OnFrameCommand(event.frame);
     case EventKind::PollKeyboard:
         OnPollKeyboard();
         break;
@@ -377,7 +375,7 @@ void Application::OnDestroy() {
     TearDownDisplay();
     platform.GetWindow().StopTimer();
     timerRegistry.reset();
-    keyboard.reset();
+    StopReadingKeys();
     DestroySoundManager();
     PostEvent(platform::Event::Quit(0));
 }
@@ -395,8 +393,8 @@ void Application::OnShown(bool shown) {
 
 void Application::OnActivate(bool activated) {
     if (activated) {
-        if (keyboard) {
-            keyboard->Reacquire();
+        if (readingKeys) {
+            platform.Keys().StartReading();
         }
         active = 1;
         return;
@@ -438,35 +436,46 @@ void Application::SetUpDisplayForCommand() {
     }
 }
 
-bool Application::OnFrameCommand(platform::FrameCommand command) {
-    using platform::FrameCommand;
-    if (command != FrameCommand::Minimize && !wantsWindow) {
-        return true; // full screen: the window neither moves nor changes size
+void Application::StopReadingKeys() {
+    if (readingKeys) {
+        readingKeys = false;
+        platform.Keys().StopReading();
     }
-    if (command == FrameCommand::Move) {
-        platform.GetWindow().RunMoveLoop();
-    } else if (command == FrameCommand::Minimize) {
-        platform.GetWindow().Minimize();
-    }
-    return false;
 }
 
 void Application::OnPollKeyboard() {
-    if (keyboard) {
-        keyboard->Poll();
+    if (!readingKeys) {
+        return;
     }
+    platform.Keys().Read([this](const platform::KeyChange& change) {
+        if (const std::uint32_t code = InputCodeOf(change); code != 0) {
+            lastInput.code = code;
+            OnInput(lastInput);
+        }
+    });
 }
 
 void Application::OnMouse(const platform::Event& event) {
     // Client coordinates as unsigned 16-bit values: left of the window is near 65535.
     lastInput = {MouseCode(event.mouse), static_cast<std::uint16_t>(event.x),
                  static_cast<std::uint16_t>(event.y)};
-    OnInput(&lastInput);
+    OnInput(lastInput);
+}
+
+void Application::OnInput(const core::Input& event) {
+    for (const InputPlace& place : inputOrder) {
+        if (place.coveredBy != nullptr && place.coveredBy->Shown()) {
+            continue;
+        }
+        if (place.receiver->Offer(event)) {
+            return;
+        }
+    }
 }
 
 void Application::OnTimerFired(std::uint32_t id) {
     if (timerRegistry) {
-        timerRegistry->HandleFiring(id);
+        timerRegistry->HandleFiring(id, !TimedEventsHeld());
     }
 }
 

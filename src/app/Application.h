@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/RedrawTracker.h"
@@ -21,7 +23,6 @@ class Display;
 }
 namespace core {
 class GameFolders;
-class KeyboardInput;
 class TimerRegistry;
 } // namespace core
 
@@ -29,6 +30,7 @@ namespace app {
 
 class AppSettings;
 class CharListener;
+class InputReceiver;
 class WindowZoom;
 
 // The root of the scene tree and owner of the window, the display, the timers and the keyboard:
@@ -73,24 +75,41 @@ public:
 
     // Called at the end of every successful display set-up: (re)load every image.
     virtual void OnDisplayReady() = 0;
-    // A named timer fired (on the main thread).
+    // A named timer without a callback of its own fired (on the main thread).
     virtual void OnTimerEvent(std::string name) = 0;
-    virtual void OnInput(core::Input* event) = 0;
+    // While true, timer firings are dropped, not delayed.
+    virtual bool TimedEventsHeld() const { return false; }
+
+    // One place of the input order: a receiver and, when there is one, the receiver whose
+    // showing covers it (a modal dialog over a screen).
+    struct InputPlace {
+        InputReceiver* receiver;
+        const InputReceiver* coveredBy = nullptr;
+    };
+    // The order every input is offered in, declared once; the receivers must outlive the
+    // application or be replaced first.
+    void SetInputOrder(std::vector<InputPlace> order) { inputOrder = std::move(order); }
+    // Offers the event to the receivers in order until one consumes it. A receiver that is not
+    // shown, or is covered by one that is, is passed by; each is asked at its turn.
+    void OnInput(const core::Input& event);
     virtual void BroadcastChar(int code);
     // Appends a listener; null and one already registered are ignored.
     virtual void AddCharListener(CharListener* listener);
     virtual void OnDeactivate() = 0;
 
+    // A timer of `repeatCount` firings, 0 for no end, every delayMs: each firing goes to
+    // `onFire` when given, else to OnTimerEvent with the name. A name in use keeps its timer.
     // False also before Init made the timers and after the window went.
-    bool AddTimer(int delayMs, const std::string& name, int repeatCount) override;
+    bool AddTimer(int delayMs, const std::string& name, int repeatCount,
+                  std::function<void()> onFire = nullptr) override;
     void KillTimer(const std::string& name) override;
     void KillAllTimers();
 
     // One frame: clear, draw the tree, present; drawn whether or not one is due.
     gfx::PresentResult RenderFrame();
-    // One frame, and one more after restoring lost surfaces.
+    // One frame, and one more when the presenter lost the first.
     int RenderOnce();
-    // One frame with the recovery of lost surfaces and changed display modes.
+    // One frame; a lost one stays due, and a changed display mode sets the display up again.
     // False when the display had to be set up again and could not be.
     bool FrameStep();
     // Sets the display up again, in a window or full screen as asked; false when it cannot be.
@@ -103,16 +122,18 @@ public:
     // Queues the event for the next dispatch; any thread may post.
     void PostEvent(const platform::Event& event) override;
     // Handles the event now. True when full screen kept the window's own handling from running:
-    // a frame command that would move or size the window, or a cursor request.
+    // a cursor request.
     bool SendEvent(const platform::Event& event) override;
     void ShowMessageBox(const std::string& text, const std::string& caption) override;
+    platform::TitleBarActions& TitleBar() override;
     // Handles every event waiting now. False once a Quit was taken; its code is kept.
     bool DispatchMessages();
     // The Quit event's code, or kExitFailure once the display failed after a switch.
     int ExitCode() const { return displayFailed ? kExitFailure : exitCode; }
 
     gfx::Display* GetDisplay() const { return display.get(); }
-    core::KeyboardInput* Keyboard() const { return keyboard.get(); }
+    // Between StartRunning and the window's end the game reads the keyboard.
+    bool ReadingKeys() const { return readingKeys; }
     // Made by Init, gone with the window.
     core::TimerRegistry* NamedTimers() const { return timerRegistry.get(); }
     platform::Platform& GetPlatform() const { return platform; }
@@ -141,8 +162,8 @@ private:
     void OnActivate(bool activated);
     void OnPaint();
     void OnCommand(platform::CommandId id);
-    bool OnFrameCommand(platform::FrameCommand command);
     void OnPollKeyboard();
+    void StopReadingKeys();
     void OnMouse(const platform::Event& event);
     void OnTimerFired(std::uint32_t id);
     void SetUpDisplayForCommand();
@@ -157,9 +178,10 @@ private:
     std::unique_ptr<gfx::Display> display;
     // Made with the window.
     std::unique_ptr<WindowZoom> zoom;
-    std::unique_ptr<core::KeyboardInput> keyboard;
+    bool readingKeys = false;
     std::unique_ptr<core::TimerRegistry> timerRegistry;
     std::vector<CharListener*> charListeners;
+    std::vector<InputPlace> inputOrder;
     int exitCode = 0;
     // The display failed after a switch; the window closed, and the program ends in failure.
     bool displayFailed = false;

@@ -4,7 +4,8 @@
 
 namespace platform {
 struct Event;
-}
+class TitleBarActions;
+} // namespace platform
 
 namespace app {
 
@@ -24,6 +25,8 @@ public:
     // Whether the next display set-up makes a window (true) or takes the full screen.
     virtual bool WantsWindow() const = 0;
     virtual void RequestWindow(bool window) = 0;
+    // What the game's own title bar does to the window: move it, minimise it.
+    virtual platform::TitleBarActions& TitleBar() = 0;
 };
 
 } // namespace app

@@ -12,7 +12,7 @@ TimerRegistry::~TimerRegistry() {
     KillAllTimers();
 }
 
-bool TimerRegistry::AddTimer(int delay, const std::string& name, int repeatCount) {
+bool TimerRegistry::AddTimer(int delay, const std::string& name, int repeatCount, Firing onFire) {
     if (delay <= 0) {
         return false;
     }
@@ -28,7 +28,7 @@ bool TimerRegistry::AddTimer(int delay, const std::string& name, int repeatCount
                                                    });
     timer->name = name;
     timers.push_back(timer.get());
-    byName.emplace(name, std::move(timer));
+    byName.emplace(name, Entry{std::move(timer), std::move(onFire)});
     return true;
 }
 
@@ -37,7 +37,7 @@ void TimerRegistry::KillTimer(const std::string& name) {
     if (entry == byName.end()) {
         return;
     }
-    const std::unique_ptr<MultimediaTimer> timer = std::move(entry->second);
+    const std::unique_ptr<MultimediaTimer> timer = std::move(entry->second.timer);
     byName.erase(entry);
     timers.remove(timer.get());
 }
@@ -49,7 +49,7 @@ void TimerRegistry::KillAllTimers() {
     timers.clear();
 }
 
-void TimerRegistry::HandleFiring(std::uint32_t timerId) {
+void TimerRegistry::HandleFiring(std::uint32_t timerId, bool deliver) {
     if (timerId == 0) {
         return;
     }
@@ -62,7 +62,10 @@ void TimerRegistry::HandleFiring(std::uint32_t timerId) {
     const bool ended = (*found)->ReachedEnd();
     // Copied: the handler may destroy the timer.
     const std::string name = (*found)->name;
-    if (onTimerEvent) {
+    const Firing onFire = byName.at(name).onFire;
+    if (deliver && onFire) {
+        onFire();
+    } else if (deliver && onTimerEvent) {
         onTimerEvent(name);
     }
     if (!ended) {
@@ -70,7 +73,7 @@ void TimerRegistry::HandleFiring(std::uint32_t timerId) {
     }
     // Only the timer that ended: the handler may have replaced it with a new one of that name.
     const auto entry = byName.find(name);
-    if (entry != byName.end() && entry->second->timerId == timerId) {
+    if (entry != byName.end() && entry->second.timer->timerId == timerId) {
         KillTimer(name);
     }
 }

@@ -6,7 +6,6 @@
 #include "game/PlacedImage.h"
 #include "game/screens/TitleBar.h"
 #include "gfx/Display.h"
-#include "platform/DocumentOpener.h"
 #include "platform/FileSystem.h"
 #include "platform/Platform.h"
 #include "platform/Window.h"
@@ -27,7 +26,7 @@ GameApplication::GameApplication(const GameContext& context)
                                            &context.Platform().GetClock()),
       boardFrame(*this), folders(context.Folders()), settings(context.Settings()),
       audioOutput(context.Audio()), menu(folders, settings, *this, *this, context.Text()),
-      leaveDialog(folders) {
+      leaveDialog(folders), webBand(settings, context.Platform().Opener()) {
     // A save killed half-way leaves its temporary file beside the real one; nothing reads it.
     for (const char* saved : core::GameFolders::kPlayerFiles) {
         platform::RemoveStaleTemporaries(folders.Player(), saved);
@@ -39,6 +38,7 @@ GameApplication::GameApplication(const GameContext& context)
     // The board screen makes its name entry without the text renderer and the caret's clock.
     boardScreen.Entry().nameField.Use(context.Text(), context.Platform().GetClock());
     WireScreens();
+    DeclareInputOrder();
 }
 
 GameApplication::~GameApplication() {
@@ -82,6 +82,9 @@ void GameApplication::WireScreens() {
     boardScreen.onClick = [this] { PlayClick(); };
     leaveDialog.onStay = [this] { CloseLeaveDialog(); };
     leaveDialog.onLeave = [this] { ReturnToMenu(); };
+    leaveDialog.onClick = [this] { PlayClick(); };
+    controls.onCommand = [this](GameControls::Command command) { RunCommand(command); };
+    controls.onClick = [this] { PlayClick(); };
     // A level won after a hint is cleared and recorded all the same, but earns no place in the
     // results.
     boardScreen.onWon = [this](const WinReport& report) { levelsWon += report.assisted ? 0 : 1; };
@@ -93,6 +96,36 @@ void GameApplication::WireScreens() {
     boardScreen.onWinClosed = [this] { boardScreen.OfferNameEntry(levelsWon); };
     // The game goes back to the menu shortly after.
     boardScreen.onEntryAnswered = [this] { AddTimer(100, "resetgame", 1); };
+}
+
+// The order input is offered in. The open leave dialog is modal over the board, yet the title
+// bar, the web band and the game's own keys and return button still take input under it. The
+// name entry is the board screen's own for now, offered with it.
+void GameApplication::DeclareInputOrder() {
+    SetInputOrder({
+        {&leaveDialog},
+        {&menu.settingsDialog},
+        {&boardInput, &leaveDialog},
+        {&menu},
+        {&menu.frame},
+        {&boardFrame},
+        {&webBand},
+        {&controls},
+    });
+}
+
+void GameApplication::RunCommand(GameControls::Command command) {
+    switch (command) {
+    case GameControls::Command::StartGame:
+        StartGame();
+        break;
+    case GameControls::Command::ToggleLeaveDialog:
+        ToggleLeaveDialog();
+        break;
+    case GameControls::Command::ReturnToMenu:
+        ReturnToMenu();
+        break;
+    }
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -274,11 +307,7 @@ void GameApplication::ReturnFromNameEntry() {
 // Timed events
 
 void GameApplication::OnTimerEvent(std::string name) {
-    if (screenState == kLeaveDialogOpen) {
-        return;
-    }
     boardScreen.HandleTimerEvent(name);
-    menu.logo.OnTimerEvent(name);
     if (name == "resetgame") {
         ReturnFromNameEntry();
     }
@@ -291,50 +320,7 @@ void GameApplication::OnDeactivate() {
 }
 
 // ---------------------------------------------------------------------------------------------
-// Input
-
-void GameApplication::OnInput(core::Input* event) {
-    if (event == nullptr) {
-        return;
-    }
-    if (menu.HandleEvent(*event)) {
-        return;
-    }
-    leaveDialog.OnMouseEvent(event);
-    // The open leave dialog is modal: the board, the win panel and the name entry under it
-    // must not take the presses meant for its buttons, which lie over theirs.
-    if (boardFrame.visible && !leaveDialog.visible) {
-        boardScreen.HandleMouse(event);
-    }
-    OpenWebBand(*event);
-    if (menu.Shown() && event->code == core::kKeyEnterReleased) {
-        StartGame();
-    } else if (boardFrame.visible) {
-        if (event->code == core::kKeyEscapeReleased) {
-            ToggleLeaveDialog();
-        } else if (event->code == core::kKeyEnterReleased && leaveDialog.visible) {
-            ReturnToMenu();
-        }
-    }
-    if (boardFrame.visible) {
-        boardFrame.OnMouseEvent(event);
-    }
-    core::RouteMouse(
-        *event, [this](int x, int y) { OnMouseDown(x, y); },
-        [this](int x, int y) { OnMouseUp(x, y); }, [this](int x, int y) { OnMouseMove(x, y); });
-}
-
-void GameApplication::OpenWebBand(const core::Input& event) {
-    if (event.code != core::kMouseLeftDown || !(600 < event.x && event.x < 800) ||
-        !(24 < event.y && event.y < 60)) {
-        return;
-    }
-    std::string address = settings.WebAddress(2);
-    if (address.size() > 260) {
-        address.resize(260);
-    }
-    GetPlatform().Opener().Open(address);
-}
+// The leave dialog
 
 void GameApplication::ToggleLeaveDialog() {
     if (!leaveDialog.visible) {
@@ -354,35 +340,6 @@ void GameApplication::CloseLeaveDialog() {
     screenState = savedState;
     boardScreen.Overlay().SetVisible(0);
     FocusNameEntry();
-}
-
-void GameApplication::OnMouseDown(int x, int y) {
-    if (menu.OnMouseDown(x, y) || !boardFrame.visible) {
-        return;
-    }
-    if (leaveDialog.visible) {
-        if (leaveDialog.OnMouseDown(x, y)) {
-            PlayClick();
-        }
-    } else if (returnButton.OnMouseDown(x, y)) {
-        PlayClick();
-    }
-}
-
-void GameApplication::OnMouseUp(int x, int y) {
-    if (boardFrame.visible && boardScreen.visible && returnButton.OnMouseUp(x, y)) {
-        ToggleLeaveDialog();
-    }
-    menu.OnMouseUp(x, y);
-    leaveDialog.OnMouseUp(x, y);
-}
-
-void GameApplication::OnMouseMove(int x, int y) {
-    leaveDialog.OnMouseMove(x, y);
-    menu.OnMouseMove(x, y);
-    if (boardFrame.visible) {
-        returnButton.OnMouseMove(x, y);
-    }
 }
 
 } // namespace game

@@ -4,11 +4,14 @@
 #include <string>
 
 #include "app/Application.h"
+#include "app/InputReceiver.h"
 #include "game/GameContext.h"
+#include "game/GameControls.h"
 #include "game/Play.h"
 #include "game/screens/BoardScreen.h"
 #include "game/screens/LeaveDialog.h"
 #include "game/screens/MainMenu.h"
+#include "game/screens/WebBand.h"
 #include "scene/Picture.h"
 #include "widgets/Button.h"
 #include "widgets/WindowFrame.h"
@@ -22,8 +25,8 @@ namespace game {
 
 // The game: builds the screens (the loading picture, the main menu, the board screen in its
 // frame and the leave dialog), wires their reports to the switches between them, and keeps the
-// play, the music and the screen state. The screens route their own input; this class only
-// hands each event to the screens that may take it, in order.
+// board, the music and the screen state. The screens take their own input; this class declares
+// once the order the application offers it in.
 class GameApplication : public app::Application {
 public:
     enum State : std::int32_t { kMainMenu = 0, kPlaying = 1, kLeaveDialogOpen = 3 };
@@ -34,7 +37,8 @@ public:
 
     void OnDisplayReady() override;
     void OnTimerEvent(std::string name) override;
-    void OnInput(core::Input* event) override;
+    // Timed events are dropped while the leave dialog is open.
+    bool TimedEventsHeld() const override { return screenState == kLeaveDialogOpen; }
     void OnDeactivate() override;
 
     // Main menu to board screen with the current level.
@@ -78,10 +82,8 @@ private:
     void RestoreScreen();
     void BuildBoardChrome(const ImageSource& images);
 
-    void OpenWebBand(const core::Input& event);
-    void OnMouseDown(int x, int y);
-    void OnMouseUp(int x, int y);
-    void OnMouseMove(int x, int y);
+    void DeclareInputOrder();
+    void RunCommand(GameControls::Command command);
     void ToggleLeaveDialog();
     void CloseLeaveDialog();
     void ShowMenuScreen();
@@ -98,6 +100,9 @@ private:
     std::unique_ptr<audio::SoundManager> soundManager;
     // Levels won since the last StartGame: the score a name entry records.
     int levelsWon = 0;
+    app::ElementReceiver<BoardScreen> boardInput{boardScreen};
+    GameControls controls{menu, boardFrame, leaveDialog, returnButton};
+    WebBand webBand;
 };
 
 } // namespace game

@@ -97,8 +97,6 @@ PresentResult Display::Present() {
         case platform::PresentStatus::StillDrawing:
             continue;
         case platform::PresentStatus::SurfaceLost:
-            presenter.Restore();
-            backBuffer.Restore();
             return PresentResult::SurfaceLost;
         case platform::PresentStatus::WrongMode:
             return PresentResult::WrongMode;
@@ -224,10 +222,6 @@ SurfaceResult Display::DarkenBackBuffer(int factor) {
                              backBuffer.Width(), backBuffer.Height(), factor & 0xFF);
     }
     return SurfaceResult::Ok;
-}
-
-bool Display::RestoreAllSurfaces() {
-    return created && presenter.Restore();
 }
 
 } // namespace gfx

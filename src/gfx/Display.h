@@ -31,7 +31,8 @@ public:
 
     void UpdateBounds();
     SurfaceResult ClearBackBuffer(std::uint32_t pixel);
-    // Shows the back buffer; on SurfaceLost restores the device before returning.
+    // Shows the back buffer; SurfaceLost when the presenter lost the frame (and made itself
+    // usable again), so the frame is to be drawn again.
     PresentResult Present();
     // Off while frames only show progress, so they are not held back to the frame rate.
     void SetPacing(bool on) { presenter.SetPacing(on); }
@@ -49,8 +50,6 @@ public:
     SurfaceResult CopyBackBufferTo(Surface* destination);
     // Darkens every back-buffer pixel by factor / 256; only the factor's low 8 bits count.
     SurfaceResult DarkenBackBuffer(int factor);
-    // Makes the presenter usable again after a lost surface; false when it cannot be.
-    bool RestoreAllSurfaces();
 
     // Whether a surface of width x height pixels goes to video memory: when width x height x 16
     // is less than the free video memory.

@@ -6,7 +6,7 @@ namespace gfx {
 enum class PresentResult {
     Ok,
     NoBackBuffer, // there is no display or back buffer to show
-    SurfaceLost,  // the device lost its contents and was restored; surfaces are to be redrawn
+    SurfaceLost,  // the presenter lost the frame and made itself usable again: draw it again
     WrongMode,    // the desktop's display mode changed; the display is to be set up again
 };
 

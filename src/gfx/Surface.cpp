@@ -51,10 +51,6 @@ void Surface::Release() {
     runsValid = false;
 }
 
-SurfaceResult Surface::Restore() {
-    return IsCreated() ? SurfaceResult::Ok : SurfaceResult::NotCreated;
-}
-
 std::uint16_t* Surface::WritablePixels() {
     runsValid = false;
     return IsCreated() ? pixels.data() : nullptr;
@@ -93,17 +89,6 @@ SurfaceResult Surface::DrawBitmap(const Bitmap* bitmap, int sourceX, int sourceY
         }
     }
     return SurfaceResult::Ok;
-}
-
-SurfaceResult Surface::ReloadBitmap(std::string_view name, int cx, int cy) {
-    if (!IsCreated() || name.empty()) {
-        return SurfaceResult::InvalidArgument;
-    }
-    const std::unique_ptr<Bitmap> bitmap = Bitmap::LoadForSurface(name, cx, cy);
-    if (!bitmap) {
-        return SurfaceResult::FileUnreadable;
-    }
-    return DrawBitmap(bitmap.get(), 0, 0, 0, 0);
 }
 
 SurfaceResult Surface::SetColorKey(std::uint32_t color) {

@@ -44,15 +44,11 @@ public:
     SurfaceResult Create(int width, int height, std::uint32_t caps);
     void Release();
     bool IsCreated() const { return !pixels.empty(); }
-    // Makes a lost surface usable again; the contents are then to be drawn anew.
-    SurfaceResult Restore();
 
     // Stretches the source rectangle of the bitmap over the whole surface (a source width or
     // height of 0 means the bitmap's own), converting to RGB565.
     SurfaceResult DrawBitmap(const Bitmap* bitmap, int sourceX, int sourceY, int sourceWidth,
                              int sourceHeight);
-    // Reads the named bitmap file at cx x cy (0 for its own size) and draws it whole.
-    SurfaceResult ReloadBitmap(std::string_view name, int cx, int cy);
 
     // Makes `color` (a GDI colour, 0x00BBGGRR) the source colour key of keyed copies.
     SurfaceResult SetColorKey(std::uint32_t color);

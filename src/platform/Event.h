@@ -17,7 +17,6 @@ enum class EventKind : std::uint8_t {
     SetCursor,     // the pointer asks for the window's cursor
     Char,          // a typed character
     Command,       // a command of the game's window
-    FrameCommand,  // a command of the window's frame: move, minimise, ...
     PollKeyboard,  // the keyboard poll timer ticked
     Mouse,         // the pointer moved or a button changed
     PlaybackEnded, // a music player reached the end of its track
@@ -36,8 +35,6 @@ enum class CommandId : std::uint32_t {
     ZoomReset = 1007, // Ctrl+0: back to the frame's own size
 };
 
-enum class FrameCommand : std::uint8_t { Size, Move, Minimize, Maximize, MonitorPower };
-
 // One event of the window's queue: its kind and the fields that kind uses; the others keep
 // their defaults, so two events of the same meaning compare equal.
 struct Event {
@@ -49,7 +46,6 @@ struct Event {
     // Char: one byte of GBK text, or a control code (8 Backspace, 13 Enter, 27 Escape).
     std::uint8_t character = 0;
     CommandId command = CommandId::ToggleFullScreen;
-    FrameCommand frame = FrameCommand::Move;
     std::uint32_t timerId = 0;
     int quitCode = 0;
 
@@ -70,11 +66,6 @@ struct Event {
     static constexpr Event Command(CommandId id) {
         Event event = Of(EventKind::Command);
         event.command = id;
-        return event;
-    }
-    static constexpr Event Frame(FrameCommand command) {
-        Event event = Of(EventKind::FrameCommand);
-        event.frame = command;
         return event;
     }
     static constexpr Event TimerFired(std::uint32_t id) {

@@ -3,7 +3,10 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <mutex>
+
+#include "platform/Key.h"
 
 namespace platform {
 
@@ -18,73 +21,22 @@ enum class KeyReadResult {
     NoBuffer,    // records were asked for without a place to put them
 };
 
-// Key codes: the keyboard's set-1 scan codes, with 0xE0-prefixed keys at 0x80 + code.
-constexpr std::uint32_t DIK_ESCAPE = 0x01;
-constexpr std::uint32_t DIK_1 = 0x02;
-constexpr std::uint32_t DIK_2 = 0x03;
-constexpr std::uint32_t DIK_3 = 0x04;
-constexpr std::uint32_t DIK_4 = 0x05;
-constexpr std::uint32_t DIK_5 = 0x06;
-constexpr std::uint32_t DIK_6 = 0x07;
-constexpr std::uint32_t DIK_7 = 0x08;
-constexpr std::uint32_t DIK_8 = 0x09;
-constexpr std::uint32_t DIK_9 = 0x0A;
-constexpr std::uint32_t DIK_0 = 0x0B;
-constexpr std::uint32_t DIK_BACK = 0x0E;
-constexpr std::uint32_t DIK_TAB = 0x0F;
-constexpr std::uint32_t DIK_Q = 0x10;
-constexpr std::uint32_t DIK_W = 0x11;
-constexpr std::uint32_t DIK_E = 0x12;
-constexpr std::uint32_t DIK_R = 0x13;
-constexpr std::uint32_t DIK_T = 0x14;
-constexpr std::uint32_t DIK_Y = 0x15;
-constexpr std::uint32_t DIK_U = 0x16;
-constexpr std::uint32_t DIK_I = 0x17;
-constexpr std::uint32_t DIK_O = 0x18;
-constexpr std::uint32_t DIK_P = 0x19;
-constexpr std::uint32_t DIK_RETURN = 0x1C;
-constexpr std::uint32_t DIK_A = 0x1E;
-constexpr std::uint32_t DIK_LSHIFT = 0x2A;
-constexpr std::uint32_t DIK_S = 0x1F;
-constexpr std::uint32_t DIK_D = 0x20;
-constexpr std::uint32_t DIK_F = 0x21;
-constexpr std::uint32_t DIK_G = 0x22;
-constexpr std::uint32_t DIK_H = 0x23;
-constexpr std::uint32_t DIK_J = 0x24;
-constexpr std::uint32_t DIK_K = 0x25;
-constexpr std::uint32_t DIK_L = 0x26;
-constexpr std::uint32_t DIK_Z = 0x2C;
-constexpr std::uint32_t DIK_X = 0x2D;
-constexpr std::uint32_t DIK_C = 0x2E;
-constexpr std::uint32_t DIK_V = 0x2F;
-constexpr std::uint32_t DIK_B = 0x30;
-constexpr std::uint32_t DIK_N = 0x31;
-constexpr std::uint32_t DIK_M = 0x32;
-constexpr std::uint32_t DIK_RSHIFT = 0x36;
-constexpr std::uint32_t DIK_SPACE = 0x39;
-constexpr std::uint32_t DIK_UP = 0xC8;
-constexpr std::uint32_t DIK_PRIOR = 0xC9; // Page Up
-constexpr std::uint32_t DIK_LEFT = 0xCB;
-constexpr std::uint32_t DIK_RIGHT = 0xCD;
-constexpr std::uint32_t DIK_DOWN = 0xD0;
-constexpr std::uint32_t DIK_NEXT = 0xD1; // Page Down
-
-// One buffered key change: the key code and, in bit 7 of data, whether it went down.
+// One buffered key change.
 struct KeyRecord {
-    std::uint32_t offset;
-    std::uint32_t data;
+    Key key = Key::Escape;
+    bool pressed = false;
 };
 
-constexpr std::uint32_t kKeyPressedBit = 0x80;
-
 // The buffered keyboard device. The desktop pump feeds key changes in; the game reads them out
-// in order. Changes are recorded only while the device is acquired. Any thread may call.
+// in order. Changes are recorded only while the device is acquired. Any thread may feed, acquire
+// and read the records; the game's reading side (StartReading, StopReading, Read) runs on the main
+// thread only.
 class KeyBuffer {
 public:
     static constexpr std::size_t kCapacity = 8;
 
     // Records a press or release; dropped (and the overflow noted) when the buffer is full.
-    void OnKeyChange(std::uint32_t dik, bool pressed);
+    void OnKeyChange(Key key, bool pressed);
 
     AcquireResult Acquire();
     // Gives the device up on the game's request; waiting records are discarded.
@@ -99,8 +51,21 @@ public:
     // reading changes nothing.
     bool HasNews() const;
 
+    // The game starts reading, or the window became active again: the device is acquired, and
+    // the Shift keys count as up (the releases of keys let go while the focus was elsewhere never
+    // arrive).
+    void StartReading();
+    // The game stops reading: the device is given up.
+    void StopReading();
+    // Reads the waiting records and hands each change to `deliver`, in order, with whether a
+    // Shift key is held; the Shift keys' own changes are handed on too. When the read fails or
+    // overflowed, that read's records are dropped and the device is acquired again.
+    void Read(const std::function<void(const KeyChange&)>& deliver);
+
 private:
     void Release(bool lost);
+    void Deliver(const KeyRecord* read, std::uint32_t count,
+                 const std::function<void(const KeyChange&)>& deliver);
 
     mutable std::mutex mutex;
     std::array<KeyRecord, kCapacity> records{};
@@ -109,6 +74,8 @@ private:
     bool acquired = false;
     bool lostUnread = false;
     bool overflowed = false;
+    // The reading side's: one bit per Shift key held down.
+    unsigned shiftsHeld = 0;
 };
 
 } // namespace platform

@@ -12,7 +12,7 @@ namespace platform {
 enum class PresentStatus {
     Shown,
     StillDrawing, // an earlier frame is still on its way; the caller tries again
-    SurfaceLost,  // the device lost its contents; Restore makes it usable again
+    SurfaceLost,  // not shown: the device lost its contents and made itself usable again
     WrongMode,    // the desktop's display mode changed under it
 };
 
@@ -25,11 +25,11 @@ public:
     virtual bool Open(bool fullScreen, int width, int height) = 0;
     virtual void Close() = 0;
 
-    // Shows one frame.
+    // Shows one frame. A device that lost its contents is made usable again here, and the
+    // caller draws the frame again; the frames live in the caller's memory, so nothing else has
+    // to be restored.
     virtual PresentStatus Present(const std::uint16_t* pixels, int width, int height,
                                   int pitch) = 0;
-    // Makes the device usable again after a lost surface; false when it cannot be.
-    virtual bool Restore() = 0;
     // Whether the next frame must be presented even if the picture did not change: the window
     // was exposed, or the next Present reports a lost device or a changed display mode.
     virtual bool NeedsFrame() const { return false; }

@@ -7,14 +7,16 @@
 #include "formats/DecodedImage.h"
 #include "platform/MessageQueue.h"
 #include "platform/Presenter.h"
+#include "platform/TitleBarActions.h"
 
 namespace platform {
 
 class KeyBuffer;
 
 // The game's one top-level window on the desktop: a borderless window of a fixed size, centred
-// on the screen. Desktop events become typed events on the queue given at construction.
-class Window {
+// on the screen. Desktop events become typed events on the queue given at construction; the
+// game's title bar moves and minimises it through its commands.
+class Window : public TitleBarActions {
 public:
     virtual ~Window() = default;
 
@@ -38,9 +40,6 @@ public:
     virtual void SetIconImage(const formats::DecodedImage& image) = 0;
     // An error message box: the text, a caption and an OK button.
     virtual void ShowMessageBox(const std::string& text, const std::string& caption) = 0;
-    // The window follows the pointer until the left button is released.
-    virtual void RunMoveLoop() = 0;
-    virtual void Minimize() = 0;
 
     virtual Presenter& GetPresenter() = 0;
 };

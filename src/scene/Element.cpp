@@ -168,11 +168,6 @@ void Element::SortChildren() {
                      [](const Element* a, const Element* b) { return a->z < b->z; });
 }
 
-bool Element::RestoreSurfaces() {
-    ForEachChild([](Element& child) { child.RestoreSurfaces(); });
-    return true;
-}
-
 void Element::Draw(gfx::Display& target) {
     ForEachChild([&target](Element& child) {
         if (child.visible != 0) {
@@ -183,6 +178,15 @@ void Element::Draw(gfx::Display& target) {
 
 void Element::ReleaseSurfaces() {
     ForEachChild([](Element& child) { child.ReleaseSurfaces(); });
+}
+
+bool Element::ShownInTree() const {
+    for (const Element* element = this; element != nullptr; element = element->parent) {
+        if (element->visible == 0) {
+            return false;
+        }
+    }
+    return true;
 }
 
 void Element::SetVisible(bool shown) {

@@ -49,9 +49,6 @@ public:
     virtual void SetZOrder(std::uint32_t z);
     // Appends the child, places it against this element and sorts by z; null is ignored.
     virtual void AddChild(Element* child);
-    // Draws the images of the subtree again after the display lost them; false when this
-    // element's own image could not be drawn again.
-    virtual bool RestoreSurfaces();
     // Draws the visible children into the display's back buffer in list order, so a higher z
     // comes out on top.
     virtual void Draw(gfx::Display& target);
@@ -62,6 +59,9 @@ public:
 
     const std::vector<Element*>& Children() const { return children; }
     Element* Parent() const { return parent; }
+    // Whether the element and every one above it are visible: whether a draw of the root reaches
+    // it. An overlay counts its frame as the element above it.
+    bool ShownInTree() const;
 
     // Tells the root of the tree that the next frame differs. The setters above do it whenever
     // they change what is drawn; kinds that draw from state of their own (a text, a value) call

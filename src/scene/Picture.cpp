@@ -138,13 +138,4 @@ void Picture::ReleaseSurfaces() {
     Element::ReleaseSurfaces();
 }
 
-bool Picture::RestoreSurfaces() {
-    if (!fileName.empty() && surface && display != nullptr) {
-        if (surface->ReloadBitmap(fileName, imageWidth, imageHeight) != gfx::SurfaceResult::Ok) {
-            return false;
-        }
-    }
-    return Element::RestoreSurfaces();
-}
-
 } // namespace scene

@@ -21,8 +21,9 @@ namespace scene {
 // 255); a ".png" file is drawn with its own per-pixel alpha, whatever the element's alpha.
 //
 // Bitmap surfaces are shared through the image cache: every picture showing one holds it, so it
-// lives while any of them does. `fileName` marks the picture that loaded the file itself and
-// redraws it after the display lost its surfaces.
+// lives while any of them does. `fileName` marks the picture that loaded the file itself; the
+// others share its surface. Surfaces live in memory, so a presenter that lost its device loses
+// none of them.
 class Picture : public Element {
 public:
     Picture();
@@ -30,7 +31,6 @@ public:
 
     void SetPosition(int x, int y) override;
     void SetSize(int width, int height) override;
-    bool RestoreSurfaces() override;
     void Draw(gfx::Display& target) override;
     void ReleaseSurfaces() override;
 

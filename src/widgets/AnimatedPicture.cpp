@@ -52,7 +52,7 @@ void AnimatedPicture::SetPeriod(int ms) {
     const std::int64_t firings = std::int64_t{animation.frameCount} * animation.repeatCount;
     const auto limit = static_cast<int>(std::clamp<std::int64_t>(
         firings, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
-    timers.AddTimer(ms, animation.eventName, limit);
+    timers.AddTimer(ms, animation.eventName, limit, [this] { Advance(); });
 }
 
 void AnimatedPicture::Start() {
@@ -62,12 +62,6 @@ void AnimatedPicture::Start() {
     SetVisible(1);
     animation.cycles = 0;
     finished = 0;
-}
-
-void AnimatedPicture::OnTimerEvent(const std::string& name) {
-    if (name == animation.eventName && finished == 0) {
-        Advance();
-    }
 }
 
 void AnimatedPicture::Advance() {

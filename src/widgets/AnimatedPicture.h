@@ -5,7 +5,6 @@
 
 #include "scene/Picture.h"
 #include "widgets/AnimationSpec.h"
-#include "widgets/TimerReceiver.h"
 
 namespace app {
 class Timers;
@@ -13,10 +12,10 @@ class Timers;
 
 namespace widgets {
 
-// A picture that steps through the frames of its strip on a named timed event, for a number of
-// cycles or without end, and hides itself when its cycles are done. It is made hidden; Start
-// shows it. Timed events reach it on the main thread, so it takes no lock.
-class AnimatedPicture : public scene::Picture, public TimerReceiver {
+// A picture that steps through the frames of its strip at each firing of its own timer, for a
+// number of cycles or without end, and hides itself when its cycles are done. It is made hidden;
+// Start shows it. Firings reach it on the main thread, so it takes no lock.
+class AnimatedPicture : public scene::Picture {
 public:
     // The picture's timer runs on `timers`, which must outlive the picture.
     explicit AnimatedPicture(app::Timers& timers);
@@ -30,15 +29,14 @@ public:
              const AnimationSpec& timing);
     // Stops the timer and goes back to the rest frame, ready to run again; visibility stays.
     void Reset();
-    // Stores the period and, when it is not 0, registers the event: one firing per frame of
-    // every cycle, or without end for endless animations.
+    // Stores the period and, when it is not 0, starts the timer named after the event, whose
+    // firings advance the picture: one per frame of every cycle, or without end for endless
+    // animations.
     void SetPeriod(int ms);
     // Runs from the rest frame, visible, with the cycle count at 0.
     void Start();
-    // Advances when `name` is this picture's event name, letter case included.
-    void OnTimerEvent(const std::string& name) override;
     // Shows the next frame; arriving at frame 1 ends a cycle, and the last cycle hides the
-    // picture and makes it ignore further events.
+    // picture and makes it ignore further firings.
     void Advance();
 
     int finished = 0;

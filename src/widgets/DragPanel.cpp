@@ -50,18 +50,15 @@ int DragPanel::AddWidget(DragPanel* widget) {
     return 1;
 }
 
-void DragPanel::OnMouseEvent(core::Input* event) {
-    if (visible == 0) {
-        return;
-    }
+bool DragPanel::Handle(const core::Input& event) {
     // By index: a widget may register further widgets while it handles the event.
     for (std::size_t i = 0; i < widgets.size(); ++i) {
-        widgets[i]->OnMouseEvent(event);
+        widgets[i]->Offer(event);
     }
-    const Point point{static_cast<int>(event->x), static_cast<int>(event->y)};
+    const Point point{static_cast<int>(event.x), static_cast<int>(event.y)};
     if (!StrictlyInside(*this, point)) {
         dragging = 0;
-    } else if (event->code == core::kMouseLeftDown) {
+    } else if (event.code == core::kMouseLeftDown) {
         const auto& children = Children();
         const bool onChild =
             std::any_of(children.begin(), children.end(),
@@ -70,12 +67,13 @@ void DragPanel::OnMouseEvent(core::Input* event) {
         if (!onChild) {
             StartDrag(point.x, point.y);
         }
-    } else if (event->code == core::kMouseMove && dragging == 1) {
+    } else if (event.code == core::kMouseMove && dragging == 1) {
         DragTo(point.x, point.y);
     }
-    if (event->code == core::kMouseLeftUp) {
+    if (event.code == core::kMouseLeftUp) {
         dragging = 0;
     }
+    return false;
 }
 
 void DragPanel::StartDrag(int pointX, int pointY) {

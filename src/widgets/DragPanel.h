@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <vector>
 
+#include "app/InputReceiver.h"
 #include "core/Input.h"
 #include "scene/Picture.h"
 
@@ -10,16 +11,18 @@ namespace widgets {
 
 // A picture the user drags with the left mouse button within a rectangle of allowed positions
 // (relative to its parent): a dialog dragged by its free background, or, with minY equal to
-// maxY, a slider knob. Registered widgets get every mouse event before the panel, so a dialog
-// passes events on to its knobs.
-class DragPanel : public scene::Picture {
+// maxY, a slider knob. Registered widgets are offered every event before the panel acts on it,
+// so a dialog passes events on to its knobs.
+class DragPanel : public scene::Picture, public app::InputReceiver {
 public:
     DragPanel();
     ~DragPanel() override;
 
     // Drags start on a left press inside the visible part that hits none of the children, follow
     // the pointer while it stays inside, and end on any left release or any point outside.
-    virtual void OnMouseEvent(core::Input* event);
+    // Consumes nothing.
+    bool Handle(const core::Input& event) override;
+    bool Shown() const override { return ShownInTree(); }
     // Takes effect at the next drag step.
     virtual void SetDragBounds(int minX, int minY, int maxX, int maxY);
     // Registers the widget and adds it as a child: 1, or 0 for a null widget. Not owned.

@@ -153,10 +153,6 @@ void TextField::Backspace() {
     MarkChanged();
 }
 
-bool TextField::RestoreSurfaces() {
-    return true;
-}
-
 void TextField::ReleaseSurfaces() {}
 
 void TextField::Draw(gfx::Display& target) {

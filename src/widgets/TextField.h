@@ -45,7 +45,6 @@ public:
     // ignored, any other low byte is appended while there is room.
     void OnChar(int code);
 
-    bool RestoreSurfaces() override;
     void ReleaseSurfaces() override;
     // Draws the text and, while focused, the caret after it, onto the target's back buffer.
     void Draw(gfx::Display& target) override;

@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 #include "app/WindowCommands.h"
+#include "platform/TitleBarActions.h"
 #include "gfx/Display.h"
 #include "gfx/Surface.h"
 #include "platform/Event.h"
@@ -101,12 +102,6 @@ void WindowFrame::AddOverlay(scene::Element* overlay) {
     scene::Element::RemoveChild(overlay);
 }
 
-void WindowFrame::RestoreOverlays() {
-    for (std::size_t i = 0; i < overlays.size(); ++i) {
-        overlays[i]->RestoreSurfaces();
-    }
-}
-
 void WindowFrame::ReleaseOverlays() {
     for (std::size_t i = 0; i < overlays.size(); ++i) {
         overlays[i]->ReleaseSurfaces();
@@ -123,18 +118,6 @@ void WindowFrame::SetVisibleAll(int newVisible) {
             part->SetVisible(newVisible);
         }
     }
-}
-
-bool WindowFrame::RestoreSurfaces() {
-    scene::Element* const parts[] = {background.get(),  minimizeButton.get(), commandButton.get(),
-                                     closeButton.get(), titleBar.get(),       icon.get()};
-    for (scene::Element* part : parts) {
-        if (part != nullptr) {
-            part->RestoreSurfaces();
-        }
-    }
-    RestoreOverlays();
-    return scene::Element::RestoreSurfaces();
 }
 
 void WindowFrame::ReleaseSurfaces() {
@@ -206,17 +189,14 @@ void WindowFrame::DrawTitleBar(gfx::Display& target) {
     }
 }
 
-void WindowFrame::OnMouseEvent(core::Input* event) {
-    if (visible == 0) {
-        return;
-    }
+bool WindowFrame::Handle(const core::Input& event) {
     buttonPressed = 0;
-    if (!inWindow) {
-        return;
+    if (inWindow) {
+        core::RouteMouse(
+            event, [this](int x, int y) { OnLeftDown(x, y); },
+            [this](int x, int y) { OnLeftUp(x, y); }, [this](int x, int y) { OnMove(x, y); });
     }
-    core::RouteMouse(
-        *event, [this](int x, int y) { OnLeftDown(x, y); },
-        [this](int x, int y) { OnLeftUp(x, y); }, [this](int x, int y) { OnMove(x, y); });
+    return false;
 }
 
 void WindowFrame::OnLeftDown(int x, int y) {
@@ -236,13 +216,13 @@ void WindowFrame::OnLeftDown(int x, int y) {
         // holds the pointer meanwhile, so there is no capture to give up and nothing to keep on
         // top.
         windowMoving = true;
-        window.SendEvent(platform::Event::Frame(platform::FrameCommand::Move));
+        window.TitleBar().RunMoveLoop();
     }
 }
 
 void WindowFrame::OnLeftUp(int x, int y) {
     if (minimizeButton && minimizeButton->OnMouseUp(x, y)) {
-        window.PostEvent(platform::Event::Frame(platform::FrameCommand::Minimize));
+        window.TitleBar().Minimize();
     } else if (commandButton && commandButton->OnMouseUp(x, y)) {
         window.PostEvent(platform::Event::Command(platform::CommandId::ToggleFullScreen));
     } else if (closeButton && closeButton->OnMouseUp(x, y)) {

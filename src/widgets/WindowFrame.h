@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "app/InputReceiver.h"
 #include "scene/Element.h"
-#include "widgets/MouseReceiver.h"
 
 namespace scene {
 class Picture;
@@ -32,27 +32,27 @@ class Button;
 //
 // The title-bar parts and the background are owned and placed as roots (back-buffer
 // coordinates); the frame alone draws, shows and hides them. Overlays are not owned.
-class WindowFrame : public scene::Element, public MouseReceiver {
+class WindowFrame : public scene::Element, public app::InputReceiver {
 public:
-    // Title-bar presses go to the window as commands; it must outlive the frame.
+    // The title bar moves and minimises the window and posts the full-screen and close
+    // commands; the window must outlive the frame.
     explicit WindowFrame(app::WindowCommands& window);
     ~WindowFrame() override;
 
     // Stores alpha for the frame alone; children and overlays keep theirs.
     void SetAlpha(int alpha) override;
-    bool RestoreSurfaces() override;
     void Draw(gfx::Display& target) override;
     // Releases every surface; the dimmed copy and the icon are destroyed.
     void ReleaseSurfaces() override;
 
-    virtual void RestoreOverlays();
     virtual void ReleaseOverlays();
     // Shows or hides the frame with its background and title-bar parts.
     virtual void SetVisibleAll(int visible);
 
     // The title-bar buttons act on a left release: minimise, toggle full screen, close. A press
-    // on the rest of the title bar lets the window follow the pointer.
-    void OnMouseEvent(core::Input* event) override;
+    // on the rest of the title bar lets the window follow the pointer. Consumes nothing.
+    bool Handle(const core::Input& event) override;
+    bool Shown() const override { return ShownInTree(); }
 
     // Each setter replaces its part with one loaded for `display`. The frame must be sized and
     // placed first: the buttons stand against its right edge, one, two and three button widths

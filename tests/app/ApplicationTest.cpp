@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -8,7 +9,7 @@
 #include "app/AppSettings.h"
 #include "app/Application.h"
 #include "app/CharListener.h"
-#include "core/KeyboardInput.h"
+#include "app/InputReceiver.h"
 #include "gfx/Display.h"
 #include "platform/Settings.h"
 #include "platform/memory/HeadlessPlatform.h"
@@ -20,25 +21,48 @@ using namespace app;
 using platform::CommandId;
 using platform::Event;
 using platform::EventKind;
-using platform::FrameCommand;
 using platform::MouseAction;
 
 namespace {
 
-// An application that records what reaches the game.
+// A receiver that keeps every input offered to it, runs an action on each, and consumes what
+// it is told to.
+class RecordingReceiver : public InputReceiver {
+public:
+    bool Handle(const Input& event) override {
+        inputs.push_back(event);
+        if (onHandle) {
+            onHandle();
+        }
+        return consumes;
+    }
+    bool Shown() const override { return shown; }
+
+    std::vector<Input> inputs;
+    std::function<void()> onHandle;
+    bool shown = true;
+    bool consumes = false;
+};
+
+// An application that records what reaches the game: its input order is one recording
+// receiver.
 class RecordingApplication : public Application {
 public:
-    using Application::Application;
+    RecordingApplication(platform::Platform& platform, const core::GameFolders& folders,
+                         const AppSettings& settings)
+        : Application(platform, folders, settings) {
+        SetInputOrder({{&receiver}});
+    }
 
     void OnDisplayReady() override { ++displayReady; }
     void OnTimerEvent(std::string name) override { timerEvents.push_back(name); }
-    void OnInput(Input* event) override { inputs.push_back(*event); }
     void OnDeactivate() override { ++deactivations; }
 
     int displayReady = 0;
     int deactivations = 0;
     std::vector<std::string> timerEvents;
-    std::vector<Input> inputs;
+    RecordingReceiver receiver;
+    std::vector<Input>& inputs = receiver.inputs;
 };
 
 class Listener : public CharListener {
@@ -157,19 +181,10 @@ TEST_F(ApplicationTest, AltEnterTogglesFullScreenAndRemembersIt) {
     EXPECT_EQ(app->displayReady, 3);
 }
 
-TEST_F(ApplicationTest, FullScreenSwallowsMovingAndSizing) {
+TEST_F(ApplicationTest, FullScreenSwallowsCursorRequests) {
     Start();
-    EXPECT_FALSE(app->SendEvent(Event::Frame(FrameCommand::Move)));
-    EXPECT_EQ(platform.window.moveLoops, 1) << "in a window the title bar drags it";
     EXPECT_FALSE(app->SendEvent(Event::Of(EventKind::SetCursor)));
     app->RequestWindow(false);
-    for (const FrameCommand framing : {FrameCommand::Move, FrameCommand::Size,
-                                       FrameCommand::Maximize, FrameCommand::MonitorPower}) {
-        EXPECT_TRUE(app->SendEvent(Event::Frame(framing))) << static_cast<int>(framing);
-    }
-    EXPECT_EQ(platform.window.moveLoops, 1);
-    EXPECT_FALSE(app->SendEvent(Event::Frame(FrameCommand::Minimize)));
-    EXPECT_EQ(platform.window.minimizeCount, 1);
     EXPECT_TRUE(app->SendEvent(Event::Of(EventKind::SetCursor)));
 }
 
@@ -194,10 +209,9 @@ TEST_F(ApplicationTest, MouseAndKeyEventsCarryTheirCodesAndPositions) {
     Send(Event::Mouse(MouseAction::Move, -5, 10));
     Send(Event::Mouse(MouseAction::LeftDown, 100, 200));
     Send(Event::Mouse(MouseAction::RightUp, 101, 201));
-    platform.keys.Acquire();
-    platform.keys.OnKeyChange(platform::DIK_LEFT, true);
-    platform.keys.OnKeyChange(platform::DIK_LEFT, false);
-    platform.keys.OnKeyChange(0x1E, true); // A: no key event
+    platform.keys.OnKeyChange(platform::Key::Left, true);
+    platform.keys.OnKeyChange(platform::Key::Left, false);
+    platform.keys.OnKeyChange(platform::Key::A, true); // no key event
     Send(Event::Of(EventKind::PollKeyboard));
     ASSERT_EQ(app->inputs.size(), 5u);
     EXPECT_EQ(app->inputs[0].code, kMouseMove);
@@ -208,6 +222,33 @@ TEST_F(ApplicationTest, MouseAndKeyEventsCarryTheirCodesAndPositions) {
     EXPECT_EQ(app->inputs[4].code, 0xFF02u);
     EXPECT_EQ(app->inputs[4].x, 101u) << "key events keep the last mouse position";
     EXPECT_EQ(app->inputs[4].y, 201u);
+}
+
+TEST_F(ApplicationTest, InputGoesDownTheOrderUntilConsumedPassingHiddenAndCoveredReceivers) {
+    Start();
+    RecordingReceiver hidden, dialog, covered, first, consuming, late, last;
+    hidden.shown = false;
+    late.shown = false;
+    consuming.consumes = true;
+    app->SetInputOrder(
+        {{&hidden}, {&dialog}, {&covered, &dialog}, {&first}, {&late}, {&consuming}, {&last}});
+    Send(Event::Mouse(MouseAction::LeftDown, 1, 2));
+    EXPECT_TRUE(hidden.inputs.empty());
+    EXPECT_EQ(dialog.inputs.size(), 1u);
+    EXPECT_TRUE(covered.inputs.empty()) << "covered by the shown dialog";
+    EXPECT_EQ(first.inputs.size(), 1u);
+    EXPECT_EQ(consuming.inputs.size(), 1u);
+    EXPECT_TRUE(last.inputs.empty()) << "after the receiver that consumed it";
+
+    // Each is asked at its turn: one shown by an earlier one's handling sees the same event.
+    dialog.shown = false;
+    first.onHandle = [&late] { late.shown = true; };
+    Send(Event::Mouse(MouseAction::LeftUp, 3, 4));
+    EXPECT_EQ(covered.inputs.size(), 1u) << "no longer covered";
+    ASSERT_EQ(late.inputs.size(), 1u);
+    EXPECT_EQ(late.inputs[0].code, kMouseLeftUp);
+    EXPECT_EQ(late.inputs[0].x, 3u);
+    EXPECT_TRUE(last.inputs.empty());
 }
 
 TEST_F(ApplicationTest, NamedTimersFireOnTheMainThreadUntilTheirLimit) {
@@ -235,7 +276,7 @@ TEST_F(ApplicationTest, ClosingTearsDownInOrderAndQuits) {
     EXPECT_FALSE(platform.window.Exists());
     EXPECT_EQ(app->GetDisplay(), nullptr);
     EXPECT_EQ(app->NamedTimers(), nullptr);
-    EXPECT_EQ(app->Keyboard(), nullptr);
+    EXPECT_FALSE(app->ReadingKeys());
     EXPECT_EQ(app->ExitCode(), 0);
 }
 

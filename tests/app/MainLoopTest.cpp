@@ -42,7 +42,6 @@ public:
 
     void OnDisplayReady() override {}
     void OnTimerEvent(std::string) override { probe.SetPosition(probe.x + 1, probe.y); }
-    void OnInput(Input*) override {}
     void OnDeactivate() override {}
 
     Probe probe;

@@ -67,11 +67,11 @@ TEST(MultimediaTimerTest, StartsAtOnceStopsWhenDestroyedAndCountsLiveTimers) {
 // handed to the registry when the test delivers them. Events are noted as "name@ms".
 class TimerRegistryTest : public ::testing::Test {
 protected:
-    void Deliver() {
+    void Deliver(bool deliver = true) {
         while (!posted.empty()) {
             const std::uint32_t id = posted.front();
             posted.pop_front();
-            registry.HandleFiring(id);
+            registry.HandleFiring(id, deliver);
         }
     }
     // Moves time on a millisecond at a time, delivering every firing at once.
@@ -190,6 +190,24 @@ TEST_F(TimerRegistryTest, RefusedTimerIsRegisteredButNeverFires) {
     EXPECT_TRUE(events.empty());
     registry.KillTimer("r");
     EXPECT_EQ(registry.Count(), 0u);
+}
+
+TEST_F(TimerRegistryTest, OwnCallbacksTakeTheirFiringsAndHeldFiringsStillCount) {
+    int own = 0;
+    registry.AddTimer(10, "own", 3, [&own] { ++own; });
+    registry.AddTimer(10, "named", 0);
+    RunFor(10);
+    EXPECT_EQ(own, 1);
+    EXPECT_EQ(events, (Events{"named@10"})) << "the callback's timer makes no named event";
+
+    service.Advance(10);
+    Deliver(false);
+    EXPECT_EQ(own, 1) << "held: dropped";
+    EXPECT_EQ(events, (Events{"named@10"}));
+    RunFor(10);
+    EXPECT_EQ(own, 2) << "not delayed";
+    EXPECT_EQ(events, (Events{"named@10", "named@30"}));
+    EXPECT_FALSE(registry.IsRegistered("own")) << "the held firing counted against the three";
 }
 
 TEST_F(TimerRegistryTest, EventsComeInDueOrderAcrossTimers) {

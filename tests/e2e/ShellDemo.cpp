@@ -8,6 +8,7 @@
 #include "ImageFiles.h"
 #include "app/AppSettings.h"
 #include "app/Application.h"
+#include "app/InputReceiver.h"
 #include "core/GameFolders.h"
 #include "platform/FileSystem.h"
 #include "platform/sdl/SdlPlatform.h"
@@ -19,12 +20,26 @@ using namespace app;
 
 namespace {
 
+// Prints every input but the pointer's moves.
+class InputPrinter : public InputReceiver {
+public:
+    bool Handle(const Input& event) override {
+        if (event.code != kMouseMove) {
+            std::printf("input %x %u %u\n", event.code, event.x, event.y);
+            std::fflush(stdout);
+        }
+        return false;
+    }
+    bool Shown() const override { return true; }
+};
+
 class ShellDemo : public Application {
 public:
     ShellDemo(platform::Platform& platform, const GameFolders& folders, const AppSettings& settings)
         : Application(platform, folders, settings), folders(folders) {
         SetSize(800, 600);
         AddChild(&picture);
+        SetInputOrder({{&printer}});
     }
     ~ShellDemo() override { RemoveChild(&picture); }
 
@@ -37,18 +52,12 @@ public:
         std::printf("timer %s\n", name.c_str());
         std::fflush(stdout);
     }
-    void OnInput(Input* event) override {
-        if (event->code == kMouseMove) {
-            return;
-        }
-        std::printf("input %x %u %u\n", event->code, event->x, event->y);
-        std::fflush(stdout);
-    }
     void OnDeactivate() override {}
 
 private:
     const GameFolders& folders;
     Picture picture;
+    InputPrinter printer;
 };
 
 // A 64 x 48 picture: green with a magenta (transparent) top-left quarter.

@@ -134,8 +134,8 @@ TEST_F(WinFlowTest, CancelledEntryLeavesTheTableAndStillReturnsToTheMenu) {
 
 TEST_F(WinFlowTest, NewStartAfterLeavingAWonBoardShowsNoWinPanel) {
     ASSERT_NO_FATAL_FAILURE(WinLevelOne());
-    Tap(platform::DIK_ESCAPE);
-    Tap(platform::DIK_RETURN);
+    Tap(platform::Key::Escape);
+    Tap(platform::Key::Enter);
     ASSERT_EQ(Game().screenState, GameApplication::kMainMenu);
     ASSERT_NO_FATAL_FAILURE(StartFromMenu());
     const Board& board = Game().GetBoard();

@@ -41,7 +41,7 @@ TEST_F(SettingsFlowTest, OpenDialogTakesEveryEvent) {
     ASSERT_NO_FATAL_FAILURE(OpenSettings());
 
     Click(Game().Menu().startButton);
-    Tap(platform::DIK_RETURN);
+    Tap(platform::Key::Enter);
     EXPECT_EQ(Game().screenState, GameApplication::kMainMenu) << "no game starts";
     EXPECT_EQ(BoardTrackPlays(), 0);
 
@@ -165,13 +165,13 @@ protected:
 TEST_F(LeaveDialogTest, EscapeOpensTheDialogAndDropsTimedEventsUntilItCloses) {
     ASSERT_NO_FATAL_FAILURE(Play());
     const int running = LogoFrameAfter(300);
-    Tap(platform::DIK_ESCAPE);
+    Tap(platform::Key::Escape);
     ExpectDialogOpen();
     ASSERT_NO_FATAL_FAILURE(Render());
     ExpectDialogDrawn();
     EXPECT_EQ(LogoFrameAfter(900), running) << "the logo stands still while the dialog is open";
 
-    Tap(platform::DIK_ESCAPE);
+    Tap(platform::Key::Escape);
     ExpectPlaying();
     EXPECT_EQ(LogoFrameAfter(300), NextLogoFrame(running))
         << "one step on: the dropped events are lost, not delayed";
@@ -193,11 +193,11 @@ TEST_F(LeaveDialogTest, ReturnButtonOpensAndClosesTheDialog) {
 TEST_F(LeaveDialogTest, EnterLeavesOnlyFromTheDialog) {
     ASSERT_NO_FATAL_FAILURE(Play());
     const int menuPlays = audio.Record(Track("begin.mp3")).plays;
-    Tap(platform::DIK_RETURN);
+    Tap(platform::Key::Enter);
     ExpectPlaying();
 
-    Tap(platform::DIK_ESCAPE);
-    Tap(platform::DIK_RETURN);
+    Tap(platform::Key::Escape);
+    Tap(platform::Key::Enter);
     ExpectMenu();
     EXPECT_EQ(audio.Record(Track("begin.mp3")).plays, menuPlays + 1);
     const int frame = Game().Menu().logo.currentFrame;
@@ -206,11 +206,11 @@ TEST_F(LeaveDialogTest, EnterLeavesOnlyFromTheDialog) {
 
 TEST_F(LeaveDialogTest, DialogButtonsGoBackToTheGameOrToTheMenu) {
     ASSERT_NO_FATAL_FAILURE(Play());
-    Tap(platform::DIK_ESCAPE);
+    Tap(platform::Key::Escape);
     Click(Game().Leave().noButton);
     ExpectPlaying();
 
-    Tap(platform::DIK_ESCAPE);
+    Tap(platform::Key::Escape);
     Click(Game().Leave().yesButton);
     ExpectMenu();
 
@@ -245,7 +245,7 @@ TEST_F(LeaveDialogTest, DisplayRebuildBringsTheDialogBackWithBoardTrackOne) {
     ASSERT_EQ(board.steps, 2);
     const LevelFile::Grid moved = board.grid;
 
-    Tap(platform::DIK_ESCAPE);
+    Tap(platform::Key::Escape);
     const int board1Plays = audio.Record(Track("board1.mp3")).plays;
     Send(Event::Command(CommandId::ToggleFullScreen));
 
@@ -266,7 +266,7 @@ TEST_F(LeaveDialogTest, DisplayRebuildBringsTheDialogBackWithBoardTrackOne) {
     EXPECT_EQ(board.steps, 2);
     ExpectSpritesMatchBoard();
 
-    Tap(platform::DIK_ESCAPE);
+    Tap(platform::Key::Escape);
     ExpectPlaying();
     Send(Event::Command(CommandId::ToggleFullScreen));
     EXPECT_TRUE(Game().WantsWindow());

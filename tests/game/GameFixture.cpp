@@ -177,7 +177,6 @@ void GameFixture::Launch() {
     game = std::make_unique<GameApplication>(*context);
     ASSERT_EQ(Init(), Application::InitResult::Run);
     ASSERT_TRUE(game->StartRunning());
-    platform.keys.Acquire();
 }
 
 Application::InitResult GameFixture::Init() {
@@ -224,19 +223,19 @@ void GameFixture::Drag(int fromX, int fromY, int toX, int toY) {
     Release(x, y);
 }
 
-void GameFixture::Tap(std::uint32_t dik) {
-    platform.keys.OnKeyChange(dik, true);
-    platform.keys.OnKeyChange(dik, false);
+void GameFixture::Tap(platform::Key key) {
+    platform.keys.OnKeyChange(key, true);
+    platform.keys.OnKeyChange(key, false);
     Send(Event::Of(EventKind::PollKeyboard));
 }
 
-void GameFixture::PressKey(std::uint32_t dik) {
-    const std::map<std::uint32_t, std::uint8_t> typed = {
-        {platform::DIK_RETURN, 13}, {platform::DIK_ESCAPE, 27}, {platform::DIK_BACK, 8}};
-    if (const auto found = typed.find(dik); found != typed.end()) {
+void GameFixture::PressKey(platform::Key key) {
+    const std::map<platform::Key, std::uint8_t> typed = {
+        {platform::Key::Enter, 13}, {platform::Key::Escape, 27}, {platform::Key::Backspace, 8}};
+    if (const auto found = typed.find(key); found != typed.end()) {
         Send(Event::Char(found->second));
     }
-    Tap(dik);
+    Tap(key);
 }
 
 void GameFixture::Type(std::string_view text) {

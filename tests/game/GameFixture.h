@@ -96,10 +96,10 @@ protected:
     // Drags from one point to another in steps of at most 10 pixels, as a hand would.
     void Drag(int fromX, int fromY, int toX, int toY);
     // Presses and releases a key; the keyboard is read at the next window timer tick.
-    void Tap(std::uint32_t dik);
+    void Tap(platform::Key key);
     // A key as the desktop window delivers it: the character it types first (Enter 13, Escape
     // 27, Backspace 8), then its press and release.
-    void PressKey(std::uint32_t dik);
+    void PressKey(platform::Key key);
     void Type(std::string_view text);
     // Moves the manual clocks on and handles the timer firings.
     void Advance(std::uint32_t ms);

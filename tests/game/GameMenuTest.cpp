@@ -123,7 +123,7 @@ TEST_P(GameStartTest, StartPlaysOneBoardTrackAndLoadsTheCurrentLevel) {
     if (GetParam() == StartWay::StartButton) {
         Click(Game().Menu().startButton);
     } else {
-        Tap(platform::DIK_RETURN);
+        Tap(platform::Key::Enter);
     }
 
     EXPECT_EQ(Game().screenState, GameApplication::kPlaying);

@@ -28,7 +28,7 @@ TEST_F(HintGameTest, CounterAndHintRunOnTheGamesTimersAndKeys) {
     EXPECT_TRUE(fewest.visible);
     EXPECT_EQ(fewest.value, Solver::Solve(LevelGrid(1)).steps);
 
-    Tap(platform::DIK_H);
+    Tap(platform::Key::H);
     ASSERT_TRUE(Guide().HintShown());
     Advance(RouteGuide::kHintMs - 10);
     EXPECT_TRUE(Guide().HintShown());
@@ -37,9 +37,9 @@ TEST_F(HintGameTest, CounterAndHintRunOnTheGamesTimersAndKeys) {
     EXPECT_EQ(Game().GetBoard().steps, 0);
 
     // Under the leave dialog the key does nothing.
-    Tap(platform::DIK_ESCAPE);
+    Tap(platform::Key::Escape);
     ASSERT_TRUE(Game().Leave().visible);
-    Tap(platform::DIK_H);
+    Tap(platform::Key::H);
     EXPECT_FALSE(Guide().HintShown());
 }
 
@@ -47,7 +47,7 @@ TEST_F(HintGameTest, AssistedWinIsRecordedButDoesNotRaiseTheSittingsTotal) {
     ASSERT_NO_FATAL_FAILURE(Launch());
     ASSERT_NO_FATAL_FAILURE(StartFromMenu());
     FinishTable();
-    Tap(platform::DIK_H);
+    Tap(platform::Key::H);
     ASSERT_TRUE(Guide().HintShown());
     ASSERT_NO_FATAL_FAILURE(PlayShortestSolution());
     ASSERT_TRUE(Game().boardScreen.WinPanel().visible);

@@ -198,7 +198,7 @@ protected:
         Click(Game().Menu().leaderboardButton);
         Click(Game().Menu().leaderboardButton);
         ASSERT_EQ(Game().screenState, GameApplication::kMainMenu);
-        Tap(platform::DIK_RETURN);
+        Tap(platform::Key::Enter);
         ASSERT_EQ(Game().screenState, GameApplication::kPlaying);
         ASSERT_TRUE(Game().boardFrame.visible);
         const Board& board = Game().GetBoard();
@@ -230,9 +230,9 @@ protected:
             EXPECT_GE(board.steps, 0);
         }
         ASSERT_NO_FATAL_FAILURE(Render());
-        Tap(platform::DIK_ESCAPE);
+        Tap(platform::Key::Escape);
         ASSERT_EQ(Game().screenState, GameApplication::kLeaveDialogOpen);
-        Tap(platform::DIK_RETURN);
+        Tap(platform::Key::Enter);
         ASSERT_EQ(Game().screenState, GameApplication::kMainMenu);
         ASSERT_NO_FATAL_FAILURE(Render());
     }

@@ -18,28 +18,20 @@ using namespace game;
 namespace gametest {
 namespace {
 
-using platform::DIK_DOWN;
-using platform::DIK_LEFT;
-using platform::DIK_LSHIFT;
-using platform::DIK_NEXT;
-using platform::DIK_PRIOR;
-using platform::DIK_RETURN;
-using platform::DIK_RIGHT;
-using platform::DIK_TAB;
-using platform::DIK_UP;
+using platform::Key;
 
-std::uint32_t ArrowOf(Direction direction) {
+Key ArrowOf(Direction direction) {
     switch (direction) {
     case Direction::Left:
-        return DIK_LEFT;
+        return Key::Left;
     case Direction::Up:
-        return DIK_UP;
+        return Key::Up;
     case Direction::Right:
-        return DIK_RIGHT;
+        return Key::Right;
     case Direction::Down:
         break;
     }
-    return DIK_DOWN;
+    return Key::Down;
 }
 
 // The board played from the keyboard alone: the game is started with Enter, and no mouse event
@@ -48,7 +40,7 @@ class KeyboardPlayTest : public GameFixture {
 protected:
     void StartWithEnter() {
         ASSERT_NO_FATAL_FAILURE(Launch());
-        PressKey(DIK_RETURN);
+        PressKey(Key::Enter);
         ASSERT_EQ(Game().screenState, GameApplication::kPlaying);
     }
 
@@ -56,9 +48,9 @@ protected:
     BoardScreen& Screen() { return Game().boardScreen; }
 
     void ShiftTab() {
-        platform.keys.OnKeyChange(DIK_LSHIFT, true);
-        Tap(DIK_TAB);
-        platform.keys.OnKeyChange(DIK_LSHIFT, false);
+        platform.keys.OnKeyChange(Key::LeftShift, true);
+        Tap(Key::Tab);
+        platform.keys.OnKeyChange(Key::LeftShift, false);
         Send(Event::Of(EventKind::PollKeyboard));
     }
 
@@ -95,7 +87,7 @@ protected:
     // Tabs until `number` is selected; fails after a whole round.
     void TabTo(int number) {
         for (int tabs = 0; tabs <= kMaxPieceNumber && TheBoard().selected != number; ++tabs) {
-            Tap(DIK_TAB);
+            Tap(Key::Tab);
         }
         ASSERT_EQ(TheBoard().selected, number);
     }
@@ -125,10 +117,10 @@ TEST_F(KeyboardPlayTest, LevelOneIsWonAndLeftForTheNextWithKeysAlone) {
     EXPECT_EQ(Game().LevelsWonSinceStart(), 1);
     ExpectSpritesMatchBoard();
 
-    Tap(DIK_UP);
-    Tap(DIK_TAB);
+    Tap(Key::Up);
+    Tap(Key::Tab);
     EXPECT_EQ(TheBoard().steps, solution.steps) << "a won board takes no more moves";
-    PressKey(DIK_RETURN);
+    PressKey(Key::Enter);
     EXPECT_EQ(TheBoard().level, 2) << "Enter is the win panel's next-level button";
     EXPECT_EQ(TheBoard().steps, 0);
     EXPECT_EQ(TheBoard().grid, LevelGrid(2));
@@ -143,11 +135,11 @@ TEST_F(KeyboardPlayTest, TabWalksThePiecesInReadingOrderAndWrapsWithTheFrameShow
     ASSERT_GE(order.size(), 3u);
     EXPECT_EQ(TheBoard().selected, 0);
     for (const int number : order) {
-        Tap(DIK_TAB);
+        Tap(Key::Tab);
         ASSERT_EQ(TheBoard().selected, number);
         ExpectFrameOn(number);
     }
-    Tap(DIK_TAB);
+    Tap(Key::Tab);
     EXPECT_EQ(TheBoard().selected, order.front()) << "after the last piece, the first";
     EXPECT_EQ(TheBoard().steps, 0);
 
@@ -155,7 +147,7 @@ TEST_F(KeyboardPlayTest, TabWalksThePiecesInReadingOrderAndWrapsWithTheFrameShow
     const Piece& last = TheBoard().pieces[order.back()];
     Click(CellX(last.col), CellY(last.row));
     ASSERT_EQ(TheBoard().selected, order.back());
-    Tap(DIK_TAB);
+    Tap(Key::Tab);
     EXPECT_EQ(TheBoard().selected, order.front()) << "Tab goes on from a clicked piece";
     ExpectFrameOn(order.front());
 }
@@ -171,7 +163,7 @@ TEST_F(KeyboardPlayTest, ShiftTabWalksBackFromTheLastPiece) {
     }
     ShiftTab();
     EXPECT_EQ(TheBoard().selected, order.front()) << "before the first piece, the last";
-    Tap(DIK_TAB);
+    Tap(Key::Tab);
     ShiftTab();
     EXPECT_EQ(TheBoard().selected, order.front()) << "Tab then Shift+Tab come back";
 }
@@ -179,7 +171,7 @@ TEST_F(KeyboardPlayTest, ShiftTabWalksBackFromTheLastPiece) {
 TEST_F(KeyboardPlayTest, AnArrowWithNothingSelectedDoesNothing) {
     ASSERT_NO_FATAL_FAILURE(StartWithEnter());
     const LevelFile::Grid start = TheBoard().grid;
-    for (const std::uint32_t arrow : {DIK_LEFT, DIK_UP, DIK_RIGHT, DIK_DOWN}) {
+    for (const Key arrow : {Key::Left, Key::Up, Key::Right, Key::Down}) {
         Tap(arrow);
     }
     EXPECT_EQ(TheBoard().grid, start);
@@ -191,11 +183,11 @@ TEST_F(KeyboardPlayTest, AnArrowWithNothingSelectedDoesNothing) {
 
 TEST_F(KeyboardPlayTest, ABlockedArrowCostsNoStepAndAFreeOneCostsOne) {
     ASSERT_NO_FATAL_FAILURE(StartWithEnter());
-    Tap(DIK_TAB);
+    Tap(Key::Tab);
     const int first = TheBoard().selected;
     ASSERT_EQ(TheBoard().pieces[first].row, 0) << "the first piece in reading order is on top";
     const LevelFile::Grid start = TheBoard().grid;
-    Tap(DIK_UP);
+    Tap(Key::Up);
     EXPECT_EQ(TheBoard().grid, start) << "off the board";
     EXPECT_EQ(TheBoard().steps, 0);
 
@@ -224,12 +216,12 @@ TEST_F(KeyboardPlayTest, ABlockedArrowCostsNoStepAndAFreeOneCostsOne) {
 
 TEST_F(KeyboardPlayTest, KeysMoveNoPieceUnderTheLeaveDialogOrTheNameEntry) {
     ASSERT_NO_FATAL_FAILURE(StartWithEnter());
-    PressKey(platform::DIK_ESCAPE);
+    PressKey(Key::Escape);
     ASSERT_TRUE(Game().Leave().visible);
-    Tap(DIK_TAB);
-    Tap(DIK_DOWN);
+    Tap(Key::Tab);
+    Tap(Key::Down);
     EXPECT_EQ(TheBoard().selected, 0) << "the leave dialog is modal";
-    PressKey(platform::DIK_ESCAPE);
+    PressKey(Key::Escape);
     ASSERT_FALSE(Game().Leave().visible);
 
     PlayShortestSolution();
@@ -238,8 +230,8 @@ TEST_F(KeyboardPlayTest, KeysMoveNoPieceUnderTheLeaveDialogOrTheNameEntry) {
     ASSERT_TRUE(Screen().Entry().visible);
     const LevelFile::Grid won = TheBoard().grid;
     const int selected = TheBoard().selected;
-    Tap(DIK_TAB);
-    Tap(DIK_LEFT);
+    Tap(Key::Tab);
+    Tap(Key::Left);
     EXPECT_EQ(TheBoard().selected, selected);
     EXPECT_EQ(TheBoard().grid, won);
     EXPECT_TRUE(Screen().Entry().visible);
@@ -249,19 +241,19 @@ TEST_F(KeyboardPlayTest, PageKeysTurnTheLevelListAsFarAsItsArrowsGo) {
     ASSERT_NO_FATAL_FAILURE(StartWithEnter());
     LevelSelect& list = Screen().LevelList();
     ASSERT_EQ(list.Page(), 1);
-    Tap(DIK_PRIOR);
+    Tap(Key::PageUp);
     EXPECT_EQ(list.Page(), 1) << "no page before the first";
-    Tap(DIK_NEXT);
-    Tap(DIK_NEXT);
+    Tap(Key::PageDown);
+    Tap(Key::PageDown);
     EXPECT_EQ(list.Page(), 3);
     EXPECT_TRUE(list.LevelButton(11).visible);
     EXPECT_FALSE(list.LevelButton(1).visible);
-    Tap(DIK_PRIOR);
+    Tap(Key::PageUp);
     EXPECT_EQ(list.Page(), 2);
     EXPECT_TRUE(list.LevelButton(6).visible);
     EXPECT_FALSE(list.LevelButton(11).visible);
     for (int i = 0; i < 80; ++i) {
-        Tap(DIK_NEXT);
+        Tap(Key::PageDown);
     }
     EXPECT_EQ(list.Page(), list.LastPage());
     EXPECT_EQ(TheBoard().level, 1) << "turning pages chooses no level";

@@ -108,7 +108,7 @@ TEST_F(PendingWinTest, EnterStoresTheTypedNameAndNothingMore) {
     ASSERT_NO_FATAL_FAILURE(WinLevelOne());
     ASSERT_NO_FATAL_FAILURE(OpenEntry());
     Type("abc");
-    PressKey(platform::DIK_RETURN);
+    PressKey(platform::Key::Enter);
     EXPECT_FALSE(Entry().visible);
     EXPECT_EQ(Row(0), RowOf(1, "abc")) << "no carriage return after the name";
 
@@ -116,7 +116,7 @@ TEST_F(PendingWinTest, EnterStoresTheTypedNameAndNothingMore) {
     ASSERT_NO_FATAL_FAILURE(WinLevel(2));
     ASSERT_NO_FATAL_FAILURE(OpenEntry());
     Type("xy");
-    PressKey(platform::DIK_BACK);
+    PressKey(platform::Key::Backspace);
     Send(Event::Char(27));
     Send(Event::Char(0x7F));
     EXPECT_EQ(Typed(), "x");
@@ -126,7 +126,7 @@ TEST_F(PendingWinTest, EnterStoresTheTypedNameAndNothingMore) {
 // comes while the winning piece may still be sliding.
 TEST_P(PendingWinEitherWayTest, LeaveDialogOverTheWinPanelTakesItsOwnClicks) {
     ASSERT_NO_FATAL_FAILURE(WinLevelOne(false));
-    Tap(platform::DIK_ESCAPE);
+    Tap(platform::Key::Escape);
     ASSERT_NO_FATAL_FAILURE(ExpectLeaveDialogOnTop());
 
     Click(Game().Leave().noButton);
@@ -135,7 +135,7 @@ TEST_P(PendingWinEitherWayTest, LeaveDialogOverTheWinPanelTakesItsOwnClicks) {
     EXPECT_FALSE(Entry().visible);
     EXPECT_EQ(Game().screenState, GameApplication::kPlaying);
 
-    Tap(platform::DIK_ESCAPE);
+    Tap(platform::Key::Escape);
     Click(Game().Leave().yesButton);
     ExpectMenu();
     EXPECT_EQ(GameBoard().level, 1) << "the next-level button under leave-yes stays untouched";
@@ -143,9 +143,9 @@ TEST_P(PendingWinEitherWayTest, LeaveDialogOverTheWinPanelTakesItsOwnClicks) {
     // Escape twice: back to the panel, whose next-level button still leads on.
     ASSERT_NO_FATAL_FAILURE(StartFromMenu());
     ASSERT_NO_FATAL_FAILURE(PlayShortestSolution());
-    Tap(platform::DIK_ESCAPE);
+    Tap(platform::Key::Escape);
     EXPECT_FALSE(Game().boardScreen.Sliding());
-    Tap(platform::DIK_ESCAPE);
+    Tap(platform::Key::Escape);
     ASSERT_TRUE(WinPanel().visible);
     Click(Game().boardScreen.WinPanel().nextButton);
     EXPECT_EQ(GameBoard().level, 2);
@@ -157,7 +157,7 @@ TEST_F(PendingWinTest, LeaveDialogOverTheNameEntryPausesItUntilClosed) {
     ASSERT_NO_FATAL_FAILURE(OpenEntry());
     const std::string results = folder.Read("st.data");
     Type("ab");
-    Tap(platform::DIK_ESCAPE);
+    Tap(platform::Key::Escape);
     ASSERT_NO_FATAL_FAILURE(ExpectLeaveDialogOnTop());
     EXPECT_FALSE(Entry().nameField.focused) << "no caret under the dialog";
     Type("zz");
@@ -185,9 +185,9 @@ TEST_F(PendingWinTest, LeavingFromOverTheNameEntryAbandonsIt) {
         SCOPED_TRACE(byEnter ? "Enter in the dialog" : "leave-yes");
         ASSERT_NO_FATAL_FAILURE(OpenEntry());
         Type("ab");
-        Tap(platform::DIK_ESCAPE);
+        Tap(platform::Key::Escape);
         if (byEnter) {
-            PressKey(platform::DIK_RETURN);
+            PressKey(platform::Key::Enter);
         } else {
             Click(Game().Leave().yesButton);
         }
@@ -195,7 +195,7 @@ TEST_F(PendingWinTest, LeavingFromOverTheNameEntryAbandonsIt) {
         EXPECT_FALSE(Entry().visible);
         EXPECT_EQ(folder.Read("st.data"), results);
         Type("q");
-        PressKey(platform::DIK_RETURN);
+        PressKey(platform::Key::Enter);
         ASSERT_EQ(Game().screenState, GameApplication::kPlaying) << "Enter starts a game";
         EXPECT_FALSE(Entry().visible);
         ASSERT_NO_FATAL_FAILURE(PlayShortestSolution());
@@ -210,10 +210,10 @@ TEST_F(PendingWinTest, SwitchingWindowsOverTheNameEntryOpensTheDialogAboveIt) {
     EXPECT_EQ(Pixel(260, 190), ColourOf("Graphic/setting/leave_lable.bmp"))
         << "the frame drawn on the way out";
     Send(Event::Of(EventKind::Activated));
-    Tap(platform::DIK_ESCAPE);
+    Tap(platform::Key::Escape);
     EXPECT_TRUE(Entry().visible);
     Type("w");
-    PressKey(platform::DIK_RETURN);
+    PressKey(platform::Key::Enter);
     EXPECT_EQ(Row(0), RowOf(1, "w"));
 }
 
@@ -221,7 +221,7 @@ TEST_P(PendingWinEitherWayTest, OneSittingHoldsOneRowWithItsRunningTotal) {
     ASSERT_NO_FATAL_FAILURE(WinLevelOne());
     ASSERT_NO_FATAL_FAILURE(OpenEntry());
     Type("Ann");
-    PressKey(platform::DIK_RETURN);
+    PressKey(platform::Key::Enter);
     ASSERT_EQ(Game().screenState, GameApplication::kPlaying) << "Enter stays on the board";
     ASSERT_EQ(Row(0), RowOf(1, "Ann"));
 
@@ -229,20 +229,20 @@ TEST_P(PendingWinEitherWayTest, OneSittingHoldsOneRowWithItsRunningTotal) {
     ASSERT_NO_FATAL_FAILURE(OpenEntry());
     EXPECT_EQ(Entry().score, 2);
     Type("Ann");
-    PressKey(platform::DIK_RETURN);
+    PressKey(platform::Key::Enter);
     EXPECT_EQ(Row(0), RowOf(2, "Ann"));
     EXPECT_EQ(Row(1), RowOf(0, "TOvak")) << "the sitting's first row was replaced";
     EXPECT_EQ(RowsNamed("Ann"), 1);
 
     // A new sitting enters a row of its own.
-    Tap(platform::DIK_ESCAPE);
-    Tap(platform::DIK_RETURN);
+    Tap(platform::Key::Escape);
+    Tap(platform::Key::Enter);
     ASSERT_NO_FATAL_FAILURE(StartFromMenu());
     ASSERT_NO_FATAL_FAILURE(PlayShortestSolution());
     ASSERT_NO_FATAL_FAILURE(FinishSlide());
     ASSERT_NO_FATAL_FAILURE(OpenEntry());
     Type("Bo");
-    PressKey(platform::DIK_RETURN);
+    PressKey(platform::Key::Enter);
     EXPECT_EQ(Row(0), RowOf(2, "Ann"));
     EXPECT_EQ(Row(1), RowOf(1, "Bo"));
 }
@@ -278,15 +278,15 @@ TEST_P(PendingWinEitherWayTest, EveryKeyUnderTheOpenNameEntryIsTheEntrysOwn) {
 
     Send(Event::Char('Z'));
     Send(Event::Char('h'));
-    Tap(platform::DIK_H);
-    for (const std::uint32_t key :
-         {platform::DIK_TAB, platform::DIK_LEFT, platform::DIK_UP, platform::DIK_RIGHT,
-          platform::DIK_DOWN, platform::DIK_NEXT, platform::DIK_PRIOR}) {
+    Tap(platform::Key::H);
+    for (const platform::Key key :
+         {platform::Key::Tab, platform::Key::Left, platform::Key::Up, platform::Key::Right,
+          platform::Key::Down, platform::Key::PageDown, platform::Key::PageUp}) {
         Tap(key);
     }
-    platform.keys.OnKeyChange(platform::DIK_LSHIFT, true);
-    Tap(platform::DIK_TAB);
-    platform.keys.OnKeyChange(platform::DIK_LSHIFT, false);
+    platform.keys.OnKeyChange(platform::Key::LeftShift, true);
+    Tap(platform::Key::Tab);
+    platform.keys.OnKeyChange(platform::Key::LeftShift, false);
     EXPECT_FALSE(guide.HintShown());
     EXPECT_FALSE(Game().play.Assisted());
     EXPECT_FALSE(Game().boardScreen.Sliding());
@@ -297,7 +297,7 @@ TEST_P(PendingWinEitherWayTest, EveryKeyUnderTheOpenNameEntryIsTheEntrysOwn) {
     EXPECT_TRUE(Entry().visible);
     EXPECT_EQ(Typed(), "Zh");
 
-    PressKey(platform::DIK_RETURN);
+    PressKey(platform::Key::Enter);
     EXPECT_FALSE(Entry().visible);
     EXPECT_EQ(Row(0), RowOf(1, "Zh"));
     EXPECT_EQ(GameBoard().level, 2) << "Enter went to the entry, not to a next level";
@@ -331,7 +331,7 @@ TEST_F(PendingWinTest, DisplaySwitchKeepsTheNameEntryAndWhatWasTyped) {
     ASSERT_NO_FATAL_FAILURE(Render());
     EXPECT_EQ(Pixel(Entry().screenX + 3, Entry().screenY + 3), ColourOf("Graphic/UI/pinput.bmp"));
     Type("c");
-    PressKey(platform::DIK_RETURN);
+    PressKey(platform::Key::Enter);
     EXPECT_EQ(Row(0), RowOf(1, "abc"));
 }
 

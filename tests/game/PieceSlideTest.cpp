@@ -26,18 +26,18 @@ std::pair<int, int> CellOnScreen(int col, int row) {
     return {14 + 98 * col, 36 + 94 * row};
 }
 
-std::uint32_t ArrowOf(Direction direction) {
+platform::Key ArrowOf(Direction direction) {
     switch (direction) {
     case Direction::Left:
-        return platform::DIK_LEFT;
+        return platform::Key::Left;
     case Direction::Up:
-        return platform::DIK_UP;
+        return platform::Key::Up;
     case Direction::Right:
-        return platform::DIK_RIGHT;
+        return platform::Key::Right;
     case Direction::Down:
         break;
     }
-    return platform::DIK_DOWN;
+    return platform::Key::Down;
 }
 
 // Level 1 with slides on, as a player's set.ini without "animate" has them.
@@ -60,7 +60,7 @@ protected:
     void StepByKeys(std::size_t i) {
         const Solver::Step& step = path[i];
         for (int tabs = 0; tabs <= kMaxPieceNumber && Board().selected != step.piece; ++tabs) {
-            Tap(platform::DIK_TAB);
+            Tap(platform::Key::Tab);
         }
         ASSERT_EQ(Board().selected, step.piece);
         Tap(ArrowOf(step.direction));
@@ -172,7 +172,7 @@ TEST_F(PieceSlideTest, EnterDuringTheWinningSlideBringsThePanelAndGoesOn) {
         ASSERT_NO_FATAL_FAILURE(StepByKeys(i));
     }
     ASSERT_FALSE(Screen().WinPanel().visible);
-    PressKey(platform::DIK_RETURN);
+    PressKey(platform::Key::Enter);
     EXPECT_EQ(Board().level, 2);
     EXPECT_FALSE(Screen().WinPanel().visible);
     ExpectSpritesMatchBoard();

@@ -124,7 +124,7 @@ TEST_F(RedrawTest, EveryStepShowsWhatAFullRedrawShows) {
     }
 
     before = Screen().recorder.frame;
-    Tap(platform::DIK_ESCAPE);
+    Tap(platform::Key::Escape);
     ExpectSameAsFullRedraw("leave dialog over the dimmed board");
     EXPECT_TRUE(ChangedSince(before));
     Click(Game().Leave().noButton);

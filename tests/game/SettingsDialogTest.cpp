@@ -74,9 +74,9 @@ protected:
         dialog->ShowSettings(show);
     }
 
+    // Offered as the application offers it: a hidden dialog is passed by.
     void Send(std::uint32_t code, int x, int y) {
-        Input event{code, static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y)};
-        dialog->OnMouseEvent(&event);
+        dialog->Offer({code, static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y)});
     }
     void Click(const Element& target) {
         const int x = target.screenX + target.width / 2;

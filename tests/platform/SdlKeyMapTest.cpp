@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/KeyBuffer.h"
+#include "platform/Key.h"
 #include "platform/sdl/SdlKeyMap.h"
 
 #include <set>
@@ -10,38 +10,39 @@ namespace {
 using namespace platform;
 
 // Scancodes by their USB usage numbers, which the desktop library uses unchanged.
-TEST(SdlKeyMapTest, GameKeysAndTypingKeysMapToTheirCodes) {
-    EXPECT_EQ(DikFromScancode(80), DIK_LEFT);
-    EXPECT_EQ(DikFromScancode(79), DIK_RIGHT);
-    EXPECT_EQ(DikFromScancode(82), DIK_UP);
-    EXPECT_EQ(DikFromScancode(81), DIK_DOWN);
-    EXPECT_EQ(DikFromScancode(41), DIK_ESCAPE);
-    EXPECT_EQ(DikFromScancode(40), DIK_RETURN);
-    EXPECT_EQ(DikFromScancode(88), DIK_RETURN) << "keypad Enter";
-    EXPECT_EQ(DikFromScancode(42), DIK_BACK);
-    EXPECT_EQ(DikFromScancode(43), DIK_TAB);
-    EXPECT_EQ(DikFromScancode(44), DIK_SPACE);
-    EXPECT_EQ(DikFromScancode(75), DIK_PRIOR) << "Page Up";
-    EXPECT_EQ(DikFromScancode(78), DIK_NEXT) << "Page Down";
-    EXPECT_EQ(DikFromScancode(225), DIK_LSHIFT);
-    EXPECT_EQ(DikFromScancode(229), DIK_RSHIFT);
-    EXPECT_EQ(DikFromScancode(4), 0x1Eu);  // A
-    EXPECT_EQ(DikFromScancode(20), 0x10u); // Q
-    EXPECT_EQ(DikFromScancode(29), 0x2Cu); // Z
-    EXPECT_EQ(DikFromScancode(30), 0x02u); // 1
-    EXPECT_EQ(DikFromScancode(38), 0x0Au); // 9
-    EXPECT_EQ(DikFromScancode(39), 0x0Bu); // 0
+TEST(SdlKeyMapTest, GameKeysAndTypingKeysMapToTheirKeys) {
+    EXPECT_EQ(KeyFromScancode(80), Key::Left);
+    EXPECT_EQ(KeyFromScancode(79), Key::Right);
+    EXPECT_EQ(KeyFromScancode(82), Key::Up);
+    EXPECT_EQ(KeyFromScancode(81), Key::Down);
+    EXPECT_EQ(KeyFromScancode(41), Key::Escape);
+    EXPECT_EQ(KeyFromScancode(40), Key::Enter);
+    EXPECT_EQ(KeyFromScancode(88), Key::Enter) << "keypad Enter";
+    EXPECT_EQ(KeyFromScancode(42), Key::Backspace);
+    EXPECT_EQ(KeyFromScancode(43), Key::Tab);
+    EXPECT_EQ(KeyFromScancode(44), Key::Space);
+    EXPECT_EQ(KeyFromScancode(75), Key::PageUp) << "Page Up";
+    EXPECT_EQ(KeyFromScancode(78), Key::PageDown) << "Page Down";
+    EXPECT_EQ(KeyFromScancode(225), Key::LeftShift);
+    EXPECT_EQ(KeyFromScancode(229), Key::RightShift);
+    EXPECT_EQ(KeyFromScancode(4), Key::A);
+    EXPECT_EQ(KeyFromScancode(20), Key::Q);
+    EXPECT_EQ(KeyFromScancode(29), Key::Z);
+    EXPECT_EQ(KeyFromScancode(30), Key::Digit1);
+    EXPECT_EQ(KeyFromScancode(38), Key::Digit9);
+    EXPECT_EQ(KeyFromScancode(39), Key::Digit0);
 }
 
-TEST(SdlKeyMapTest, LettersAreDistinctAndOtherKeysHaveNoCode) {
-    std::set<std::uint32_t> letters;
-    for (int scancode = 4; scancode <= 29; ++scancode) {
-        letters.insert(DikFromScancode(scancode));
+TEST(SdlKeyMapTest, LettersAndDigitsAreDistinctAndOtherKeysHaveNone) {
+    std::set<Key> typing;
+    for (int scancode = 4; scancode <= 39; ++scancode) {
+        const std::optional<Key> key = KeyFromScancode(scancode);
+        ASSERT_TRUE(key.has_value()) << scancode;
+        typing.insert(*key);
     }
-    EXPECT_EQ(letters.size(), 26u);
-    EXPECT_EQ(letters.count(0), 0u);
+    EXPECT_EQ(typing.size(), 36u);
     for (const int other : {-1, 0, 3, 45, 58, 83, 89, 224, 512, 100000}) {
-        EXPECT_EQ(DikFromScancode(other), 0u) << other;
+        EXPECT_EQ(KeyFromScancode(other), std::nullopt) << other;
     }
 }
 

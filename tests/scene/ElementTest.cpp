@@ -19,8 +19,8 @@ void DrawTree(Element& root) {
     root.Draw(display);
 }
 
-// An element that notes its name in a shared log when it is drawn, released or restored, and
-// can run an action from inside those walks.
+// An element that notes its name in a shared log when it is drawn or released, and can run an
+// action from inside those walks.
 class Probe : public Element {
 public:
     Probe(std::string name, std::vector<std::string>& log) : name(std::move(name)), log(log) {}
@@ -38,10 +38,6 @@ public:
             onRelease();
         }
         Element::ReleaseSurfaces();
-    }
-    bool RestoreSurfaces() override {
-        log.push_back("restore " + name);
-        return Element::RestoreSurfaces();
     }
 
     std::string name;
@@ -245,12 +241,13 @@ TEST(ElementTest, HiddenSubtreesAreNotDrawnButStillWalked) {
     hidden.SetVisible(0);
     DrawTree(root);
     EXPECT_EQ(log, (std::vector<std::string>{"shown"}));
+    EXPECT_TRUE(shown.ShownInTree());
+    EXPECT_FALSE(hidden.ShownInTree());
+    EXPECT_FALSE(underHidden.ShownInTree()) << "visible itself, under a hidden parent";
 
     log.clear();
     root.ReleaseSurfaces();
-    root.RestoreSurfaces();
-    EXPECT_EQ(log, (std::vector<std::string>{"release shown", "release hidden", "release under",
-                                             "restore shown", "restore hidden", "restore under"}));
+    EXPECT_EQ(log, (std::vector<std::string>{"release shown", "release hidden", "release under"}));
     root.SetAlpha(9);
     EXPECT_EQ(underHidden.alpha, 9);
     hidden.x = 30;

@@ -210,10 +210,11 @@ protected:
     }
 
     void RandomStep() {
-        static constexpr std::uint32_t kKeys[] = {
-            platform::DIK_ESCAPE, platform::DIK_RETURN, platform::DIK_LEFT, platform::DIK_RIGHT,
-            platform::DIK_UP,     platform::DIK_DOWN,   platform::DIK_TAB,  platform::DIK_TAB,
-            platform::DIK_PRIOR,  platform::DIK_NEXT};
+        static constexpr platform::Key kKeys[] = {platform::Key::Escape, platform::Key::Enter,
+                                                  platform::Key::Left,   platform::Key::Right,
+                                                  platform::Key::Up,     platform::Key::Down,
+                                                  platform::Key::Tab,    platform::Key::Tab,
+                                                  platform::Key::PageUp, platform::Key::PageDown};
         const int roll = Pick(0, 99);
         if (roll < 25) {
             RandomClick();
@@ -225,8 +226,8 @@ protected:
             Note("move " + std::to_string(x) + "," + std::to_string(y));
             MoveTo(x, y);
         } else if (roll < 62) {
-            const std::uint32_t key = kKeys[Pick(0, std::size(kKeys) - 1)];
-            Note("key " + std::to_string(key));
+            const platform::Key key = kKeys[Pick(0, std::size(kKeys) - 1)];
+            Note("key " + std::to_string(static_cast<int>(key)));
             Tap(key);
         } else if (roll < 66) {
             TypeSomething();

@@ -16,6 +16,5 @@ public:
     using Application::Application;
     void OnDisplayReady() override {}
     void OnTimerEvent(std::string) override {}
-    void OnInput(Input*) override {}
     void OnDeactivate() override {}
 };

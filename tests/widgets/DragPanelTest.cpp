@@ -21,10 +21,10 @@ namespace {
 class RecordingWidget : public DragPanel {
 public:
     explicit RecordingWidget(const DragPanel& panel) : panel(panel) {}
-    void OnMouseEvent(Input* event) override {
-        codes.push_back(event->code);
+    bool Handle(const Input& event) override {
+        codes.push_back(event.code);
         panelDragging.push_back(panel.dragging);
-        DragPanel::OnMouseEvent(event);
+        return DragPanel::Handle(event);
     }
     const DragPanel& panel;
     std::vector<std::uint32_t> codes;
@@ -52,9 +52,9 @@ protected:
         ASSERT_EQ(picture.LoadImage(*display, dir.File(name), x, y, width, height, 1), 1);
     }
 
+    // Offered as the application offers it: a hidden panel is passed by.
     static void Send(DragPanel& target, std::uint32_t code, int x, int y) {
-        Input event{code, static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y)};
-        target.OnMouseEvent(&event);
+        target.Offer({code, static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y)});
     }
 
     TempDir dir;

@@ -68,6 +68,12 @@ public:
     // Every input event while the board is shown; nothing happens while the screen is hidden.
     // What the screen's parts do not take goes on to the level selection.
     void HandleMouse(core::Input* event);
+    // HandleMouse as a receiver of the game's input; consumes nothing.
+    bool Handle(const core::Input& event) {
+        core::Input copy = event;
+        HandleMouse(&copy);
+        return false;
+    }
     // Moves a sliding piece on by the clock, then draws the screen; asks for the next frame
     // while the slide goes on.
     void Draw(gfx::Display& target) override;

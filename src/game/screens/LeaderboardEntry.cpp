@@ -43,10 +43,7 @@ void LeaderboardEntry::OnChar(int code) {
     }
 }
 
-void LeaderboardEntry::HandleMouse(const core::Input& event) {
-    if (visible == 0) {
-        return;
-    }
+bool LeaderboardEntry::Handle(const core::Input& event) {
     const int x = static_cast<int>(event.x);
     const int y = static_cast<int>(event.y);
     switch (event.code) {
@@ -75,6 +72,7 @@ void LeaderboardEntry::HandleMouse(const core::Input& event) {
     default:
         break;
     }
+    return false;
 }
 
 void LeaderboardEntry::SubmitScore() {

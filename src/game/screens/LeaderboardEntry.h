@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/CharListener.h"
+#include "app/InputReceiver.h"
 #include "core/Input.h"
 #include "game/screens/LeaderboardFile.h"
 #include "scene/Picture.h"
@@ -21,7 +22,9 @@ namespace game {
 // The panel where a winner types a name for the table of best results: a name field of 14
 // bytes, an OK and a cancel button. It receives typed characters as a char listener while it is
 // visible. Making it creates the results file when there is none.
-class LeaderboardEntry : public scene::Picture, public app::CharListener {
+class LeaderboardEntry : public scene::Picture,
+                         public app::CharListener,
+                         public app::InputReceiver {
 public:
     static constexpr int kNameCapacity = 14;
 
@@ -35,9 +38,12 @@ public:
     ~LeaderboardEntry() override;
 
     void OnChar(int code) override;
-    // Mouse and key events from the board screen; nothing happens while hidden. OK submits and
-    // keeps the typed name for next time; Enter submits and clears it; cancel only closes.
-    void HandleMouse(const core::Input& event);
+    // Mouse and key events: OK submits and keeps the typed name for next time; Enter submits
+    // and clears it; cancel only closes. Consumes nothing.
+    bool Handle(const core::Input& event) override;
+    bool Shown() const override { return ShownInTree(); }
+    // The board screen's way in: offers the event.
+    void HandleMouse(const core::Input& event) { Offer(event); }
     // Enters `score` with the typed name (or the default name) into the table when it is good
     // enough; the file is left untouched otherwise. A sitting keeps one row: a later
     // submission replaces the row the sitting entered before.

@@ -22,25 +22,32 @@ void LeaveDialog::Load(const ImageSource& images) {
     LoadPlaced(noButton, Layout::Of(Image::LeaveNoButton), images);
 }
 
-bool LeaveDialog::OnMouseDown(int x, int y) {
-    return visible != 0 && (noButton.OnMouseDown(x, y) || yesButton.OnMouseDown(x, y));
-}
-
-void LeaveDialog::OnMouseUp(int x, int y) {
-    if (visible == 0) {
-        return;
-    }
-    if (noButton.OnMouseUp(x, y)) {
-        Report(onStay);
-    } else if (yesButton.OnMouseUp(x, y)) {
-        Report(onLeave);
-    }
-}
-
-void LeaveDialog::OnMouseMove(int x, int y) {
-    if (visible != 0) {
+bool LeaveDialog::Handle(const core::Input& event) {
+    widgets::DragPanel::Handle(event);
+    const int x = static_cast<int>(event.x);
+    const int y = static_cast<int>(event.y);
+    switch (event.code) {
+    case core::kMouseLeftDown:
+        if (noButton.OnMouseDown(x, y) || yesButton.OnMouseDown(x, y)) {
+            Report(onClick);
+        }
+        return false;
+    case core::kMouseLeftUp:
+        if (noButton.OnMouseUp(x, y)) {
+            Report(onStay);
+            return true;
+        }
+        if (yesButton.OnMouseUp(x, y)) {
+            Report(onLeave);
+            return true;
+        }
+        return false;
+    case core::kMouseMove:
         noButton.OnMouseMove(x, y);
         yesButton.OnMouseMove(x, y);
+        return false;
+    default:
+        return false;
     }
 }
 

@@ -21,14 +21,15 @@ public:
     // Loads the page and both buttons.
     void Load(const ImageSource& images);
 
-    // The buttons while the dialog is shown. A press reports whether a button took it; a
-    // release on "no" reports onStay, on "yes" onLeave.
-    bool OnMouseDown(int x, int y);
-    void OnMouseUp(int x, int y);
-    void OnMouseMove(int x, int y);
+    // Drags the page and drives the buttons: a press on one reports onClick, a release on "no"
+    // reports onStay and on "yes" onLeave, and consumes the release, whose answer closed the
+    // dialog.
+    bool Handle(const core::Input& event) override;
 
     std::function<void()> onStay;
     std::function<void()> onLeave;
+    // A button took a press.
+    std::function<void()> onClick;
 
 private:
     const core::GameFolders& folders;

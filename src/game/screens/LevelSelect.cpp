@@ -149,21 +149,26 @@ void LevelSelect::ReleaseSurfaces() {
 }
 
 void LevelSelect::OnMouseEvent(core::Input* event) {
-    if (event == nullptr || visible == 0 || board == nullptr) {
-        return;
+    if (event != nullptr) {
+        Offer(*event);
+    }
+}
+
+bool LevelSelect::Handle(const core::Input& event) {
+    if (board == nullptr) {
+        return false;
     }
     // Page Up and Page Down turn the pages as the arrows do, as far as the arrows go.
-    if (event->code == core::kKeyPageUpPressed && page > 1) {
+    if (event.code == core::kKeyPageUpPressed && page > 1) {
         TurnPage(-1);
-        return;
-    }
-    if (event->code == core::kKeyPageDownPressed && page < LastPage()) {
+    } else if (event.code == core::kKeyPageDownPressed && page < LastPage()) {
         TurnPage(1);
-        return;
+    } else {
+        core::RouteMouse(
+            event, [this](int x, int y) { OnPress(x, y); },
+            [this](int x, int y) { OnRelease(x, y); }, [this](int x, int y) { OnMove(x, y); });
     }
-    core::RouteMouse(
-        *event, [this](int x, int y) { OnPress(x, y); }, [this](int x, int y) { OnRelease(x, y); },
-        [this](int x, int y) { OnMove(x, y); });
+    return false;
 }
 
 void LevelSelect::OnPress(int x, int y) {

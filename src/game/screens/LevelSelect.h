@@ -4,13 +4,14 @@
 #include <string>
 #include <vector>
 
+#include "app/InputReceiver.h"
+#include "core/Input.h"
 #include "game/Layout.h"
 #include "game/PlacedImage.h"
 #include "game/screens/RecordMarks.h"
 #include "scene/Element.h"
 #include "scene/Picture.h"
 #include "widgets/Button.h"
-#include "widgets/MouseReceiver.h"
 
 namespace puzzle {
 class Board;
@@ -22,7 +23,7 @@ namespace game {
 // and below them a list of the same five levels' names, each with a line and a mark that tells
 // whether the level has been cleared, and, when records are shown, the player's best steps
 // against the fewest possible. Two arrows, or Page Up and Page Down, turn the pages.
-class LevelSelect : public scene::Element, public widgets::MouseReceiver {
+class LevelSelect : public scene::Element, public app::InputReceiver {
 public:
     static constexpr int kLevelsPerPage = Layout::kLevelsPerPage;
 
@@ -45,9 +46,12 @@ public:
     void Draw(gfx::Display& target) override;
     // The marks and the line are outside the tree; they let go of their surfaces with it.
     void ReleaseSurfaces() override;
-    // Mouse events and the Page Up and Page Down keys; nothing before BuildLevelSelect or while
-    // hidden.
-    void OnMouseEvent(core::Input* event) override;
+    // Mouse events and the Page Up and Page Down keys; nothing before BuildLevelSelect.
+    // Consumes nothing.
+    bool Handle(const core::Input& event) override;
+    bool Shown() const override { return ShownInTree(); }
+    // The board screen's way in: offers the event.
+    void OnMouseEvent(core::Input* event);
 
     int Page() const { return page; }
     // The last page: one more than maxLevel / 5, but never past the page of the last level.

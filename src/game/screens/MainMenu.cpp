@@ -104,40 +104,38 @@ void MainMenu::ShowLeaderboard() {
     leaderboardTable.SetVisible(1);
 }
 
-bool MainMenu::HandleEvent(core::Input& event) {
-    if (!Shown()) {
+bool MainMenu::Handle(const core::Input& event) {
+    const int x = static_cast<int>(event.x);
+    const int y = static_cast<int>(event.y);
+    switch (event.code) {
+    case core::kMouseLeftDown:
+        // A press on the table's button shows it again on the release.
+        if (leaderboardButton.visible) {
+            leaderboardTable.SetVisible(0);
+        }
+        Press(x, y);
+        return false;
+    case core::kMouseLeftUp:
+        return Release(x, y);
+    case core::kMouseMove:
+        Hover(x, y);
+        return false;
+    default:
         return false;
     }
-    if (settingsDialog.visible) {
-        settingsDialog.OnMouseEvent(&event);
-        return true;
-    }
-    frame.OnMouseEvent(&event);
-    // Any press hides the table; a press on its button shows it again on the release.
-    if (leaderboardButton.visible && event.code == core::kMouseLeftDown) {
-        leaderboardTable.SetVisible(0);
-    }
-    return false;
 }
 
-bool MainMenu::OnMouseDown(int x, int y) {
-    if (!ButtonsActive()) {
-        return false;
-    }
+void MainMenu::Press(int x, int y) {
     for (widgets::Button* button :
          {&settingsButton, &leaveButton, &leaderboardButton, &startButton}) {
         if (button->OnMouseDown(x, y)) {
             Report(onClick);
-            return true;
+            return;
         }
     }
-    return false;
 }
 
-void MainMenu::OnMouseUp(int x, int y) {
-    if (!ButtonsActive()) {
-        return;
-    }
+bool MainMenu::Release(int x, int y) {
     if (settingsButton.OnMouseUp(x, y)) {
         settingsDialog.ShowSettings(!settingsDialog.visible);
         frame.SetAlpha(255);
@@ -151,13 +149,13 @@ void MainMenu::OnMouseUp(int x, int y) {
         }
     } else if (startButton.OnMouseUp(x, y)) {
         Report(onStart);
+    } else {
+        return false;
     }
+    return true;
 }
 
-void MainMenu::OnMouseMove(int x, int y) {
-    if (!ButtonsActive()) {
-        return;
-    }
+void MainMenu::Hover(int x, int y) {
     for (widgets::Button* button :
          {&settingsButton, &leaveButton, &leaderboardButton, &startButton}) {
         if (button->OnMouseMove(x, y)) {

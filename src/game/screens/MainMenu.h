@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+#include "app/InputReceiver.h"
 #include "core/GameFolders.h"
 #include "core/Input.h"
 #include "game/screens/SettingsDialog.h"
@@ -23,8 +24,9 @@ namespace game {
 
 // The main menu in its window frame: the background, the running logo, the start, settings,
 // leave and leaderboard buttons, the table of best results and the settings dialog over them.
-// It reports what the player chose through its callbacks and switches no screen itself.
-class MainMenu {
+// It reports what the player chose through its callbacks and switches no screen itself. The
+// frame's title bar and the settings dialog take their input as receivers of their own.
+class MainMenu : public app::InputReceiver {
 public:
     // Images come from the game folder, the table from the player's. The logo runs on
     // `timers`, the title bar and the settings dialog send their commands to `window`, and the
@@ -43,17 +45,13 @@ public:
     void LoadSettings(const ImageSource& images);
 
     void Show(bool shown);
-    bool Shown() const { return frame.visible != 0; }
     // The table read afresh from the results file, shown.
     void ShowLeaderboard();
 
-    // Every input event while the menu is shown. True when the open settings dialog took it:
-    // nothing else may see it then.
-    bool HandleEvent(core::Input& event);
-    // True when a menu button took the press.
-    bool OnMouseDown(int x, int y);
-    void OnMouseUp(int x, int y);
-    void OnMouseMove(int x, int y);
+    // The buttons and the table: any press hides the table; a press on a button plays the
+    // click and its release runs the button's command, which consumes the release.
+    bool Handle(const core::Input& event) override;
+    bool Shown() const override { return frame.ShownInTree(); }
 
     std::function<void()> onStart;
     std::function<void()> onLeave;
@@ -76,7 +74,9 @@ public:
     SettingsDialog settingsDialog;
 
 private:
-    bool ButtonsActive() const { return Shown() && settingsDialog.visible == 0; }
+    void Press(int x, int y);
+    bool Release(int x, int y);
+    void Hover(int x, int y);
     void LoadLeaderboard(const ImageSource& images);
     void LoadLogo(const ImageSource& images);
 };

@@ -104,14 +104,11 @@ void SettingsDialog::ShowSettings(bool show) {
     SetVisible(show ? 1 : 0);
 }
 
-void SettingsDialog::OnMouseEvent(core::Input* event) {
-    if (visible == 0) {
-        return;
-    }
-    widgets::DragPanel::OnMouseEvent(event);
-    const int x = static_cast<int>(event->x);
-    const int y = static_cast<int>(event->y);
-    switch (event->code) {
+bool SettingsDialog::Handle(const core::Input& event) {
+    widgets::DragPanel::Handle(event);
+    const int x = static_cast<int>(event.x);
+    const int y = static_cast<int>(event.y);
+    switch (event.code) {
     case core::kMouseMove:
         cancelButton.OnMouseMove(x, y);
         okButton.OnMouseMove(x, y);
@@ -127,6 +124,7 @@ void SettingsDialog::OnMouseEvent(core::Input* event) {
     }
     // The volumes follow the knobs, and stay as they were left when the dialog closes.
     Report(onVolumes, SoundKnobLevel(), MusicKnobLevel());
+    return true;
 }
 
 void SettingsDialog::OnMouseDown(int x, int y) {

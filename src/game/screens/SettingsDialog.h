@@ -35,9 +35,9 @@ public:
     SettingsDialog(const PlayerSettings& settings, app::WindowCommands& window);
     ~SettingsDialog() override;
 
-    // While visible, every event drags the knobs or the page, drives the buttons and the tick,
-    // and then sets the volume mixer from the knobs.
-    void OnMouseEvent(core::Input* event) override;
+    // Every event drags the knobs or the page, drives the buttons and the tick, and then sets
+    // the volume mixer from the knobs. The open dialog is modal: it consumes every event.
+    bool Handle(const core::Input& event) override;
     // Opening reads the tick and both levels from set.ini afresh and places the knobs on them.
     virtual void ShowSettings(bool show);
 

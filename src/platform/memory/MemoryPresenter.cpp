@@ -59,6 +59,8 @@ PresentStatus MemoryPresenter::Present(const std::uint16_t* pixels, int width, i
         return PresentStatus::StillDrawing;
     }
     if (loseSurfaces) {
+        loseSurfaces = false;
+        ++restoreCount;
         return PresentStatus::SurfaceLost;
     }
     if (modeChanged) {
@@ -74,12 +76,6 @@ PresentStatus MemoryPresenter::Present(const std::uint16_t* pixels, int width, i
     frameHeight = height;
     ++presentCount;
     return PresentStatus::Shown;
-}
-
-bool MemoryPresenter::Restore() {
-    loseSurfaces = false;
-    ++restoreCount;
-    return true;
 }
 
 } // namespace platform

@@ -8,14 +8,14 @@
 namespace platform {
 
 // A presenter without a screen, for tests: keeps the last frame, and can be told to refuse a
-// mode, to lose its surfaces, to report a changed display mode or to be still drawing. A zoom
+// mode, to lose its surfaces (it restores them itself, counted), to report a changed display
+// mode or to be still drawing. A zoom
 // sizes and places the client area as the desktop window would be.
 class MemoryPresenter : public Presenter {
 public:
     bool Open(bool fullScreen, int width, int height) override;
     void Close() override;
     PresentStatus Present(const std::uint16_t* pixels, int width, int height, int pitch) override;
-    bool Restore() override;
     bool NeedsFrame() const override { return loseSurfaces || modeChanged; }
     std::uint64_t FreeVideoMemory() const override { return freeVideoMemory; }
     Rect ClientBounds() const override { return clientBounds; }

@@ -97,6 +97,15 @@ void SdlPresenter::Close() {
 }
 
 PresentStatus SdlPresenter::Present(const std::uint16_t* pixels, int width, int height, int pitch) {
+    const PresentStatus status = PresentFrame(pixels, width, height, pitch);
+    if (status == PresentStatus::SurfaceLost) {
+        Restore();
+    }
+    return status;
+}
+
+PresentStatus SdlPresenter::PresentFrame(const std::uint16_t* pixels, int width, int height,
+                                         int pitch) {
     if (renderer == nullptr || texture == nullptr) {
         return PresentStatus::SurfaceLost;
     }

@@ -27,7 +27,6 @@ public:
     bool Open(bool fullScreen, int width, int height) override;
     void Close() override;
     PresentStatus Present(const std::uint16_t* pixels, int width, int height, int pitch) override;
-    bool Restore() override;
     bool NeedsFrame() const override { return exposed || lost || modeChanged; }
     void SetPacing(bool on) override { pacing = on; }
     std::uint64_t FreeVideoMemory() const override { return 256u << 20; }
@@ -47,6 +46,10 @@ public:
     void MarkExposed() { exposed = true; }
 
 private:
+    PresentStatus PresentFrame(const std::uint16_t* pixels, int width, int height, int pitch);
+    // Makes the device usable again after a loss: a new texture, the next frame shown whole.
+    // False when it cannot be; the next Present tries again.
+    bool Restore();
     bool CreateTexture();
     // Copies the frame into the texture, converting it to the texture's format.
     bool Upload(const std::uint16_t* pixels, int width, int height, int pitch);

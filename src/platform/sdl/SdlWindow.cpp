@@ -228,8 +228,8 @@ void SdlWindow::TranslateKey(const SDL_Event& event) {
     const int scancode = static_cast<int>(event.key.keysym.scancode);
     const bool accelerator = down ? command.has_value() : scancode == acceleratorScancode;
     if (event.key.repeat == 0 && !accelerator) {
-        if (const std::uint32_t dik = DikFromScancode(event.key.keysym.scancode)) {
-            keys.OnKeyChange(dik, down);
+        if (const std::optional<Key> typed = KeyFromScancode(event.key.keysym.scancode)) {
+            keys.OnKeyChange(*typed, down);
         }
     }
     if (!down) {
