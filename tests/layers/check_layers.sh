@@ -54,10 +54,22 @@ for folder in "$src"/*/; do
             { echo "${file#"$src"/}: not in namespace $layer"; faults=$((faults + 1)); }
     done < <(find "$folder" -name '*.h' -o -name '*.cpp')
 done
-# Nothing is shared through a process-wide variable: what a part needs is passed to it.
+# Nothing is shared through a process-wide variable or reached through a static accessor: what a
+# part needs is passed to it.
 while IFS= read -r hit; do
-    echo "${hit#"$src"/}: a header declares a process-wide variable"
+    echo "${hit#"$src"/}: a process-wide variable"
     faults=$((faults + 1))
-done < <(grep -rnE '^[[:space:]]*extern[[:space:]]' "$src" --include=*.h | grep -v 'extern "C"')
+done < <(grep -rnE '^[[:space:]]*extern[[:space:]]' "$src" --include=*.h --include=*.cpp |
+         grep -v 'extern "C"')
+while IFS= read -r hit; do
+    echo "${hit#"$src"/}: a static accessor"
+    faults=$((faults + 1))
+done < <(grep -rnE 'static[[:space:]].*[&*][[:space:]]*(Shared|Instance|Current)\(\)' "$src" --include=*.h)
+# The byte formats and the operating system's words stay in their own layers.
+while IFS= read -r hit; do
+    echo "${hit#"$src"/}: a word of the operating system's above the platform"
+    faults=$((faults + 1))
+done < <(grep -rnE 'DIK_|GetDeviceData|ERROR_SUCCESS|FrameCommand' "$src" --include=*.h --include=*.cpp |
+         grep -v "^$src/platform/")
 [ "$faults" -eq 0 ] && echo "every layer points down"
 exit $((faults > 0))
