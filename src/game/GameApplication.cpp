@@ -22,8 +22,9 @@ constexpr int kLeaderboardColumns = 2;
 
 GameApplication::GameApplication(const GameContext& context)
     : app::Application(context.Platform(), context.Folders(), context.Settings()),
-      play(context.Folders()), boardScreen(context.Folders(), play, context.Platform().Opener(),
-                                           &context.Platform().GetClock()),
+      play(context.Folders()),
+      boardScreen(context.Folders(), play, context.Platform().Opener(), context.Text(),
+                  context.Platform().GetClock(), &context.Platform().GetClock()),
       boardFrame(*this), folders(context.Folders()), settings(context.Settings()),
       audioOutput(context.Audio()), menu(folders, settings, *this, *this, context.Text()),
       leaveDialog(folders), webBand(settings, context.Platform().Opener()) {
@@ -35,8 +36,6 @@ GameApplication::GameApplication(const GameContext& context)
     play.Restore();
     SetSize(800, 600);
     BuildSceneTree();
-    // The board screen makes its name entry without the text renderer and the caret's clock.
-    boardScreen.Entry().nameField.Use(context.Text(), context.Platform().GetClock());
     WireScreens();
     DeclareInputOrder();
 }
@@ -105,7 +104,7 @@ void GameApplication::DeclareInputOrder() {
     SetInputOrder({
         {&leaveDialog},
         {&menu.settingsDialog},
-        {&boardInput, &leaveDialog},
+        {&boardScreen, &leaveDialog},
         {&menu},
         {&menu.frame},
         {&boardFrame},

@@ -100,7 +100,6 @@ private:
     std::unique_ptr<audio::SoundManager> soundManager;
     // Levels won since the last StartGame: the score a name entry records.
     int levelsWon = 0;
-    app::ElementReceiver<BoardScreen> boardInput{boardScreen};
     GameControls controls{menu, boardFrame, leaveDialog, returnButton};
     WebBand webBand;
 };

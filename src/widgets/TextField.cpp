@@ -53,7 +53,7 @@ int WholeCharactersWithin(std::string_view text, int room) {
     const std::size_t last = formats::GbkBytes::LastCharacterStart(kept);
     // A lead byte at the very end had its trail byte cut off.
     const auto lead = static_cast<unsigned char>(kept[last]);
-    const bool cut = last + 1 == kept.size() && lead >= 0x81 && lead <= 0xFE;
+    const bool cut = last + 1 == kept.size() && formats::GbkBytes::IsLeadByte(lead);
     return static_cast<int>(cut ? last : kept.size());
 }
 
@@ -62,15 +62,7 @@ int WholeCharactersWithin(std::string_view text, int room) {
 TextField::TextField(platform::TextRenderer& renderer, const platform::Clock& clock)
     : renderer(&renderer), clock(&clock) {}
 
-TextField::TextField() = default;
-
 TextField::~TextField() = default;
-
-void TextField::Use(platform::TextRenderer& newRenderer, const platform::Clock& newClock) {
-    renderer = &newRenderer;
-    clock = &newClock;
-    MarkChanged();
-}
 
 void TextField::Configure(int newX, int newY, int newWidth, int newHeight, int newCapacity,
                           int newModeFlags, std::uint32_t newColor) {

@@ -22,12 +22,7 @@ public:
     // Draws its text with `renderer` and blinks its caret by `clock`; both must outlive the
     // field.
     TextField(platform::TextRenderer& renderer, const platform::Clock& clock);
-    // A field that draws nothing until Use hands it a renderer and a clock.
-    TextField();
     ~TextField() override;
-
-    // Draws with `renderer` and blinks by `clock` from now on; both must outlive the field.
-    void Use(platform::TextRenderer& renderer, const platform::Clock& clock);
 
     // Places and sizes the field and sets its mode and colour (a GDI colour, 0x00BBGGRR); with
     // either mode bit set it also replaces the text buffer with one of `capacity` bytes that

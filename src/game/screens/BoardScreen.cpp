@@ -30,9 +30,11 @@ bool IsPress(std::uint32_t code) {
 } // namespace
 
 BoardScreen::BoardScreen(const core::GameFolders& folders, Play& play,
-                         platform::DocumentOpener& opener, const platform::Clock* clock)
-    : folders(folders), play(play), view(folders, play.GetBoard(), clock), links(folders, opener),
-      entry(folders.LeaderboardFile()), guide(timers, play) {
+                         platform::DocumentOpener& opener, platform::TextRenderer& text,
+                         const platform::Clock& caretClock, const platform::Clock* slideClock)
+    : folders(folders), play(play), view(folders, play.GetBoard(), slideClock),
+      links(folders, opener), entry(folders.LeaderboardFile(), text, caretClock),
+      guide(timers, play) {
     SetSize(800, 600);
     Place(levelSelect, Area::LevelColumn);
     entry.SetVisible(0);
@@ -66,7 +68,8 @@ void BoardScreen::Wire() {
     winPanel.onClose = [this] { Report(onWinClosed); };
     guide.onHint = [this] { ShowHint(); };
     links.onExit = [this] { Report(onExit); };
-    winPanel.onClick = guide.onClick = links.onClick = levelSelect.onClick = entry.onClick = click;
+    winPanel.onClick = guide.onClick = links.onClick = levelSelect.onClick = entry.onClick =
+        help.onClick = click;
     levelSelect.onLevelChosen = [this](int level) { StartLevel(level); };
     levelSelect.ShowRecords(&play.Records());
 
@@ -79,23 +82,25 @@ void BoardScreen::Wire() {
 void BoardScreen::BindKeys() {
     using puzzle::Direction;
     const auto move = [this](Direction direction) {
-        return [this, direction](core::Input&) { play.MoveKey(direction); };
+        return [this, direction](const core::Input&) { play.MoveKey(direction); };
     };
     keys = {
-        {core::kKeyTabPressed, KeyScope::Board, [this](core::Input&) { play.SelectNext(false); }},
+        {core::kKeyTabPressed, KeyScope::Board,
+         [this](const core::Input&) { play.SelectNext(false); }},
         {core::kKeyShiftTabPressed, KeyScope::Board,
-         [this](core::Input&) { play.SelectNext(true); }},
+         [this](const core::Input&) { play.SelectNext(true); }},
         {core::kKeyLeftPressed, KeyScope::Board, move(Direction::Left)},
         {core::kKeyRightPressed, KeyScope::Board, move(Direction::Right)},
         {core::kKeyUpPressed, KeyScope::Board, move(Direction::Up)},
         {core::kKeyDownPressed, KeyScope::Board, move(Direction::Down)},
-        {core::kKeyHintReleased, KeyScope::Board, [this](core::Input&) { ShowHint(); }},
+        {core::kKeyHintReleased, KeyScope::Board, [this](const core::Input&) { ShowHint(); }},
         // Over the win panel the board takes no keys; Enter is its next-level button.
-        {core::kKeyEnterReleased, KeyScope::WinPanel, [this](core::Input&) { GoToNextLevel(); }},
+        {core::kKeyEnterReleased, KeyScope::WinPanel,
+         [this](const core::Input&) { GoToNextLevel(); }},
         {core::kKeyPageUpPressed, KeyScope::Always,
-         [this](core::Input& event) { OfferLevelList(event); }},
+         [this](const core::Input& event) { OfferLevelList(event); }},
         {core::kKeyPageDownPressed, KeyScope::Always,
-         [this](core::Input& event) { OfferLevelList(event); }},
+         [this](const core::Input& event) { OfferLevelList(event); }},
     };
 }
 
@@ -211,23 +216,18 @@ void BoardScreen::Draw(gfx::Display& target) {
 
 // --- Input -----------------------------------------------------------------------------------
 
-void BoardScreen::HandleMouse(core::Input* event) {
-    if (event == nullptr || visible == 0) {
-        return;
-    }
-    if (IsPress(event->code)) {
+bool BoardScreen::Handle(const core::Input& event) {
+    if (IsPress(event.code)) {
         view.FinishSlide();
     }
     // The name entry is modal: its buttons lie over a level button and the board, which must
     // not react to the same click.
     if (entry.visible != 0) {
-        HandleEntryMouse(*event);
-        return;
+        HandleEntryMouse(event);
+    } else if (!RunKey(event) && !OfferParts(event)) {
+        OfferLevelList(event);
     }
-    if (RunKey(*event) || OfferParts(*event)) {
-        return;
-    }
-    OfferLevelList(*event);
+    return false;
 }
 
 void BoardScreen::HandleEntryMouse(const core::Input& event) {
@@ -236,13 +236,13 @@ void BoardScreen::HandleEntryMouse(const core::Input& event) {
     const bool answered = event.code == core::kMouseLeftUp &&
                           (entry.okButton.OnMouseUp(x, y) || entry.cancelButton.OnMouseUp(x, y));
     // The entry submits and closes itself.
-    entry.HandleMouse(event);
+    entry.Offer(event);
     if (answered) {
         Report(onEntryAnswered);
     }
 }
 
-bool BoardScreen::RunKey(core::Input& event) {
+bool BoardScreen::RunKey(const core::Input& event) {
     const KeyScope shown = winPanel.Shown() ? KeyScope::WinPanel : KeyScope::Board;
     for (const KeyBinding& key : keys) {
         if (key.code == event.code && (key.scope == shown || key.scope == KeyScope::Always)) {
@@ -257,7 +257,7 @@ bool BoardScreen::RunKey(core::Input& event) {
 // release that turns a help page still goes on to the parts beside the board, but not to the
 // win panel.
 bool BoardScreen::OfferParts(const core::Input& event) {
-    const bool helpTook = OfferHelp(event);
+    const bool helpTook = help.Handle(event);
     if (helpTook && event.code != core::kMouseLeftUp) {
         return true;
     }
@@ -267,23 +267,9 @@ bool BoardScreen::OfferParts(const core::Input& event) {
     return guide.Handle(event) || links.Handle(event) || view.Handle(event);
 }
 
-bool BoardScreen::OfferHelp(const core::Input& event) {
-    return core::RouteMouse(
-        event,
-        [this](int x, int y) {
-            const bool taken = help.OnPress(x, y);
-            if (taken) {
-                PlayClick();
-            }
-            return taken;
-        },
-        [this](int x, int y) { return help.OnRelease(x, y); },
-        [this](int x, int y) { return help.OnMove(x, y); });
-}
-
 // Mouse events no part took, and Page Up and Page Down.
-void BoardScreen::OfferLevelList(core::Input& event) {
-    levelSelect.OnMouseEvent(&event);
+void BoardScreen::OfferLevelList(const core::Input& event) {
+    levelSelect.Offer(event);
 }
 
 } // namespace game

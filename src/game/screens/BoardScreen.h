@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/InputReceiver.h"
 #include "core/Input.h"
 #include "game/PlacedImage.h"
 #include "game/screens/BoardView.h"
@@ -28,6 +29,7 @@ class GameFolders;
 namespace platform {
 class Clock;
 class DocumentOpener;
+class TextRenderer;
 } // namespace platform
 
 namespace game {
@@ -46,12 +48,13 @@ class Play;
 //
 // A win is counted at its move; when the winning piece slides, the win panel comes up when it
 // arrives.
-class BoardScreen : public scene::Element {
+class BoardScreen : public scene::Element, public app::InputReceiver {
 public:
-    // The play, the folders, the opener and the clock must outlive the screen. Without a clock
-    // pieces never slide.
+    // Everything given must outlive the screen. The name entry draws with `text`, its caret
+    // blinking by `caretClock`; without a slide clock pieces never slide.
     BoardScreen(const core::GameFolders& folders, Play& play, platform::DocumentOpener& opener,
-                const platform::Clock* clock = nullptr);
+                platform::TextRenderer& text, const platform::Clock& caretClock,
+                const platform::Clock* slideClock = nullptr);
     ~BoardScreen() override;
 
     // Loads every image; after each display set-up. The help panel goes back to page 1 and no
@@ -65,15 +68,10 @@ public:
     void StartAttempt();
     // Shows the board's grid and step count; after every load of a level.
     void ShowBoard();
-    // Every input event while the board is shown; nothing happens while the screen is hidden.
-    // What the screen's parts do not take goes on to the level selection.
-    void HandleMouse(core::Input* event);
-    // HandleMouse as a receiver of the game's input; consumes nothing.
-    bool Handle(const core::Input& event) {
-        core::Input copy = event;
-        HandleMouse(&copy);
-        return false;
-    }
+    // Every input event while the board is shown: the name entry takes all while it is up;
+    // otherwise the key table, then the parts, then the level selection. Consumes nothing.
+    bool Handle(const core::Input& event) override;
+    bool Shown() const override { return ShownInTree(); }
     // Moves a sliding piece on by the clock, then draws the screen; asks for the next frame
     // while the slide goes on.
     void Draw(gfx::Display& target) override;
@@ -120,7 +118,7 @@ private:
     struct KeyBinding {
         std::uint32_t code;
         KeyScope scope;
-        std::function<void(core::Input& event)> act;
+        std::function<void(const core::Input& event)> act;
     };
 
     void AddChildren();
@@ -130,12 +128,10 @@ private:
     void PlayClick();
     void HandleEntryMouse(const core::Input& event);
     // True when a key of the table acts on the event.
-    bool RunKey(core::Input& event);
-    void OfferLevelList(core::Input& event);
+    bool RunKey(const core::Input& event);
+    void OfferLevelList(const core::Input& event);
     // Offers the event to the parts in turn; true when one takes it.
     bool OfferParts(const core::Input& event);
-    // The help arrows; true when one takes the event.
-    bool OfferHelp(const core::Input& event);
     void GoToNextLevel();
     // What the play answers.
     void ShowMove(int number, int col, int row);

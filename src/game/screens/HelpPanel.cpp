@@ -30,8 +30,19 @@ void HelpPanel::Load(const ImageSource& images) {
     LoadPlaced(nextPageButton, Layout::Of(Image::HelpNextButton), images);
 }
 
+bool HelpPanel::Handle(const core::Input& event) {
+    return core::RouteMouse(
+        event, [this](int x, int y) { return OnPress(x, y); },
+        [this](int x, int y) { return OnRelease(x, y); },
+        [this](int x, int y) { return OnMove(x, y); });
+}
+
 bool HelpPanel::OnPress(int x, int y) {
-    return prevPageButton.OnMouseDown(x, y) || nextPageButton.OnMouseDown(x, y);
+    const bool taken = prevPageButton.OnMouseDown(x, y) || nextPageButton.OnMouseDown(x, y);
+    if (taken && onClick) {
+        onClick();
+    }
+    return taken;
 }
 
 bool HelpPanel::OnRelease(int x, int y) {

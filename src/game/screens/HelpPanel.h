@@ -1,7 +1,9 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
+#include "core/Input.h"
 #include "game/PlacedImage.h"
 #include "scene/Element.h"
 #include "scene/Picture.h"
@@ -25,12 +27,13 @@ public:
     // disabled.
     void Load(const ImageSource& images);
 
-    // True when an arrow takes the press.
-    bool OnPress(int x, int y);
-    // True when an arrow reports a click; the page is turned when there is one to turn to.
-    bool OnRelease(int x, int y);
-    // True while the pointer is over an arrow.
-    bool OnMove(int x, int y);
+    // The arrows' presses (which report onClick), releases and hover. True when an arrow takes
+    // a press, reports a click on its release (the page is turned when there is one to turn to)
+    // or has the pointer over it.
+    bool Handle(const core::Input& event);
+
+    // An arrow took a press.
+    std::function<void()> onClick;
 
     // 1..kPageCount; 0 while the pages have no image.
     int Page() const { return pages.currentFrame; }
@@ -40,6 +43,9 @@ public:
     widgets::Button nextPageButton;
 
 private:
+    bool OnPress(int x, int y);
+    bool OnRelease(int x, int y);
+    bool OnMove(int x, int y);
     void Turn(int delta);
 };
 

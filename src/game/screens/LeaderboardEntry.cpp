@@ -20,10 +20,6 @@ LeaderboardEntry::LeaderboardEntry(std::string resultsPath, platform::TextRender
     AddParts();
 }
 
-LeaderboardEntry::LeaderboardEntry(std::string resultsPath) : resultsPath(std::move(resultsPath)) {
-    AddParts();
-}
-
 void LeaderboardEntry::AddParts() {
     AddChild(&nameField);
     AddChild(&okButton);

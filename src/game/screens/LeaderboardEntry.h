@@ -32,9 +32,6 @@ public:
     // `renderer`, its caret blinking by `clock`; both must outlive the entry.
     LeaderboardEntry(std::string resultsPath, platform::TextRenderer& renderer,
                      const platform::Clock& clock);
-    // The same with a name field that draws nothing until its Use hands it a renderer and a
-    // clock: the board screen makes its entry before it has them to give.
-    explicit LeaderboardEntry(std::string resultsPath);
     ~LeaderboardEntry() override;
 
     void OnChar(int code) override;
@@ -42,8 +39,6 @@ public:
     // and clears it; cancel only closes. Consumes nothing.
     bool Handle(const core::Input& event) override;
     bool Shown() const override { return ShownInTree(); }
-    // The board screen's way in: offers the event.
-    void HandleMouse(const core::Input& event) { Offer(event); }
     // Enters `score` with the typed name (or the default name) into the table when it is good
     // enough; the file is left untouched otherwise. A sitting keeps one row: a later
     // submission replaces the row the sitting entered before.

@@ -148,12 +148,6 @@ void LevelSelect::ReleaseSurfaces() {
     scene::Element::ReleaseSurfaces();
 }
 
-void LevelSelect::OnMouseEvent(core::Input* event) {
-    if (event != nullptr) {
-        Offer(*event);
-    }
-}
-
 bool LevelSelect::Handle(const core::Input& event) {
     if (board == nullptr) {
         return false;

@@ -50,8 +50,6 @@ public:
     // Consumes nothing.
     bool Handle(const core::Input& event) override;
     bool Shown() const override { return ShownInTree(); }
-    // The board screen's way in: offers the event.
-    void OnMouseEvent(core::Input* event);
 
     int Page() const { return page; }
     // The last page: one more than maxLevel / 5, but never past the page of the last level.

@@ -42,10 +42,9 @@ protected:
         }
     }
     void Click(int x, int y) {
-        entry->HandleMouse(
+        entry->Offer(
             {kMouseLeftDown, static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y)});
-        entry->HandleMouse(
-            {kMouseLeftUp, static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y)});
+        entry->Offer({kMouseLeftUp, static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y)});
     }
     std::string TopName() {
         LeaderboardFile::Table table{};
@@ -79,7 +78,7 @@ TEST_F(LeaderboardEntryTest, OkKeepsTheTypedNameAndEnterClearsIt) {
     entry->SetVisible(1);
     entry->score = 7;
     Type("d");
-    entry->HandleMouse({kKeyEnterReleased, 0, 0});
+    entry->Offer({kKeyEnterReleased, 0, 0});
     EXPECT_EQ(TopName(), "abcd");
     EXPECT_EQ(Typed(), "");
     EXPECT_EQ(entry->visible, 0);
@@ -94,11 +93,11 @@ TEST_F(LeaderboardEntryTest, CancelEmptyNamesAndHiddenPanels) {
 
     Type("zz");
     EXPECT_EQ(Typed(), "") << "a hidden panel takes no characters";
-    entry->HandleMouse({kKeyEnterReleased, 0, 0});
+    entry->Offer({kKeyEnterReleased, 0, 0});
     EXPECT_EQ(dir.Read("st.data"), LeaderboardFile::Encode(LeaderboardFile::DefaultTable()));
 
     entry->SetVisible(1);
-    entry->HandleMouse({kKeyEnterReleased, 0, 0});
+    entry->Offer({kKeyEnterReleased, 0, 0});
     LeaderboardFile::Table table{};
     ASSERT_TRUE(LeaderboardFile::Read(dir.File("st.data"), table));
     EXPECT_EQ(table[0].score, 3);

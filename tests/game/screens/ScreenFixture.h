@@ -158,7 +158,8 @@ protected:
         play = std::make_unique<Play>(exe.Folders());
         play->Restore();
         board = &play->GetBoard();
-        screen = std::make_unique<BoardScreen>(exe.Folders(), *play, platform.opener, clock);
+        screen = std::make_unique<BoardScreen>(exe.Folders(), *play, platform.opener,
+                                               platform.Text(), platform.GetClock(), clock);
         screen->onClick = [this] { sound->PlayClick(); };
         screen->addCharListener = [this](app::CharListener* entry) { app.AddCharListener(entry); };
         screen->BuildBoardScreen(Images());
@@ -167,7 +168,7 @@ protected:
 
     void Send(std::uint32_t code, int x, int y) {
         Input event{code, static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y)};
-        screen->HandleMouse(&event);
+        screen->Offer(event);
     }
     void Press(int x, int y) { Send(kMouseLeftDown, x, y); }
     void Click(int x, int y) {
