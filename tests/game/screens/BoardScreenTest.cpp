@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "ScopedEnv.h"
 #include "ScreenFixture.h"
 #include "core/TimerRegistry.h"
 
@@ -239,8 +238,6 @@ TEST_F(BoardScreenTest, WithoutAnyImageTheBoardStillPlays) {
 }
 
 TEST_F(BoardScreenTest, NameEntryButtonsClickOnceAndReportTheAnswer) {
-    TempDir config;
-    ScopedEnv xdg("XDG_CONFIG_HOME", config.Path());
     ASSERT_EQ(app.Init("", 800, 600, platform.ExecutablePath(), "1", "227", "icon",
                        "Software\\qelvo\\InstalledGame\\227", "Tovak Marudo", 108, 102),
               Application::InitResult::Run);
