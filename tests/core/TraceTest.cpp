@@ -17,7 +17,10 @@ TEST(TraceTest, OnlyASetNonZeroValueTurnsTracingOn) {
 }
 
 // Each case runs in a child process: the variable is read once, at a process's first trace.
+// The child is a fresh run of the program, not a fork, so an earlier case's trace in this
+// process cannot have read it already.
 TEST(TraceTest, WritesToStandardErrorOnlyWhenTurnedOn) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(
         {
             const ScopedEnv on("TOVAK_TRACE", "1");
