@@ -4,10 +4,10 @@
 #include <initializer_list>
 
 #include "app/WindowCommands.h"
-#include "platform/TitleBarActions.h"
 #include "gfx/Display.h"
 #include "gfx/Surface.h"
 #include "platform/Event.h"
+#include "platform/TitleBarActions.h"
 #include "scene/Picture.h"
 #include "widgets/Button.h"
 
