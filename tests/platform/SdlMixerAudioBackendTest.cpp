@@ -5,8 +5,10 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <fstream>
 #include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "ScopedEnv.h"
@@ -106,6 +108,15 @@ int Peak(const std::string& raw) {
         peak = std::max(peak, std::abs(static_cast<int>(sample)));
     }
     return peak;
+}
+
+// The first `bytes` of the game's menu track, about a second of MPEG audio; empty when the
+// game's music has not been made.
+std::string MpegStart(std::size_t bytes) {
+    std::ifstream file(std::string(TM_DIST_DIR) + "/Music/begin.mp3", std::ios::binary);
+    std::string data(bytes, '\0');
+    file.read(data.data(), static_cast<std::streamsize>(bytes));
+    return file ? data : std::string();
 }
 
 // The mixer on SDL's disk driver: what would reach the sound card lands in a file.
@@ -242,6 +253,73 @@ TEST_F(SdlMixerAudioBackendTest, LongSoundIsLetGoWhenNothingPlaysItAndDecodedAga
     backend.PlayFromStart(click);
     EXPECT_TRUE(backend.IsPlaying(click));
     EXPECT_EQ(backend.DecodeCount(), 3);
+}
+
+// Music is kept as its file and decoded as it plays; a second player sounding at the same time
+// gets the file decoded whole. Each ends once, with its notice; a stop is no end.
+TEST_F(SdlMixerAudioBackendTest, MpegAudioStreamsAndASecondPlayerSoundsAlongside) {
+    const std::string mpeg = MpegStart(16000);
+    if (mpeg.empty()) {
+        GTEST_SKIP() << "no game music to play";
+    }
+    dir.Write("short.mp3", mpeg);
+    {
+        SdlMixerAudioBackend backend(PostingNotice());
+        const auto first = backend.Open(dir.File("short.mp3"));
+        const auto second = backend.Open(dir.File("short.mp3"));
+        ASSERT_TRUE(backend.NotifyOnEnd(first));
+        ASSERT_TRUE(backend.NotifyOnEnd(second));
+        backend.PlayFromStart(first);
+        backend.WaitForDecoding();
+        EXPECT_TRUE(backend.IsPlaying(first));
+        backend.Stop(first);
+        EXPECT_FALSE(backend.IsPlaying(first));
+        EXPECT_FALSE(backend.TakeEnded(first));
+
+        backend.PlayFromStart(first);
+        backend.PlayFromStart(second);
+        backend.WaitForDecoding();
+        EXPECT_EQ(backend.DecodeCount(), 3) << "let go at the stop, read again, decoded whole";
+        EXPECT_TRUE(backend.IsPlaying(first));
+        EXPECT_TRUE(backend.IsPlaying(second));
+        Event event;
+        ASSERT_TRUE(NextEvent(event));
+        ASSERT_TRUE(NextEvent(event));
+        EXPECT_TRUE(backend.TakeEnded(first));
+        EXPECT_TRUE(backend.TakeEnded(second));
+        EXPECT_FALSE(backend.TakeEnded(first));
+        EXPECT_FALSE(backend.TakeEnded(second));
+    }
+    EXPECT_GT(Peak(dir.Read("out.raw")), 1000);
+}
+
+// Nothing audible for a while closes the device, a silent track included; the next sound, or
+// the silent track turned up, opens it again.
+TEST_F(SdlMixerAudioBackendTest, QuietDeviceClosesAndTheNextSoundOpensIt) {
+    SdlMixerAudioBackend backend(PostingNotice(), 1);
+    const auto music = backend.Open(dir.File("music.wav"));
+    const auto tone = backend.Open(dir.File("tone.wav"));
+    ASSERT_TRUE(backend.NotifyOnEnd(tone));
+    backend.SetVolume(music, platform::AudioBackend::kSilentHundredths);
+    backend.PlayFromStart(music);
+    backend.WaitForDecoding();
+    EXPECT_TRUE(backend.IsPlaying(music)) << "a silent track plays, unheard";
+    const auto giveUp = std::chrono::steady_clock::now() + 10s;
+    while (backend.Awake() && std::chrono::steady_clock::now() < giveUp) {
+        std::this_thread::sleep_for(50ms);
+    }
+    ASSERT_FALSE(backend.Awake());
+    EXPECT_TRUE(backend.IsPlaying(music));
+
+    backend.PlayFromStart(tone);
+    EXPECT_TRUE(backend.Awake());
+    Event event;
+    ASSERT_TRUE(NextEvent(event));
+    EXPECT_TRUE(backend.TakeEnded(tone));
+    backend.SetVolume(music, 0);
+    EXPECT_TRUE(backend.IsPlaying(music));
+    backend.Stop(music);
+    EXPECT_FALSE(backend.IsPlaying(music));
 }
 
 TEST_F(SdlMixerAudioBackendTest, MissingOrUndecodableFilesGiveSilentPlayers) {
