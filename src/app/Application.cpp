@@ -389,6 +389,7 @@ void Application::UpdateDisplayBounds() {
 void Application::OnShown(bool shown) {
     active = shown ? 1 : 0;
     UpdateDisplayBounds();
+    OnWindowShown(shown);
 }
 
 void Application::OnActivate(bool activated) {

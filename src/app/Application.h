@@ -151,6 +151,8 @@ protected:
     virtual void DestroySoundManager() {}
     // The music player's notification arrived.
     virtual void OnGraphNotify() {}
+    // The window went to the task bar (false) or came back (true).
+    virtual void OnWindowShown(bool /*shown*/) {}
     // Every change of the scene below reaches the root here.
     void OnSceneChange(scene::SceneChange change) override;
 

@@ -69,6 +69,7 @@ protected:
     void ResetSoundManager() override;
     void DestroySoundManager() override;
     void OnGraphNotify() override;
+    void OnWindowShown(bool shown) override { menu.SetWindowShown(shown); }
 
 private:
     // A file of the game folder's "Graphic" folder.

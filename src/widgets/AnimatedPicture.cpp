@@ -38,6 +38,7 @@ int AnimatedPicture::Load(gfx::Display& display, std::string_view path, int newX
 
 void AnimatedPicture::Reset() {
     StopTimer();
+    fired = 0;
     SetFrame(restFrame);
     finished = 0;
     animation.animFrame = static_cast<std::uint16_t>(restFrame);
@@ -45,14 +46,30 @@ void AnimatedPicture::Reset() {
 
 void AnimatedPicture::SetPeriod(int ms) {
     animation.period = ms;
-    if (ms == 0) {
-        return;
+    if (ms != 0 && !paused) {
+        StartTimer();
     }
+}
+
+void AnimatedPicture::StartTimer() {
     // Widened and capped so that a huge repeat count cannot overflow; 0 stays endless.
     const std::int64_t firings = std::int64_t{animation.frameCount} * animation.repeatCount;
+    const std::int64_t left = firings > 0 ? std::max<std::int64_t>(firings - fired, 1) : firings;
     const auto limit = static_cast<int>(std::clamp<std::int64_t>(
-        firings, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
-    timers.AddTimer(ms, animation.eventName, limit, [this] { Advance(); });
+        left, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+    timers.AddTimer(animation.period, animation.eventName, limit, [this] { Advance(); });
+}
+
+void AnimatedPicture::SetRunning(bool running) {
+    if (running == !paused) {
+        return;
+    }
+    paused = !running;
+    if (paused) {
+        StopTimer();
+    } else if (animation.period != 0 && finished == 0) {
+        StartTimer();
+    }
 }
 
 void AnimatedPicture::Start() {
@@ -68,6 +85,7 @@ void AnimatedPicture::Advance() {
     if (finished != 0) {
         return;
     }
+    ++fired;
     animation.animFrame = animation.animFrame < animation.frameCount
                               ? static_cast<std::uint16_t>(animation.animFrame + 1)
                               : std::uint16_t{1};

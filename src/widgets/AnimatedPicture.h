@@ -35,6 +35,9 @@ public:
     void SetPeriod(int ms);
     // Runs from the rest frame, visible, with the cycle count at 0.
     void Start();
+    // Pauses or resumes the timer while the picture cannot be seen, so an unseen animation wakes
+    // nothing. The frame shown stays, and a counted animation keeps the firings it had left.
+    void SetRunning(bool running);
     // Shows the next frame; arriving at frame 1 ends a cycle, and the last cycle hides the
     // picture and makes it ignore further firings.
     void Advance();
@@ -45,7 +48,11 @@ public:
 
 private:
     void StopTimer() const;
+    // Starts the timer for the firings the animation has left.
+    void StartTimer();
 
+    int fired = 0; // firings since the start
+    bool paused = false;
     app::Timers& timers;
 };
 

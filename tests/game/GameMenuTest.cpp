@@ -6,6 +6,7 @@
 
 #include "GameFixture.h"
 #include "audio/MusicPlayer.h"
+#include "core/TimerRegistry.h"
 #include "puzzle/Board.h"
 #include "puzzle/Piece.h"
 
@@ -111,6 +112,13 @@ TEST_F(GameMenuTest, FirstStartShowsTheLoadingPictureThenTheMenuWithItsMusic) {
     EXPECT_EQ(audio.Record(Track("begin.mp3")).plays, 1);
     EXPECT_EQ(BoardTracksPlaying(), 0);
     EXPECT_EQ(BoardTrackPlays(), 0);
+
+    // The logo animates only while it can be seen.
+    EXPECT_TRUE(Game().NamedTimers()->IsRegistered("logo"));
+    Send(platform::Event::Of(platform::EventKind::Minimized));
+    EXPECT_FALSE(Game().NamedTimers()->IsRegistered("logo"));
+    Send(platform::Event::Of(platform::EventKind::Restored));
+    EXPECT_TRUE(Game().NamedTimers()->IsRegistered("logo"));
 }
 
 enum class StartWay { StartButton, EnterKey };
@@ -131,6 +139,7 @@ TEST_P(GameStartTest, StartPlaysOneBoardTrackAndLoadsTheCurrentLevel) {
     EXPECT_TRUE(Game().boardFrame.visible);
     EXPECT_TRUE(Game().boardScreen.visible);
     EXPECT_FALSE(Game().Leave().visible);
+    EXPECT_FALSE(Game().NamedTimers()->IsRegistered("logo")) << "the hidden logo wakes nothing";
 
     EXPECT_FALSE(audio.IsPlaying(Track("begin.mp3")));
     EXPECT_EQ(BoardTracksPlaying(), 1);

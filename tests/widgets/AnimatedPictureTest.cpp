@@ -160,6 +160,24 @@ TEST_F(AnimatedPictureTest, SetPeriodRegistersOneFiringPerFrameOfEveryCycle) {
     EXPECT_FALSE(Registered());
 }
 
+TEST_F(AnimatedPictureTest, PausedItWakesNothingAndResumesWithTheFiringsItHadLeft) {
+    StartApplication();
+    Load(picture, 1, 1);
+    picture.Start();
+    Tick();
+    picture.SetRunning(false);
+    EXPECT_FALSE(Registered());
+    Tick(5 * kPeriod);
+    EXPECT_EQ(picture.currentFrame, 2) << "the frame shown stays";
+    picture.SetRunning(true);
+    Tick(2 * kPeriod);
+    EXPECT_EQ(picture.currentFrame, 4);
+    EXPECT_TRUE(Registered());
+    Tick();
+    EXPECT_EQ(picture.finished, 1) << "the cycle ends after the four firings in all";
+    EXPECT_FALSE(Registered());
+}
+
 TEST_F(AnimatedPictureTest, DestructorKillsItsTimer) {
     StartApplication();
     {

@@ -94,6 +94,13 @@ void MainMenu::LoadSettings(const ImageSource& images) {
 
 void MainMenu::Show(bool shown) {
     frame.SetVisibleAll(shown ? 1 : 0);
+    menuShown = shown;
+    logo.SetRunning(menuShown && windowShown);
+}
+
+void MainMenu::SetWindowShown(bool shown) {
+    windowShown = shown;
+    logo.SetRunning(menuShown && windowShown);
 }
 
 void MainMenu::ShowLeaderboard() {

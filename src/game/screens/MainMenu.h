@@ -45,6 +45,8 @@ public:
     void LoadSettings(const ImageSource& images);
 
     void Show(bool shown);
+    // The window went to the task bar or came back. The logo runs only while it can be seen.
+    void SetWindowShown(bool shown);
     // The table read afresh from the results file, shown.
     void ShowLeaderboard();
 
@@ -65,6 +67,8 @@ private:
 
 public:
     widgets::WindowFrame frame;
+    bool menuShown = false;
+    bool windowShown = true;
     widgets::AnimatedPicture logo;
     widgets::Button settingsButton;
     widgets::Button leaveButton;
