@@ -48,10 +48,11 @@ inline __m128i BlendEight(__m128i s, __m128i d, __m128i alpha, __m128i key) {
     return _mm_or_si128(_mm_and_si128(isKey, d), _mm_andnot_si128(isKey, blended));
 }
 
-// Eight 0x00RRGGBB pixels as three vectors of 16-bit channels.
-inline void SplitEight(const std::uint32_t* colors, __m128i& r, __m128i& g, __m128i& b) {
-    const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(colors));
-    const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(colors + 4));
+// Eight 0xAARRGGBB pixels as four vectors of 16-bit channels.
+inline void SplitEight(const std::uint32_t* pixels, __m128i& r, __m128i& g, __m128i& b,
+                       __m128i& alpha) {
+    const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pixels));
+    const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pixels + 4));
     const __m128i byte = _mm_set1_epi32(0xFF);
     auto channel = [&](int shift) {
         return _mm_packs_epi32(_mm_and_si128(_mm_srli_epi32(low, shift), byte),
@@ -60,6 +61,14 @@ inline void SplitEight(const std::uint32_t* colors, __m128i& r, __m128i& g, __m1
     r = channel(16);
     g = channel(8);
     b = channel(0);
+    alpha = channel(24);
+}
+
+// Channels of 8 bits narrowed to 5-6-5 by truncation.
+inline __m128i NarrowEight(__m128i r, __m128i g, __m128i b) {
+    return _mm_or_si128(_mm_or_si128(_mm_slli_epi16(_mm_srli_epi16(r, 3), 11),
+                                     _mm_slli_epi16(_mm_srli_epi16(g, 2), 5)),
+                        _mm_srli_epi16(b, 3));
 }
 
 // (s * a + d * (255 - a)) >> 8 in unsigned 16-bit lanes: at most 255 * 255, so nothing overflows.
@@ -67,8 +76,7 @@ inline __m128i MixChannel(__m128i s, __m128i d, __m128i a, __m128i inverse) {
     return _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(s, a), _mm_mullo_epi16(d, inverse)), 8);
 }
 
-inline __m128i AlphaEight(const std::uint16_t* dest, const std::uint32_t* colors,
-                          const std::uint16_t* colors565, __m128i a) {
+inline __m128i AlphaEight(const std::uint16_t* dest, const std::uint32_t* pixels, __m128i scale) {
     const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(dest));
     const __m128i mask5 = _mm_set1_epi16(0x1F);
     const __m128i mask6 = _mm_set1_epi16(0x3F);
@@ -79,18 +87,17 @@ inline __m128i AlphaEight(const std::uint16_t* dest, const std::uint32_t* colors
     const __m128i dr = _mm_or_si128(_mm_slli_epi16(d5r, 3), _mm_srli_epi16(d5r, 2));
     const __m128i dg = _mm_or_si128(_mm_slli_epi16(d6g, 2), _mm_srli_epi16(d6g, 4));
     const __m128i db = _mm_or_si128(_mm_slli_epi16(d5b, 3), _mm_srli_epi16(d5b, 2));
-    __m128i sr, sg, sb;
-    SplitEight(colors, sr, sg, sb);
+    __m128i sr, sg, sb, plane;
+    SplitEight(pixels, sr, sg, sb, plane);
+    // plane * scale is at most 255 * 256, which fits an unsigned 16-bit lane.
+    const __m128i a = _mm_srli_epi16(_mm_mullo_epi16(plane, scale), 8);
     const __m128i inverse = _mm_sub_epi16(_mm_set1_epi16(255), a);
-    const __m128i r = MixChannel(sr, dr, a, inverse);
-    const __m128i g = MixChannel(sg, dg, a, inverse);
-    const __m128i b = MixChannel(sb, db, a, inverse);
-    const __m128i mixed = _mm_or_si128(_mm_or_si128(_mm_slli_epi16(_mm_srli_epi16(r, 3), 11),
-                                                    _mm_slli_epi16(_mm_srli_epi16(g, 2), 5)),
-                                       _mm_srli_epi16(b, 3));
+    const __m128i mixed =
+        NarrowEight(MixChannel(sr, dr, a, inverse), MixChannel(sg, dg, a, inverse),
+                    MixChannel(sb, db, a, inverse));
     const __m128i opaque = _mm_cmpeq_epi16(a, _mm_set1_epi16(255));
     const __m128i clear = _mm_cmpeq_epi16(a, _mm_setzero_si128());
-    const __m128i solid = _mm_loadu_si128(reinterpret_cast<const __m128i*>(colors565));
+    const __m128i solid = NarrowEight(sr, sg, sb);
     const __m128i result =
         _mm_or_si128(_mm_and_si128(opaque, solid), _mm_andnot_si128(opaque, mixed));
     return _mm_or_si128(_mm_and_si128(clear, d), _mm_andnot_si128(clear, result));
@@ -117,34 +124,25 @@ inline std::uint16_t AlphaPixel(std::uint16_t dest, std::uint32_t color, std::ui
 
 } // namespace
 
-void PixelKernels::BlendAlphaRowReference(std::uint16_t* dest, const std::uint32_t* colors,
-                                          const std::uint16_t* colors565, const std::uint8_t* alpha,
+void PixelKernels::BlendAlphaRowReference(std::uint16_t* dest, const std::uint32_t* pixels,
                                           unsigned scale, int count) {
     for (int i = 0; i < count; ++i) {
-        const unsigned plane = alpha != nullptr ? alpha[i] : 255;
-        dest[i] = AlphaPixel(dest[i], colors[i], colors565[i], (plane * scale) >> 8);
+        const unsigned a = ((pixels[i] >> 24) * scale) >> 8;
+        dest[i] = AlphaPixel(dest[i], pixels[i] & 0xFFFFFF, ToRgb565(pixels[i]), a);
     }
 }
 
-void PixelKernels::BlendAlphaRow(std::uint16_t* dest, const std::uint32_t* colors,
-                                 const std::uint16_t* colors565, const std::uint8_t* alpha,
-                                 unsigned scale, int count) {
+void PixelKernels::BlendAlphaRow(std::uint16_t* dest, const std::uint32_t* pixels, unsigned scale,
+                                 int count) {
     int i = 0;
 #if defined(__SSE2__)
     const __m128i scaleVector = _mm_set1_epi16(static_cast<short>(scale));
     for (; i + 8 <= count; i += 8) {
-        __m128i plane = _mm_set1_epi16(255);
-        if (alpha != nullptr) {
-            plane = _mm_unpacklo_epi8(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(alpha + i)),
-                                      _mm_setzero_si128());
-        }
-        const __m128i a = _mm_srli_epi16(_mm_mullo_epi16(plane, scaleVector), 8);
         _mm_storeu_si128(reinterpret_cast<__m128i*>(dest + i),
-                         AlphaEight(dest + i, colors + i, colors565 + i, a));
+                         AlphaEight(dest + i, pixels + i, scaleVector));
     }
 #endif
-    BlendAlphaRowReference(dest + i, colors + i, colors565 + i,
-                           alpha != nullptr ? alpha + i : nullptr, scale, count - i);
+    BlendAlphaRowReference(dest + i, pixels + i, scale, count - i);
 }
 
 void PixelKernels::Copy(std::uint16_t* dest, std::ptrdiff_t destPitch, const std::uint16_t* source,

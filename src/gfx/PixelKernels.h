@@ -42,17 +42,14 @@ public:
                                     const std::uint16_t* source, std::ptrdiff_t sourcePitch,
                                     int width, int rows, std::uint16_t key, int alpha);
 
-    // One row of an image with per-pixel alpha over the destination. Pixel i takes
-    // a = (alpha[i] * scale) >> 8 (alpha null: 255; scale 1..256): 255 writes colors565[i], 0
-    // leaves the destination, anything else mixes each 8-bit channel of colors[i] (0x00RRGGBB)
-    // with the widened destination channel as (s * a + d * (255 - a)) >> 8 and narrows the
-    // result to 5-6-5.
-    static void BlendAlphaRow(std::uint16_t* dest, const std::uint32_t* colors,
-                              const std::uint16_t* colors565, const std::uint8_t* alpha,
-                              unsigned scale, int count);
+    // One row of an image with per-pixel alpha over the destination. Pixel i (0xAARRGGBB) takes
+    // a = (AA * scale) >> 8 (scale 1..256): 255 writes the pixel narrowed to 5-6-5, 0 leaves the
+    // destination, anything else mixes each 8-bit channel with the widened destination channel
+    // as (s * a + d * (255 - a)) >> 8 and narrows the result to 5-6-5.
+    static void BlendAlphaRow(std::uint16_t* dest, const std::uint32_t* pixels, unsigned scale,
+                              int count);
     // The same, one pixel at a time: the reference the fast kernel is tested against.
-    static void BlendAlphaRowReference(std::uint16_t* dest, const std::uint32_t* colors,
-                                       const std::uint16_t* colors565, const std::uint8_t* alpha,
+    static void BlendAlphaRowReference(std::uint16_t* dest, const std::uint32_t* pixels,
                                        unsigned scale, int count);
 
     // Each channel becomes (c * factor) >> 8, factor in 0..255.

@@ -25,16 +25,11 @@ PngImage::PngImage(std::string_view path) {
     }
     width = image.width;
     height = image.height;
-    colors.resize(image.pixels.size());
-    colors565.resize(image.pixels.size());
-    if (image.hasAlpha) {
-        alphaPlane.resize(image.pixels.size());
-    }
-    for (std::size_t i = 0; i < image.pixels.size(); ++i) {
-        colors[i] = image.pixels[i] & 0xFFFFFF;
-        colors565[i] = PixelKernels::ToRgb565(colors[i]);
-        if (image.hasAlpha) {
-            alphaPlane[i] = static_cast<std::uint8_t>(image.pixels[i] >> 24);
+    hasAlpha = image.hasAlpha;
+    pixels = std::move(image.pixels);
+    if (!hasAlpha) {
+        for (std::uint32_t& pixel : pixels) {
+            pixel |= 0xFF000000;
         }
     }
 }
@@ -52,9 +47,8 @@ void PngImage::Draw(Surface& target, int x, int y, const platform::Rect& clip) c
     const unsigned scale = static_cast<unsigned>(imageAlpha & 0xFF) + 1;
     for (int row = area.top; row < area.bottom; ++row) {
         const std::size_t start = static_cast<std::size_t>(row - y) * width + (area.left - x);
-        PixelKernels::BlendAlphaRow(
-            target.WritableRow(row) + area.left, &colors[start], &colors565[start],
-            alphaPlane.empty() ? nullptr : &alphaPlane[start], scale, area.Width());
+        PixelKernels::BlendAlphaRow(target.WritableRow(row) + area.left, &pixels[start], scale,
+                                    area.Width());
     }
 }
 

@@ -19,7 +19,7 @@ public:
     bool IsEmpty() const { return width == 0; }
     int Width() const { return width; }
     int Height() const { return height; }
-    bool HasAlpha() const { return !alphaPlane.empty(); }
+    bool HasAlpha() const { return hasAlpha; }
 
     // Draws the image with its top-left corner at (x, y) onto an RGB565 surface, limited to
     // `clip` and to the surface. Per pixel, a = plane alpha x (imageAlpha + 1) >> 8: 0 leaves
@@ -34,11 +34,9 @@ public:
 private:
     int width = 0;
     int height = 0;
-    // 0x00RRGGBB per pixel, and the same pixels already in RGB565 for opaque copies.
-    std::vector<std::uint32_t> colors;
-    std::vector<std::uint16_t> colors565;
-    // Empty when the file carries no transparency.
-    std::vector<std::uint8_t> alphaPlane;
+    bool hasAlpha = false;
+    // 0xAARRGGBB per pixel; AA is 255 when the file carries no transparency.
+    std::vector<std::uint32_t> pixels;
 };
 
 } // namespace gfx

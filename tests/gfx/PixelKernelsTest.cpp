@@ -50,39 +50,28 @@ TEST(PixelKernelsTest, FastAlphaRowMatchesTheReferenceOnEveryWidthScaleAndPlane)
     std::mt19937 random(7);
     for (int width = 1; width <= 37; ++width) {
         for (const unsigned scale : {1u, 2u, 129u, 256u}) {
-            for (const bool withPlane : {true, false}) {
-                std::vector<std::uint32_t> colors(width);
-                std::vector<std::uint16_t> colors565(width);
-                std::vector<std::uint8_t> plane(width);
-                std::vector<std::uint16_t> dest(width);
-                for (int i = 0; i < width; ++i) {
-                    colors[i] = random() & 0xFFFFFF;
-                    colors565[i] = PixelKernels::ToRgb565(colors[i]);
-                    // Fully clear and fully solid pixels take their own paths.
-                    const unsigned pick = random() % 4;
-                    plane[i] = pick == 0   ? 0
-                               : pick == 1 ? 255
-                                           : static_cast<std::uint8_t>(random());
-                    dest[i] = static_cast<std::uint16_t>(random());
-                }
-                std::vector<std::uint16_t> expected = dest;
-                const std::uint8_t* alpha = withPlane ? plane.data() : nullptr;
-                PixelKernels::BlendAlphaRowReference(expected.data(), colors.data(),
-                                                     colors565.data(), alpha, scale, width);
-                PixelKernels::BlendAlphaRow(dest.data(), colors.data(), colors565.data(), alpha,
-                                            scale, width);
-                ASSERT_EQ(dest, expected) << "width " << width << " scale " << scale;
+            std::vector<std::uint32_t> pixels(width);
+            std::vector<std::uint16_t> dest(width);
+            for (int i = 0; i < width; ++i) {
+                // Fully clear and fully solid pixels take their own paths.
+                const unsigned pick = random() % 4;
+                const std::uint32_t alpha = pick == 0 ? 0 : pick == 1 ? 255 : random() & 0xFF;
+                pixels[i] = alpha << 24 | (random() & 0xFFFFFF);
+                dest[i] = static_cast<std::uint16_t>(random());
             }
+            std::vector<std::uint16_t> expected = dest;
+            PixelKernels::BlendAlphaRowReference(expected.data(), pixels.data(), scale, width);
+            PixelKernels::BlendAlphaRow(dest.data(), pixels.data(), scale, width);
+            ASSERT_EQ(dest, expected) << "width " << width << " scale " << scale;
         }
     }
     // A half-transparent white over black lands halfway, and solid pixels are copied exactly.
-    std::vector<std::uint32_t> white(8, 0xFFFFFF);
-    std::vector<std::uint16_t> white565(8, 0xFFFF);
-    std::vector<std::uint8_t> half(8, 128);
     std::vector<std::uint16_t> black(8, 0);
-    PixelKernels::BlendAlphaRow(black.data(), white.data(), white565.data(), half.data(), 256, 8);
+    PixelKernels::BlendAlphaRow(black.data(), std::vector<std::uint32_t>(8, 0x80FFFFFF).data(), 256,
+                                8);
     EXPECT_EQ(black[3], PixelKernels::ToRgb565(0x7F7F7F));
-    PixelKernels::BlendAlphaRow(black.data(), white.data(), white565.data(), nullptr, 256, 8);
+    PixelKernels::BlendAlphaRow(black.data(), std::vector<std::uint32_t>(8, 0xFFFFFFFF).data(), 256,
+                                8);
     EXPECT_EQ(black[7], 0xFFFF);
 }
 
