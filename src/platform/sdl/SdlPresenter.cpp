@@ -1,6 +1,7 @@
 #include "platform/sdl/SdlPresenter.h"
 
 #include <SDL.h>
+#include <cstddef>
 #include <cstring>
 #include <thread>
 
@@ -11,6 +12,25 @@ namespace platform {
 namespace {
 
 constexpr auto kFramePeriod = std::chrono::microseconds(16667);
+
+SDL_Rect ToSdl(const Rect& area) {
+    return {area.left, area.top, area.Width(), area.Height()};
+}
+
+// Converts `area` of the RGB565 frame (rows `pitch` bytes apart) to `format` at `target`, where
+// the area's top left pixel goes.
+bool ConvertArea(const Rect& area, const std::uint16_t* pixels, int pitch, std::uint32_t format,
+                 void* target, int targetPitch) {
+    const auto* source = reinterpret_cast<const std::uint8_t*>(pixels) +
+                         static_cast<std::ptrdiff_t>(area.top) * pitch + area.left * 2;
+    return SDL_ConvertPixels(area.Width(), area.Height(), SDL_PIXELFORMAT_RGB565, source, pitch,
+                             format, target, targetPitch) == 0;
+}
+
+bool IsSoftware(SDL_Renderer* renderer) {
+    SDL_RendererInfo info{};
+    return SDL_GetRendererInfo(renderer, &info) == 0 && std::strcmp(info.name, "software") == 0;
+}
 
 } // namespace
 
@@ -50,16 +70,15 @@ bool SdlPresenter::Open(bool wantFullScreen, int width, int height) {
     if (renderer == nullptr) {
         return false;
     }
+    software = IsSoftware(renderer);
     lost = false;
     modeChanged = false;
     exposed = true;
-    return CreateTexture();
+    return true;
 }
 
 bool SdlPresenter::CreateTexture() {
-    if (texture != nullptr) {
-        SDL_DestroyTexture(texture);
-    }
+    DestroyTexture();
     // In the window's own format when it has one of 32 bits: the frame is converted once on
     // upload, and scaling it up is then a plain stretch. Scaling straight from RGB565 takes
     // SDL's per-pixel path, ten times slower at 2x.
@@ -72,24 +91,45 @@ bool SdlPresenter::CreateTexture() {
     return texture != nullptr;
 }
 
-bool SdlPresenter::Upload(const std::uint16_t* pixels, int width, int height, int pitch) {
-    void* target = nullptr;
-    int targetPitch = 0;
-    const SDL_Rect area{0, 0, width, height};
-    if (SDL_LockTexture(texture, &area, &target, &targetPitch) != 0) {
-        return false;
-    }
-    const int converted = SDL_ConvertPixels(width, height, SDL_PIXELFORMAT_RGB565, pixels, pitch,
-                                            textureFormat, target, targetPitch);
-    SDL_UnlockTexture(texture);
-    return converted == 0;
-}
-
-void SdlPresenter::Close() {
+void SdlPresenter::DestroyTexture() {
     if (texture != nullptr) {
         SDL_DestroyTexture(texture);
         texture = nullptr;
     }
+}
+
+bool SdlPresenter::UseTexture(bool needed) {
+    if (needed == (texture != nullptr)) {
+        return true;
+    }
+    exposed = true;
+    if (!needed) {
+        // One to one it is not needed, and it holds a frame's worth of memory.
+        DestroyTexture();
+        return true;
+    }
+    return CreateTexture();
+}
+
+bool SdlPresenter::Upload(const std::uint16_t* pixels, int pitch, const std::vector<Rect>& areas) {
+    for (const Rect& area : areas) {
+        const SDL_Rect rect = ToSdl(area);
+        void* target = nullptr;
+        int targetPitch = 0;
+        if (SDL_LockTexture(texture, &rect, &target, &targetPitch) != 0) {
+            return false;
+        }
+        const bool converted = ConvertArea(area, pixels, pitch, textureFormat, target, targetPitch);
+        SDL_UnlockTexture(texture);
+        if (!converted) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void SdlPresenter::Close() {
+    DestroyTexture();
     if (renderer != nullptr) {
         SDL_DestroyRenderer(renderer);
         renderer = nullptr;
@@ -106,30 +146,75 @@ PresentStatus SdlPresenter::Present(const std::uint16_t* pixels, int width, int 
 
 PresentStatus SdlPresenter::PresentFrame(const std::uint16_t* pixels, int width, int height,
                                          int pitch) {
-    if (renderer == nullptr || texture == nullptr) {
-        return PresentStatus::SurfaceLost;
-    }
-    if (lost) {
+    if (renderer == nullptr || lost) {
         return PresentStatus::SurfaceLost;
     }
     if (modeChanged) {
         modeChanged = false;
         return PresentStatus::WrongMode;
     }
-    if (!exposed && SameAsShown(pixels, width, height, pitch)) {
-        Pace();
-        return PresentStatus::Shown;
-    }
-    const SDL_Rect area{0, 0, width, height};
-    if (!Upload(pixels, width, height, pitch)) {
+    SDL_Surface* const surface = OneToOneSurface(width, height);
+    if (!UseTexture(surface == nullptr)) {
         return PresentStatus::SurfaceLost;
     }
-    ShowTexture(area);
-    SDL_RenderPresent(renderer);
-    Remember(pixels, width, height, pitch);
-    exposed = false;
+    if (exposed) {
+        shown.Forget();
+    }
+    const std::vector<Rect>& areas = shown.Replace(pixels, width, height, pitch);
+    if (!areas.empty()) {
+        const bool done = surface != nullptr ? ShowOnSurface(*surface, pixels, pitch, areas)
+                                             : ShowScaled(pixels, width, height, pitch, areas);
+        if (!done) {
+            return PresentStatus::SurfaceLost;
+        }
+        exposed = false;
+    }
     Pace();
     return PresentStatus::Shown;
+}
+
+SDL_Surface* SdlPresenter::OneToOneSurface(int width, int height) const {
+    if (!software) {
+        return nullptr;
+    }
+    // Asked for each time: a resize replaces the surface.
+    SDL_Surface* const surface = SDL_GetWindowSurface(window);
+    if (surface == nullptr || surface->w != width || surface->h != height ||
+        SDL_ISPIXELFORMAT_INDEXED(surface->format->format)) {
+        return nullptr;
+    }
+    return surface;
+}
+
+bool SdlPresenter::ShowOnSurface(SDL_Surface& surface, const std::uint16_t* pixels, int pitch,
+                                 const std::vector<Rect>& areas) {
+    if (SDL_LockSurface(&surface) != 0) {
+        return false;
+    }
+    bool converted = true;
+    std::vector<SDL_Rect> rects;
+    rects.reserve(areas.size());
+    for (const Rect& area : areas) {
+        auto* target = static_cast<std::uint8_t*>(surface.pixels) +
+                       static_cast<std::ptrdiff_t>(area.top) * surface.pitch +
+                       area.left * surface.format->BytesPerPixel;
+        converted = converted &&
+                    ConvertArea(area, pixels, pitch, surface.format->format, target, surface.pitch);
+        rects.push_back(ToSdl(area));
+    }
+    SDL_UnlockSurface(&surface);
+    return converted &&
+           SDL_UpdateWindowSurfaceRects(window, rects.data(), static_cast<int>(rects.size())) == 0;
+}
+
+bool SdlPresenter::ShowScaled(const std::uint16_t* pixels, int width, int height, int pitch,
+                              const std::vector<Rect>& areas) {
+    if (!Upload(pixels, pitch, areas)) {
+        return false;
+    }
+    ShowTexture(SDL_Rect{0, 0, width, height});
+    SDL_RenderPresent(renderer);
+    return true;
 }
 
 void SdlPresenter::ShowTexture(const SDL_Rect& area) {
@@ -154,35 +239,14 @@ void SdlPresenter::Pace() {
     lastPresent = std::chrono::steady_clock::now();
 }
 
-bool SdlPresenter::SameAsShown(const std::uint16_t* pixels, int width, int height,
-                               int pitch) const {
-    if (shown.size() != static_cast<std::size_t>(width) * height) {
-        return false;
-    }
-    const auto* row = reinterpret_cast<const std::uint8_t*>(pixels);
-    for (int y = 0; y < height; ++y, row += pitch) {
-        if (std::memcmp(row, &shown[static_cast<std::size_t>(y) * width], width * 2) != 0) {
-            return false;
-        }
-    }
-    return true;
-}
-
-void SdlPresenter::Remember(const std::uint16_t* pixels, int width, int height, int pitch) {
-    shown.resize(static_cast<std::size_t>(width) * height);
-    const auto* row = reinterpret_cast<const std::uint8_t*>(pixels);
-    for (int y = 0; y < height; ++y, row += pitch) {
-        std::memcpy(&shown[static_cast<std::size_t>(y) * width], row, width * 2);
-    }
-}
-
 bool SdlPresenter::Restore() {
     if (renderer == nullptr) {
         return false;
     }
     lost = false;
     exposed = true;
-    return CreateTexture();
+    DestroyTexture();
+    return true;
 }
 
 Rect SdlPresenter::ClientBounds() const {

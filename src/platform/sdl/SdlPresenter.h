@@ -5,19 +5,23 @@
 #include <vector>
 
 #include "platform/Presenter.h"
+#include "platform/ShownFrame.h"
 
 struct SDL_Window;
 struct SDL_Renderer;
 struct SDL_Texture;
 struct SDL_Rect;
+struct SDL_Surface;
 
 namespace platform {
 
-// Puts RGB565 frames on an SDL window: the frame is converted into a streaming texture of SDL's
-// software renderer, in the window's format, and shown scaled as its FrameFit says: a zoomed window
-// is filled, full screen is letterboxed. Whole zooms keep every pixel sharp; one and a half is
-// smoothed. Nothing waits for the display, so it waits out the rest of 1/60 s itself after each
-// frame.
+// Puts RGB565 frames on an SDL window, converting and sending only the areas that changed since
+// the frame before. One to one (a window at 100 %) with SDL's software renderer, the areas are
+// converted straight into the window's surface and only they go to the desktop. Otherwise they
+// are converted into a streaming texture, in the window's format, which is shown scaled as its
+// FrameFit says: a zoomed window is filled, full screen is letterboxed. Whole zooms keep every
+// pixel sharp; one and a half is smoothed. Nothing waits for the display, so it waits out the
+// rest of 1/60 s itself after each frame.
 class SdlPresenter : public Presenter {
 public:
     SdlPresenter() = default;
@@ -47,27 +51,41 @@ public:
 
 private:
     PresentStatus PresentFrame(const std::uint16_t* pixels, int width, int height, int pitch);
-    // Makes the device usable again after a loss: a new texture, the next frame shown whole.
-    // False when it cannot be; the next Present tries again.
+    // Makes the device usable again after a loss: the texture made anew when next needed, the
+    // next frame shown whole. False when it cannot be; the next Present tries again.
     bool Restore();
+    // The window's surface when the frame goes onto it one to one with the software renderer,
+    // which draws into that surface itself; null when the frame goes through the texture.
+    SDL_Surface* OneToOneSurface(int width, int height) const;
+    // Makes or frees the texture as the frame's way needs it. A new texture holds no frame and
+    // the window's surface was not drawn the other way, so a change shows the next frame whole.
+    bool UseTexture(bool needed);
     bool CreateTexture();
-    // Copies the frame into the texture, converting it to the texture's format.
-    bool Upload(const std::uint16_t* pixels, int width, int height, int pitch);
+    void DestroyTexture();
+    // Converts the areas into the window's surface and sends only them to the desktop.
+    bool ShowOnSurface(SDL_Surface& surface, const std::uint16_t* pixels, int pitch,
+                       const std::vector<Rect>& areas);
+    // Converts the areas into the texture and shows the whole texture scaled.
+    bool ShowScaled(const std::uint16_t* pixels, int width, int height, int pitch,
+                    const std::vector<Rect>& areas);
+    // Copies the areas of the frame into the texture, converting them to the texture's format.
+    bool Upload(const std::uint16_t* pixels, int pitch, const std::vector<Rect>& areas);
     // The window's size at the zoom: the frame's, scaled.
     void ZoomedSize(int& width, int& height) const;
     // Clears the output and copies `area` of the texture onto the frame's place in it.
     void ShowTexture(const SDL_Rect& area);
 
-    bool SameAsShown(const std::uint16_t* pixels, int width, int height, int pitch) const;
-    void Remember(const std::uint16_t* pixels, int width, int height, int pitch);
     void Pace();
 
     SDL_Window* window = nullptr;
-    // The frame last shown, to skip showing an unchanged one again: an idle screen then costs
-    // a comparison per frame instead of an upload and a copy to the desktop.
-    std::vector<std::uint16_t> shown;
+    // The frame last shown, to show only what a new one changes: an idle screen then costs a
+    // comparison per frame, a small animation the conversion and sending of its rectangle.
+    ShownFrame shown;
     bool exposed = true;
     SDL_Renderer* renderer = nullptr;
+    // Whether the renderer is SDL's software one.
+    bool software = false;
+    // Only while frames go through it: scaled, or with another renderer.
     SDL_Texture* texture = nullptr;
     int textureWidth = 0;
     int textureHeight = 0;
