@@ -8,6 +8,7 @@
 #include "gfx/Display.h"
 #include "platform/FileSystem.h"
 #include "platform/Platform.h"
+#include "platform/ProcessMemory.h"
 #include "platform/Window.h"
 #include "puzzle/Board.h"
 
@@ -221,6 +222,10 @@ void GameApplication::LoadScreens(const ImageSource& images) {
     RestoreScreen();
     images.display.SetPacing(true);
     RenderOnce();
+    // Once the first frame of the screen is out: the level pages not shown are made compact, and
+    // what loading and that freed goes back to the system.
+    boardScreen.LevelList().ShelveHiddenPages();
+    platform::ReturnFreeMemory();
 }
 
 void GameApplication::RestoreScreen() {

@@ -44,10 +44,11 @@ SurfaceResult Surface::Create(int width, int height, std::uint32_t caps) {
 }
 
 void Surface::Release() {
-    pixels.clear();
-    pixels.shrink_to_fit();
-    runs.clear();
-    rowRuns.clear();
+    std::vector<std::uint16_t>().swap(pixels);
+    std::vector<std::uint16_t>().swap(runs);
+    std::vector<std::uint32_t>().swap(rowRuns);
+    std::vector<std::uint8_t>().swap(colorIndices);
+    std::vector<std::uint16_t>().swap(colorTable);
     runsValid = false;
 }
 
@@ -150,6 +151,88 @@ Surface::Runs Surface::OpaqueRuns(int y) {
         BuildRuns();
     }
     return {runs.data() + rowRuns[y], runs.data() + rowRuns[y + 1]};
+}
+
+namespace {
+
+// The colours of a compact surface: at most 256, each found again by a small open-addressed
+// table, so compacting costs a couple of steps a pixel.
+class ColorTable {
+public:
+    // The colour's index, added when new; -1 when the table is full.
+    int IndexOf(std::uint16_t color) {
+        std::size_t slot = (color * 0x9E37u >> 7) & (kSlots - 1);
+        while (used[slot]) {
+            if (keys[slot] == color) {
+                return indices[slot];
+            }
+            slot = (slot + 1) & (kSlots - 1);
+        }
+        if (colors.size() == 256) {
+            return -1;
+        }
+        used[slot] = true;
+        keys[slot] = color;
+        indices[slot] = static_cast<std::uint8_t>(colors.size());
+        colors.push_back(color);
+        return indices[slot];
+    }
+    std::vector<std::uint16_t>& Colors() { return colors; }
+
+private:
+    static constexpr std::size_t kSlots = 1024;
+    bool used[kSlots] = {};
+    std::uint16_t keys[kSlots] = {};
+    std::uint8_t indices[kSlots] = {};
+    std::vector<std::uint16_t> colors;
+};
+
+} // namespace
+
+bool Surface::Compact() {
+    if (!IsCreated()) {
+        return false;
+    }
+    const int width = Width();
+    std::vector<std::uint8_t> packed(static_cast<std::size_t>(width) * Height());
+    ColorTable table;
+    std::uint8_t* out = packed.data();
+    // Pictures run in stretches of one colour: the last one is looked up only once.
+    int last = table.IndexOf(Row(0)[0]);
+    std::uint16_t lastColor = Row(0)[0];
+    for (int y = 0; y < Height(); ++y) {
+        const std::uint16_t* row = Row(y);
+        for (int x = 0; x < width; ++x) {
+            if (row[x] != lastColor) {
+                lastColor = row[x];
+                last = table.IndexOf(lastColor);
+                if (last < 0) {
+                    return false;
+                }
+            }
+            *out++ = static_cast<std::uint8_t>(last);
+        }
+    }
+    Release();
+    colorIndices = std::move(packed);
+    colorTable = std::move(table.Colors());
+    return true;
+}
+
+void Surface::Expand() {
+    if (!IsCompact()) {
+        return;
+    }
+    pixels.assign(static_cast<std::size_t>(Stride()) * Height(), 0);
+    const std::uint8_t* in = colorIndices.data();
+    for (int y = 0; y < Height(); ++y) {
+        std::uint16_t* row = WritableRow(y);
+        for (int x = 0; x < Width(); ++x) {
+            row[x] = colorTable[*in++];
+        }
+    }
+    std::vector<std::uint8_t>().swap(colorIndices);
+    std::vector<std::uint16_t>().swap(colorTable);
 }
 
 } // namespace gfx

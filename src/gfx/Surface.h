@@ -81,6 +81,15 @@ public:
     };
     Runs OpaqueRuns(int y);
 
+    // Holds the pixels as 8-bit indices into a table of their colours, in about half the
+    // memory, for a surface not drawn for a while; false, and nothing changed, when they have
+    // more than 256 colours. A compact surface counts as not created: nothing reads or draws it
+    // until Expand.
+    bool Compact();
+    // The pixels back exactly as they were before Compact; nothing for a surface not compact.
+    void Expand();
+    bool IsCompact() const { return !colorTable.empty(); }
+
     bool colorKeyed = false;
 
 private:
@@ -93,6 +102,9 @@ private:
     std::vector<std::uint16_t> runs;
     std::vector<std::uint32_t> rowRuns;
     bool runsValid = false;
+    // While compact: the row-major indices (width per row) and the colours they name.
+    std::vector<std::uint8_t> colorIndices;
+    std::vector<std::uint16_t> colorTable;
 };
 
 } // namespace gfx

@@ -3,6 +3,7 @@
 #include "core/Trace.h"
 #include "gfx/Display.h"
 #include "gfx/PngImage.h"
+#include "gfx/Surface.h"
 
 namespace scene {
 
@@ -69,6 +70,17 @@ int Picture::LoadBitmap(std::string_view path, int stripWidth, int stripHeight) 
     }
     display->Images().CacheSurface(path, surface);
     return 1;
+}
+
+void Picture::Shelve(bool shelved) {
+    if (!surface) {
+        return;
+    }
+    if (shelved) {
+        surface->Compact();
+    } else {
+        surface->Expand();
+    }
 }
 
 int Picture::LoadImage(gfx::Display& target, std::string_view path, int newX, int newY,

@@ -42,6 +42,9 @@ public:
     // ".png" that does not decode, or another extension, still succeeds and draws nothing.
     virtual int LoadImage(gfx::Display& display, std::string_view path, int x, int y,
                           int stripWidth, int height, int frameCount);
+    // Holds the picture's bitmap compact while it is not to be drawn (see gfx::Surface::Compact),
+    // or makes it drawable again.
+    void Shelve(bool shelved);
     // Copies `rect` of the surface to (x, y) of the target's back buffer; false when the
     // picture is hidden or has no surface or display.
     virtual bool BlitTo(gfx::Display& target, int x, int y, const platform::Rect& rect);

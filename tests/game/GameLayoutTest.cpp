@@ -59,6 +59,9 @@ protected:
 
     // The layout file a loaded picture shows, or "" when it shows none of them.
     std::string FileOf(const Picture& picture) {
+        if (picture.surface && picture.surface->IsCompact()) {
+            picture.surface->Expand(); // a level page not shown: its pixels, to look at
+        }
         if (picture.surface && picture.surface->Pixels() != nullptr) {
             const std::uint16_t colour = picture.surface->Pixels()[0];
             for (const ImagePlace& place : Layout::AllImages()) {

@@ -165,6 +165,35 @@ TEST_F(SmallDisplayTest, KeyedCopyFollowsChangesToTheSourcePixels) {
     EXPECT_EQ(BackPixel(0, 0), 5);
 }
 
+// A compact surface (rows of odd width, so padded) draws nothing and comes back exactly; one
+// of more than 256 colours stays as it is.
+TEST_F(SmallDisplayTest, CompactSurfaceComesBackExactlyAndOnlyWithAFewColours) {
+    for (const int colours : {256, 257}) {
+        std::vector<std::uint16_t> pixels(static_cast<std::size_t>(21) * 13);
+        for (std::size_t i = 0; i < pixels.size(); ++i) {
+            pixels[i] = static_cast<std::uint16_t>((i * 7919 % colours) * 251);
+        }
+        auto surface = MakeSurface(21, 13, pixels);
+        surface->SetColorKey(0xFF00FF);
+        ASSERT_EQ(surface->Compact(), colours <= 256) << colours << " colours";
+        if (colours <= 256) {
+            EXPECT_FALSE(surface->IsCreated());
+            display->ClearBackBuffer(0x1111);
+            display->BlitKeyed(0, 0, surface.get(), nullptr);
+            EXPECT_EQ(BackPixel(1, 1), 0x1111) << "a compact surface is not drawn";
+            surface->Expand();
+        }
+        ASSERT_TRUE(surface->IsCreated());
+        for (int y = 0; y < 13; ++y) {
+            for (int x = 0; x < 21; ++x) {
+                ASSERT_EQ(surface->Row(y)[x], pixels[static_cast<std::size_t>(y) * 21 + x])
+                    << x << "," << y;
+            }
+        }
+        EXPECT_EQ(surface->Key(), 0xF81F);
+    }
+}
+
 TEST_F(SmallDisplayTest, BlendMixesEachChannelAndNeverDrawsTheKey) {
     struct Case {
         std::uint16_t source;

@@ -90,10 +90,22 @@ void LevelSelect::LoadLevels(const ImageSource& images) {
     ShowPage(1);
 }
 
+void LevelSelect::ShelveHiddenPages() {
+    for (int n = 1; n <= puzzle::kLevelCount; ++n) {
+        if (n < FirstLevel() || n > LastLevel()) {
+            LevelButton(n).Shelve(true);
+            LevelName(n).Shelve(true);
+        }
+    }
+}
+
 void LevelSelect::ShowPage(int on) {
     for (int n = FirstLevel(); n <= LastLevel(); ++n) {
-        LevelButton(n).SetVisible(on);
-        LevelName(n).SetVisible(on);
+        for (scene::Picture* shown :
+             {static_cast<scene::Picture*>(&LevelButton(n)), &LevelName(n)}) {
+            shown->Shelve(on == 0);
+            shown->SetVisible(on);
+        }
     }
 }
 

@@ -51,6 +51,9 @@ public:
     bool Handle(const core::Input& event) override;
     bool Shown() const override { return ShownInTree(); }
 
+    // Only one page shows at a time: the buttons and names of the others keep their pixels
+    // compact until their page is turned to.
+    void ShelveHiddenPages();
     int Page() const { return page; }
     // The last page: one more than maxLevel / 5, but never past the page of the last level.
     int LastPage() const;

@@ -174,13 +174,20 @@ TEST_F(LevelSelectTest, ALaterPageShowsTheRecordsOfItsOwnLevels) {
     records.Set(2, LevelRecord{8, 8, true});
     records.Set(7, LevelRecord{12, 10, true});
     screen->LevelList().ShowRecords(&records);
+    // As after the game's loading: only the page shown keeps its pixels drawable.
+    screen->LevelList().ShelveHiddenPages();
     Click(kNextListX, kListArrowY);
     ASSERT_EQ(screen->LevelList().Page(), 2);
     Draw();
+    EXPECT_EQ(BackPixel(kLevelButtonX, LevelButtonY(1)), Pixel(0x585858)) << "level 7's button";
     EXPECT_EQ(BackPixel(565, 390), Pixel(kPassed)) << "level 7, second row";
     EXPECT_EQ(BackPixel(538, 395), Pixel(RecordGlyphColour(2)));
     EXPECT_EQ(BackPixel(620, 395), Pixel(kDesk)) << "level 2's seal stays on page 1";
     EXPECT_EQ(BackPixel(565, 370), Pixel(kNotPassed)) << "level 6";
+    Click(kPrevListX, kListArrowY);
+    Draw();
+    EXPECT_EQ(BackPixel(kLevelButtonX, LevelButtonY(1)), Pixel(0x585858))
+        << "level 2's button, back on page 1";
 }
 
 TEST(RecordMarksTest, TheTextIsTheBestThenTheFewestWhenKnown) {
