@@ -289,6 +289,19 @@ TEST_F(SdlMixerAudioBackendTest, MpegAudioStreamsAndASecondPlayerSoundsAlongside
         EXPECT_TRUE(backend.TakeEnded(second));
         EXPECT_FALSE(backend.TakeEnded(first));
         EXPECT_FALSE(backend.TakeEnded(second));
+
+        // A track started just before the one holding the stream stops, as the menu's music
+        // starts before the board's stops, takes the stream over: nothing is decoded whole.
+        backend.Stop(first);
+        backend.Stop(second);
+        backend.PlayFromStart(first);
+        backend.WaitForDecoding();
+        const int decodes = backend.DecodeCount();
+        backend.PlayFromStart(second);
+        backend.Stop(first);
+        backend.WaitForDecoding();
+        EXPECT_EQ(backend.DecodeCount(), decodes);
+        EXPECT_TRUE(backend.IsPlaying(second));
     }
     EXPECT_GT(Peak(dir.Read("out.raw")), 1000);
 }

@@ -199,6 +199,7 @@ void SdlMixerAudioBackend::Stop(AudioHandle handle) {
         player->muted = false;
         Halt(*player);
         ReleaseIfUnused(*player->sound);
+        HandOverStream();
     }
 }
 
@@ -242,6 +243,28 @@ void SdlMixerAudioBackend::Release(AudioHandle handle) {
     players.erase(found);
     if (sound != nullptr) {
         ReleaseIfUnused(*sound);
+    }
+    HandOverStream();
+}
+
+bool SdlMixerAudioBackend::WaitsForWhole(const Sound& sound) const {
+    return sound.Streams() && !sound.chunk &&
+           std::any_of(players.begin(), players.end(), [&](const auto& entry) {
+               return entry.second.sound == &sound && entry.second.waiting;
+           });
+}
+
+void SdlMixerAudioBackend::HandOverStream() {
+    if (!awake || streamOwner != kNoAudio) {
+        return;
+    }
+    for (auto& entry : players) {
+        Player& player = entry.second;
+        if (player.channel >= 0 && player.waiting && WaitsForWhole(*player.sound)) {
+            Start(player); // takes the stream; its whole decode is called off
+            jobAdded.notify_all();
+            return;
+        }
     }
 }
 
@@ -491,6 +514,18 @@ void SdlMixerAudioBackend::DecodeLoop() {
 
 void SdlMixerAudioBackend::RunJob(std::unique_lock<std::mutex>& lock, const Job& job) {
     Sound& sound = *sounds[job.path];
+    if (job.whole) {
+        // The track that holds the stream is often stopped at once, as when the menu's music
+        // starts just before the board's stops; the stream then goes to this one instead.
+        decoderBusy = true;
+        jobAdded.wait_for(lock, std::chrono::milliseconds(100),
+                          [&] { return quitting || !WaitsForWhole(sound); });
+        decoderBusy = false;
+        if (quitting || !WaitsForWhole(sound)) {
+            sound.queued = false;
+            return;
+        }
+    }
     // Bytes kept for streaming are only let go while nobody waits for them, as the job's
     // player does; a copy leaves the lock free while decoding.
     std::string bytes = job.whole ? sound.stream : std::string();

@@ -120,6 +120,10 @@ private:
     bool StreamFreeFor(const Player& player);
     void PlayStream(Player& player);
     void LetGoOfStream();
+    // Whether a player of the MPEG sound waits for it to be decoded whole.
+    bool WaitsForWhole(const Sound& sound) const;
+    // Gives the free stream to a player waiting for a whole decode.
+    void HandOverStream();
     bool Sounds(const Player& player);
     // Drops a long sound's samples when no player of it sounds or waits any more.
     void ReleaseIfUnused(Sound& sound);
