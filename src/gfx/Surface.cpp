@@ -75,15 +75,24 @@ SurfaceResult Surface::DrawBitmap(const Bitmap* bitmap, int sourceX, int sourceY
     }
     const int width = Width();
     const int height = Height();
-    std::vector<int> columns(width);
-    for (int x = 0; x < width; ++x) {
-        columns[x] = sourceX + static_cast<int>(static_cast<long long>(x) * sourceWidth / width);
+    // Columns to look up only when the width changes; rows at their own width convert whole.
+    std::vector<int> columns;
+    if (sourceWidth != width) {
+        columns.resize(width);
+        for (int x = 0; x < width; ++x) {
+            columns[x] =
+                sourceX + static_cast<int>(static_cast<long long>(x) * sourceWidth / width);
+        }
     }
     for (int y = 0; y < height; ++y) {
         const int row =
             sourceY + static_cast<int>(static_cast<long long>(y) * sourceHeight / height);
         const std::uint32_t* in = bitmap->Row(row);
         std::uint16_t* out = WritableRow(y);
+        if (columns.empty()) {
+            PixelKernels::ToRgb565Row(in + sourceX, out, width);
+            continue;
+        }
         for (int x = 0; x < width; ++x) {
             out[x] = PixelKernels::ToRgb565(in[columns[x]]);
         }
