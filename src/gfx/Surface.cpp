@@ -29,6 +29,14 @@ std::uint32_t ToColorRef(std::uint16_t pixel) {
 } // namespace
 
 SurfaceResult Surface::Create(int width, int height, std::uint32_t caps) {
+    const SurfaceResult made = CreateUnfilled(width, height, caps);
+    if (made == SurfaceResult::Ok) {
+        std::fill_n(pixels.get(), PixelCount(), std::uint16_t{0});
+    }
+    return made;
+}
+
+SurfaceResult Surface::CreateUnfilled(int width, int height, std::uint32_t caps) {
     if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide) {
         return SurfaceResult::InvalidArgument;
     }
@@ -37,15 +45,17 @@ SurfaceResult Surface::Create(int width, int height, std::uint32_t caps) {
     description.height = height;
     description.pitch = PitchFor(width);
     description.caps = caps;
-    pixels.assign(static_cast<std::size_t>(Stride()) * height, 0);
+    pixels = std::make_unique_for_overwrite<std::uint16_t[]>(PixelCount());
+    for (int y = 0; y < height && Stride() > width; ++y) {
+        std::fill(WritableRow(y) + width, WritableRow(y) + Stride(), std::uint16_t{0});
+    }
     colorKeyed = false;
     runsValid = false;
     return SurfaceResult::Ok;
 }
 
 void Surface::Release() {
-    pixels.clear();
-    pixels.shrink_to_fit();
+    pixels.reset();
     runs.clear();
     rowRuns.clear();
     runsValid = false;
@@ -53,7 +63,7 @@ void Surface::Release() {
 
 std::uint16_t* Surface::WritablePixels() {
     runsValid = false;
-    return IsCreated() ? pixels.data() : nullptr;
+    return pixels.get();
 }
 
 SurfaceResult Surface::DrawBitmap(const Bitmap* bitmap, int sourceX, int sourceY, int sourceWidth,

@@ -31,7 +31,8 @@ public:
         }
         surface = std::make_unique<Surface>();
         row.resize(static_cast<std::size_t>(width));
-        return surface->Create(width, height, DDSCAPS_OFFSCREENPLAIN | memoryCaps(width, height)) ==
+        return surface->CreateUnfilled(width, height,
+                                       DDSCAPS_OFFSCREENPLAIN | memoryCaps(width, height)) ==
                SurfaceResult::Ok;
     }
     std::uint32_t* Row(int) override { return row.data(); }
@@ -56,25 +57,24 @@ private:
 SurfaceLoader::SurfaceLoader(MemoryCaps memoryCaps) : memoryCaps(std::move(memoryCaps)) {}
 
 SurfaceResult SurfaceLoader::Load(std::string_view path, int width, int height,
-                                  std::unique_ptr<Surface>& out) const {
-    std::string bytes;
-    if (platform::ReadWholeFile(path, bytes, Bitmap::kMaxFileBytes) != platform::ReadResult::Ok ||
-        bytes.size() < kMinFileBytes) {
+                                  std::unique_ptr<Surface>& out) {
+    if (platform::ReadWholeFile(path, fileBytes, Bitmap::kMaxFileBytes) !=
+            platform::ReadResult::Ok ||
+        fileBytes.size() < kMinFileBytes) {
         return SurfaceResult::FileUnreadable;
     }
     SurfaceRows rows(width, height, memoryCaps);
-    if (formats::BmpDecoder::Decode(reinterpret_cast<const std::uint8_t*>(bytes.data()),
-                                    bytes.size(), rows)) {
+    if (formats::BmpDecoder::Decode(reinterpret_cast<const std::uint8_t*>(fileBytes.data()),
+                                    fileBytes.size(), rows)) {
         out = rows.Take();
         return SurfaceResult::Ok;
     }
-    return rows.NeedsScaling() ? LoadScaled(bytes, width, height, out)
-                               : SurfaceResult::FileUnreadable;
+    return rows.NeedsScaling() ? LoadScaled(width, height, out) : SurfaceResult::FileUnreadable;
 }
 
-SurfaceResult SurfaceLoader::LoadScaled(const std::string& bytes, int width, int height,
+SurfaceResult SurfaceLoader::LoadScaled(int width, int height,
                                         std::unique_ptr<Surface>& out) const {
-    const std::unique_ptr<Bitmap> bitmap = Bitmap::FromFile(bytes, width, height);
+    const std::unique_ptr<Bitmap> bitmap = Bitmap::FromFile(fileBytes, width, height);
     if (!bitmap) {
         return SurfaceResult::FileUnreadable;
     }

@@ -25,14 +25,15 @@ public:
     // file cannot be read or decoded, or is shorter than the file and info headers and a full
     // 256-entry colour table (1078 bytes), whatever its depth: the game has always refused
     // shorter files. `out` is set only on success.
-    SurfaceResult Load(std::string_view path, int width, int height,
-                       std::unique_ptr<Surface>& out) const;
+    SurfaceResult Load(std::string_view path, int width, int height, std::unique_ptr<Surface>& out);
 
 private:
-    SurfaceResult LoadScaled(const std::string& bytes, int width, int height,
-                             std::unique_ptr<Surface>& out) const;
+    SurfaceResult LoadScaled(int width, int height, std::unique_ptr<Surface>& out) const;
 
     MemoryCaps memoryCaps;
+    // The file being loaded. Kept from one load to the next, so that a run of loads reads into
+    // memory already there instead of allocating, and for large files mapping, afresh each time.
+    std::string fileBytes;
 };
 
 } // namespace gfx
