@@ -25,17 +25,19 @@ PngImage::PngImage(std::string_view path) {
     }
     width = image.width;
     height = image.height;
-    colors.resize(image.pixels.size());
-    colors565.resize(image.pixels.size());
+    const std::size_t count = image.pixels.size();
+    // The conversion to RGB565 leaves the alpha byte out by itself.
+    colors565.resize(count);
+    PixelKernels::ToRgb565Row(image.pixels.data(), colors565.data(), static_cast<int>(count));
     if (image.hasAlpha) {
-        alphaPlane.resize(image.pixels.size());
-    }
-    for (std::size_t i = 0; i < image.pixels.size(); ++i) {
-        colors[i] = image.pixels[i] & 0xFFFFFF;
-        colors565[i] = PixelKernels::ToRgb565(colors[i]);
-        if (image.hasAlpha) {
+        alphaPlane.resize(count);
+        for (std::size_t i = 0; i < count; ++i) {
             alphaPlane[i] = static_cast<std::uint8_t>(image.pixels[i] >> 24);
         }
+    }
+    colors = std::move(image.pixels);
+    for (std::uint32_t& color : colors) {
+        color &= 0xFFFFFF;
     }
 }
 
