@@ -78,11 +78,8 @@ SurfaceResult Display::ClearBackBuffer(std::uint32_t pixel) {
     if (!backBuffer.IsCreated()) {
         return SurfaceResult::NotCreated;
     }
-    const auto value = static_cast<std::uint16_t>(pixel);
-    for (int y = 0; y < backBuffer.Height(); ++y) {
-        std::uint16_t* row = backBuffer.WritableRow(y);
-        std::fill(row, row + backBuffer.Width(), value);
-    }
+    PixelKernels::Fill(backBuffer.WritableRow(0), backBuffer.Description().pitch,
+                       backBuffer.Width(), backBuffer.Height(), static_cast<std::uint16_t>(pixel));
     return SurfaceResult::Ok;
 }
 

@@ -1,5 +1,6 @@
 #include "gfx/PixelKernels.h"
 
+#include <algorithm>
 #include <cstring>
 #include <type_traits>
 
@@ -167,6 +168,21 @@ void PixelKernels::ToRgb565Row(const std::uint32_t* colors, std::uint16_t* dest,
 #endif
     for (; i < count; ++i) {
         dest[i] = ToRgb565(colors[i]);
+    }
+}
+
+void PixelKernels::Fill(std::uint16_t* dest, std::ptrdiff_t destPitch, int width, int rows,
+                        std::uint16_t value) {
+    for (int y = 0; y < rows; ++y) {
+        int x = 0;
+#if defined(__SSE2__)
+        const __m128i eight = _mm_set1_epi16(static_cast<short>(value));
+        for (; x + 8 <= width; x += 8) {
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(dest + x), eight);
+        }
+#endif
+        std::fill(dest + x, dest + width, value);
+        dest = Advance(dest, destPitch);
     }
 }
 

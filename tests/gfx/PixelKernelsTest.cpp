@@ -38,6 +38,17 @@ TEST(PixelKernelsTest, RowConversionMatchesThePixelConversionOnEveryWidth) {
     }
 }
 
+TEST(PixelKernelsTest, FillSetsEachRowUpToItsWidthOnly) {
+    for (int width = 0; width <= 37; ++width) {
+        const int stride = width + 3;
+        std::vector<std::uint16_t> pixels(static_cast<std::size_t>(stride) * 2, 0xABCD);
+        PixelKernels::Fill(pixels.data(), stride * 2, width, 2, 0x8421);
+        for (int i = 0; i < stride * 2; ++i) {
+            ASSERT_EQ(pixels[i], i % stride < width ? 0x8421 : 0xABCD) << "width " << width;
+        }
+    }
+}
+
 TEST(PixelKernelsTest, FastBlendMatchesTheReferenceOnEveryWidthAndPitch) {
     std::mt19937 random(42);
     std::uniform_int_distribution<int> pixel(0, 0xFFFF);
