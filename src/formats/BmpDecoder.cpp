@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cstring>
 #include <utility>
 
 namespace formats {
@@ -276,9 +277,20 @@ bool DecodeBitfieldRow(const std::uint8_t* src, std::uint32_t* dst, int width, c
     return true;
 }
 
+// On a little-endian machine a pixel's bytes read as one word are already 0x??RRGGBB, the byte
+// past them (the next pixel's, or padding) landing in the alpha byte, which is set anyway. The
+// row's last pixel may end the file, so it is read byte by byte.
 template <int Bytes>
 bool DecodeBgrRow(const std::uint8_t* src, std::uint32_t* dst, int width) {
-    for (int x = 0; x < width; ++x, src += Bytes) {
+    int x = 0;
+    if constexpr (std::endian::native == std::endian::little) {
+        for (; x + 1 < width; ++x, src += Bytes) {
+            std::uint32_t word = 0;
+            std::memcpy(&word, src, sizeof word);
+            dst[x] = kOpaque | word;
+        }
+    }
+    for (; x < width; ++x, src += Bytes) {
         dst[x] = Bgr(src);
     }
     return true;
