@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cstring>
 #include <utility>
 
 namespace formats {
@@ -236,16 +237,17 @@ bool MakeChannels(const Layout& layout, Channels& channels) {
 
 // Calls decodeRow(src, dst) for each stored row; bottom-up files fill the output from the end.
 template <typename DecodeRow>
-bool ForEachRow(const Layout& layout, const std::uint8_t* data, DecodedImage& image,
+bool ForEachRow(const Layout& layout, const std::uint8_t* data, RowSink& sink,
                 DecodeRow decodeRow) {
     const std::size_t stride = RowStride(layout);
+    const auto height = static_cast<int>(layout.height);
     const std::uint8_t* src = data + layout.dataOffset;
-    for (int row = 0; row < image.height; ++row, src += stride) {
-        const int outRow = layout.topDown ? row : image.height - 1 - row;
-        std::uint32_t* dst = image.pixels.data() + std::size_t(outRow) * image.width;
-        if (!decodeRow(src, dst)) {
+    for (int row = 0; row < height; ++row, src += stride) {
+        const int outRow = layout.topDown ? row : height - 1 - row;
+        if (!decodeRow(src, sink.Row(outRow))) {
             return false;
         }
+        sink.RowDone(outRow);
     }
     return true;
 }
@@ -275,9 +277,20 @@ bool DecodeBitfieldRow(const std::uint8_t* src, std::uint32_t* dst, int width, c
     return true;
 }
 
+// On a little-endian machine a pixel's bytes read as one word are already 0x??RRGGBB, the byte
+// past them (the next pixel's, or padding) landing in the alpha byte, which is set anyway. The
+// row's last pixel may end the file, so it is read byte by byte.
 template <int Bytes>
 bool DecodeBgrRow(const std::uint8_t* src, std::uint32_t* dst, int width) {
-    for (int x = 0; x < width; ++x, src += Bytes) {
+    int x = 0;
+    if constexpr (std::endian::native == std::endian::little) {
+        for (; x + 1 < width; ++x, src += Bytes) {
+            std::uint32_t word = 0;
+            std::memcpy(&word, src, sizeof word);
+            dst[x] = kOpaque | word;
+        }
+    }
+    for (; x < width; ++x, src += Bytes) {
         dst[x] = Bgr(src);
     }
     return true;
@@ -378,13 +391,31 @@ bool DecodeRle(const Layout& layout, const std::uint8_t* data, std::size_t size,
     return true;
 }
 
-bool DecodePixels(const Layout& layout, const std::uint8_t* data, std::size_t size,
-                  const Palette& palette, const Channels& channels, DecodedImage& image) {
-    if (IsRle(layout)) {
-        return DecodeRle(layout, data, size, palette, image);
+// A compressed stream may move anywhere in the image, so it is decoded whole first.
+bool DecodeRleRows(const Layout& layout, const std::uint8_t* data, std::size_t size,
+                   const Palette& palette, RowSink& sink) {
+    DecodedImage image;
+    image.width = static_cast<int>(layout.width);
+    image.height = static_cast<int>(layout.height);
+    image.pixels.resize(static_cast<std::size_t>(layout.width * layout.height));
+    if (!DecodeRle(layout, data, size, palette, image)) {
+        return false;
     }
-    const int w = image.width;
-    const auto rows = [&](auto decodeRow) { return ForEachRow(layout, data, image, decodeRow); };
+    const std::uint32_t* row = image.pixels.data();
+    for (int y = 0; y < image.height; ++y, row += image.width) {
+        std::copy(row, row + image.width, sink.Row(y));
+        sink.RowDone(y);
+    }
+    return true;
+}
+
+bool DecodePixels(const Layout& layout, const std::uint8_t* data, std::size_t size,
+                  const Palette& palette, const Channels& channels, RowSink& sink) {
+    if (IsRle(layout)) {
+        return DecodeRleRows(layout, data, size, palette, sink);
+    }
+    const auto w = static_cast<int>(layout.width);
+    const auto rows = [&](auto decodeRow) { return ForEachRow(layout, data, sink, decodeRow); };
     switch (layout.bitCount) {
     case 1:
         return rows([&](auto* s, auto* d) { return DecodeIndexedRow<1>(s, d, w, palette); });
@@ -404,27 +435,50 @@ bool DecodePixels(const Layout& layout, const std::uint8_t* data, std::size_t si
     }
 }
 
+// Rows straight into an image's own pixels.
+class ImageRows : public RowSink {
+public:
+    explicit ImageRows(DecodedImage& image) : image_(image) {}
+
+    bool Begin(int width, int height) override {
+        image_.width = width;
+        image_.height = height;
+        image_.pixels.resize(static_cast<std::size_t>(width) * height);
+        return true;
+    }
+    std::uint32_t* Row(int y) override {
+        return image_.pixels.data() + static_cast<std::size_t>(y) * image_.width;
+    }
+    void RowDone(int) override {}
+
+private:
+    DecodedImage& image_;
+};
+
 } // namespace
 
 bool BmpDecoder::Decode(const std::uint8_t* data, std::size_t size, DecodedImage& image) {
     image = DecodedImage{};
+    DecodedImage decoded;
+    ImageRows rows(decoded);
+    if (!Decode(data, size, rows)) {
+        return false;
+    }
+    image = std::move(decoded);
+    return true;
+}
+
+bool BmpDecoder::Decode(const std::uint8_t* data, std::size_t size, RowSink& sink) {
     Layout layout;
     Palette palette;
     Channels channels;
     if (!ReadHeaders(data, size, layout) || !IsSupportedFormat(layout) ||
         !HasPlausibleSize(layout, size) || !ReadPalette(data, size, layout, palette) ||
-        !MakeChannels(layout, channels)) {
+        !MakeChannels(layout, channels) ||
+        !sink.Begin(static_cast<int>(layout.width), static_cast<int>(layout.height))) {
         return false;
     }
-    DecodedImage decoded;
-    decoded.width = static_cast<int>(layout.width);
-    decoded.height = static_cast<int>(layout.height);
-    decoded.pixels.resize(static_cast<std::size_t>(layout.width * layout.height));
-    if (!DecodePixels(layout, data, size, palette, channels, decoded)) {
-        return false;
-    }
-    image = std::move(decoded);
-    return true;
+    return DecodePixels(layout, data, size, palette, channels, sink);
 }
 
 } // namespace formats

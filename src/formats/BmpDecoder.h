@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "formats/DecodedImage.h"
+#include "formats/RowSink.h"
 
 namespace formats {
 
@@ -16,6 +17,9 @@ public:
     // Fills `image` with opaque pixels (alpha 0xFF); false on any malformed or unsupported
     // input, leaving `image` empty.
     static bool Decode(const std::uint8_t* data, std::size_t size, DecodedImage& image);
+    // The same pixels handed to `sink` row by row; false on the same inputs, or when the sink
+    // refuses the size, possibly after some rows were handed over.
+    static bool Decode(const std::uint8_t* data, std::size_t size, RowSink& sink);
 };
 
 } // namespace formats

@@ -1,5 +1,6 @@
 #include "formats/PngDecoder.h"
 
+#include <bit>
 #include <csetjmp>
 #include <cstring>
 #include <new>
@@ -17,6 +18,8 @@ constexpr std::uint64_t kMaxPixels = std::uint64_t{1} << 24;
 // Ancillary chunks are skipped unread, so none needs to be big; a longer chunk fails the decode.
 constexpr png_alloc_size_t kMaxChunkBytes = png_alloc_size_t{1} << 20;
 constexpr png_uint_32 kMaxCachedChunks = 128;
+// On a little-endian machine B, G, R, A bytes are the word 0xAARRGGBB: libpng writes them so.
+constexpr bool kBgra = std::endian::native == std::endian::little;
 
 // The file in memory and how much of it libpng has consumed.
 struct MemoryInput {
@@ -87,6 +90,9 @@ bool ReadHeader(png_structp png, png_infop info, MemoryInput& input, Header& hea
     png_set_expand(png);   // palette to RGB, gray below 8 bits to 8, tRNS to an alpha channel
     png_set_scale_16(png); // 16-bit samples to 8 bits, rounded to nearest
     png_set_gray_to_rgb(png);
+    if constexpr (kBgra) {
+        png_set_bgr(png);
+    }
     png_set_filler(png, 0xFF, PNG_FILLER_AFTER); // opaque alpha when the file has none
     png_set_interlace_handling(png);
     png_read_update_info(png, info);
@@ -123,7 +129,7 @@ bool AllocateRows(const Header& header, std::vector<std::uint32_t>& pixels,
     return true;
 }
 
-// libpng wrote R, G, B, A bytes into each pixel; repack them as 0xAARRGGBB.
+// Elsewhere libpng writes R, G, B, A bytes into each pixel, to be repacked as 0xAARRGGBB.
 void PackArgb(std::vector<std::uint32_t>& pixels) {
     for (std::uint32_t& pixel : pixels) {
         std::uint8_t rgba[4];
@@ -155,7 +161,9 @@ bool PngDecoder::Decode(const std::uint8_t* data, std::size_t size, DecodedImage
     if (!AllocateRows(header, result.pixels, rows) || !ReadRows(structs.Png(), rows.data())) {
         return false;
     }
-    PackArgb(result.pixels);
+    if constexpr (!kBgra) {
+        PackArgb(result.pixels);
+    }
     result.width = static_cast<int>(header.width);
     result.height = static_cast<int>(header.height);
     result.hasAlpha = header.hasAlpha;

@@ -5,13 +5,6 @@
 
 namespace gfx {
 
-namespace {
-
-// Bitmaps larger than this are not game images; refusing them bounds the read.
-constexpr std::size_t kMaxFileSize = 256u << 20;
-
-} // namespace
-
 std::vector<std::uint32_t> Bitmap::Scale(const std::vector<std::uint32_t>& source, int sourceWidth,
                                          int sourceHeight, int width, int height) {
     std::vector<std::uint32_t> scaled(static_cast<std::size_t>(width) * height);
@@ -32,16 +25,19 @@ std::vector<std::uint32_t> Bitmap::Scale(const std::vector<std::uint32_t>& sourc
 
 std::unique_ptr<Bitmap> Bitmap::Load(std::string_view path, int width, int height) {
     std::string bytes;
-    if (platform::ReadWholeFile(path, bytes, kMaxFileSize) != platform::ReadResult::Ok) {
+    if (platform::ReadWholeFile(path, bytes, kMaxFileBytes) != platform::ReadResult::Ok) {
         return nullptr;
     }
+    return FromFile(bytes, width, height);
+}
+
+std::unique_ptr<Bitmap> Bitmap::FromFile(const std::string& bytes, int width, int height) {
     formats::DecodedImage image;
     if (!formats::BmpDecoder::Decode(reinterpret_cast<const std::uint8_t*>(bytes.data()),
                                      bytes.size(), image)) {
         return nullptr;
     }
     auto bitmap = std::make_unique<Bitmap>();
-    bitmap->fileBytes = bytes.size();
     bitmap->width = width > 0 ? width : image.width;
     bitmap->height = height > 0 ? height : image.height;
     if (bitmap->width == image.width && bitmap->height == image.height) {
@@ -54,12 +50,6 @@ std::unique_ptr<Bitmap> Bitmap::Load(std::string_view path, int width, int heigh
         pixel &= 0xFFFFFF;
     }
     return bitmap;
-}
-
-std::unique_ptr<Bitmap> Bitmap::LoadForSurface(std::string_view path, int width, int height) {
-    constexpr std::size_t kMinFileBytes = 14 + 40 + 256 * 4;
-    std::unique_ptr<Bitmap> bitmap = Load(path, width, height);
-    return bitmap && bitmap->fileBytes >= kMinFileBytes ? std::move(bitmap) : nullptr;
 }
 
 } // namespace gfx

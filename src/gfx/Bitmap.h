@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -11,13 +12,14 @@ namespace gfx {
 // 0x00RRGGBB pixels. What the game draws into its surfaces.
 class Bitmap {
 public:
+    // Bitmaps larger than this are not game images; refusing them bounds the read.
+    static constexpr std::size_t kMaxFileBytes = 256u << 20;
+
     // Reads and decodes the file; a width or height of 0 keeps the file's own. Null when the file
     // cannot be read or is no bitmap.
     static std::unique_ptr<Bitmap> Load(std::string_view path, int width, int height);
-    // The same for an image drawn into a surface, which must also be at least as long as the
-    // file and info headers and a full 256-entry colour table (1078 bytes), whatever its depth:
-    // the game has always refused shorter files.
-    static std::unique_ptr<Bitmap> LoadForSurface(std::string_view path, int width, int height);
+    // The same from the file's bytes.
+    static std::unique_ptr<Bitmap> FromFile(const std::string& bytes, int width, int height);
 
     // Nearest-neighbour scaling of `source` to width x height.
     static std::vector<std::uint32_t> Scale(const std::vector<std::uint32_t>& source,
@@ -33,7 +35,6 @@ public:
 private:
     int width = 0;
     int height = 0;
-    std::size_t fileBytes = 0;
     std::vector<std::uint32_t> pixels;
 };
 

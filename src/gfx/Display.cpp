@@ -1,12 +1,13 @@
 #include "gfx/Display.h"
 
-#include "gfx/Bitmap.h"
 #include "gfx/PixelKernels.h"
 #include "platform/FileSystem.h"
 
 namespace gfx {
 
-Display::Display(platform::Presenter& presenter) : presenter(presenter) {}
+Display::Display(platform::Presenter& presenter)
+    : presenter(presenter),
+      loader([this](int width, int height) { return MemoryCaps(width, height); }) {}
 
 Display::~Display() {
     Release();
@@ -77,11 +78,8 @@ SurfaceResult Display::ClearBackBuffer(std::uint32_t pixel) {
     if (!backBuffer.IsCreated()) {
         return SurfaceResult::NotCreated;
     }
-    const auto value = static_cast<std::uint16_t>(pixel);
-    for (int y = 0; y < backBuffer.Height(); ++y) {
-        std::uint16_t* row = backBuffer.WritableRow(y);
-        std::fill(row, row + backBuffer.Width(), value);
-    }
+    PixelKernels::Fill(backBuffer.WritableRow(0), backBuffer.Description().pitch,
+                       backBuffer.Width(), backBuffer.Height(), static_cast<std::uint16_t>(pixel));
     return SurfaceResult::Ok;
 }
 
@@ -162,21 +160,7 @@ SurfaceResult Display::CreateSurfaceFromBitmap(std::unique_ptr<Surface>& out, st
     if (!created || name.empty()) {
         return SurfaceResult::InvalidArgument;
     }
-    const std::unique_ptr<Bitmap> bitmap = Bitmap::LoadForSurface(name, cx, cy);
-    if (!bitmap) {
-        return SurfaceResult::FileUnreadable;
-    }
-    auto surface = std::make_unique<Surface>();
-    const int width = bitmap->Width();
-    const int height = bitmap->Height();
-    if (const SurfaceResult made =
-            surface->Create(width, height, DDSCAPS_OFFSCREENPLAIN | MemoryCaps(width, height));
-        made != SurfaceResult::Ok) {
-        return made;
-    }
-    const SurfaceResult drawn = surface->DrawBitmap(bitmap.get(), 0, 0, 0, 0);
-    out = std::move(surface);
-    return drawn;
+    return loader.Load(name, cx, cy, out);
 }
 
 SurfaceResult Display::CreateScreenCopySurface(std::unique_ptr<Surface>& out) {

@@ -8,6 +8,7 @@
 #include "gfx/ImageCache.h"
 #include "gfx/PresentResult.h"
 #include "gfx/Surface.h"
+#include "gfx/SurfaceLoader.h"
 #include "gfx/SurfaceResult.h"
 #include "platform/Presenter.h"
 #include "platform/Rect.h"
@@ -73,6 +74,7 @@ private:
     platform::Rect bounds;
     int windowed = 1;
     ImageCache images;
+    SurfaceLoader loader;
 };
 
 } // namespace gfx

@@ -1,5 +1,6 @@
 #include "gfx/PixelKernels.h"
 
+#include <algorithm>
 #include <cstring>
 #include <type_traits>
 
@@ -143,6 +144,44 @@ void PixelKernels::BlendAlphaRow(std::uint16_t* dest, const std::uint32_t* pixel
     }
 #endif
     BlendAlphaRowReference(dest + i, pixels + i, scale, count - i);
+}
+
+void PixelKernels::ToRgb565Row(const std::uint32_t* colors, std::uint16_t* dest, int count) {
+    int i = 0;
+#if defined(__SSE2__)
+    // Each 565 value fits a 32-bit lane's low half; sign-extending that half lets the signed
+    // pack keep it exactly.
+    const auto fourPixels = [](const std::uint32_t* source) {
+        const __m128i p = _mm_loadu_si128(reinterpret_cast<const __m128i*>(source));
+        const __m128i red = _mm_and_si128(_mm_srli_epi32(p, 8), _mm_set1_epi32(0xF800));
+        const __m128i green = _mm_and_si128(_mm_srli_epi32(p, 5), _mm_set1_epi32(0x07E0));
+        const __m128i blue = _mm_and_si128(_mm_srli_epi32(p, 3), _mm_set1_epi32(0x001F));
+        const __m128i packed = _mm_or_si128(_mm_or_si128(red, green), blue);
+        return _mm_srai_epi32(_mm_slli_epi32(packed, 16), 16);
+    };
+    for (; i + 8 <= count; i += 8) {
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(dest + i),
+                         _mm_packs_epi32(fourPixels(colors + i), fourPixels(colors + i + 4)));
+    }
+#endif
+    for (; i < count; ++i) {
+        dest[i] = ToRgb565(colors[i]);
+    }
+}
+
+void PixelKernels::Fill(std::uint16_t* dest, std::ptrdiff_t destPitch, int width, int rows,
+                        std::uint16_t value) {
+    for (int y = 0; y < rows; ++y) {
+        int x = 0;
+#if defined(__SSE2__)
+        const __m128i eight = _mm_set1_epi16(static_cast<short>(value));
+        for (; x + 8 <= width; x += 8) {
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(dest + x), eight);
+        }
+#endif
+        std::fill(dest + x, dest + width, value);
+        dest = Advance(dest, destPitch);
+    }
 }
 
 void PixelKernels::Copy(std::uint16_t* dest, std::ptrdiff_t destPitch, const std::uint16_t* source,

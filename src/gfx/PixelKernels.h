@@ -28,6 +28,13 @@ public:
         return (color >> 16 & 0xFF) | (color & 0xFF00) | (color & 0xFF) << 16;
     }
 
+    // ToRgb565 over a row of `count` pixels.
+    static void ToRgb565Row(const std::uint32_t* colors, std::uint16_t* dest, int count);
+
+    // Sets `width` x `rows` pixels to `value`.
+    static void Fill(std::uint16_t* dest, std::ptrdiff_t destPitch, int width, int rows,
+                     std::uint16_t value);
+
     // Plain copy of `width` x `rows` pixels.
     static void Copy(std::uint16_t* dest, std::ptrdiff_t destPitch, const std::uint16_t* source,
                      std::ptrdiff_t sourcePitch, int width, int rows);

@@ -29,6 +29,14 @@ std::uint32_t ToColorRef(std::uint16_t pixel) {
 } // namespace
 
 SurfaceResult Surface::Create(int width, int height, std::uint32_t caps) {
+    const SurfaceResult made = CreateUnfilled(width, height, caps);
+    if (made == SurfaceResult::Ok) {
+        std::fill_n(pixels.get(), PixelCount(), std::uint16_t{0});
+    }
+    return made;
+}
+
+SurfaceResult Surface::CreateUnfilled(int width, int height, std::uint32_t caps) {
     if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide) {
         return SurfaceResult::InvalidArgument;
     }
@@ -37,14 +45,17 @@ SurfaceResult Surface::Create(int width, int height, std::uint32_t caps) {
     description.height = height;
     description.pitch = PitchFor(width);
     description.caps = caps;
-    pixels.assign(static_cast<std::size_t>(Stride()) * height, 0);
+    pixels = std::make_unique_for_overwrite<std::uint16_t[]>(PixelCount());
+    for (int y = 0; y < height && Stride() > width; ++y) {
+        std::fill(WritableRow(y) + width, WritableRow(y) + Stride(), std::uint16_t{0});
+    }
     colorKeyed = false;
     runsValid = false;
     return SurfaceResult::Ok;
 }
 
 void Surface::Release() {
-    std::vector<std::uint16_t>().swap(pixels);
+    pixels.reset();
     std::vector<std::uint16_t>().swap(runs);
     std::vector<std::uint32_t>().swap(rowRuns);
     std::vector<std::uint8_t>().swap(colorIndices);
@@ -54,7 +65,7 @@ void Surface::Release() {
 
 std::uint16_t* Surface::WritablePixels() {
     runsValid = false;
-    return IsCreated() ? pixels.data() : nullptr;
+    return pixels.get();
 }
 
 SurfaceResult Surface::DrawBitmap(const Bitmap* bitmap, int sourceX, int sourceY, int sourceWidth,
@@ -76,15 +87,24 @@ SurfaceResult Surface::DrawBitmap(const Bitmap* bitmap, int sourceX, int sourceY
     }
     const int width = Width();
     const int height = Height();
-    std::vector<int> columns(width);
-    for (int x = 0; x < width; ++x) {
-        columns[x] = sourceX + static_cast<int>(static_cast<long long>(x) * sourceWidth / width);
+    // Columns to look up only when the width changes; rows at their own width convert whole.
+    std::vector<int> columns;
+    if (sourceWidth != width) {
+        columns.resize(width);
+        for (int x = 0; x < width; ++x) {
+            columns[x] =
+                sourceX + static_cast<int>(static_cast<long long>(x) * sourceWidth / width);
+        }
     }
     for (int y = 0; y < height; ++y) {
         const int row =
             sourceY + static_cast<int>(static_cast<long long>(y) * sourceHeight / height);
         const std::uint32_t* in = bitmap->Row(row);
         std::uint16_t* out = WritableRow(y);
+        if (columns.empty()) {
+            PixelKernels::ToRgb565Row(in + sourceX, out, width);
+            continue;
+        }
         for (int x = 0; x < width; ++x) {
             out[x] = PixelKernels::ToRgb565(in[columns[x]]);
         }
@@ -223,7 +243,7 @@ void Surface::Expand() {
     if (!IsCompact()) {
         return;
     }
-    pixels.assign(static_cast<std::size_t>(Stride()) * Height(), 0);
+    pixels = std::make_unique<std::uint16_t[]>(PixelCount());
     const std::uint8_t* in = colorIndices.data();
     for (int y = 0; y < Height(); ++y) {
         std::uint16_t* row = WritableRow(y);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -40,10 +41,14 @@ struct SurfaceDescription {
 // An off-screen RGB565 image in memory: a bitmap of a picture, a screen copy, the back buffer.
 class Surface {
 public:
-    // Makes a width x height RGB565 surface; InvalidArgument for a size that is not positive.
+    // Makes a width x height RGB565 surface, all black; InvalidArgument for a size that is not
+    // positive.
     SurfaceResult Create(int width, int height, std::uint32_t caps);
+    // The same with the pixels left unset (the padding past each row still zero), for a surface
+    // whose every row is written next.
+    SurfaceResult CreateUnfilled(int width, int height, std::uint32_t caps);
     void Release();
-    bool IsCreated() const { return !pixels.empty(); }
+    bool IsCreated() const { return pixels != nullptr; }
 
     // Stretches the source rectangle of the bitmap over the whole surface (a source width or
     // height of 0 means the bitmap's own), converting to RGB565.
@@ -63,12 +68,12 @@ public:
     // Pixel access, the stand-in for locking: null without pixels. Writable access marks the
     // opaque runs for rebuilding, so reads go through the const accessors.
     std::uint16_t* WritablePixels();
-    const std::uint16_t* Pixels() const { return IsCreated() ? pixels.data() : nullptr; }
+    const std::uint16_t* Pixels() const { return pixels.get(); }
     std::uint16_t* WritableRow(int y) {
         return WritablePixels() + static_cast<std::size_t>(y) * Stride();
     }
     const std::uint16_t* Row(int y) const {
-        return pixels.data() + static_cast<std::size_t>(y) * Stride();
+        return pixels.get() + static_cast<std::size_t>(y) * Stride();
     }
     int Width() const { return description.width; }
     int Height() const { return description.height; }
@@ -94,10 +99,11 @@ public:
 
 private:
     int Stride() const { return description.pitch / 2; }
+    std::size_t PixelCount() const { return static_cast<std::size_t>(Stride()) * Height(); }
     void BuildRuns();
 
     SurfaceDescription description;
-    std::vector<std::uint16_t> pixels;
+    std::unique_ptr<std::uint16_t[]> pixels;
     // Per row, begin/end column pairs; rowRuns[y] .. rowRuns[y + 1] index into runs.
     std::vector<std::uint16_t> runs;
     std::vector<std::uint32_t> rowRuns;

@@ -13,7 +13,10 @@ ReadResult ReadWholeFile(std::string_view path, std::string& contents, std::size
     if (!file) {
         return errno == ENOENT ? ReadResult::Missing : ReadResult::Failed;
     }
-    // Read in one go at the size the file has now, then go on in chunks in case it grew.
+    // Read in one go at the size the file has now, then go on in chunks in case it grew. Every
+    // read lands in the string or the chunk: a stdio buffer would only be allocated and copied
+    // through.
+    std::setvbuf(file.get(), nullptr, _IONBF, 0);
     struct stat info {};
     if (::fstat(::fileno(file.get()), &info) == 0 && S_ISREG(info.st_mode)) {
         if (static_cast<std::uint64_t>(info.st_size) > maxBytes) {

@@ -274,4 +274,28 @@ TEST_F(DisplayTest, SurfacesLoadOnlyFromBitmapFilesOfAtLeast1078Bytes) {
               SurfaceResult::FileUnreadable);
 }
 
+TEST_F(DisplayTest, PalettedBitmapsLoadRowByRowUnlessAnIndexIsPastThePalette) {
+    TempDir dir;
+    std::vector<std::uint32_t> pixels(30 * 4, 0x102030);
+    pixels[5] = 0xFF00FF;
+    pixels[7] = 0x00FF00; // the third colour of the palette, in the top row: the last one stored
+    std::string bmp8 = EncodeBmp8(30, 4, pixels);
+    dir.Write("paletted.bmp", bmp8);
+    bmp8[46] = 2; // the header's colour count (256) becomes 2, leaving the third colour out
+    bmp8[47] = 0;
+    dir.Write("short-palette.bmp", bmp8);
+
+    std::unique_ptr<Surface> surface;
+    ASSERT_EQ(display->CreateSurfaceFromBitmap(surface, dir.File("paletted.bmp"), 0, 0),
+              SurfaceResult::Ok);
+    EXPECT_EQ(surface->Row(0)[5], 0xF81F);
+    EXPECT_EQ(surface->Row(0)[7], 0x07E0);
+    EXPECT_EQ(surface->Row(3)[29], 0x1106);
+    const Surface* loaded = surface.get();
+    EXPECT_EQ(display->CreateSurfaceFromBitmap(surface, dir.File("short-palette.bmp"), 0, 0),
+              SurfaceResult::FileUnreadable)
+        << "the rows decoded before the bad index make no surface";
+    EXPECT_EQ(surface.get(), loaded);
+}
+
 } // namespace

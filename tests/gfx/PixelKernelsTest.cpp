@@ -19,6 +19,36 @@ TEST(PixelKernelsTest, WideningAndNarrowingRoundTripEveryPixel) {
     EXPECT_EQ(PixelKernels::ToRgb565(0x070307), 0x0000) << "low bits are truncated";
 }
 
+TEST(PixelKernelsTest, RowConversionMatchesThePixelConversionOnEveryWidth) {
+    std::mt19937 random(3);
+    for (int width = 0; width <= 37; ++width) {
+        // The high byte is whatever a decoder left there; values above 0x7FFF must survive the
+        // packing into 16 bits.
+        std::vector<std::uint32_t> colors(width);
+        for (auto& color : colors) {
+            color = static_cast<std::uint32_t>(random());
+        }
+        std::vector<std::uint16_t> expected(width + 1, 0xABCD);
+        std::vector<std::uint16_t> row(width + 1, 0xABCD);
+        for (int i = 0; i < width; ++i) {
+            expected[i] = PixelKernels::ToRgb565(colors[i]);
+        }
+        PixelKernels::ToRgb565Row(colors.data(), row.data(), width);
+        ASSERT_EQ(row, expected) << "width " << width << "; nothing past the row is written";
+    }
+}
+
+TEST(PixelKernelsTest, FillSetsEachRowUpToItsWidthOnly) {
+    for (int width = 0; width <= 37; ++width) {
+        const int stride = width + 3;
+        std::vector<std::uint16_t> pixels(static_cast<std::size_t>(stride) * 2, 0xABCD);
+        PixelKernels::Fill(pixels.data(), stride * 2, width, 2, 0x8421);
+        for (int i = 0; i < stride * 2; ++i) {
+            ASSERT_EQ(pixels[i], i % stride < width ? 0x8421 : 0xABCD) << "width " << width;
+        }
+    }
+}
+
 TEST(PixelKernelsTest, FastBlendMatchesTheReferenceOnEveryWidthAndPitch) {
     std::mt19937 random(42);
     std::uniform_int_distribution<int> pixel(0, 0xFFFF);
