@@ -225,6 +225,7 @@ void GameApplication::LoadScreens(const ImageSource& images) {
     // Once the first frame of the screen is out: the level pages not shown are made compact, and
     // what loading and that freed goes back to the system.
     boardScreen.LevelList().ShelveHiddenPages();
+    images.display.FinishLoading();
     platform::ReturnFreeMemory();
 }
 

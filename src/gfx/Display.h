@@ -62,6 +62,8 @@ public:
     // The bitmap surfaces loaded for this display, shared between the pictures showing them;
     // they go with the display.
     ImageCache& Images() { return images; }
+    // A run of bitmap loads is over: the memory kept for the next one is freed.
+    void FinishLoading() { loader.FinishLoading(); }
 
 private:
     std::uint32_t MemoryCaps(int width, int height) const;

@@ -26,6 +26,8 @@ public:
     // 256-entry colour table (1078 bytes), whatever its depth: the game has always refused
     // shorter files. `out` is set only on success.
     SurfaceResult Load(std::string_view path, int width, int height, std::unique_ptr<Surface>& out);
+    // Frees the memory kept for the next load, once a run of loads is over.
+    void FinishLoading() { std::string().swap(fileBytes); }
 
 private:
     SurfaceResult LoadScaled(int width, int height, std::unique_ptr<Surface>& out) const;
