@@ -129,8 +129,12 @@ bool AllocateRows(const Header& header, std::vector<std::uint32_t>& pixels,
     return true;
 }
 
-// Elsewhere libpng writes R, G, B, A bytes into each pixel, to be repacked as 0xAARRGGBB.
+// libpng wrote each pixel's bytes in the order asked for: B, G, R, A on a little-endian machine,
+// already the word 0xAARRGGBB; R, G, B, A elsewhere, repacked here.
 void PackArgb(std::vector<std::uint32_t>& pixels) {
+    if constexpr (kBgra) {
+        return;
+    }
     for (std::uint32_t& pixel : pixels) {
         std::uint8_t rgba[4];
         std::memcpy(rgba, &pixel, sizeof rgba);
@@ -161,9 +165,7 @@ bool PngDecoder::Decode(const std::uint8_t* data, std::size_t size, DecodedImage
     if (!AllocateRows(header, result.pixels, rows) || !ReadRows(structs.Png(), rows.data())) {
         return false;
     }
-    if constexpr (!kBgra) {
-        PackArgb(result.pixels);
-    }
+    PackArgb(result.pixels);
     result.width = static_cast<int>(header.width);
     result.height = static_cast<int>(header.height);
     result.hasAlpha = header.hasAlpha;
