@@ -163,7 +163,7 @@ Application::Turn Application::RunTurn() {
     if (active == 0) {
         // Minimised or in the background: nothing is drawn until the window is active again,
         // and then the whole frame is drawn whatever changed.
-        window.WaitForEvent(RedrawTracker::kLongestSleep);
+        window.WaitForEvent(RedrawTracker::kUntilEvent);
         wasActive = false;
         return Turn::Continue;
     }

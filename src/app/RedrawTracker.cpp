@@ -22,7 +22,7 @@ void RedrawTracker::EndFrame() {
 }
 
 std::chrono::milliseconds RedrawTracker::SleepTime() const {
-    return due ? std::chrono::milliseconds{0} : kLongestSleep;
+    return due ? std::chrono::milliseconds{0} : kUntilEvent;
 }
 
 } // namespace app

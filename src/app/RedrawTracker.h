@@ -12,9 +12,9 @@ namespace app {
 // element that asks for the next frame while it is drawn keeps one due.
 class RedrawTracker {
 public:
-    // The longest the loop sleeps with no frame due; posted messages (timer firings among them)
-    // and desktop events end the sleep sooner.
-    static constexpr std::chrono::milliseconds kLongestSleep{1000};
+    // The loop's sleep with no frame due: only a posted message (timer firings and sound ends
+    // among them) or a desktop event ends it, so a still screen wakes nothing.
+    static constexpr std::chrono::milliseconds kUntilEvent = std::chrono::milliseconds::max();
 
     void Report(scene::SceneChange change);
     // Something outside the scene changed what the screen must show (a new display, a window

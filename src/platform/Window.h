@@ -28,7 +28,7 @@ public:
     virtual void PumpEvents() = 0;
     // Blocks until a desktop event arrives, an event is posted or `timeout` passes, then turns
     // the waiting desktop events into events on the queue. The keyboard poll timer ends the wait
-    // when it has keys to hand over.
+    // when it has keys to hand over. A `timeout` of milliseconds::max() never passes.
     virtual void WaitForEvent(std::chrono::milliseconds timeout) = 0;
 
     // Posts PollKeyboard every periodMs until stopped, while the key buffer has something to

@@ -87,7 +87,7 @@ TEST_F(MainLoopTest, AnUnchangedSceneIsNotDrawnAgainAndTheLoopSleeps) {
     EXPECT_EQ(Presents(), 1);
     ASSERT_EQ(Sleeps(), 5) << "one sleep a turn";
     for (const std::chrono::milliseconds wait : platform.window.waits) {
-        EXPECT_EQ(wait, RedrawTracker::kLongestSleep) << "nothing is due: no spinning";
+        EXPECT_EQ(wait, RedrawTracker::kUntilEvent) << "nothing is due: no spinning";
     }
 }
 

@@ -21,7 +21,7 @@ TEST(RedrawTrackerTest, TheFirstFrameIsDueAndThenOnlyAfterAChange) {
     EXPECT_EQ(tracker.SleepTime().count(), 0);
     tracker = Settled();
     EXPECT_FALSE(tracker.FrameDue());
-    EXPECT_EQ(tracker.SleepTime(), RedrawTracker::kLongestSleep);
+    EXPECT_EQ(tracker.SleepTime(), RedrawTracker::kUntilEvent);
 
     for (const SceneChange change : {SceneChange::Changed, SceneChange::NextFrameWanted}) {
         tracker = Settled();

@@ -124,10 +124,13 @@ void SdlWindow::PumpEvents() {
 }
 
 void SdlWindow::WaitForEvent(std::chrono::milliseconds timeout) {
+    const bool forever = timeout == std::chrono::milliseconds::max();
     std::int64_t wait = std::clamp<std::int64_t>(timeout.count(), 0, INT32_MAX);
     if (timerPeriod != 0 && keys.HasNews()) {
         const auto left = static_cast<std::int32_t>(nextTick - SDL_GetTicks());
         wait = std::min<std::int64_t>(wait, std::max(left, 0));
+    } else if (forever) {
+        wait = -1; // only an event ends it
     }
     SDL_Event event;
     if (SDL_WaitEventTimeout(&event, static_cast<int>(wait)) != 0) {
