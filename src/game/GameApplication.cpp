@@ -14,13 +14,6 @@
 
 namespace game {
 
-namespace {
-
-constexpr int kLeaderboardRows = 10;
-constexpr int kLeaderboardColumns = 2;
-
-} // namespace
-
 GameApplication::GameApplication(const GameContext& context)
     : app::Application(context.Platform(), context.Folders(), context.Settings()),
       play(context.Folders()),
@@ -28,7 +21,7 @@ GameApplication::GameApplication(const GameContext& context)
                   context.Platform().GetClock(), &context.Platform().GetClock()),
       boardFrame(*this), folders(context.Folders()), settings(context.Settings()),
       audioOutput(context.Audio()), menu(folders, settings, *this, *this, context.Text()),
-      leaveDialog(folders), webBand(settings, context.Platform().Opener()) {
+      webBand(settings, context.Platform().Opener()) {
     // A save killed half-way leaves its temporary file beside the real one; nothing reads it.
     for (const char* saved : core::GameFolders::kPlayerFiles) {
         platform::RemoveStaleTemporaries(folders.Player(), saved);

@@ -6,7 +6,7 @@
 
 namespace game {
 
-LeaveDialog::LeaveDialog(const core::GameFolders& folders) : folders(folders) {
+LeaveDialog::LeaveDialog() {
     AddChild(&yesButton);
     AddChild(&noButton);
 }

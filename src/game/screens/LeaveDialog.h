@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/GameFolders.h"
 #include "game/PlacedImage.h"
 
 #include <functional>
@@ -14,8 +13,7 @@ namespace game {
 // the mouse with a yes and a no button. It reports the answer and closes nothing itself.
 class LeaveDialog : public widgets::DragPanel {
 public:
-    // The page and its buttons come from the game folder.
-    explicit LeaveDialog(const core::GameFolders& folders);
+    LeaveDialog();
     ~LeaveDialog() override;
 
     // Loads the page and both buttons.
@@ -31,10 +29,6 @@ public:
     // A button took a press.
     std::function<void()> onClick;
 
-private:
-    const core::GameFolders& folders;
-
-public:
     widgets::Button yesButton;
     widgets::Button noButton;
 };
