@@ -1,6 +1,7 @@
 // The game's entry: one GameApplication on the desktop, its exit code the program's.
 #include "game/GameApplication.h"
 #include "platform/Event.h"
+#include "platform/ProcessMemory.h"
 #include "platform/sdl/SdlMixerAudioBackend.h"
 #include "platform/sdl/SdlPlatform.h"
 
@@ -13,6 +14,7 @@ using namespace puzzle;
 using namespace game;
 
 int main(int argc, char** argv) {
+    platform::ReleaseLargeBlocksOnFree();
     std::string commandLine;
     for (int i = 1; i < argc; ++i) {
         commandLine += (i > 1 ? " " : "") + std::string(argv[i]);

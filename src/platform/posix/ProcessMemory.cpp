@@ -14,4 +14,12 @@ void ReturnFreeMemory() {
 #endif
 }
 
+void ReleaseLargeBlocksOnFree() {
+#if defined(__GLIBC__)
+    // The library's own starting threshold, fixed: setting it turns the raising off.
+    constexpr int kLargeBlockBytes = 128 * 1024;
+    mallopt(M_MMAP_THRESHOLD, kLargeBlockBytes);
+#endif
+}
+
 } // namespace platform

@@ -8,4 +8,8 @@ void ReturnFreeMemory() {
     _heapmin();
 }
 
+void ReleaseLargeBlocksOnFree() {
+    // The Windows heap gives its largest blocks straight back, under a limit nothing raises.
+}
+
 } // namespace platform
