@@ -99,23 +99,19 @@ protected:
 };
 
 TEST_F(SdlPresenterTest, ChangedAreasReachTheWindowOneToOneAndZoomed) {
+    // Each frame is presented at a zoom and must then be in the window exactly.
+    const auto shows = [this](const Frame& frame, int zoom) {
+        presenter.SetZoom(zoom);
+        return Present(frame) == PresentStatus::Shown && DifferingPixels(frame, zoom / 100) == 0;
+    };
     const Frame first = Pattern();
-    ASSERT_EQ(Present(first), PresentStatus::Shown);
-    EXPECT_EQ(DifferingPixels(first, 1), 0);
     const Frame second = Touched(first, 10, 20, 0xF800);
-    ASSERT_EQ(Present(second), PresentStatus::Shown);
-    EXPECT_EQ(DifferingPixels(second, 1), 0);
-
-    presenter.SetZoom(200);
-    ASSERT_EQ(Present(second), PresentStatus::Shown);
-    EXPECT_EQ(DifferingPixels(second, 2), 0);
     const Frame third = Touched(second, 40, 5, 0x07E0);
-    ASSERT_EQ(Present(third), PresentStatus::Shown);
-    EXPECT_EQ(DifferingPixels(third, 2), 0);
-
-    presenter.SetZoom(100);
-    ASSERT_EQ(Present(third), PresentStatus::Shown);
-    EXPECT_EQ(DifferingPixels(third, 1), 0);
+    EXPECT_TRUE(shows(first, 100));
+    EXPECT_TRUE(shows(second, 100)) << "a changed area at 100 %";
+    EXPECT_TRUE(shows(second, 200)) << "the whole frame once zoomed";
+    EXPECT_TRUE(shows(third, 200)) << "a changed area zoomed";
+    EXPECT_TRUE(shows(third, 100)) << "back to 100 %";
 }
 
 } // namespace
